@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need. Quick when all is present.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-webengine-dev qt6-webengine-dev-tools
+  qt6-qpa-plugins qt6-translations-l10n libgl-dev libglx-dev
+  googletest libgtest-dev libbenchmark-dev
+  xvfb xauth poppler-utils fonts-dejavu-core fonts-liberation
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ "${#missing[@]}" -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,23 @@
+#include "app/Messenger.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+const QString kTitle = QStringLiteral("ORX_KMB");
+}
+
+void BoxMessenger::inform(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::NoButton, parent);
+  box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+  box.exec();
+}
+
+bool BoxMessenger::ask(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::Question, kTitle, text, QMessageBox::NoButton, parent);
+  QPushButton* yes = box.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
+  box.addButton(QStringLiteral("Non"), QMessageBox::NoRole);
+  box.setDefaultButton(yes);
+  box.exec();
+  return box.clickedButton() == yes;
+}

@@ -1,0 +1,4 @@
+#include "app/MainWindow.h"
+
+// Scores, diplomas, map and contacted lists.
+void MainWindow::connectAwardCommands() {}

@@ -1,0 +1,28 @@
+#include "log/FixedColumns.h"
+
+namespace kmb {
+
+std::string Column(std::string_view text, std::size_t first, std::size_t width) {
+  if (first == 0 || first > text.size()) return {};
+  return std::string(text.substr(first - 1, width));
+}
+
+std::string ColumnsFrom(std::string_view text, std::size_t first) {
+  if (first == 0 || first > text.size()) return {};
+  return std::string(text.substr(first - 1));
+}
+
+std::string PadRight(std::string_view text, std::size_t width) {
+  std::string out(text);
+  if (out.size() < width) out.append(width - out.size(), ' ');
+  return out;
+}
+
+std::string Trim(std::string_view text) {
+  const auto begin = text.find_first_not_of(' ');
+  if (begin == std::string_view::npos) return {};
+  const auto end = text.find_last_not_of(' ');
+  return std::string(text.substr(begin, end - begin + 1));
+}
+
+}  // namespace kmb

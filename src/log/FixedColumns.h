@@ -1,0 +1,25 @@
+#pragma once
+// Cutting and padding of fixed-column text. Every text here is Windows-1252
+// bytes, one byte per character, so positions and lengths are byte counts.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace kmb {
+
+using Bytes = std::string;  // Windows-1252 text as stored on disk
+
+// Columns [first, first + width) counted from 1; a short text gives a shorter
+// or empty piece, never an error.
+std::string Column(std::string_view text, std::size_t first, std::size_t width);
+
+// Everything from column `first` (1-based) to the end.
+std::string ColumnsFrom(std::string_view text, std::size_t first);
+
+// Pads with blanks on the right up to `width`; a longer text is kept whole.
+std::string PadRight(std::string_view text, std::size_t width);
+
+// Removes leading and trailing blanks (only the blank, as the log writes it).
+std::string Trim(std::string_view text);
+
+}  // namespace kmb

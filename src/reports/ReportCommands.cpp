@@ -1,0 +1,4 @@
+#include "app/MainWindow.h"
+
+// ADIF export, QSL printing and search.
+void MainWindow::connectReportCommands() {}

@@ -1,0 +1,38 @@
+#pragma once
+// The per-user settings: application "KMB", sections "Setup " (the program's)
+// and "Setup " + stored call sign (one per station). Nothing is cached: each
+// reader asks at the moment it needs the value.
+#include <QSettings>
+#include <QString>
+#include <memory>
+
+namespace settings_keys {
+inline const QString kSetup = QStringLiteral("Setup ");
+inline const QString kIndicatifStation = QStringLiteral("Indicatif Station");
+inline const QString kCheminRepertoire = QStringLiteral("Chemin Repertoire");
+inline const QString kBandeUtilisee = QStringLiteral("bande Utilisee");
+inline const QString kModeUtilise = QStringLiteral("Mode Utilise");
+inline const QString kDateAuto = QStringLiteral("Date Auto");
+inline const QString kRevision = QStringLiteral("Revision");
+inline const QString kBandeCluster = QStringLiteral("bande Cluster");
+inline const QString kNoStation = QStringLiteral("FXXXX");
+}  // namespace settings_keys
+
+class SettingsStore {
+ public:
+  // The platform's per-user store (on Linux under XDG_CONFIG_HOME).
+  SettingsStore();
+  // A store in one INI file, for tests and scripts.
+  explicit SettingsStore(const QString& iniFile);
+
+  QString read(const QString& section, const QString& key, const QString& fallback = {}) const;
+  void write(const QString& section, const QString& key, const QString& value);
+
+  // A list index; not a number, or outside -1 .. count-1, gives `fallback`.
+  int readIndex(const QString& section, const QString& key, int count, int fallback = 0) const;
+
+  static QString stationSection(const QString& storedCall);
+
+ private:
+  std::unique_ptr<QSettings> settings_;
+};

@@ -1,0 +1,4 @@
+#include "app/MainWindow.h"
+
+// Web pages, About, history and quit.
+void MainWindow::connectWebCommands() {}

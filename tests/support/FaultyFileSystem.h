@@ -1,0 +1,54 @@
+#pragma once
+// A file system that fails one chosen step, to prove that no failure loses a
+// byte of the files that were there before.
+#include "log/FileSystem.h"
+
+class FaultyFileSystem final : public kmb::FileSystem {
+ public:
+  explicit FaultyFileSystem(kmb::FileSystem& real) : real_(real) {}
+
+  // Every later call of that step fails with `errnum` (Create stands for the
+  // opening of a file for writing, Write for the writing itself).
+  void failAt(kmb::IoError::Step step, int errnum) {
+    failing_ = step;
+    errnum_ = errnum;
+    armed_ = true;
+  }
+  void heal() { armed_ = false; }
+
+  kmb::ReadResult readAll(const std::filesystem::path& path) override {
+    if (fails(kmb::IoError::Step::Read)) return {{}, kmb::IoError{kmb::IoError::Step::Read, path, errnum_}};
+    return real_.readAll(path);
+  }
+  kmb::IoStatus writeAll(const std::filesystem::path& path, const kmb::Bytes& bytes) override {
+    if (fails(kmb::IoError::Step::Create)) return kmb::IoError{kmb::IoError::Step::Create, path, errnum_};
+    if (fails(kmb::IoError::Step::Write)) {
+      // A failed write may leave a partial file behind, as a full disk does.
+      (void)real_.writeAll(path, bytes.substr(0, bytes.size() / 2));
+      return kmb::IoError{kmb::IoError::Step::Write, path, errnum_};
+    }
+    return real_.writeAll(path, bytes);
+  }
+  kmb::IoStatus flush(const std::filesystem::path& path) override {
+    if (fails(kmb::IoError::Step::Flush)) return kmb::IoError{kmb::IoError::Step::Flush, path, errnum_};
+    return real_.flush(path);
+  }
+  kmb::IoStatus rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
+    if (fails(kmb::IoError::Step::Rename)) return kmb::IoError{kmb::IoError::Step::Rename, to, errnum_};
+    return real_.rename(from, to);
+  }
+  void remove(const std::filesystem::path& path) override { real_.remove(path); }
+  bool exists(const std::filesystem::path& path) override { return real_.exists(path); }
+  kmb::IoStatus checkWritable(const std::filesystem::path& path) override {
+    if (fails(kmb::IoError::Step::Check)) return kmb::IoError{kmb::IoError::Step::Check, path, errnum_};
+    return real_.checkWritable(path);
+  }
+
+ private:
+  bool fails(kmb::IoError::Step step) const { return armed_ && failing_ == step; }
+
+  kmb::FileSystem& real_;
+  kmb::IoError::Step failing_ = kmb::IoError::Step::Read;
+  int errnum_ = 0;
+  bool armed_ = false;
+};

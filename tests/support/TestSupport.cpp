@@ -1,0 +1,68 @@
+#include "support/TestSupport.h"
+
+#include <QFile>
+#include <QPrinter>
+
+#include "log/LogLine.h"
+
+void ScriptedMessenger::inform(QWidget*, const QString& text) { shown << text; }
+
+bool ScriptedMessenger::ask(QWidget*, const QString& text) {
+  shown << text;
+  if (answers_.empty()) {
+    ++unexpectedQuestions;
+    return false;
+  }
+  const bool answer = answers_.front();
+  answers_.pop_front();
+  return answer;
+}
+
+bool PdfPrinterChooser::choose(QPrinter& printer, QWidget*) {
+  ++asked;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(pdfPath);
+  return accept;
+}
+
+TestEnvironment::TestEnvironment()
+    : settings(std::make_unique<SettingsStore>(dir.filePath(QStringLiteral("settings/KMB.ini")))),
+      context{folder(), files, messages, *settings, clock, printers} {
+  std::filesystem::create_directories(folder());
+  printers.pdfPath = dir.filePath(QStringLiteral("sortie.pdf"));
+  clock.utc = {2026, 12, 5, 9, 7, 3};
+  clock.local = {2026, 12, 5, 10, 7, 3};
+}
+
+std::filesystem::path TestEnvironment::folder() const {
+  return std::filesystem::path(dir.path().toStdString()) / "programme";
+}
+
+void TestEnvironment::writeFile(const std::string& name, const QByteArray& bytes) const {
+  std::filesystem::create_directories(folder());
+  QFile f(QString::fromStdString(file(name).string()));
+  if (!f.open(QIODevice::WriteOnly)) qFatal("cannot write test file");
+  f.write(bytes);
+}
+
+QByteArray TestEnvironment::readFile(const std::string& name) const {
+  QFile f(QString::fromStdString(file(name).string()));
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  return f.readAll();
+}
+
+bool TestEnvironment::exists(const std::string& name) const { return std::filesystem::exists(file(name)); }
+
+QByteArray LogLine(const std::string& call, const std::string& dpt, const std::string& ref, const std::string& date,
+                   const std::string& time, const std::string& band, bool qsl, const std::string& name,
+                   const std::string& prenom, const std::string& mode) {
+  kmb::QsoRecord r{call, dpt, prenom, ref, date, time, mode, band, "59", "59", name, qsl};
+  const kmb::Bytes line = kmb::FormatLogLine(r);
+  return QByteArray(line.data(), static_cast<qsizetype>(line.size()));
+}
+
+QByteArray LogBytes(std::initializer_list<QByteArray> lines) {
+  QByteArray out;
+  for (const QByteArray& line : lines) out += line + "\r\n";
+  return out;
+}

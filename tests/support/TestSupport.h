@@ -1,0 +1,75 @@
+#pragma once
+// What window tests share: a temporary program folder and settings store,
+// a messenger that records and answers, a clock that tests set, a printer
+// choice that prints to a PDF file.
+#include <QByteArray>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/AppContext.h"
+
+class ScriptedMessenger final : public Messenger {
+ public:
+  void inform(QWidget* parent, const QString& text) override;
+  bool ask(QWidget* parent, const QString& text) override;
+
+  // Answers for the next questions, in order; a question with no answer
+  // left is answered No and recorded as unexpected.
+  void answer(std::initializer_list<bool> answers) { answers_.insert(answers_.end(), answers); }
+
+  QStringList shown;      // every text shown, messages and questions
+  int unexpectedQuestions = 0;
+  QString last() const { return shown.isEmpty() ? QString() : shown.last(); }
+  void clear() { shown.clear(); }
+
+ private:
+  std::deque<bool> answers_;
+};
+
+class FixedClock final : public kmb::Clock {
+ public:
+  kmb::ClockReading utc;
+  kmb::ClockReading local;
+  kmb::ClockReading utcNow() const override { return utc; }
+  kmb::ClockReading localNow() const override { return local; }
+};
+
+// Prints into a PDF file instead of asking; `accept` false cancels.
+class PdfPrinterChooser final : public PrinterChooser {
+ public:
+  bool choose(QPrinter& printer, QWidget* parent) override;
+  QString pdfPath;
+  bool accept = true;
+  int asked = 0;
+};
+
+// A program folder and settings store of the test's own.
+struct TestEnvironment {
+  TestEnvironment();
+
+  std::filesystem::path folder() const;
+  std::filesystem::path file(const std::string& name) const { return folder() / name; }
+  void writeFile(const std::string& name, const QByteArray& bytes) const;
+  QByteArray readFile(const std::string& name) const;
+  bool exists(const std::string& name) const;
+
+  QTemporaryDir dir;
+  kmb::DiskFileSystem files;
+  ScriptedMessenger messages;
+  std::unique_ptr<SettingsStore> settings;
+  FixedClock clock;
+  PdfPrinterChooser printers;
+  AppContext context;
+};
+
+// One 107-column log line from its fields; QSL "*" when `qsl`.
+QByteArray LogLine(const std::string& call, const std::string& dpt, const std::string& ref,
+                   const std::string& date = "05/12/26", const std::string& time = "09:07",
+                   const std::string& band = "14 Mhz", bool qsl = false, const std::string& name = "",
+                   const std::string& prenom = "", const std::string& mode = "SSB");
+// Lines joined with CR LF after each.
+QByteArray LogBytes(std::initializer_list<QByteArray> lines);
