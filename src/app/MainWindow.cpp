@@ -78,6 +78,13 @@ MainWindow::MainWindow(AppContext& context) : ctx_(context) {
   buildMenus();
   timer1_ = Named(new QTimer(this), "Timer1");
   timer1_->setInterval(1000);
+  connect(timer1_, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
+  installEntryFilters();
+  connect(valideA_, &QPushButton::clicked, this, &MainWindow::Valide_A_Click);
+  connect(annuleSaisie_, &QPushButton::clicked, this, &MainWindow::Annule_Saisie_Click);
+  connect(ajoutQso_, &QPushButton::clicked, this, &MainWindow::Ajout_QSO_Click);
+  connect(mnuDateAuto_, &QAction::triggered, this, &MainWindow::Mnu_Date_Auto_Click);
+  connect(mnuDateMan_, &QAction::triggered, this, &MainWindow::Mnu_Date_Man_Click);
   connectAwardCommands();
   connectReportCommands();
   connectWebCommands();
@@ -194,6 +201,7 @@ QWidget* MainWindow::buildEntryFrame() {
   grid->addLayout(buttons, 4, 0, 1, 9);
 
   for (QPushButton* button : frame->findChildren<QPushButton*>()) button->setAutoDefault(false);
+  valideA_->setAutoDefault(true);  // Enter on it saves, so the keyboard alone logs a QSO
   connect(effaceA_, &QPushButton::clicked, this, &MainWindow::ResetEntry);
   return frame;
 }
@@ -316,6 +324,9 @@ void MainWindow::start() {
   selectLastRow();
   ctx_.settings.write(stationSection(), kRevision, kRevisionText);
   ResetEntry();
+  // The automatic date copies the clock labels: they must never hold their
+  // placeholders, even for an entry made within the first second.
+  Timer1_Timer();
   timer1_->start();
 }
 
@@ -401,9 +412,13 @@ void MainWindow::Liste_KMB_Click() {
   if (rowLocked_) return;
   const QModelIndex current = listeKmb_->currentIndex();
   if (!current.isValid()) return;
-  const kmb::Bytes& row = listModel_->rows()[static_cast<std::size_t>(current.row())];
-  selectedRow_ = FromCp1252(row);
+  selectedRow_ = listModel_->rows()[static_cast<std::size_t>(current.row())];
   annuleSaisie_->setEnabled(true);
+  showRowInEntry(selectedRow_);
+  indA_->setEnabled(false);
+}
+
+void MainWindow::showRowInEntry(const kmb::Bytes& row) {
   const kmb::QsoRecord fields = kmb::ParseListRow(row);
   indA_->setText(FromCp1252(fields.indicatif));
   dptA_->setText(FromCp1252(fields.dpt));
@@ -417,7 +432,6 @@ void MainWindow::Liste_KMB_Click() {
   rsteA_->setText(FromCp1252(fields.rstE));
   remA_->setText(FromCp1252(fields.nomLavoir));
   qslA_->setChecked(fields.qsl);
-  indA_->setEnabled(false);
 }
 
 void MainWindow::ResetEntry() {

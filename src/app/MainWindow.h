@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/AppContext.h"
+#include "app/EntryChecks.h"
 #include "app/LogbookView.h"
 #include "app/WindowPlacement.h"
 
@@ -49,6 +50,9 @@ class MainWindow final : public QMainWindow, public LogbookView {
 
   void ResetEntry();
 
+  // One tick of the clock: refreshes the UTC time, local time and UTC date.
+  void Timer1_Timer();
+
   AppContext& context() { return ctx_; }
 
   // Shows the secondary window registered under `name`, building it with
@@ -58,7 +62,41 @@ class MainWindow final : public QMainWindow, public LogbookView {
     return ShowSingleWindow(windows_[name], make);
   }
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  enum class Entry { Bande, Ind, Prenom, Dpt, Ref, Date, Heure, Mode, Rst, Rste, Rem, Qsl };
+
+  // Entry walk: every key of an entry control; true when it was dealt with.
+  bool entryKeyPress(Entry entry, class QKeyEvent& key);
+  void entryEnter(Entry entry);
+  bool refuse(const kmb::Refusal& refusal);
+  void closeField(QWidget* field);
+  void openField(QWidget* field);
+  void rememberBandAndMode(Entry entry);
+  void FindFirstName();
+  void acceptRef();
+  void installEntryFilters();
+  QWidget* entryControl(Entry entry) const;
+
+  // Editing the log from the list, and saving.
+  void Liste_KMB_DblClick();
+  void Annule_Saisie_Click();
+  void Ajout_QSO_Click();
+  void Valide_A_Click();
+  void returnToFreshEntry();
+  kmb::QsoRecord recordFromEntry() const;
+  bool saveEntry();
+  // Rewrites the log with `change`, then lists it and selects its last row.
+  template <typename Change>
+  bool rewriteLog(const char* tempName, Change change);
+  void reportIoError(const kmb::IoError& error);
+
+  void Mnu_Date_Auto_Click();
+  void Mnu_Date_Man_Click();
+  bool automaticDate() const;
+
   // Runs `handler` when the menu item or button named `objectName` is used.
   void connectCommand(const char* objectName, std::function<void()> handler);
   // Each subsystem wires its own commands, in its own folder.
@@ -78,10 +116,11 @@ class MainWindow final : public QMainWindow, public LogbookView {
   QString stationSection() const;
 
   void Liste_KMB_Click();
+  void showRowInEntry(const kmb::Bytes& row);
 
   AppContext& ctx_;
   std::string stationCall_ = "FXXXX";
-  QString selectedRow_;
+  kmb::Bytes selectedRow_;
   bool modificationMode_ = false;
   bool insertionMode_ = false;
   bool rowLocked_ = false;
@@ -119,6 +158,7 @@ class MainWindow final : public QMainWindow, public LogbookView {
   QAction* mnuDateAuto_ = nullptr;
   QAction* mnuDateMan_ = nullptr;
 
+  QHash<QObject*, Entry> entryOf_;
   QPointer<StationDialog> station_;
   QHash<QString, QPointer<QWidget>> windows_;
 };

@@ -1,0 +1,176 @@
+// Editing the log from the list (modify, insert, delete) and saving an entry.
+// Every change rewrites the whole log atomically; a failed write leaves the
+// files as they were and the entry on screen.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+
+#include "app/Cp1252Text.h"
+#include "app/FieldColours.h"
+#include "app/MainWindow.h"
+#include "log/FirstNameList.h"
+#include "log/Cp1252Case.h"
+#include "log/LogRewrite.h"
+
+using namespace settings_keys;
+
+namespace {
+
+constexpr const char* kTemporaire = "Temporaire.txt";
+constexpr const char* kTemporaire6 = "Temporaire6.txt";
+
+}  // namespace
+
+void MainWindow::reportIoError(const kmb::IoError& error) {
+  ctx_.messages.inform(this, QString::fromStdString(kmb::IoErrorMessage(error)));
+}
+
+template <typename Change>
+bool MainWindow::rewriteLog(const char* tempName, Change change) {
+  const auto logPath = kmb::LogFilePath(ctx_.programFolder, stationCall_);
+  if (const kmb::IoStatus error = kmb::RewriteLogFile(ctx_.files, logPath, tempName, change)) {
+    reportIoError(*error);
+    return false;
+  }
+  LoadLogList();
+  selectLastRow();
+  return true;
+}
+
+void MainWindow::Liste_KMB_DblClick() {
+  if (rowLocked_) return;
+  rowLocked_ = true;
+  if (selectedRow_.empty()) {
+    ctx_.messages.inform(this, QStringLiteral("Cliquez sur une ligne pour l'editer"));
+    return;
+  }
+  modificationMode_ = true;
+  for (Entry entry : {Entry::Ind, Entry::Dpt, Entry::Prenom, Entry::Ref, Entry::Date, Entry::Heure, Entry::Mode,
+                      Entry::Bande, Entry::Rst, Entry::Rste, Entry::Rem, Entry::Qsl})
+    entryControl(entry)->setEnabled(true);
+  valideA_->setEnabled(true);
+  modeAff_->setText(QStringLiteral("Modification QSO"));
+  showRowInEntry(selectedRow_);
+  SetFieldColour(*indA_, kLightGreen);
+  indA_->setFocus();
+}
+
+void MainWindow::Annule_Saisie_Click() {
+  if (selectedRow_.empty()) {
+    ctx_.messages.inform(this, QStringLiteral("Cliquez sur une ligne pour l'effacer"));
+    return;
+  }
+  if (ctx_.messages.ask(this, QStringLiteral("Voulez vous Supprimer ce QSO ?"))) {
+    const kmb::Bytes oldLine = kmb::LogLineFromListRow(selectedRow_);
+    rewriteLog(kTemporaire, [&oldLine](const kmb::Lines& log) { return kmb::DeleteLogLine(log, oldLine); });
+  }
+  annuleSaisie_->setEnabled(false);
+  ResetEntry();
+}
+
+// After a row click the call-sign field is disabled; it is opened again so
+// the QSO to insert can be typed at once.
+void MainWindow::Ajout_QSO_Click() {
+  insertionMode_ = true;
+  modeAff_->setText(QStringLiteral("Insertion QSO"));
+  indA_->setEnabled(true);
+  SetFieldColour(*indA_, kLightGreen);
+  indA_->setFocus();
+}
+
+kmb::QsoRecord MainWindow::recordFromEntry() const {
+  return kmb::QsoRecord{ToCp1252(indA_->text()),      ToCp1252(dptA_->text()),  ToCp1252(prenomA_->text()),
+                        ToCp1252(refA_->text()),      ToCp1252(dateA_->text()), ToCp1252(heureA_->text()),
+                        ToCp1252(modeA_->currentText()), ToCp1252(bandeA_->currentText()), ToCp1252(rstA_->text()),
+                        ToCp1252(rsteA_->text()),     ToCp1252(remA_->text()),  qslA_->isChecked()};
+}
+
+void MainWindow::Valide_A_Click() {
+  if (ctx_.messages.ask(this, QStringLiteral("Voulez vous enregistrer ces données ?")) && !saveEntry()) return;
+  returnToFreshEntry();
+}
+
+// Writes the first-name list, then the log. If the log cannot be written the
+// list is put back, so both files stay as they were.
+bool MainWindow::saveEntry() {
+  if (refuse(kmb::CheckRecordFitsLog(recordFromEntry()))) return false;
+  prenomA_->setText(UpperKeepingLength(prenomA_->text()));
+  const QString rem = remA_->text().trimmed();
+  if (rem.size() > int(kmb::kNomLavoirWidth)) remA_->setText(rem.left(int(kmb::kNomLavoirWidth)));
+  const kmb::QsoRecord record = recordFromEntry();
+  const kmb::Bytes newLine = kmb::FormatLogLine(record);
+
+  const auto listPath = ctx_.programFolder / kmb::kFirstNameListName;
+  const auto listTemp = ctx_.programFolder / kTemporaire;
+  const kmb::ReadResult oldList = ctx_.files.readAll(listPath);
+  const bool listExisted = !oldList.error;
+  if (oldList.error && oldList.error->errnum != ENOENT) {
+    reportIoError(*oldList.error);
+    return false;
+  }
+  const kmb::Lines newList = kmb::StoreFirstName(kmb::SplitLines(oldList.bytes),
+                                                 kmb::FirstNameLine(record.indicatif, record.dpt, record.prenom));
+  if (const kmb::IoStatus error = kmb::ReplaceFileAtomically(ctx_.files, listPath, listTemp, kmb::JoinLines(newList))) {
+    reportIoError(*error);
+    return false;
+  }
+
+  bool written = false;
+  if (modificationMode_) {
+    kmb::Bytes oldRow = selectedRow_;
+    if (oldRow.size() > 89) oldRow.replace(89, 30, kmb::UpperCp1252(kmb::Column(oldRow, 90, 30)));
+    const kmb::Bytes oldLine = kmb::LogLineFromListRow(oldRow);
+    written = rewriteLog(kTemporaire, [&](const kmb::Lines& log) { return kmb::ReplaceLogLine(log, newLine, oldLine); });
+  } else if (automaticDate() && !insertionMode_) {
+    written = rewriteLog(kTemporaire, [&](const kmb::Lines& log) { return kmb::AddLogLine(log, newLine); });
+  } else {
+    written = rewriteLog(kTemporaire6, [&](const kmb::Lines& log) { return kmb::InsertLogLineByDate(log, newLine); });
+  }
+  if (!written) {
+    if (listExisted)
+      (void)kmb::ReplaceFileAtomically(ctx_.files, listPath, listTemp, oldList.bytes);
+    else
+      ctx_.files.remove(listPath);
+  }
+  return written;
+}
+
+void MainWindow::returnToFreshEntry() {
+  selectLastRow();
+  modificationMode_ = false;
+  insertionMode_ = false;
+  rowLocked_ = false;
+  modeAff_->setText(QStringLiteral("Saisie QSO"));
+  valideA_->setEnabled(false);
+  for (QLineEdit* field : {indA_, dptA_, prenomA_, refA_, heureA_}) {
+    field->clear();
+    field->setEnabled(false);
+    SetFieldColour(*field, kLightYellow);
+  }
+  if (automaticDate()) dateA_->clear();
+  dateA_->setEnabled(false);
+  SetFieldColour(*dateA_, kLightYellow);
+  modeA_->setEnabled(false);
+  SetFieldColour(*modeA_, kLightYellow);
+  SetFieldColour(*bandeA_, kLightYellow);
+  for (QLineEdit* field : {rstA_, rsteA_}) {
+    field->setText(QStringLiteral("59"));
+    field->setEnabled(false);
+    SetFieldColour(*field, kLightYellow);
+  }
+  remA_->setText(QStringLiteral("C. "));
+  remA_->setEnabled(false);
+  SetFieldColour(*remA_, kLightYellow);
+  qslA_->setChecked(false);
+  qslA_->setEnabled(false);
+  SetFieldColour(*indA_, kLightGreen);
+  indA_->setEnabled(true);
+  indA_->setFocus();
+  const QString section = stationSection();
+  bandeA_->setCurrentIndex(ctx_.settings.readIndex(section, kBandeUtilisee, bandeA_->count()));
+  modeA_->setCurrentIndex(ctx_.settings.readIndex(section, kModeUtilise, modeA_->count()));
+}

@@ -1,0 +1,234 @@
+#include <cerrno>
+
+#include "support/FaultyFileSystem.h"
+#include "support/MainSession.h"
+
+using Step = kmb::IoError::Step;
+
+class EditingTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void clickShowsTheQsoWithoutOpeningIt();
+  void modificationReplacesEveryEqualLine();
+  void modificationWithAFieldTooLongIsRefused();
+  void doubleClickOnAnEmptyListLocksClicks();
+  void deletionAnsweredYesAndNo();
+  void insertionGoesBeforeTheSameMoment();
+  void automaticSaveGoesBeforeACallSignStartingWithNine();
+  void failedWritesKeepBothFilesAndTheEntry_data();
+  void failedWritesKeepBothFilesAndTheEntry();
+  void readOnlyFolderKeepsEverything();
+};
+
+void EditingTest::clickShowsTheQsoWithoutOpeningIt() {
+  MainSession s(LogBytes({LogLine("F1AAA", "89", "89001", "05/12/26", "09:07", "14 Mhz", true, "LAVOIR", "PAUL"),
+                          LogLine("F1BBB", "77", "77001")}));
+  s.clickRow(0);
+  QCOMPARE(s.text("Ind_A"), QStringLiteral("F1AAA"));
+  QCOMPARE(s.text("Prenom_A"), QStringLiteral("PAUL"));
+  QCOMPARE(s.text("Bande_A"), QStringLiteral("14 Mhz"));
+  QCOMPARE(s.text("Rem_A"), QStringLiteral("LAVOIR"));
+  QVERIFY(s.widget<QCheckBox>("QSL_A")->isChecked());
+  QVERIFY(!s.field("Ind_A")->isEnabled());
+  QVERIFY(s.widget("Annule_Saisie")->isEnabled());
+  QCOMPARE(s.text("Mode_Aff"), QStringLiteral("Saisie QSO"));
+}
+
+void EditingTest::modificationReplacesEveryEqualLine() {
+  const QByteArray twice = LogLine("F1AAA", "89", "89001", "05/12/26", "09:07", "14 Mhz", false, "vieux lavoir");
+  const QByteArray other = LogLine("F1BBB", "77", "77001");
+  MainSession s(LogBytes({twice, other, twice}));
+  s.clickRow(2);
+  s.doubleClickRow(2);
+  QCOMPARE(s.text("Mode_Aff"), QStringLiteral("Modification QSO"));
+  QVERIFY(s.focusedOn("Ind_A"));
+  QVERIFY(s.widget("Valide_A")->isEnabled());
+  QVERIFY(s.field("Date_A")->isEnabled());
+  // Clicks and double clicks on the list do nothing while a row is open.
+  s.clickRow(1);
+  QCOMPARE(s.text("Ind_A"), QStringLiteral("F1AAA"));
+  s.field("Rem_A")->setText(QStringLiteral("lavoir neuf"));
+  QTest::keyClick(s.widget("QSL_A"), Qt::Key_Space);
+  s.env.messages.answer({true});
+  s.click("Valide_A");
+  const QByteArray changed = LogLine("F1AAA", "89", "89001", "05/12/26", "09:07", "14 Mhz", true, "LAVOIR NEUF");
+  QCOMPARE(s.log(), LogBytes({changed, other, changed}));
+  QCOMPARE(s.text("Mode_Aff"), QStringLiteral("Saisie QSO"));
+  QCOMPARE(s.firstNames(), QByteArray("F1AAA        89 \r\n"));
+}
+
+void EditingTest::modificationWithAFieldTooLongIsRefused() {
+  const QByteArray log = LogBytes({LogLine("F1AAA", "89", "89001")});
+  MainSession s(log);
+  s.clickRow(0);
+  s.doubleClickRow(0);
+  s.field("Heure_A")->setText(QStringLiteral("9:07"));
+  s.env.messages.answer({true});
+  s.click("Valide_A");
+  QCOMPARE(s.env.messages.last(), QStringLiteral("5 caracteres pour l'heure ex: 08:45"));
+  QCOMPARE(s.log(), log);
+  QVERIFY(!s.env.exists("Liste_Prenom.txt"));
+  QCOMPARE(s.text("Heure_A"), QStringLiteral("9:07"));
+  QCOMPARE(s.text("Mode_Aff"), QStringLiteral("Modification QSO"));
+}
+
+void EditingTest::doubleClickOnAnEmptyListLocksClicks() {
+  MainSession s({});
+  s.doubleClickRow(-1);
+  QCOMPARE(s.env.messages.shown, QStringList{"Cliquez sur une ligne pour l'editer"});
+  s.doubleClickRow(-1);
+  QCOMPARE(s.env.messages.shown.size(), 1);  // locked: a second double click does nothing
+  s.click("Efface_A");
+  s.doubleClickRow(-1);
+  QCOMPARE(s.env.messages.shown.size(), 2);
+}
+
+void EditingTest::deletionAnsweredYesAndNo() {
+  const QByteArray a = LogLine("F1AAA", "89", "89001");
+  const QByteArray b = LogLine("F1BBB", "77", "77001");
+  MainSession s(LogBytes({a, b, a}));
+  s.clickRow(0);
+  s.env.messages.answer({false});
+  s.click("Annule_Saisie");
+  QCOMPARE(s.env.messages.last(), QStringLiteral("Voulez vous Supprimer ce QSO ?"));
+  QCOMPARE(s.log(), LogBytes({a, b, a}));
+  QCOMPARE(s.text("Ind_A"), QString());
+  QVERIFY(!s.widget("Annule_Saisie")->isEnabled());
+  s.clickRow(2);
+  s.env.messages.answer({true});
+  s.click("Annule_Saisie");
+  QCOMPARE(s.log(), LogBytes({b}));
+  QCOMPARE(int(s.main->listRows().size()), 1);
+  QVERIFY(!s.env.exists("Temporaire.txt"));
+}
+
+void EditingTest::insertionGoesBeforeTheSameMoment() {
+  const QByteArray early = LogLine("F1AAA", "89", "89001", "01/03/14", "10:00");
+  const QByteArray same = LogLine("F1BBB", "89", "89002", "05/06/14", "12:30");
+  MainSession s(LogBytes({early, same}));
+  s.clickRow(0);
+  s.click("Ajout_QSO");
+  QCOMPARE(s.text("Mode_Aff"), QStringLiteral("Insertion QSO"));
+  QVERIFY(s.focusedOn("Ind_A"));
+  s.field("Ind_A")->clear();
+  s.typeAndEnter("Ind_A", "F4NEW");
+  s.field("Prenom_A")->clear();
+  s.enter("Prenom_A");
+  s.field("Dpt_A")->clear();
+  s.typeAndEnter("Dpt_A", "21");
+  s.field("Ref_A")->clear();
+  s.typeAndEnter("Ref_A", "21001");
+  QVERIFY(s.focusedOn("Date_A"));  // insertion never takes the clock
+  s.field("Date_A")->setText(QStringLiteral("05/06/14"));
+  s.enter("Date_A");
+  s.field("Heure_A")->setText(QStringLiteral("12:30"));
+  s.enter("Heure_A");
+  s.enter("Mode_A");
+  s.enter("RST_A");
+  s.enter("RSTE_A");
+  s.field("Rem_A")->clear();
+  s.enter("Rem_A");
+  s.enter("QSL_A");
+  s.env.messages.answer({true});
+  s.click("Valide_A");
+  // The band shown by the row click stays in the band field.
+  const QByteArray inserted = LogLine("F4NEW", "21", "21001", "05/06/14", "12:30", "14 Mhz");
+  QCOMPARE(s.log(), LogBytes({early, inserted, same}));
+}
+
+void EditingTest::automaticSaveGoesBeforeACallSignStartingWithNine() {
+  const QByteArray a = LogLine("F1AAA", "89", "89001");
+  const QByteArray nine = LogLine("9A1AA", "89", "89002");
+  MainSession s(LogBytes({a, nine}));
+  s.walkToValidate("F4XYZ", "77001");
+  s.env.messages.answer({true});
+  s.click("Valide_A");
+  const QList<QByteArray> lines = s.log().split('\n');
+  QVERIFY(lines[1].startsWith("F4XYZ"));
+  QVERIFY(lines[2].startsWith("9A1AA"));
+  QCOMPARE(s.widget<QListView>("Liste_KMB")->currentIndex().row(), 2);
+}
+
+void EditingTest::failedWritesKeepBothFilesAndTheEntry_data() {
+  QTest::addColumn<int>("step");
+  QTest::addColumn<int>("errnum");
+  QTest::addColumn<QString>("cause");
+  QTest::newRow("temporary file cannot be created") << int(Step::Create) << EACCES << "accès refusé";
+  QTest::newRow("disk full while writing") << int(Step::Write) << ENOSPC << "disque est plein";
+  QTest::newRow("flush fails") << int(Step::Flush) << EIO << "entrée-sortie";
+  QTest::newRow("rename fails") << int(Step::Rename) << EBUSY << "occupé";
+  QTest::newRow("read-only log") << int(Step::Check) << EACCES << "accès refusé";
+}
+
+void EditingTest::failedWritesKeepBothFilesAndTheEntry() {
+  QFETCH(int, step);
+  QFETCH(int, errnum);
+  QFETCH(QString, cause);
+  const QByteArray log = LogBytes({LogLine("F1AAA", "89", "89001")});
+  MainSession s(log, false);
+  s.env.writeFile("Liste_Prenom.txt", "F1AAA        89 PAUL\r\n");
+  FaultyFileSystem faulty(s.env.files);
+  AppContext context{s.env.folder(), faulty, s.env.messages, *s.env.settings, s.env.clock, s.env.printers};
+  s.start(&context);
+  s.walkToValidate("F4XYZ", "77001", "JEAN");
+  faulty.failAt(Step(step), errnum);
+  s.env.messages.answer({true});
+  s.click("Valide_A");
+  QCOMPARE(s.log(), log);
+  QCOMPARE(s.firstNames(), QByteArray("F1AAA        89 PAUL\r\n"));
+  QVERIFY(s.env.messages.last().contains(cause));
+  QVERIFY(s.env.messages.last().contains(QStringLiteral("Liste_Prenom.txt")) ||
+          s.env.messages.last().contains(QStringLiteral("Temporaire")) ||
+          s.env.messages.last().contains(QStringLiteral("F4ABC_KMB.log")));
+  QCOMPARE(s.text("Ind_A"), QStringLiteral("F4XYZ"));
+  QCOMPARE(s.text("Prenom_A"), QStringLiteral("JEAN"));
+  QCOMPARE(s.text("Ref_A"), QStringLiteral("77001"));
+  QVERIFY(!s.env.exists("Temporaire.txt"));
+  // Once the disk is healthy again the same entry saves.
+  faulty.heal();
+  s.env.messages.answer({true});
+  s.click("Valide_A");
+  QVERIFY(s.log().startsWith(log + "F4XYZ"));
+  QVERIFY(s.firstNames().endsWith("F4XYZ        89 JEAN\r\n"));
+}
+
+// Here the log write fails after the first-name list was written: the list
+// must be put back as it was.
+void EditingTest::readOnlyFolderKeepsEverything() {
+  const QByteArray log = LogBytes({LogLine("F1AAA", "89", "89001")});
+  MainSession s(log, false);
+  s.env.writeFile("Liste_Prenom.txt", "F1AAA        89 PAUL\r\n");
+
+  class FailingLogRewrite final : public kmb::FileSystem {
+   public:
+    explicit FailingLogRewrite(kmb::FileSystem& real) : real_(real) {}
+    kmb::ReadResult readAll(const std::filesystem::path& p) override { return real_.readAll(p); }
+    kmb::IoStatus writeAll(const std::filesystem::path& p, const kmb::Bytes& b) override {
+      if (p.filename() == "Temporaire.txt" && ++writes_ == 2) return kmb::IoError{Step::Write, p, ENOSPC};
+      return real_.writeAll(p, b);
+    }
+    kmb::IoStatus flush(const std::filesystem::path& p) override { return real_.flush(p); }
+    kmb::IoStatus rename(const std::filesystem::path& f, const std::filesystem::path& t) override {
+      return real_.rename(f, t);
+    }
+    void remove(const std::filesystem::path& p) override { real_.remove(p); }
+    bool exists(const std::filesystem::path& p) override { return real_.exists(p); }
+    kmb::IoStatus checkWritable(const std::filesystem::path& p) override { return real_.checkWritable(p); }
+
+   private:
+    kmb::FileSystem& real_;
+    int writes_ = 0;
+  } failing(s.env.files);
+  AppContext context{s.env.folder(), failing, s.env.messages, *s.env.settings, s.env.clock, s.env.printers};
+  s.start(&context);
+  s.walkToValidate("F4XYZ", "77001", "JEAN");
+  s.env.messages.answer({true});
+  s.click("Valide_A");
+  QCOMPARE(s.log(), log);
+  QCOMPARE(s.firstNames(), QByteArray("F1AAA        89 PAUL\r\n"));
+  QVERIFY(s.env.messages.last().contains(QStringLiteral("disque est plein")));
+  QCOMPARE(s.text("Ind_A"), QStringLiteral("F4XYZ"));
+}
+
+QTEST_MAIN(EditingTest)
+#include "EditingTest.moc"

@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include "log/ContactedLavoir.h"
+#include "log/LogLine.h"
+#include "log/LogRewrite.h"
+#include "log/QsoTime.h"
+
+using namespace kmb;
+
+namespace {
+
+Bytes Line(const std::string& call, const std::string& date = "05/12/14", const std::string& time = "10:00",
+           const std::string& ref = "89001", const std::string& band = "14 Mhz") {
+  return FormatLogLine(QsoRecord{call, "89", "", ref, date, time, "SSB", band, "59", "59", "", false});
+}
+
+}  // namespace
+
+TEST(AddLogLine, AppendsWhenCallSignsBeginWithLetters) {
+  const Lines log{Line("F1AAA"), Line("F1BBB"), Line("F1CCC")};
+  const Lines out = AddLogLine(log, Line("F4NEW"));
+  ASSERT_EQ(out.size(), 4u);
+  EXPECT_EQ(out.back(), Line("F4NEW"));
+}
+
+TEST(AddLogLine, GoesBeforeTheFirstCallSignStartingWithADigit) {
+  const Lines log{Line("F1AAA"), Line("9A1AA"), Line("F1BBB"), Line("3A2XX")};
+  EXPECT_EQ(AddLogLine(log, Line("F4NEW")), (Lines{Line("F1AAA"), Line("F4NEW"), Line("9A1AA"), Line("F1BBB"),
+                                                   Line("3A2XX")}));
+  // A new call sign starting with a digit passes smaller numbers.
+  EXPECT_EQ(AddLogLine(log, Line("4X4AA")), (Lines{Line("F1AAA"), Line("4X4AA"), Line("9A1AA"), Line("F1BBB"),
+                                                   Line("3A2XX")}));
+  EXPECT_EQ(AddLogLine({}, Line("F4NEW")), Lines{Line("F4NEW")});
+}
+
+TEST(InsertLogLineByDate, CenturyPivotAndSameMomentGoesFirst) {
+  const Lines log{Line("F1AAA", "01/03/14"), Line("F1BBB", "05/06/14", "10:00"), Line("F1CCC", "07/08/14")};
+  EXPECT_EQ(InsertLogLineByDate(log, Line("F4OLD", "01/01/99")).front(), Line("F4OLD", "01/01/99"));
+  EXPECT_EQ(InsertLogLineByDate(log, Line("F4FUT", "01/01/49")).back(), Line("F4FUT", "01/01/49"));
+  const Lines same = InsertLogLineByDate(log, Line("F4SAM", "05/06/14", "10:00"));
+  EXPECT_EQ(same[1], Line("F4SAM", "05/06/14", "10:00"));
+  EXPECT_EQ(same[2], Line("F1BBB", "05/06/14", "10:00"));
+  const Lines minuteLater = InsertLogLineByDate(log, Line("F4LAT", "05/06/14", "10:01"));
+  EXPECT_EQ(minuteLater[2], Line("F4LAT", "05/06/14", "10:01"));
+  EXPECT_EQ(InsertLogLineByDate({}, Line("F4ONE")), Lines{Line("F4ONE")});
+}
+
+TEST(InsertLogLineByDate, UnreadableDatesKeepEveryLineAndAreNeverMoved) {
+  const Lines log{Line("F1AAA", "01/03/14"), "garbage line", Line("F1BAD", "31/02/14"), Line("F1CCC", "07/08/14"),
+                  ""};
+  const Lines out = InsertLogLineByDate(log, Line("F4NEW", "01/05/14"));
+  EXPECT_EQ(out, (Lines{Line("F1AAA", "01/03/14"), "garbage line", Line("F1BAD", "31/02/14"), Line("F4NEW", "01/05/14"),
+                        Line("F1CCC", "07/08/14"), ""}));
+  // A new line without a readable date is kept too, at the end.
+  const Lines unreadable = InsertLogLineByDate(log, Line("F4NEW", "00/00/00"));
+  EXPECT_EQ(unreadable.size(), log.size() + 1);
+  EXPECT_EQ(unreadable.back(), Line("F4NEW", "00/00/00"));
+}
+
+TEST(ReplaceLogLine, ReplacesEveryEqualLineOrAppends) {
+  const Lines log{Line("F1AAA"), Line("F1BBB"), Line("F1AAA")};
+  EXPECT_EQ(ReplaceLogLine(log, Line("F1ZZZ"), Line("F1AAA")), (Lines{Line("F1ZZZ"), Line("F1BBB"), Line("F1ZZZ")}));
+  EXPECT_EQ(ReplaceLogLine(log, Line("F1ZZZ"), Line("F1XXX")),
+            (Lines{Line("F1AAA"), Line("F1BBB"), Line("F1AAA"), Line("F1ZZZ")}));
+}
+
+TEST(DeleteLogLine, RemovesEveryEqualLineOrNothing) {
+  const Lines log{Line("F1AAA"), Line("F1BBB"), Line("F1AAA")};
+  EXPECT_EQ(DeleteLogLine(log, Line("F1AAA")), Lines{Line("F1BBB")});
+  EXPECT_EQ(DeleteLogLine(log, Line("f1bbb")), log);  // case matters
+}
+
+TEST(QsoMoment, ReadsRealDatesOnly) {
+  EXPECT_LT(*QsoMoment("31/12/99", "23:59"), *QsoMoment("01/01/00", "00:00"));
+  EXPECT_LT(*QsoMoment("01/01/49", "00:00"), *QsoMoment("01/01/50", "00:00") + 200LL * 366 * 24 * 60);
+  EXPECT_GT(*QsoMoment("01/01/49", "00:00"), *QsoMoment("01/01/50", "00:00"));
+  EXPECT_FALSE(QsoMoment("29/02/15", "10:00"));
+  EXPECT_TRUE(QsoMoment("29/02/16", "10:00"));
+  EXPECT_FALSE(QsoMoment("05/12/14", "24:00"));
+  EXPECT_FALSE(QsoMoment("5/12/14", "10:00"));
+  EXPECT_EQ(FullYear("99"), 1999);
+  EXPECT_EQ(FullYear("49"), 2049);
+}
+
+TEST(FindContactedLavoir, SameReferenceOnTheSameBandOnly) {
+  const Lines log{Line("F1AAA", "12/05/13", "10:00", "77001", "7.0 Mhz"),
+                  Line("F1BBB", "12/05/13", "10:00", "89001", "7.0 Mhz"),
+                  Line("F1CCC", "13/05/13", "10:00", "89001", "7.0 Mhz")};
+  const auto found = FindContactedLavoir(log, "89001", "7.0 Mhz");
+  ASSERT_TRUE(found);
+  EXPECT_EQ(found->date, "12/05/13");
+  EXPECT_EQ(found->band, "7.0 Mhz");
+  EXPECT_FALSE(FindContactedLavoir(log, "89001", "14 Mhz"));
+  EXPECT_FALSE(FindContactedLavoir(log, "8900", "7.0 Mhz"));
+  EXPECT_FALSE(FindContactedLavoir(log, "89001", "7.0 MHZ"));
+}
