@@ -246,6 +246,14 @@ QWidget* MainWindow::buildListFrame() {
   listeKmb_->setSelectionMode(QAbstractItemView::SingleSelection);
   listeKmb_->setMinimumHeight(220);
   listeKmb_->setMinimumWidth(QFontMetrics(ListFont()).horizontalAdvance(QString(kmb::kListRowLength + 4, u'M')));
+  // The header's font is proportional; its size is chosen so that its titles
+  // stand over the columns of the fixed-pitch rows.
+  QFont headerFont = listHeader_->font();
+  const qreal headerWidth = QFontMetricsF(headerFont).horizontalAdvance(kListHeader);
+  const qreal rowsWidth = QFontMetricsF(ListFont()).horizontalAdvance(QString(kmb::kListRowLength, u'M'));
+  if (headerWidth > 0) headerFont.setPointSizeF(headerFont.pointSizeF() * rowsWidth / headerWidth);
+  listHeader_->setFont(headerFont);
+  listHeader_->setContentsMargins(listeKmb_->frameWidth() + 2, 0, 0, 0);
   column->addWidget(listHeader_);
   column->addWidget(listeKmb_, 1);
   connect(listeKmb_, &QListView::clicked, this, [this] { Liste_KMB_Click(); });
