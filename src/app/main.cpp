@@ -26,6 +26,7 @@ int main(int argc, char* argv[]) {
   // The web views share their GL context with the windows; this must precede the application.
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);
+  Q_INIT_RESOURCE(resources);  // the icons live in a static library
   QApplication::setApplicationName(QStringLiteral("ORX_KMB"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/orx_kmb.svg")));
 
