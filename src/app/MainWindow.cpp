@@ -65,8 +65,9 @@ QComboBox* EntryCombo(const char* name, const QStringList& items, QWidget* paren
 }
 
 QFont ListFont() {
-  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  font.setPointSize(9);
+  QFont font(QStringLiteral("DejaVu Sans Mono"), 9);
+  font.setStyleHint(QFont::Monospace);
+  font.setFixedPitch(true);
   return font;
 }
 

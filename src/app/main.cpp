@@ -1,11 +1,30 @@
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
+#include <QStandardPaths>
 #include <QTranslator>
 
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
+#include "app/ProgramFolder.h"
+
+namespace {
+
+std::filesystem::path OperatorFilesFolder() {
+  const QString executableFolder = QApplication::applicationDirPath();
+  const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  const auto chosen = kmb::ChooseProgramFolder(executableFolder.toStdString(),
+                                               QFileInfo(executableFolder).isWritable(), userFolder.toStdString());
+  QDir().mkpath(QString::fromStdString(chosen.string()));
+  return chosen;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
+  // The web views share their GL context with the windows; this must precede the application.
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("ORX_KMB"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/orx_kmb.svg")));
@@ -21,7 +40,7 @@ int main(int argc, char* argv[]) {
   SettingsStore settings;
   kmb::SystemClock clock;
   DialogPrinterChooser printers;
-  AppContext context{QApplication::applicationDirPath().toStdString(), files, messages, settings, clock, printers};
+  AppContext context{OperatorFilesFolder(), files, messages, settings, clock, printers};
 
   MainWindow window(context);
   window.start();

@@ -1,0 +1,77 @@
+#include <QtTest>
+
+#include "support/TestSupport.h"
+#include "web/AwardPageWindow.h"
+#include "web/LoopbackSite.h"
+#include "web/SitePage.h"
+#include "web/WebTests.h"
+
+using namespace settings_keys;
+
+Q_DECLARE_METATYPE(AwardPage)
+
+namespace {
+
+QWebEngineView& BrowserOf(QWidget& window) {
+  auto* view = window.findChild<QWebEngineView*>(QStringLiteral("WebBrowser1"));
+  if (!view) qFatal("missing WebBrowser1");
+  return *view;
+}
+
+}  // namespace
+
+class AwardPageWindowTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void eachWindowLoadsItsPageOfTheAwardSite_data();
+  void eachWindowLoadsItsPageOfTheAwardSite();
+  void siteWithClosingSlashGivesTheSamePage();
+  void unsetSiteShowsWhichSettingToFill();
+};
+
+void AwardPageWindowTest::eachWindowLoadsItsPageOfTheAwardSite_data() {
+  QTest::addColumn<AwardPage>("page");
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("path");
+  QTest::newRow("rules") << AwardPage::Rules << QStringLiteral("Reglement") << QStringLiteral("/KMB/KMB.html");
+  QTest::newRow("active list") << AwardPage::ActiveList << QStringLiteral("KMB_Active")
+                               << QStringLiteral("/KMB/KMB-actif.html");
+}
+
+void AwardPageWindowTest::eachWindowLoadsItsPageOfTheAwardSite() {
+  QFETCH(AwardPage, page);
+  QFETCH(QString, name);
+  QFETCH(QString, path);
+  TestEnvironment env;
+  LoopbackSite site;
+  env.settings->write(kSetup, kSiteKmb, site.address());
+  AwardPageWindow window(env.context, page);
+  QCOMPARE(window.objectName(), name);
+  QVERIFY(WaitForLoad(BrowserOf(window)));
+  QCOMPARE(BrowserOf(window).title(), path);
+  QCOMPARE(site.requested.value(0), path);
+}
+
+void AwardPageWindowTest::siteWithClosingSlashGivesTheSamePage() {
+  TestEnvironment env;
+  env.settings->write(kSetup, kSiteKmb, QStringLiteral("http://kmb.example/"));
+  AwardPageWindow window(env.context, AwardPage::Rules);
+  QCOMPARE(BrowserOf(window).url(), QUrl(QStringLiteral("http://kmb.example/KMB/KMB.html")));
+}
+
+void AwardPageWindowTest::unsetSiteShowsWhichSettingToFill() {
+  TestEnvironment env;
+  env.settings->write(kSetup, kSiteCluster, QStringLiteral("http://cluster.example"));
+  AwardPageWindow window(env.context, AwardPage::ActiveList);
+  QVERIFY(WaitForLoad(BrowserOf(window)));
+  const QString text = PlainTextOf(BrowserOf(window));
+  QVERIFY2(text.contains(QStringLiteral("« Site KMB »")), qPrintable(text));
+  QCOMPARE(env.messages.shown, QStringList());
+}
+
+int RunAwardPageWindowTests(int argc, char** argv) {
+  AwardPageWindowTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "AwardPageWindowTest.moc"

