@@ -15,6 +15,7 @@
 #include "log/FirstNameList.h"
 #include "log/Cp1252Case.h"
 #include "log/LogRewrite.h"
+#include "log/QsoSave.h"
 
 using namespace settings_keys;
 
@@ -94,8 +95,6 @@ void MainWindow::Valide_A_Click() {
   returnToFreshEntry();
 }
 
-// Writes the first-name list, then the log. If the log cannot be written the
-// list is put back, so both files stay as they were.
 bool MainWindow::saveEntry() {
   if (refuse(kmb::CheckRecordFitsLog(recordFromEntry()))) return false;
   prenomA_->setText(UpperKeepingLength(prenomA_->text()));
@@ -104,39 +103,27 @@ bool MainWindow::saveEntry() {
   const kmb::QsoRecord record = recordFromEntry();
   const kmb::Bytes newLine = kmb::FormatLogLine(record);
 
-  const auto listPath = ctx_.programFolder / kmb::kFirstNameListName;
-  const auto listTemp = ctx_.programFolder / kTemporaire;
-  const kmb::ReadResult oldList = ctx_.files.readAll(listPath);
-  const bool listExisted = !oldList.error;
-  if (oldList.error && oldList.error->errnum != ENOENT) {
-    reportIoError(*oldList.error);
-    return false;
-  }
-  const kmb::Lines newList = kmb::StoreFirstName(kmb::SplitLines(oldList.bytes),
-                                                 kmb::FirstNameLine(record.indicatif, record.dpt, record.prenom));
-  if (const kmb::IoStatus error = kmb::ReplaceFileAtomically(ctx_.files, listPath, listTemp, kmb::JoinLines(newList))) {
-    reportIoError(*error);
-    return false;
-  }
-
-  bool written = false;
+  kmb::QsoSave save{ctx_.programFolder, kmb::LogFilePath(ctx_.programFolder, stationCall_),
+                    kmb::FirstNameLine(record.indicatif, record.dpt, record.prenom), kTemporaire, {}};
   if (modificationMode_) {
     kmb::Bytes oldRow = selectedRow_;
     if (oldRow.size() > 89) oldRow.replace(89, 30, kmb::UpperCp1252(kmb::Column(oldRow, 90, 30)));
-    const kmb::Bytes oldLine = kmb::LogLineFromListRow(oldRow);
-    written = rewriteLog(kTemporaire, [&](const kmb::Lines& log) { return kmb::ReplaceLogLine(log, newLine, oldLine); });
+    save.change = [newLine, oldLine = kmb::LogLineFromListRow(oldRow)](const kmb::Lines& log) {
+      return kmb::ReplaceLogLine(log, newLine, oldLine);
+    };
   } else if (automaticDate() && !insertionMode_) {
-    written = rewriteLog(kTemporaire, [&](const kmb::Lines& log) { return kmb::AddLogLine(log, newLine); });
+    save.change = [newLine](const kmb::Lines& log) { return kmb::AddLogLine(log, newLine); };
   } else {
-    written = rewriteLog(kTemporaire6, [&](const kmb::Lines& log) { return kmb::InsertLogLineByDate(log, newLine); });
+    save.logTempName = kTemporaire6;
+    save.change = [newLine](const kmb::Lines& log) { return kmb::InsertLogLineByDate(log, newLine); };
   }
-  if (!written) {
-    if (listExisted)
-      (void)kmb::ReplaceFileAtomically(ctx_.files, listPath, listTemp, oldList.bytes);
-    else
-      ctx_.files.remove(listPath);
+  if (const kmb::IoStatus error = kmb::SaveQso(ctx_.files, save)) {
+    reportIoError(*error);
+    return false;
   }
-  return written;
+  LoadLogList();
+  selectLastRow();
+  return true;
 }
 
 void MainWindow::returnToFreshEntry() {

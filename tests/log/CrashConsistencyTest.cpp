@@ -1,0 +1,99 @@
+// A saver process appends QSOs through the same code the window uses and is
+// killed with SIGKILL at random moments. After each kill the log and the
+// first-name list must be whole: exactly the content before or after the
+// interrupted save. KMB_CRASH_KILLS sets the number of kills (50 by default).
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <random>
+#include <thread>
+
+#include "log/FirstNameList.h"
+#include "log/LogLine.h"
+#include "log/LogRewrite.h"
+#include "log/QsoSave.h"
+
+using namespace kmb;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string CallOf(std::size_t n) { return "F" + std::to_string(n); }
+
+Bytes LogLineOf(std::size_t n) {
+  return FormatLogLine({CallOf(n), "89", "\xc9LODIE", "89001", "05/12/14", "09:07", "SSB", "14 Mhz", "59", "57",
+                        "LAVOIR DE L'\xceLE", n % 2 == 0});
+}
+
+Bytes FirstNameOf(std::size_t n) { return FirstNameLine(CallOf(n), "89", "\xc9LODIE"); }
+
+[[noreturn]] void SaveForever(const fs::path& folder) {
+  DiskFileSystem disk;
+  const fs::path logPath = LogFilePath(folder, "F4ABC");
+  for (;;) {
+    const std::size_t next = ReadLines(disk, logPath).lines.size();
+    const Bytes line = LogLineOf(next);
+    const QsoSave save{folder, logPath, FirstNameOf(next), "Temporaire.txt",
+                       [&line](const Lines& log) { return AddLogLine(log, line); }};
+    if (SaveQso(disk, save)) std::_Exit(3);
+  }
+}
+
+int KillCount() {
+  const char* text = std::getenv("KMB_CRASH_KILLS");
+  return text ? std::max(1, std::atoi(text)) : 50;
+}
+
+// Every line whole and in the order the saver wrote them; returns the count.
+std::size_t CheckFile(const fs::path& path, Bytes (*expected)(std::size_t), std::size_t lineLength) {
+  DiskFileSystem disk;
+  const ReadResult read = disk.readAll(path);
+  EXPECT_FALSE(read.error) << path;
+  const Lines lines = SplitLines(read.bytes);
+  EXPECT_TRUE(read.bytes.empty() || read.bytes.ends_with("\r\n"));
+  EXPECT_EQ(read.bytes.size(), lines.size() * (lineLength + 2)) << "a line lost its length";
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    EXPECT_EQ(lines[i], expected(i)) << path << " line " << i;
+    if (lines[i] != expected(i)) break;
+  }
+  return lines.size();
+}
+
+}  // namespace
+
+TEST(CrashConsistency, KilledSavesNeverLoseOrDamageALine) {
+  char name[] = "/tmp/kmb-crash-XXXXXX";
+  const fs::path folder = ::mkdtemp(name);
+  DiskFileSystem disk;
+  ASSERT_FALSE(CreateLogFile(disk, folder, "F4ABC"));
+  std::mt19937 random(20261206);
+  std::uniform_int_distribution<int> delayMicros(0, 40'000);
+  const int kills = KillCount();
+  std::size_t saved = 0;
+  for (int kill = 0; kill < kills && !HasFailure(); ++kill) {
+    const pid_t saver = ::fork();
+    ASSERT_GE(saver, 0);
+    if (saver == 0) SaveForever(folder);
+    std::this_thread::sleep_for(std::chrono::microseconds(delayMicros(random)));
+    ::kill(saver, SIGKILL);
+    int status = 0;
+    ::waitpid(saver, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the saver stopped by itself, status " << status;
+
+    const std::size_t logLines = CheckFile(LogFilePath(folder, "F4ABC"), LogLineOf, kLogLineLength);
+    ASSERT_GE(logLines, saved) << "a saved QSO disappeared";
+    saved = logLines;
+    if (fs::exists(folder / kFirstNameListName)) {
+      const std::size_t names = CheckFile(folder / kFirstNameListName, FirstNameOf, FirstNameOf(0).size());
+      // The list is written first: it may be one save ahead of the log.
+      EXPECT_TRUE(names == logLines || names == logLines + 1) << names << " names for " << logLines << " QSOs";
+    }
+  }
+  EXPECT_GT(saved, 0u) << "no save completed between kills";
+  std::cout << "[ crash    ] " << kills << " kills, " << saved << " QSOs saved, no line lost or damaged\n";
+  fs::remove_all(folder);
+}
