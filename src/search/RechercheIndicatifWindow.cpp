@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <array>
 
 #include "app/Cp1252Text.h"
 #include "app/WindowPlacement.h"
@@ -42,6 +43,15 @@ bool TypeSmallLetterAsCapital(QLineEdit& box, const QKeyEvent& key) {
   if (!IsSmallLetter(key.text())) return false;
   box.insert(key.text().toUpper());
   return true;
+}
+
+// Option buttons are numbered 1 to 3: call sign, reference, department.
+SearchCriterion CriterionOfOption(int index) {
+  switch (index) {
+    case 2: return SearchCriterion::Reference;
+    case 3: return SearchCriterion::Departement;
+    default: return SearchCriterion::Indicatif;
+  }
 }
 
 QString EmptyTextMessage(SearchCriterion criterion) {
@@ -132,11 +142,11 @@ void RechercheIndicatifWindow::selectCriterionOf(const QObject* box) {
 }
 
 void RechercheIndicatifWindow::Option1_Click(int index) {
-  boxOf(static_cast<SearchCriterion>(index - 1)).setFocus();
+  boxOf(CriterionOfOption(index)).setFocus();
 }
 
 SearchCriterion RechercheIndicatifWindow::selectedCriterion() const {
-  return static_cast<SearchCriterion>(option1_->checkedId() - 1);
+  return CriterionOfOption(option1_->checkedId());
 }
 
 QLineEdit& RechercheIndicatifWindow::boxOf(SearchCriterion criterion) const {

@@ -2,7 +2,6 @@
 // "Rechercher un QSO": finds QSOs of the main list by call sign, reference
 // or department; a double click on a result selects it in the main list.
 #include <QWidget>
-#include <array>
 
 #include "app/AppContext.h"
 #include "app/LogbookView.h"
@@ -33,7 +32,6 @@ class RechercheIndicatifWindow final : public QWidget {
   void Recherche_SP();
   void QSO_Effectues_DblClick();
 
-  // Criteria are numbered 1 to 3, as their option buttons.
   kmb::SearchCriterion selectedCriterion() const;
   QLineEdit& boxOf(kmb::SearchCriterion criterion) const;
   void selectCriterionOf(const QObject* box);
