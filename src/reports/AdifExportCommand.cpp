@@ -8,6 +8,6 @@ void Mnu_ADIF_Click(AppContext& context, const std::string& storedCall, QWidget*
     context.messages.inform(parent, QString::fromStdString(kmb::IoErrorMessage(*error)));
     return;
   }
-  context.messages.inform(parent, QStringLiteral("Le fichier a été enregistré sous le nom : ") +
-                                      FromCp1252(kmb::AdifFileName(storedCall)));
+  context.messages.inform(
+      parent, QStringLiteral("Le fichier a été enregistré sous le nom : ") + FromCp1252(kmb::AdifFileName(storedCall)));
 }

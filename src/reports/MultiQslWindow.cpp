@@ -44,8 +44,7 @@ QStringList ToText(const kmb::Lines& lines) {
 
 }  // namespace
 
-MultiQslWindow::MultiQslWindow(AppContext& context, const LogbookView& logbook)
-    : ctx_(context), logbook_(logbook) {
+MultiQslWindow::MultiQslWindow(AppContext& context, const LogbookView& logbook) : ctx_(context), logbook_(logbook) {
   setObjectName(QStringLiteral("Multi_QSL"));
   setWindowTitle(kTitle);
   auto* layout = new QVBoxLayout(this);
@@ -160,5 +159,6 @@ void MultiQslWindow::Imprimer_Click() {
   if (!ctx_.printers.choose(printer, this)) return;
   const kmb::Lines card = kmb::QslCardLines(ToCp1252(indicatif_->text()), logbook_.stationCall(), ticked);
   if (!PrintLines(printer, CardFont(), ToText(card)))
-    ctx_.messages.inform(this, QStringLiteral("L'impression de la QSL n'a pas pu commencer : imprimante indisponible."));
+    ctx_.messages.inform(this,
+                         QStringLiteral("L'impression de la QSL n'a pas pu commencer : imprimante indisponible."));
 }

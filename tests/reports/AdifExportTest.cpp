@@ -1,5 +1,3 @@
-#include "reports/AdifExport.h"
-
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -8,6 +6,7 @@
 #include <set>
 
 #include "log/LogLine.h"
+#include "reports/AdifExport.h"
 #include "reports/AdifRecord.h"
 #include "support/FaultyFileSystem.h"
 

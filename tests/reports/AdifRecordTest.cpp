@@ -1,5 +1,3 @@
-#include "reports/AdifRecord.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,6 +10,7 @@
 #include <vector>
 
 #include "log/LogLine.h"
+#include "reports/AdifRecord.h"
 
 namespace {
 
@@ -36,8 +35,7 @@ std::vector<Field> ParseAdifRecord(const Bytes& record) {
     const std::size_t colon = record.find(':', at);
     const std::size_t close = record.find('>', colon);
     const std::string digits = record.substr(colon + 1, close - colon - 1);
-    if (!AllDigits(digits) || (digits.size() > 1 && digits[0] == '0'))
-      throw std::runtime_error("bad length " + digits);
+    if (!AllDigits(digits) || (digits.size() > 1 && digits[0] == '0')) throw std::runtime_error("bad length " + digits);
     const std::size_t length = std::stoul(digits);
     fields.push_back({record.substr(at + 1, colon - at - 1), record.substr(close + 1, length)});
     at = close + 1 + length;
@@ -75,12 +73,11 @@ bool IsValidDate(const Bytes& d) {
 }
 
 bool IsValidTime(const Bytes& t) {
-  return t.size() == 4 && AllDigits(t) && std::stoi(t.substr(0, 2)) < 24 &&
-         std::stoi(t.substr(2, 2)) < 60;
+  return t.size() == 4 && AllDigits(t) && std::stoi(t.substr(0, 2)) < 24 && std::stoi(t.substr(2, 2)) < 60;
 }
 
-const std::set<std::string> kAdifBands = {"2190m", "630m", "560m", "160m", "80m", "60m",  "40m",  "30m",
-                                          "20m",   "17m",  "15m",  "12m",  "10m", "8m",   "6m",   "5m",
+const std::set<std::string> kAdifBands = {"2190m", "630m", "560m",  "160m", "80m",  "60m",  "40m", "30m",
+                                          "20m",   "17m",  "15m",   "12m",  "10m",  "8m",   "6m",  "5m",
                                           "4m",    "2m",   "1.25m", "70cm", "33cm", "23cm", "13cm"};
 
 }  // namespace
@@ -93,7 +90,7 @@ TEST(AdifRecord, ThePaulExampleIsWrittenByteForByte) {
 
 TEST(AdifRecord, FieldsComeInTheirOrderWithByteLengths) {
   kmb::QsoRecord r = Paul();
-  r.prenom = "H\xC9L\xC8NE";                     // HÉLÈNE, one byte per letter
+  r.prenom = "H\xC9L\xC8NE";                        // HÉLÈNE, one byte per letter
   r.nomLavoir = "LAVOIR DU PR\xC9 DE LA FONTAINE";  // inner blanks and an accent
   r.dpt = "2a";
   r.ref = "2a001";
@@ -101,8 +98,8 @@ TEST(AdifRecord, FieldsComeInTheirOrderWithByteLengths) {
   const auto fields = ParseAdifRecord(kmb::ADIF_SP(LineOf(r)));
   std::vector<std::string> tags;
   for (const Field& f : fields) tags.push_back(f.tag);
-  EXPECT_EQ(tags, (std::vector<std::string>{"CALL", "STATE", "NAME", "BAND", "MODE", "QSO_DATE", "TIME_ON",
-                                            "RST_RCVD", "RST_SENT", "SIG", "SIG_INFO", "QSL_RCVD"}));
+  EXPECT_EQ(tags, (std::vector<std::string>{"CALL", "STATE", "NAME", "BAND", "MODE", "QSO_DATE", "TIME_ON", "RST_RCVD",
+                                            "RST_SENT", "SIG", "SIG_INFO", "QSL_RCVD"}));
   EXPECT_EQ(ValueOf(fields, "NAME"), "H\xC9L\xC8NE");
   EXPECT_EQ(ValueOf(fields, "SIG_INFO"), "LAVOIR DU PR\xC9 DE LA FONTAINE");
   EXPECT_EQ(ValueOf(fields, "STATE"), "2a");
@@ -122,11 +119,11 @@ TEST(AdifRecord, AThirtyCharacterNameKeepsItsLengthAndBlanks) {
 TEST(AdifRecord, EveryEntryBandGetsTheAdifBandOfItsFrequency) {
   // ADIF band edges in MHz; a label's band is the one met by [label, label + 1).
   const std::vector<std::tuple<std::string, double, double>> edges = {
-      {"160m", 1.8, 2.0},   {"80m", 3.5, 4.0},       {"40m", 7.0, 7.3},     {"30m", 10.1, 10.15},
-      {"20m", 14.0, 14.35}, {"17m", 18.068, 18.168}, {"15m", 21.0, 21.45},  {"12m", 24.89, 24.99},
-      {"10m", 28.0, 29.7},  {"6m", 50.0, 54.0},      {"2m", 144.0, 148.0},  {"70cm", 420.0, 450.0}};
-  for (const char* label : {"1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "10 Mhz", "14 Mhz", "18 Mhz", "21 Mhz", "24 Mhz",
-                            "28 Mhz", "50 Mhz", "144 Mhz", "432 Mhz"}) {
+      {"160m", 1.8, 2.0},   {"80m", 3.5, 4.0},       {"40m", 7.0, 7.3},    {"30m", 10.1, 10.15},
+      {"20m", 14.0, 14.35}, {"17m", 18.068, 18.168}, {"15m", 21.0, 21.45}, {"12m", 24.89, 24.99},
+      {"10m", 28.0, 29.7},  {"6m", 50.0, 54.0},      {"2m", 144.0, 148.0}, {"70cm", 420.0, 450.0}};
+  for (const char* label : {"1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "10 Mhz", "14 Mhz", "18 Mhz", "21 Mhz", "24 Mhz", "28 Mhz",
+                            "50 Mhz", "144 Mhz", "432 Mhz"}) {
     const double mhz = std::strtod(label, nullptr);
     std::string expected;
     for (const auto& [band, low, high] : edges)

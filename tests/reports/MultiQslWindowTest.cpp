@@ -201,7 +201,8 @@ void MultiQslWindowTest::twentyTickedQsosPrintTwoCardsInCourierBold() {
   if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) QSKIP("pdftotext is not installed");
   TestEnvironment env;
   FakeLogbook logbook;
-  for (int day = 1; day <= 22; ++day) logbook.add("F1ABC", false, QStringLiteral("%1/12/26").arg(day, 2, 10, QLatin1Char('0')).toStdString());
+  for (int day = 1; day <= 22; ++day)
+    logbook.add("F1ABC", false, QStringLiteral("%1/12/26").arg(day, 2, 10, QLatin1Char('0')).toStdString());
   MultiQslWindow w(env.context, logbook);
   auto* indicatif = Find<QLineEdit>(w, "Indicatif");
   indicatif->setText(QStringLiteral("F1"));

@@ -1,5 +1,3 @@
-#include "reports/QslCard.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,6 +5,7 @@
 #include <vector>
 
 #include "log/LogLine.h"
+#include "reports/QslCard.h"
 #include "reports/QslList.h"
 
 namespace {
@@ -14,8 +13,8 @@ namespace {
 using kmb::Bytes;
 
 Bytes ListRow(std::size_t number, const char* call, const char* dpt, bool qsl = false, const char* name = "") {
-  return kmb::FormatListRow(
-      number, kmb::FormatLogLine({call, dpt, "PAUL", "89001", "05/12/26", "09:07", "SSB", "14 Mhz", "59", "57", name, qsl}));
+  return kmb::FormatListRow(number, kmb::FormatLogLine({call, dpt, "PAUL", "89001", "05/12/26", "09:07", "SSB",
+                                                        "14 Mhz", "59", "57", name, qsl}));
 }
 
 std::vector<Bytes> TickedRows(std::size_t count) {
@@ -78,8 +77,7 @@ TEST(QslListRow, AnEmptyDepartmentShiftsTheRestTwoToTheLeft) {
 TEST(AwaitedQslRows, ListsMatchingCallSignsWithoutAReceivedQslInListOrder) {
   const std::vector<Bytes> rows = {ListRow(1, "FXXXX", "89", true), ListRow(2, "FXXXX", "77"),
                                    ListRow(3, "F1ABC", "89"), ListRow(4, "ZFXXY", "21")};
-  EXPECT_EQ(kmb::AwaitedQslRows(rows, "fx"),
-            (std::vector<Bytes>{kmb::QslListRow(rows[1]), kmb::QslListRow(rows[3])}));
+  EXPECT_EQ(kmb::AwaitedQslRows(rows, "fx"), (std::vector<Bytes>{kmb::QslListRow(rows[1]), kmb::QslListRow(rows[3])}));
   EXPECT_TRUE(kmb::AwaitedQslRows(rows, "F9").empty());
   EXPECT_TRUE(kmb::QslReceived(rows[0]));
   EXPECT_FALSE(kmb::QslReceived(rows[1]));

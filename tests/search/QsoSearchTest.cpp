@@ -1,5 +1,3 @@
-#include "search/QsoSearch.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,6 +5,7 @@
 
 #include "log/LogLine.h"
 #include "search/CallSignMatch.h"
+#include "search/QsoSearch.h"
 #include "search/SearchResultRow.h"
 
 namespace {
@@ -16,13 +15,13 @@ using kmb::SearchCriterion;
 
 Bytes Row(std::size_t number, const char* call, const char* dpt, const char* ref, bool qsl = false,
           const char* name = "") {
-  return kmb::FormatListRow(number, kmb::FormatLogLine({call, dpt, "PAUL", ref, "05/12/26", "09:07", "SSB",
-                                                        "144 Mhz", "59", "57", name, qsl}));
+  return kmb::FormatListRow(number, kmb::FormatLogLine({call, dpt, "PAUL", ref, "05/12/26", "09:07", "SSB", "144 Mhz",
+                                                        "59", "57", name, qsl}));
 }
 
 std::vector<Bytes> Log() {
   return {Row(1, "FXXXX", "89", "89001"), Row(2, "FYYYY", "89", "89002"), Row(3, "ZFXXY", "2a", "2a001"),
-          Row(4, "F1ABC", "9", "9001"),   Row(5, "FXXXX", "77", "77001")};
+          Row(4, "F1ABC", "9", "9001"), Row(5, "FXXXX", "77", "77001")};
 }
 
 std::vector<std::string> Numbers(const std::vector<Bytes>& results) {
@@ -38,8 +37,16 @@ TEST(SearchResultRow, CutsTheMainListRowIntoEightySixColumns) {
                                                                "SSB", "144 Mhz", "59", "57", "LAVOIR DU BOURG", true}));
   const Bytes result = kmb::SearchResultRow(row);
   EXPECT_EQ(result.size(), kmb::kSearchResultLength);
-  EXPECT_EQ(result, "   12  F1ABC         89 " "  " "05/12/26" "  " "144 Mhz " "  " "89001" "  " +
-                        kmb::PadRight("LAVOIR DU BOURG", 30) + "  *");
+  EXPECT_EQ(result,
+            "   12  F1ABC         89 "
+            "  "
+            "05/12/26"
+            "  "
+            "144 Mhz "
+            "  "
+            "89001"
+            "  " +
+                kmb::PadRight("LAVOIR DU BOURG", 30) + "  *");
 }
 
 TEST(SearchResultRow, KeepsItsWidthForAShortRow) {
