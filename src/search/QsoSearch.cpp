@@ -8,12 +8,9 @@ namespace kmb {
 
 bool RowMatches(std::string_view listRow, SearchCriterion criterion, std::string_view text) {
   switch (criterion) {
-    case SearchCriterion::Indicatif:
-      return CallSignMatches(listRow, text);
-    case SearchCriterion::Reference:
-      return UpperCp1252(Trim(Column(listRow, 43, 5))) == UpperCp1252(text);
-    case SearchCriterion::Departement:
-      return Column(listRow, 22, 2) == text;
+    case SearchCriterion::Indicatif: return CallSignMatches(listRow, text);
+    case SearchCriterion::Reference: return UpperCp1252(Trim(Column(listRow, 43, 5))) == UpperCp1252(text);
+    case SearchCriterion::Departement: return Column(listRow, 22, 2) == text;
   }
   return false;
 }

@@ -48,23 +48,17 @@ bool TypeSmallLetterAsCapital(QLineEdit& box, const QKeyEvent& key) {
 // Option buttons are numbered 1 to 3: call sign, reference, department.
 SearchCriterion CriterionOfOption(int index) {
   switch (index) {
-    case 2:
-      return SearchCriterion::Reference;
-    case 3:
-      return SearchCriterion::Departement;
-    default:
-      return SearchCriterion::Indicatif;
+    case 2: return SearchCriterion::Reference;
+    case 3: return SearchCriterion::Departement;
+    default: return SearchCriterion::Indicatif;
   }
 }
 
 QString EmptyTextMessage(SearchCriterion criterion) {
   switch (criterion) {
-    case SearchCriterion::Indicatif:
-      return QStringLiteral("Entrez un indicatif");
-    case SearchCriterion::Reference:
-      return QStringLiteral("Entrez une référence");
-    case SearchCriterion::Departement:
-      return QStringLiteral("Entrez un departement");
+    case SearchCriterion::Indicatif: return QStringLiteral("Entrez un indicatif");
+    case SearchCriterion::Reference: return QStringLiteral("Entrez une référence");
+    case SearchCriterion::Departement: return QStringLiteral("Entrez un departement");
   }
   return {};
 }
@@ -153,12 +147,9 @@ SearchCriterion RechercheIndicatifWindow::selectedCriterion() const { return Cri
 
 QLineEdit& RechercheIndicatifWindow::boxOf(SearchCriterion criterion) const {
   switch (criterion) {
-    case SearchCriterion::Reference:
-      return *data_;
-    case SearchCriterion::Departement:
-      return *depa_;
-    case SearchCriterion::Indicatif:
-      break;
+    case SearchCriterion::Reference: return *data_;
+    case SearchCriterion::Departement: return *depa_;
+    case SearchCriterion::Indicatif: break;
   }
   return *indica_;
 }
