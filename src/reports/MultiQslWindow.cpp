@@ -1,0 +1,164 @@
+#include "reports/MultiQslWindow.h"
+
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/Cp1252Text.h"
+#include "app/WindowPlacement.h"
+#include "reports/QslCard.h"
+#include "reports/QslList.h"
+#include "reports/TextPrinting.h"
+
+namespace {
+
+const QString kTitle = QStringLiteral("QSL's non reçues");
+constexpr int kRowBytesRole = Qt::UserRole;
+
+template <typename W>
+W* Named(W* widget, const char* name) {
+  widget->setObjectName(QString::fromLatin1(name));
+  return widget;
+}
+
+QFont CardFont() {
+  QFont font(QStringLiteral("Courier New"), 9);
+  font.setBold(true);
+  font.setStyleHint(QFont::TypeWriter);
+  return font;
+}
+
+QStringList ToText(const kmb::Lines& lines) {
+  QStringList out;
+  out.reserve(static_cast<qsizetype>(lines.size()));
+  for (const kmb::Bytes& line : lines) out << FromCp1252(line);
+  return out;
+}
+
+}  // namespace
+
+MultiQslWindow::MultiQslWindow(AppContext& context, const LogbookView& logbook) : ctx_(context), logbook_(logbook) {
+  setObjectName(QStringLiteral("Multi_QSL"));
+  setWindowTitle(kTitle);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(buildCallFrame());
+  layout->addWidget(buildListFrame(), 1);
+  layout->addWidget(buildPrintFrame());
+
+  indicatif_->installEventFilter(this);
+  connect(recherche_, &QPushButton::clicked, this, &MultiQslWindow::Non_Recues_SP);
+  connect(imprimer_, &QPushButton::clicked, this, &MultiQslWindow::Imprimer_Click);
+
+  listeQso_->clear();
+  resize(760, 520);
+  CentreOnScreen(*this);
+}
+
+QWidget* MultiQslWindow::buildCallFrame() {
+  auto* frame = Named(new QGroupBox, "Frame1");
+  label2_ = Named(new QLabel(kTitle, frame), "Label2");
+  QFont big = label2_->font();
+  big.setBold(true);
+  big.setPointSize(big.pointSize() + 2);
+  label2_->setFont(big);
+  auto* label3 = Named(new QLabel(QStringLiteral("QSL's non reçues de "), frame), "Label3");
+  indicatif_ = Named(new QLineEdit(frame), "Indicatif");
+  auto* label6 = Named(new QLabel(QStringLiteral("Cliquez"), frame), "Label6");
+  recherche_ = Named(new QPushButton(QStringLiteral("ICI"), frame), "Recherche");
+  recherche_->setAutoDefault(false);
+  auto* label1 = Named(new QLabel(QStringLiteral("pour les afficher"), frame), "Label1");
+  auto* sentence = new QHBoxLayout;
+  for (QWidget* w : std::initializer_list<QWidget*>{label3, indicatif_, label6, recherche_, label1})
+    sentence->addWidget(w);
+  sentence->addStretch(1);
+  auto* column = new QVBoxLayout(frame);
+  column->addWidget(label2_);
+  column->addLayout(sentence);
+  return frame;
+}
+
+QWidget* MultiQslWindow::buildListFrame() {
+  auto* frame = Named(new QGroupBox, "Frame2");
+  listeQso_ = Named(new QListWidget(frame), "Liste_QSO");
+  listeQso_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  (new QVBoxLayout(frame))->addWidget(listeQso_);
+  return frame;
+}
+
+QWidget* MultiQslWindow::buildPrintFrame() {
+  auto* frame = Named(new QGroupBox, "Frame3");
+  imprimer_ = Named(new QPushButton(QStringLiteral("Imprimer"), frame), "Imprimer");
+  imprimer_->setToolTip(QStringLiteral("Imprimer le dos d'une QSL avec la liste des QSO's cochés"));
+  imprimer_->setAutoDefault(false);
+  (new QHBoxLayout(frame))->addWidget(imprimer_, 0, Qt::AlignCenter);
+  return frame;
+}
+
+bool MultiQslWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == indicatif_ && event->type() == QEvent::KeyPress)
+    return Indicatif_KeyPress(static_cast<const QKeyEvent&>(*event));
+  return QWidget::eventFilter(watched, event);
+}
+
+// True when the key has been dealt with here.
+bool MultiQslWindow::Indicatif_KeyPress(const QKeyEvent& key) {
+  if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
+    Non_Recues_SP();
+    recherche_->setFocus();
+    return true;
+  }
+  const QString text = key.text();
+  if (text.size() == 1 && text.at(0) >= u'a' && text.at(0) <= u'z') {
+    indicatif_->insert(text.toUpper());
+    return true;
+  }
+  return false;
+}
+
+void MultiQslWindow::Non_Recues_SP() {
+  const QString typed = indicatif_->text();
+  if (typed.isEmpty()) {
+    ctx_.messages.inform(this, QStringLiteral("Entrez un indicatif"));
+    return;
+  }
+  label2_->setText(QStringLiteral("QSL's non reçues de ") + typed);
+  listeQso_->clear();
+  for (const kmb::Bytes& row : kmb::AwaitedQslRows(logbook_.listRows(), ToCp1252(typed))) {
+    auto* item = new QListWidgetItem(FromCp1252(row), listeQso_);
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    item->setCheckState(Qt::Unchecked);
+    item->setData(kRowBytesRole, QByteArray::fromStdString(row));
+  }
+}
+
+std::vector<kmb::Bytes> MultiQslWindow::tickedRows() const {
+  std::vector<kmb::Bytes> ticked;
+  for (int i = 0; i < listeQso_->count(); ++i) {
+    const QListWidgetItem* item = listeQso_->item(i);
+    if (item->checkState() == Qt::Checked) ticked.push_back(item->data(kRowBytesRole).toByteArray().toStdString());
+  }
+  return ticked;
+}
+
+void MultiQslWindow::Imprimer_Click() {
+  if (listeQso_->count() == 0) {
+    ctx_.messages.inform(this, QStringLiteral("Pas de QSO a imprimer"));
+    return;
+  }
+  const std::vector<kmb::Bytes> ticked = tickedRows();
+  // Nothing ticked: no card, and no printer to choose for it.
+  if (ticked.empty()) return;
+  QPrinter printer;
+  if (!ctx_.printers.choose(printer, this)) return;
+  const kmb::Lines card = kmb::QslCardLines(ToCp1252(indicatif_->text()), logbook_.stationCall(), ticked);
+  if (!PrintLines(printer, CardFont(), ToText(card)))
+    ctx_.messages.inform(this,
+                         QStringLiteral("L'impression de la QSL n'a pas pu commencer : imprimante indisponible."));
+}

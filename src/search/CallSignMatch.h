@@ -1,0 +1,11 @@
+#pragma once
+// The call-sign test shared by the search and the QSL windows.
+#include <string_view>
+
+namespace kmb {
+
+// True when the trimmed call-sign field of a main-list row (columns 8-19)
+// contains `typed`, upper-cased, anywhere.
+bool CallSignMatches(std::string_view listRow, std::string_view typed);
+
+}  // namespace kmb

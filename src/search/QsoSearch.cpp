@@ -1,0 +1,25 @@
+#include "search/QsoSearch.h"
+
+#include "log/Cp1252Case.h"
+#include "search/CallSignMatch.h"
+#include "search/SearchResultRow.h"
+
+namespace kmb {
+
+bool RowMatches(std::string_view listRow, SearchCriterion criterion, std::string_view text) {
+  switch (criterion) {
+    case SearchCriterion::Indicatif: return CallSignMatches(listRow, text);
+    case SearchCriterion::Reference: return UpperCp1252(Trim(Column(listRow, 43, 5))) == UpperCp1252(text);
+    case SearchCriterion::Departement: return Column(listRow, 22, 2) == text;
+  }
+  return false;
+}
+
+std::vector<Bytes> FindQsos(const std::vector<Bytes>& listRows, SearchCriterion criterion, std::string_view text) {
+  std::vector<Bytes> results;
+  for (const Bytes& row : listRows)
+    if (RowMatches(row, criterion, text)) results.push_back(SearchResultRow(row));
+  return results;
+}
+
+}  // namespace kmb
