@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-webengine-dev qt6-webengine-dev-tools
   qt6-qpa-plugins qt6-translations-l10n libgl-dev libglx-dev
-  googletest libgtest-dev libbenchmark-dev
+  googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth poppler-utils fonts-dejavu-core fonts-liberation
 )
 
