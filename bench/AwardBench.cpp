@@ -10,6 +10,7 @@
 
 #include "app/AppContext.h"
 #include "app/LogbookView.h"
+#include "award/ContactedList.h"
 #include "award/ContactedListWindow.h"
 #include "award/DiplomaWindow.h"
 #include "award/MapWindow.h"
@@ -82,6 +83,17 @@ void ReadLog(benchmark::State& state) {
     benchmark::DoNotOptimize(kmb::ReadLines(s.files, kmb::LogFilePath(s.context.programFolder, "F4ABC")));
 }
 
+// The core alone, on a log already in memory.
+void ContactedListSorting(benchmark::State& state) {
+  const kmb::Lines log = FullLog();
+  for (auto _ : state) benchmark::DoNotOptimize(kmb::ListContacted(log, kmb::kHf));
+}
+
+void ScoresCounting(benchmark::State& state) {
+  const kmb::Lines log = FullLog();
+  for (auto _ : state) benchmark::DoNotOptimize(kmb::CountGroup(log, kmb::kHf));
+}
+
 void ScoresWindow(benchmark::State& state) {
   Station& s = FullStation();
   for (auto _ : state) ScoreWindow window(s.context, s.logbook);
@@ -120,6 +132,8 @@ void ContactedListDisplay(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(ReadLog)->Unit(benchmark::kMillisecond);
+BENCHMARK(ScoresCounting)->Unit(benchmark::kMillisecond);
+BENCHMARK(ContactedListSorting)->Unit(benchmark::kMillisecond);
 BENCHMARK(ScoresWindow)->Unit(benchmark::kMillisecond);
 BENCHMARK(HfDiplomaWindow)->Unit(benchmark::kMillisecond);
 BENCHMARK(VhfDiplomaWindow)->Unit(benchmark::kMillisecond);

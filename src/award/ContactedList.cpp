@@ -1,6 +1,7 @@
 #include "award/ContactedList.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 
 #include "log/Cp1252Case.h"
@@ -32,19 +33,52 @@ Bytes Title(std::string_view storedCall, std::string_view group, const ClockRead
 }
 
 // The list box sorted its lines without regard to case.
-void SortLikeTheListBox(Lines& lines) {
-  std::vector<std::pair<Bytes, Bytes>> keyed;
-  keyed.reserve(lines.size());
-  for (Bytes& line : lines) keyed.emplace_back(UpperCp1252(line), std::move(line));
-  std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (std::size_t n = 0; n < lines.size(); ++n) lines[n] = std::move(keyed[n].second);
+const std::array<unsigned char, 256>& UpperBytes() {
+  static const std::array<unsigned char, 256> table = [] {
+    std::string every(256, '\0');
+    for (std::size_t c = 0; c < every.size(); ++c) every[c] = static_cast<char>(c);
+    const std::string upper = UpperCp1252(every);
+    std::array<unsigned char, 256> bytes{};
+    for (std::size_t c = 0; c < bytes.size(); ++c) bytes[c] = static_cast<unsigned char>(upper[c]);
+    return bytes;
+  }();
+  return table;
+}
+
+bool BeforeIgnoringCase(std::string_view a, std::string_view b) {
+  const auto& upper = UpperBytes();
+  const std::size_t common = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < common; ++i) {
+    if (a[i] == b[i]) continue;  // most lines share long runs
+    const unsigned char x = upper[static_cast<unsigned char>(a[i])];
+    const unsigned char y = upper[static_cast<unsigned char>(b[i])];
+    if (x != y) return x < y;
+  }
+  return a.size() < b.size();
+}
+
+// Columns of a log line without copying them; a short line gives less.
+std::string_view Piece(std::string_view line, std::size_t first, std::size_t width) {
+  if (first > line.size()) return {};
+  return line.substr(first - 1, width);
 }
 
 }  // namespace
 
 Bytes ContactedListLine(std::string_view logLine) {
-  return " " + log_columns::Ref(logLine) + "  " + log_columns::NomLavoir(logLine) + "  " +
-         log_columns::Date(logLine) + "  " + log_columns::Indicatif(logLine) + "  " + Column(logLine, 107, 1);
+  Bytes line;
+  line.reserve(65);
+  line += ' ';
+  line += Piece(logLine, 35, kRefWidth);
+  line += "  ";
+  line += Piece(logLine, 76, kNomLavoirWidth);
+  line += "  ";
+  line += Piece(logLine, 41, kDateWidth);
+  line += "  ";
+  line += Piece(logLine, 1, kIndicatifWidth);
+  line += "  ";
+  line += Piece(logLine, 107, 1);
+  return line;
 }
 
 ContactedList ListContacted(const Lines& log, std::string_view group) {
@@ -56,7 +90,7 @@ ContactedList ListContacted(const Lines& log, std::string_view group) {
     if (IsConfirmed(log_columns::Qsl(line))) ++list.confirmed;
   }
   list.listed = static_cast<int>(list.lines.size());
-  SortLikeTheListBox(list.lines);
+  std::stable_sort(list.lines.begin(), list.lines.end(), BeforeIgnoringCase);
   return list;
 }
 

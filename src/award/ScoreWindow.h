@@ -7,7 +7,6 @@
 #include "app/LogbookView.h"
 
 class QFrame;
-class QGridLayout;
 class QLineEdit;
 
 namespace kmb {
