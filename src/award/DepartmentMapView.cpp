@@ -29,11 +29,15 @@ QLineEdit* DepartmentBox(int index, QWidget* parent) {
   box->setAlignment(Qt::AlignCenter);
   box->setFixedSize(kBoxSize);
   box->setTextMargins(0, 0, 0, 0);
-  box->setContentsMargins(0, 0, 0, 0);
+  if (box->text() == QLatin1String("X")) box->setToolTip(QStringLiteral("Code %1 : aucun département").arg(index));
   QFont font = box->font();
   font.setPointSize(7);
   box->setFont(font);
   return box;
+}
+
+void CentreAt(QWidget& box, QPointF centre) {
+  box.move((centre - QPointF(box.width(), box.height()) / 2).toPoint());
 }
 
 }  // namespace
@@ -97,14 +101,10 @@ QPointF DepartmentMapView::boxCentre(const DepartmentOutline& department) const 
 }
 
 void DepartmentMapView::placeBoxes() {
-  for (const DepartmentOutline& department : map_.departments) {
-    QLineEdit& box = *boxes_[static_cast<std::size_t>(department.index)];
-    box.move((boxCentre(department) - QPointF(kBoxSize.width(), kBoxSize.height()) / 2).toPoint());
-  }
-  for (int index : {20, 98, 99}) {
-    const QPointF centre = mapTransform().map(SpareBoxCentre(index));
-    boxes_[static_cast<std::size_t>(index)]->move((centre - QPointF(kBoxSize.width(), kBoxSize.height()) / 2).toPoint());
-  }
+  for (const DepartmentOutline& department : map_.departments)
+    CentreAt(*boxes_[static_cast<std::size_t>(department.index)], boxCentre(department));
+  for (int index : {20, 98, 99})
+    CentreAt(*boxes_[static_cast<std::size_t>(index)], mapTransform().map(SpareBoxCentre(index)));
 }
 
 void DepartmentMapView::resizeEvent(QResizeEvent* event) {
