@@ -1,0 +1,17 @@
+#pragma once
+// The award windows' controls, built with the names tests and users know.
+#include <QColor>
+#include <QString>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent);
+QFrame* NamedFrame(const char* name, QWidget* parent);
+// A read-only text box with centred text on a coloured background.
+QLineEdit* FigureBox(const char* name, const QColor& background, QWidget* parent);
+// The large bold title line at the top of a window.
+QFrame* TitleFrame(const QString& title, QWidget* parent);
+void SetTextColour(QWidget& widget, const QColor& colour);

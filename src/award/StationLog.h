@@ -1,0 +1,10 @@
+#pragma once
+// The award windows' way to the log: read afresh each time, and a log that
+// cannot be read is told to the operator and read as empty.
+#include "app/AppContext.h"
+#include "app/LogbookView.h"
+#include "log/LogFile.h"
+
+class QWidget;
+
+kmb::Lines ReadStationLog(AppContext& context, const LogbookView& logbook, QWidget* window);

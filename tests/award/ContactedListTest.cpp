@@ -1,0 +1,111 @@
+#include "award/ContactedList.h"
+
+#include <gtest/gtest.h>
+
+#include "award/AwardLog.h"
+
+using namespace kmb;
+using award_test::Line;
+using award_test::Qso;
+
+namespace {
+
+const ClockReading kFifthDecember{2026, 12, 5, 10, 7, 3};
+
+}  // namespace
+
+TEST(ContactedListLine, FieldsAsTheyStandInSixtyFiveColumns) {
+  const Bytes line = ContactedListLine(Line({.qsl = true, .ref = "89001", .call = "F1AAA", .name = "GRAND LAVOIR"}));
+  EXPECT_EQ(line, " 89001  GRAND LAVOIR                    05/12/26  F1AAA         *");
+  EXPECT_EQ(line.size(), 65u);
+  EXPECT_EQ(ContactedListLine(Line({.qsl = false})).back(), ' ');
+}
+
+TEST(ContactedListLine, ShortLineGivesShortFields) {
+  EXPECT_EQ(ContactedListLine("F1AAA"), "       F1AAA  ");
+}
+
+TEST(ListContacted, ReferenceOrderWithCounts) {
+  const Lines log{Line({.ref = "89001"}), Line({.band = "10 Mhz", .ref = "01001"}),
+                  Line({.qsl = true, .ref = "77001"}), Line({.band = "144 Mhz", .ref = "02001"})};
+  const ContactedList hf = ListContacted(log, "HF");
+  ASSERT_EQ(hf.lines.size(), 2u);
+  EXPECT_EQ(hf.lines[0].substr(0, 6), " 77001");
+  EXPECT_EQ(hf.lines[1].substr(0, 6), " 89001");
+  EXPECT_EQ(hf.listed, 2);
+  EXPECT_EQ(hf.confirmed, 1);
+
+  const ContactedList vhf = ListContacted(log, "VHF");
+  ASSERT_EQ(vhf.lines.size(), 1u);
+  EXPECT_EQ(vhf.lines[0].substr(0, 6), " 02001");
+}
+
+TEST(ListContacted, SortsWithoutRegardToCase) {
+  const Lines log{Line({.ref = "2b001"}), Line({.ref = "2B002"}), Line({.ref = "2a001"})};
+  const ContactedList list = ListContacted(log, "HF");
+  ASSERT_EQ(list.lines.size(), 3u);
+  EXPECT_EQ(list.lines[0].substr(1, 5), "2a001");
+  EXPECT_EQ(list.lines[1].substr(1, 5), "2b001");
+  EXPECT_EQ(list.lines[2].substr(1, 5), "2B002");
+}
+
+TEST(ListContacted, UnknownGroupOrEmptyLogListsNothing) {
+  const Lines log{Line({}), Line({.band = "10 Mhz"})};
+  for (const char* group : {"", "hf", "10 Mhz", "XYZ"}) {
+    const ContactedList list = ListContacted(log, group);
+    EXPECT_TRUE(list.lines.empty()) << group;
+    EXPECT_EQ(list.listed, 0);
+  }
+  EXPECT_TRUE(ListContacted({}, "HF").lines.empty());
+  EXPECT_EQ(ListContacted({Line({.band = "432 Mhz"})}, "UHF").listed, 1);
+}
+
+TEST(NumberedLine, RightAlignedInFiveColumns) {
+  EXPECT_EQ(NumberedLine(1, " 89001"), "    1  89001");
+  EXPECT_EQ(NumberedLine(10, " x"), "   10  x");
+  EXPECT_EQ(NumberedLine(99999, ""), "99999 ");
+}
+
+TEST(SavedListFileName, CallGroupAndShortDate) {
+  EXPECT_EQ(SavedListFileName("FXXXX", "HF", kFifthDecember), "FXXXX_Liste_Lavoirs_Bande_HF_05_12_26.txt");
+  EXPECT_EQ(SavedListFileName("FXXXX", "VHF", {2027, 2, 1}), "FXXXX_Liste_Lavoirs_Bande_VHF_01_02_27.txt");
+  EXPECT_EQ(SavedListFileName("F4ABC_P", "UHF", {2030, 11, 30}), "F4ABC_P_Liste_Lavoirs_Bande_UHF_30_11_30.txt");
+}
+
+TEST(SavedListContent, ByteForByte) {
+  const Lines list{" 77001  A", " 89001  B"};
+  const Bytes expected =
+      " F4ABC Liste alphanumerique des Lavoirs contact\xE9s bande HF au 05/12/2026\r\n"
+      "\r\n"
+      "   N\xB0   Ref        Nom du Lavoir                Date    Indicatif    QSL\r\n"
+      "\r\n"
+      "    1  77001  A\r\n"
+      "    2  89001  B\r\n"
+      "\r\n"
+      "                        ORX_KMB - carnet de trafic du Diplome Kembaro\r\n";
+  EXPECT_EQ(SavedListContent("F4ABC", "HF", kFifthDecember, list), expected);
+}
+
+TEST(SavedListContent, EmptyListKeepsTitleHeaderAndAuthor) {
+  const Lines lines = SplitLines(SavedListContent("F4ABC", "VHF", kFifthDecember, {}));
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_EQ(lines[0], " F4ABC Liste alphanumerique des Lavoirs contact\xE9s bande VHF au 05/12/2026");
+  EXPECT_EQ(lines[1], "");
+  EXPECT_EQ(lines[3], "");
+  EXPECT_EQ(lines[4], "");
+  EXPECT_EQ(lines[5].find_first_not_of(' '), 24u);
+}
+
+TEST(PrintedListLines, IndentedNumberedLinesBetweenHeaderAndAuthor) {
+  Lines list;
+  for (int n = 0; n < 10; ++n) list.push_back(" 890" + std::to_string(10 + n));
+  const Lines page = PrintedListLines("F4ABC", "HF", kFifthDecember, list);
+  ASSERT_EQ(page.size(), 4u + 10u + 3u);
+  EXPECT_EQ(page[0], "     F4ABC Liste alphanumerique des Lavoirs contact\xE9s bande HF au 05/12/2026");
+  EXPECT_EQ(page[2], "        N\xB0  Ref         Nom du Lavoir               Date   Indicatif     QSL");
+  EXPECT_EQ(page[4], "        1  89010");
+  EXPECT_EQ(page[13], "       10  89019");
+  EXPECT_EQ(page[14], "");
+  EXPECT_EQ(page[15], "");
+  EXPECT_EQ(page[16], std::string(21, ' ') + "ORX_KMB - carnet de trafic du Diplome Kembaro");
+}
