@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "BenchSupport.h"
 #include "app/AppContext.h"
 #include "app/LogbookView.h"
 #include "award/ContactedList.h"
@@ -19,17 +20,6 @@
 #include "log/LogLine.h"
 
 namespace {
-
-class SilentMessenger final : public Messenger {
- public:
-  void inform(QWidget*, const QString&) override {}
-  bool ask(QWidget*, const QString&) override { return false; }
-};
-
-class NoPrinter final : public PrinterChooser {
- public:
-  bool choose(QPrinter&, QWidget*) override { return false; }
-};
 
 class BenchLogbook final : public LogbookView {
  public:
@@ -140,12 +130,3 @@ BENCHMARK(VhfDiplomaWindow)->Unit(benchmark::kMillisecond);
 BENCHMARK(MapWindowOpening)->Unit(benchmark::kMillisecond);
 BENCHMARK(MapWindowGroupChange)->Unit(benchmark::kMillisecond);
 BENCHMARK(ContactedListDisplay)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

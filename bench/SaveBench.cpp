@@ -5,23 +5,13 @@
 #include <QTemporaryDir>
 #include <filesystem>
 
+#include "BenchSupport.h"
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
 #include "log/LogLine.h"
 #include "log/LogRewrite.h"
 
 namespace {
-
-class SilentMessenger final : public Messenger {
- public:
-  void inform(QWidget*, const QString&) override {}
-  bool ask(QWidget*, const QString&) override { return true; }
-};
-
-class NoPrinter final : public PrinterChooser {
- public:
-  bool choose(QPrinter&, QWidget*) override { return false; }
-};
 
 kmb::Bytes LogOf(int qsoCount) {
   kmb::Lines lines;

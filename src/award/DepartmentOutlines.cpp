@@ -6,10 +6,6 @@
 #include "award/AwardRules.h"
 #include "award/DepartmentShape.h"
 
-// The resources are built into a static library, where nothing else would
-// pull them into the program.
-static void RegisterMapResource() { Q_INIT_RESOURCE(resources); }
-
 namespace {
 
 QRectF ViewBox(const QXmlStreamAttributes& attributes) {
@@ -32,8 +28,6 @@ QPainterPath Outline(const kmb::MapRings& rings) {
 }  // namespace
 
 DepartmentOutlines LoadDepartmentOutlines(const QString& svgFile) {
-  static const bool registered = (RegisterMapResource(), true);
-  (void)registered;
   DepartmentOutlines map;
   QFile file(svgFile);
   if (!file.open(QIODevice::ReadOnly)) return map;
