@@ -52,10 +52,10 @@ void SaveOneQso(benchmark::State& state) {
   const kmb::Bytes newLine = kmb::FormatLogLine(
       {"F4NEW", "21", "", "21001", "06/12/14", "10:00", "CW", "7.0 Mhz", "599", "599", "C.", false});
   for (auto _ : state) {
-    const kmb::IoStatus error = kmb::RewriteLogFile(bench.files, bench.logPath, "Temporaire.txt",
-                                                    [&](const kmb::Lines& log) { return kmb::AddLogLine(log, newLine); });
-    if (error) state.SkipWithError("rewrite failed");
-    main.LoadLogList();
+    const kmb::LinesResult log = kmb::RewriteLogFile(bench.files, bench.logPath, "Temporaire.txt",
+                                                     [&](const kmb::Lines& lines) { return kmb::AddLogLine(lines, newLine); });
+    if (log.error) state.SkipWithError("rewrite failed");
+    main.listLog(log.lines);
     main.selectLastRow();
   }
 }

@@ -392,18 +392,25 @@ bool MainWindow::LoadLogList() {
       ctx_.messages.inform(this, QStringLiteral("Erreur N° %1").arg(log.error->errnum));
     return false;
   }
-  if (log.lines.size() > kmb::kMaxListedLines) {
+  return listLog(log.lines);
+}
+
+bool MainWindow::listLog(const kmb::Lines& lines) {
+  if (lines.size() > kmb::kMaxListedLines) {
+    listModel_->setRows({});
     ctx_.messages.inform(this, QStringLiteral("Le log %1 contient %2 QSO : au-delà de %3 QSO il ne peut pas être "
                                               "affiché. Le fichier n'a pas été modifié.")
-                                   .arg(QString::fromStdString(path.string()))
-                                   .arg(log.lines.size())
+                                   .arg(QString::fromStdString(
+                                       kmb::LogFilePath(ctx_.programFolder, stationCall_).string()))
+                                   .arg(lines.size())
                                    .arg(kmb::kMaxListedLines));
     return false;
   }
   std::vector<kmb::Bytes> rows;
-  rows.reserve(log.lines.size());
-  for (std::size_t n = 0; n < log.lines.size(); ++n) rows.push_back(kmb::FormatListRow(n + 1, log.lines[n]));
+  rows.reserve(lines.size());
+  for (std::size_t n = 0; n < lines.size(); ++n) rows.push_back(kmb::FormatListRow(n + 1, lines[n]));
   listModel_->setRows(std::move(rows));
+  indA_->setEnabled(true);
   return true;
 }
 

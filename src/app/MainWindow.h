@@ -12,6 +12,7 @@
 #include "app/EntryChecks.h"
 #include "app/LogbookView.h"
 #include "app/WindowPlacement.h"
+#include "log/LogFile.h"
 
 class QAction;
 class QCheckBox;
@@ -43,6 +44,8 @@ class MainWindow final : public QMainWindow, public LogbookView {
   // Empties the list and fills it from the station's log; false when the
   // log could not be listed (the operator has been told why).
   bool LoadLogList();
+  // Fills the list from lines just written to the log.
+  bool listLog(const kmb::Lines& lines);
   void selectLastRow();
 
   // Called by the station dialog once it has accepted a call sign.

@@ -33,11 +33,12 @@ void MainWindow::reportIoError(const kmb::IoError& error) {
 template <typename Change>
 bool MainWindow::rewriteLog(const char* tempName, Change change) {
   const auto logPath = kmb::LogFilePath(ctx_.programFolder, stationCall_);
-  if (const kmb::IoStatus error = kmb::RewriteLogFile(ctx_.files, logPath, tempName, change)) {
-    reportIoError(*error);
+  const kmb::LinesResult log = kmb::RewriteLogFile(ctx_.files, logPath, tempName, change);
+  if (log.error) {
+    reportIoError(*log.error);
     return false;
   }
-  LoadLogList();
+  listLog(log.lines);
   selectLastRow();
   return true;
 }
@@ -117,11 +118,12 @@ bool MainWindow::saveEntry() {
     save.logTempName = kTemporaire6;
     save.change = [newLine](const kmb::Lines& log) { return kmb::InsertLogLineByDate(log, newLine); };
   }
-  if (const kmb::IoStatus error = kmb::SaveQso(ctx_.files, save)) {
-    reportIoError(*error);
+  const kmb::LinesResult log = kmb::SaveQso(ctx_.files, save);
+  if (log.error) {
+    reportIoError(*log.error);
     return false;
   }
-  LoadLogList();
+  listLog(log.lines);
   selectLastRow();
   return true;
 }

@@ -1,5 +1,7 @@
 #include "log/LogLine.h"
 
+#include <cstdio>
+
 #include "log/Cp1252Case.h"
 
 namespace kmb {
@@ -35,10 +37,18 @@ QsoRecord ParseLogLine(std::string_view l) {
 
 namespace {
 
-Bytes RowNumberField(std::size_t n) {
-  const std::string digits = std::to_string(n);
-  if (digits.size() >= 5) return digits;
-  return std::string(4 - digits.size(), ' ') + ' ' + digits;
+// Up to four digits keep a blank in front; five fill the field.
+void AppendRowNumber(Bytes& out, std::size_t n) {
+  char digits[24];
+  const int length = std::snprintf(digits, sizeof digits, "%zu", n);
+  if (length < 5) out.append(static_cast<std::size_t>(5 - length), ' ');
+  out.append(digits, static_cast<std::size_t>(length));
+}
+
+// Appends the separator, then columns [first, first + width) of `line`.
+void AppendPiece(Bytes& out, std::string_view separator, std::string_view line, std::size_t first, std::size_t width) {
+  out.append(separator);
+  if (first <= line.size()) out.append(line.substr(first - 1, width));
 }
 
 }  // namespace
@@ -46,19 +56,19 @@ Bytes RowNumberField(std::size_t n) {
 Bytes FormatListRow(std::size_t rowNumber, std::string_view l) {
   Bytes row;
   row.reserve(kListRowLength);
-  row += RowNumberField(rowNumber);
-  row += "  " + Column(l, 1, 12);
-  row += "  " + Column(l, 14, 4);
-  row += " " + Column(l, 19, 15);
-  row += " " + Column(l, 35, 5);
-  row += "  " + Column(l, 41, 8);
-  row += "  " + Column(l, 50, 5);
-  row += "  " + Column(l, 56, 3);
-  row += "  " + Column(l, 60, 7);
-  row += "  " + Column(l, 68, 3);
-  row += "  " + Column(l, 72, 3);
-  row += " " + Column(l, 76, 30);
-  row += "  " + Column(l, 107, 1);
+  AppendRowNumber(row, rowNumber);
+  AppendPiece(row, "  ", l, 1, 12);
+  AppendPiece(row, "  ", l, 14, 4);
+  AppendPiece(row, " ", l, 19, 15);
+  AppendPiece(row, " ", l, 35, 5);
+  AppendPiece(row, "  ", l, 41, 8);
+  AppendPiece(row, "  ", l, 50, 5);
+  AppendPiece(row, "  ", l, 56, 3);
+  AppendPiece(row, "  ", l, 60, 7);
+  AppendPiece(row, "  ", l, 68, 3);
+  AppendPiece(row, "  ", l, 72, 3);
+  AppendPiece(row, " ", l, 76, 30);
+  AppendPiece(row, "  ", l, 107, 1);
   return row;
 }
 

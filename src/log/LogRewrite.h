@@ -24,12 +24,16 @@ Lines DeleteLogLine(const Lines& log, const Bytes& oldLine);
 
 // Reads the log (an absent log is an empty one), applies `change` and puts
 // the result in place through `tempName` in the same folder, atomically.
+// Gives the lines now in the file.
 template <typename Change>
-IoStatus RewriteLogFile(FileSystem& fs, const std::filesystem::path& logPath, std::string_view tempName,
-                        Change change) {
+LinesResult RewriteLogFile(FileSystem& fs, const std::filesystem::path& logPath, std::string_view tempName,
+                           Change change) {
   LinesResult log = ReadLines(fs, logPath);
-  if (log.error && log.error->errnum != ENOENT) return log.error;
-  return ReplaceFileAtomically(fs, logPath, logPath.parent_path() / tempName, JoinLines(change(log.lines)));
+  if (log.error && log.error->errnum != ENOENT) return {{}, log.error};
+  Lines changed = change(log.lines);
+  if (IoStatus error = ReplaceFileAtomically(fs, logPath, logPath.parent_path() / tempName, JoinLines(changed)))
+    return {{}, error};
+  return {std::move(changed), std::nullopt};
 }
 
 }  // namespace kmb

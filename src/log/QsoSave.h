@@ -19,6 +19,7 @@ struct QsoSave {
   LogChange change;
 };
 
-IoStatus SaveQso(FileSystem& fs, const QsoSave& save);
+// Gives the lines of the log as written.
+LinesResult SaveQso(FileSystem& fs, const QsoSave& save);
 
 }  // namespace kmb

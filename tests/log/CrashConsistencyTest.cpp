@@ -39,7 +39,7 @@ Bytes FirstNameOf(std::size_t n) { return FirstNameLine(CallOf(n), "89", "\xc9LO
     const Bytes line = LogLineOf(next);
     const QsoSave save{folder, logPath, FirstNameOf(next), "Temporaire.txt",
                        [&line](const Lines& log) { return AddLogLine(log, line); }};
-    if (SaveQso(disk, save)) std::_Exit(3);
+    if (SaveQso(disk, save).error) std::_Exit(3);
   }
 }
 
