@@ -2,6 +2,7 @@
 #include "FuzzInput.h"
 #include "log/LeadingNumber.h"
 #include "settings/StoredIndex.h"
+#include "web/ClusterBands.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzInput input(data, size);
@@ -10,6 +11,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int index = kmb::ParseStoredIndex(text, count);
   FUZZ_CHECK(index >= -1 && index < count);
   (void)kmb::LeadingNumber(text);
+  const int band = kmb::ClusterBandFromSetting(text);
+  FUZZ_CHECK(band >= 0 && band < kmb::kClusterBandCount);
+  (void)kmb::ClusterPageCode(band);
   FUZZ_CHECK(kmb::LeadingDigits(text) >= 0);
   return 0;
 }

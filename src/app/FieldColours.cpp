@@ -10,3 +10,8 @@ void SetFieldColour(QWidget& field, const QColor& colour) {
 }
 
 QColor FieldColour(const QWidget& field) { return field.palette().color(QPalette::Base); }
+
+void SetWaiting(QWidget& field) {
+  field.setEnabled(false);
+  SetFieldColour(field, kLightYellow);
+}

@@ -453,31 +453,29 @@ void MainWindow::showRowInEntry(const kmb::Bytes& row) {
 void MainWindow::ResetEntry() {
   for (QLineEdit* field : {dptA_, prenomA_, refA_, dateA_, heureA_}) {
     field->clear();
-    field->setEnabled(false);
-    SetFieldColour(*field, kLightYellow);
+    SetWaiting(*field);
   }
-  const QString section = stationSection();
-  modeA_->setCurrentIndex(ctx_.settings.readIndex(section, kModeUtilise, modeA_->count()));
-  modeA_->setEnabled(false);
-  SetFieldColour(*modeA_, kLightYellow);
-  bandeA_->setCurrentIndex(ctx_.settings.readIndex(section, kBandeUtilisee, bandeA_->count()));
-  for (QLineEdit* field : {rstA_, rsteA_}) {
-    field->setText(QStringLiteral("59"));
-    field->setEnabled(false);
-    SetFieldColour(*field, kLightYellow);
-  }
-  remA_->setText(QStringLiteral("C. "));
-  remA_->setEnabled(false);
-  SetFieldColour(*remA_, kLightYellow);
+  selectStoredBandAndMode();
+  SetWaiting(*modeA_);
+  restoreDefaultTexts();
   qslA_->setChecked(false);
   indA_->clear();
-  SetFieldColour(*indA_, kLightGreen);
-  indA_->setEnabled(true);
-  indA_->setFocus();
+  openField(indA_);
+  leaveEntryModes();
+  annuleSaisie_->setEnabled(false);
+  valideA_->setEnabled(false);
+}
+
+void MainWindow::restoreDefaultTexts() {
+  rstA_->setText(QStringLiteral("59"));
+  rsteA_->setText(QStringLiteral("59"));
+  remA_->setText(QStringLiteral("C. "));
+  for (QLineEdit* field : {rstA_, rsteA_, remA_}) SetWaiting(*field);
+}
+
+void MainWindow::leaveEntryModes() {
   modificationMode_ = false;
   rowLocked_ = false;
   insertionMode_ = false;
-  annuleSaisie_->setEnabled(false);
-  valideA_->setEnabled(false);
   modeAff_->setText(QStringLiteral("Saisie QSO"));
 }

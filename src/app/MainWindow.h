@@ -89,6 +89,11 @@ class MainWindow final : public QMainWindow, public LogbookView {
   void Ajout_QSO_Click();
   void Valide_A_Click();
   void returnToFreshEntry();
+  void restoreDefaultTexts();
+  void leaveEntryModes();
+  // Lists the lines just written and selects the last row, or tells why the
+  // log could not be written.
+  bool showWrittenLog(const kmb::LinesResult& log);
   kmb::QsoRecord recordFromEntry() const;
   bool saveEntry();
   // Rewrites the log with `change`, then lists it and selects its last row.

@@ -33,7 +33,10 @@ void MainWindow::reportIoError(const kmb::IoError& error) {
 template <typename Change>
 bool MainWindow::rewriteLog(const char* tempName, Change change) {
   const auto logPath = kmb::LogFilePath(ctx_.programFolder, stationCall_);
-  const kmb::LinesResult log = kmb::RewriteLogFile(ctx_.files, logPath, tempName, change);
+  return showWrittenLog(kmb::RewriteLogFile(ctx_.files, logPath, tempName, change));
+}
+
+bool MainWindow::showWrittenLog(const kmb::LinesResult& log) {
   if (log.error) {
     reportIoError(*log.error);
     return false;
@@ -118,48 +121,26 @@ bool MainWindow::saveEntry() {
     save.logTempName = kTemporaire6;
     save.change = [newLine](const kmb::Lines& log) { return kmb::InsertLogLineByDate(log, newLine); };
   }
-  const kmb::LinesResult log = kmb::SaveQso(ctx_.files, save);
-  if (log.error) {
-    reportIoError(*log.error);
-    return false;
-  }
-  listLog(log.lines);
-  selectLastRow();
-  return true;
+  return showWrittenLog(kmb::SaveQso(ctx_.files, save));
 }
 
+// Unlike a reset, the last row is shown first, a manual date stays, the QSL
+// box is closed and the delete button keeps the state the row gave it.
 void MainWindow::returnToFreshEntry() {
   selectLastRow();
-  modificationMode_ = false;
-  insertionMode_ = false;
-  rowLocked_ = false;
-  modeAff_->setText(QStringLiteral("Saisie QSO"));
+  leaveEntryModes();
   valideA_->setEnabled(false);
   for (QLineEdit* field : {indA_, dptA_, prenomA_, refA_, heureA_}) {
     field->clear();
-    field->setEnabled(false);
-    SetFieldColour(*field, kLightYellow);
+    SetWaiting(*field);
   }
   if (automaticDate()) dateA_->clear();
-  dateA_->setEnabled(false);
-  SetFieldColour(*dateA_, kLightYellow);
-  modeA_->setEnabled(false);
-  SetFieldColour(*modeA_, kLightYellow);
+  SetWaiting(*dateA_);
+  SetWaiting(*modeA_);
   SetFieldColour(*bandeA_, kLightYellow);
-  for (QLineEdit* field : {rstA_, rsteA_}) {
-    field->setText(QStringLiteral("59"));
-    field->setEnabled(false);
-    SetFieldColour(*field, kLightYellow);
-  }
-  remA_->setText(QStringLiteral("C. "));
-  remA_->setEnabled(false);
-  SetFieldColour(*remA_, kLightYellow);
+  restoreDefaultTexts();
   qslA_->setChecked(false);
   qslA_->setEnabled(false);
-  SetFieldColour(*indA_, kLightGreen);
-  indA_->setEnabled(true);
-  indA_->setFocus();
-  const QString section = stationSection();
-  bandeA_->setCurrentIndex(ctx_.settings.readIndex(section, kBandeUtilisee, bandeA_->count()));
-  modeA_->setCurrentIndex(ctx_.settings.readIndex(section, kModeUtilise, modeA_->count()));
+  openField(indA_);
+  selectStoredBandAndMode();
 }

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "log/LogLine.h"
+#include "log/QsoTime.h"
 
 namespace kmb {
 namespace {
@@ -49,10 +50,7 @@ Bytes AdifBand(std::string_view bandLabel) {
 
 Bytes AdifDate(std::string_view date) {
   if (date.size() != 8 || date[2] != '/' || date[5] != '/' || !DigitsAt(date, {0, 1, 3, 4, 6, 7})) return {};
-  const std::string_view year = date.substr(6, 2);
-  const std::string_view century = year >= "50" ? "19" : "20";
-  Bytes out(century);
-  out += year;
+  Bytes out = std::to_string(*FullYear(date.substr(6, 2)));
   out += date.substr(3, 2);
   out += date.substr(0, 2);
   return out;

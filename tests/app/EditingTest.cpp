@@ -17,7 +17,7 @@ class EditingTest : public QObject {
   void automaticSaveGoesBeforeACallSignStartingWithNine();
   void failedWritesKeepBothFilesAndTheEntry_data();
   void failedWritesKeepBothFilesAndTheEntry();
-  void readOnlyFolderKeepsEverything();
+  void logFailureAfterTheListPutsTheListBack();
 };
 
 void EditingTest::clickShowsTheQsoWithoutOpeningIt() {
@@ -150,51 +150,84 @@ void EditingTest::automaticSaveGoesBeforeACallSignStartingWithNine() {
 }
 
 void EditingTest::failedWritesKeepBothFilesAndTheEntry_data() {
+  QTest::addColumn<QString>("operation");
   QTest::addColumn<int>("step");
   QTest::addColumn<int>("errnum");
   QTest::addColumn<QString>("cause");
-  QTest::newRow("temporary file cannot be created") << int(Step::Create) << EACCES << "accès refusé";
-  QTest::newRow("disk full while writing") << int(Step::Write) << ENOSPC << "disque est plein";
-  QTest::newRow("flush fails") << int(Step::Flush) << EIO << "entrée-sortie";
-  QTest::newRow("rename fails") << int(Step::Rename) << EBUSY << "occupé";
-  QTest::newRow("read-only log") << int(Step::Check) << EACCES << "accès refusé";
+  const struct {
+    const char* name;
+    Step step;
+    int errnum;
+    const char* cause;
+  } faults[] = {
+      {"unwritable folder", Step::Create, EACCES, "accès refusé"},
+      {"disk full while writing", Step::Write, ENOSPC, "disque est plein"},
+      {"flush fails", Step::Flush, EIO, "entrée-sortie"},
+      {"rename fails", Step::Rename, EBUSY, "occupé"},
+      {"read-only log", Step::Check, EACCES, "accès refusé"},
+  };
+  for (const char* operation : {"add", "insert", "modify", "delete"})
+    for (const auto& fault : faults)
+      QTest::addRow("%s, %s", operation, fault.name)
+          << QString::fromLatin1(operation) << int(fault.step) << fault.errnum << QString::fromUtf8(fault.cause);
 }
 
 void EditingTest::failedWritesKeepBothFilesAndTheEntry() {
+  QFETCH(QString, operation);
   QFETCH(int, step);
   QFETCH(int, errnum);
   QFETCH(QString, cause);
-  const QByteArray log = LogBytes({LogLine("F1AAA", "89", "89001")});
+  const QByteArray log = LogBytes({LogLine("F1AAA", "89", "89001", "01/03/14"), LogLine("F1BBB", "77", "77001")});
+  const QByteArray names = "F1AAA        89 PAUL\r\n";
   MainSession s(log, false);
-  s.env.writeFile("Liste_Prenom.txt", "F1AAA        89 PAUL\r\n");
+  s.env.writeFile("Liste_Prenom.txt", names);
   FaultyFileSystem faulty(s.env.files);
   AppContext context{s.env.folder(), faulty, s.env.messages, *s.env.settings, s.env.clock, s.env.printers};
   s.start(&context);
-  s.walkToValidate("F4XYZ", "77001", "JEAN");
+
+  const auto act = [&] {
+    s.env.messages.answer({true});
+    s.click(operation == "delete" ? "Annule_Saisie" : "Valide_A");
+  };
+  if (operation == "delete") {
+    s.clickRow(0);
+  } else if (operation == "modify") {
+    s.clickRow(0);
+    s.doubleClickRow(0);
+    s.field("Rem_A")->setText(QStringLiteral("NOUVEAU NOM"));
+  } else {
+    if (operation == "insert") s.click("Ajout_QSO");
+    s.typeAndEnter("Ind_A", "F4XYZ");
+    s.typeAndEnter("Prenom_A", "JEAN");
+    s.typeAndEnter("Dpt_A", "21");
+    s.typeAndEnter("Ref_A", "21001");
+    if (operation == "insert") {
+      s.typeAndEnter("Date_A", "05/06/14");
+      s.typeAndEnter("Heure_A", "12:30");
+    }
+    for (const char* name : {"Mode_A", "RST_A", "RSTE_A", "Rem_A", "QSL_A"}) s.enter(name);
+  }
   faulty.failAt(Step(step), errnum);
-  s.env.messages.answer({true});
-  s.click("Valide_A");
+  act();
   QCOMPARE(s.log(), log);
-  QCOMPARE(s.firstNames(), QByteArray("F1AAA        89 PAUL\r\n"));
-  QVERIFY(s.env.messages.last().contains(cause));
-  QVERIFY(s.env.messages.last().contains(QStringLiteral("Liste_Prenom.txt")) ||
-          s.env.messages.last().contains(QStringLiteral("Temporaire")) ||
-          s.env.messages.last().contains(QStringLiteral("F4ABC_KMB.log")));
-  QCOMPARE(s.text("Ind_A"), QStringLiteral("F4XYZ"));
-  QCOMPARE(s.text("Prenom_A"), QStringLiteral("JEAN"));
-  QCOMPARE(s.text("Ref_A"), QStringLiteral("77001"));
+  QCOMPARE(s.firstNames(), names);
+  QVERIFY2(s.env.messages.last().contains(cause), qPrintable(s.env.messages.last()));
   QVERIFY(!s.env.exists("Temporaire.txt"));
-  // Once the disk is healthy again the same entry saves.
+  QVERIFY(!s.env.exists("Temporaire6.txt"));
+  QCOMPARE(int(s.main->listRows().size()), 2);
+  if (operation == "delete") return;
+  // Nothing typed is lost: the entry is still there, and saves once the disk
+  // is healthy again.
+  QCOMPARE(s.text("Ind_A"), operation == "modify" ? QStringLiteral("F1AAA") : QStringLiteral("F4XYZ"));
   faulty.heal();
-  s.env.messages.answer({true});
-  s.click("Valide_A");
-  QVERIFY(s.log().startsWith(log + "F4XYZ"));
-  QVERIFY(s.firstNames().endsWith("F4XYZ        89 JEAN\r\n"));
+  act();
+  QVERIFY(s.log() != log);
+  QCOMPARE(int(s.main->listRows().size()), operation == "modify" ? 2 : 3);
 }
 
-// Here the log write fails after the first-name list was written: the list
-// must be put back as it was.
-void EditingTest::readOnlyFolderKeepsEverything() {
+// The log write fails after the first-name list was written: the list must
+// be put back as it was.
+void EditingTest::logFailureAfterTheListPutsTheListBack() {
   const QByteArray log = LogBytes({LogLine("F1AAA", "89", "89001")});
   MainSession s(log, false);
   s.env.writeFile("Liste_Prenom.txt", "F1AAA        89 PAUL\r\n");

@@ -7,6 +7,7 @@
 
 #include "app/MainWindow.h"
 #include "log/LogLine.h"
+#include "support/FakeLogbook.h"
 #include "support/TestSupport.h"
 
 using namespace settings_keys;
@@ -28,13 +29,6 @@ class StartupTest : public QObject {
 namespace {
 
 void UseStation(TestEnvironment& env, const QString& call) { env.settings->write(kSetup, kIndicatifStation, call); }
-
-template <typename W>
-W* Find(QWidget& window, const char* name) {
-  W* w = window.findChild<W*>(QString::fromLatin1(name));
-  if (!w) qFatal("missing widget %s", name);
-  return w;
-}
 
 }  // namespace
 

@@ -9,7 +9,7 @@
 
 #include "app/FieldColours.h"
 #include "award/ContactedListWindow.h"
-#include "award/FakeLogbook.h"
+#include "support/FakeLogbook.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TestSupport.h"
 

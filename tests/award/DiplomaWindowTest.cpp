@@ -2,7 +2,7 @@
 #include <QtTest>
 
 #include "award/DiplomaWindow.h"
-#include "award/FakeLogbook.h"
+#include "support/FakeLogbook.h"
 #include "support/TestSupport.h"
 
 class DiplomaWindowTest : public QObject {

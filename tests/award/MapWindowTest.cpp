@@ -4,7 +4,7 @@
 #include <QtTest>
 
 #include "app/FieldColours.h"
-#include "award/FakeLogbook.h"
+#include "support/FakeLogbook.h"
 #include "award/MapWindow.h"
 #include "support/TestSupport.h"
 

@@ -3,7 +3,7 @@
 #include <QtTest>
 
 #include "app/FieldColours.h"
-#include "award/FakeLogbook.h"
+#include "support/FakeLogbook.h"
 #include "award/ScoreWindow.h"
 #include "support/TestSupport.h"
 

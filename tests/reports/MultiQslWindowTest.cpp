@@ -10,39 +10,15 @@
 #include "app/LogbookView.h"
 #include "log/LogLine.h"
 #include "reports/MultiQslWindow.h"
+#include "support/FakeLogbook.h"
 #include "support/TestSupport.h"
 
 namespace {
 
-class FakeLogbook final : public LogbookView {
- public:
-  std::string stationCall() const override { return "F4ABC"; }
-  const std::vector<kmb::Bytes>& listRows() const override { return rows; }
-  void selectListRow(int index) override { selected.push_back(index); }
-
-  void add(const std::string& call, bool qsl, const std::string& date = "05/12/26") {
-    const QByteArray line = LogLine(call, "89", "89001", date, "09:07", "14 Mhz", qsl);
-    rows.push_back(kmb::FormatListRow(rows.size() + 1, line.toStdString()));
-  }
-
-  std::vector<kmb::Bytes> rows;
-  std::vector<int> selected;
-};
-
-// Every character as wide as any other, whatever the font says of itself.
-bool IsMonospaced(const QFont& font) {
-  const QFontMetrics metrics(font);
-  const int narrow = metrics.horizontalAdvance(QStringLiteral("iiiiiiii"));
-  return narrow == metrics.horizontalAdvance(QStringLiteral("WWWWWWWW")) &&
-         narrow == metrics.horizontalAdvance(QStringLiteral("        "));
+void Add(FakeLogbook& logbook, const std::string& call, bool qsl, const std::string& date = "05/12/26") {
+  logbook.addLine(LogLine(call, "89", "89001", date, "09:07", "14 Mhz", qsl));
 }
 
-template <typename W>
-W* Find(QWidget& window, const char* name) {
-  W* w = window.findChild<W*>(QString::fromLatin1(name));
-  if (!w) qFatal("missing widget %s", name);
-  return w;
-}
 
 QStringList Items(QListWidget& list) {
   QStringList out;
@@ -108,10 +84,10 @@ void MultiQslWindowTest::opensWithItsCaptionsAndAnEmptyList() {
 void MultiQslWindowTest::enterListsTheAwaitedQslsOfTheTypedCallSign() {
   TestEnvironment env;
   FakeLogbook logbook;
-  logbook.add("FXXXX", true);
-  logbook.add("FXXXX", false);
-  logbook.add("ZFXXY", false);
-  logbook.add("F1ABC", false);
+  Add(logbook, "FXXXX", true);
+  Add(logbook, "FXXXX", false);
+  Add(logbook, "ZFXXY", false);
+  Add(logbook, "F1ABC", false);
   MultiQslWindow w(env.context, logbook);
   w.show();
   QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -136,8 +112,8 @@ void MultiQslWindowTest::enterListsTheAwaitedQslsOfTheTypedCallSign() {
 void MultiQslWindowTest::theButtonListsToo() {
   TestEnvironment env;
   FakeLogbook logbook;
-  logbook.add("F1ABC", false);
-  logbook.add("F1ABC", false, "06/12/26");
+  Add(logbook, "F1ABC", false);
+  Add(logbook, "F1ABC", false, "06/12/26");
   MultiQslWindow w(env.context, logbook);
   Find<QLineEdit>(w, "Indicatif")->setText(QStringLiteral("F1ABC"));
   Find<QPushButton>(w, "Recherche")->click();
@@ -153,7 +129,7 @@ void MultiQslWindowTest::theButtonListsToo() {
 void MultiQslWindowTest::anEmptyCallSignIsRefused() {
   TestEnvironment env;
   FakeLogbook logbook;
-  logbook.add("F1ABC", false);
+  Add(logbook, "F1ABC", false);
   MultiQslWindow w(env.context, logbook);
   QTest::keyClick(Find<QLineEdit>(w, "Indicatif"), Qt::Key_Return);
   QCOMPARE(env.messages.shown, QStringList{QStringLiteral("Entrez un indicatif")});
@@ -173,7 +149,7 @@ void MultiQslWindowTest::printingAnEmptyListIsRefused() {
 void MultiQslWindowTest::nothingTickedPrintsNothing() {
   TestEnvironment env;
   FakeLogbook logbook;
-  logbook.add("F1ABC", false);
+  Add(logbook, "F1ABC", false);
   MultiQslWindow w(env.context, logbook);
   Find<QLineEdit>(w, "Indicatif")->setText(QStringLiteral("F1ABC"));
   Find<QPushButton>(w, "Recherche")->click();
@@ -185,7 +161,7 @@ void MultiQslWindowTest::nothingTickedPrintsNothing() {
 void MultiQslWindowTest::cancellingThePrinterChoicePrintsNothing() {
   TestEnvironment env;
   FakeLogbook logbook;
-  logbook.add("F1ABC", false);
+  Add(logbook, "F1ABC", false);
   MultiQslWindow w(env.context, logbook);
   Find<QLineEdit>(w, "Indicatif")->setText(QStringLiteral("F1ABC"));
   Find<QPushButton>(w, "Recherche")->click();
@@ -202,7 +178,7 @@ void MultiQslWindowTest::twentyTickedQsosPrintTwoCardsInCourierBold() {
   TestEnvironment env;
   FakeLogbook logbook;
   for (int day = 1; day <= 22; ++day)
-    logbook.add("F1ABC", false, QStringLiteral("%1/12/26").arg(day, 2, 10, QLatin1Char('0')).toStdString());
+    Add(logbook, "F1ABC", false, QStringLiteral("%1/12/26").arg(day, 2, 10, QLatin1Char('0')).toStdString());
   MultiQslWindow w(env.context, logbook);
   auto* indicatif = Find<QLineEdit>(w, "Indicatif");
   indicatif->setText(QStringLiteral("F1"));

@@ -9,49 +9,25 @@
 #include "app/LogbookView.h"
 #include "log/LogLine.h"
 #include "search/RechercheIndicatifWindow.h"
+#include "support/FakeLogbook.h"
 #include "support/TestSupport.h"
 
 namespace {
 
-class FakeLogbook final : public LogbookView {
- public:
-  std::string stationCall() const override { return "F4ABC"; }
-  const std::vector<kmb::Bytes>& listRows() const override { return rows; }
-  void selectListRow(int index) override { selected.push_back(index); }
-
-  void add(const std::string& call, const std::string& dpt, const std::string& ref) {
-    const QByteArray line = LogLine(call, dpt, ref);
-    rows.push_back(kmb::FormatListRow(rows.size() + 1, line.toStdString()));
-  }
-
-  std::vector<kmb::Bytes> rows;
-  std::vector<int> selected;
-};
+void Add(FakeLogbook& logbook, const std::string& call, const std::string& dpt, const std::string& ref) {
+  logbook.addLine(LogLine(call, dpt, ref));
+}
 
 // FXXXX 89001, FYYYY 89002, ZFXXY 2a001, F1ABC 77001.
 FakeLogbook FourStations() {
   FakeLogbook logbook;
-  logbook.add("FXXXX", "89", "89001");
-  logbook.add("FYYYY", "89", "89002");
-  logbook.add("ZFXXY", "2a", "2a001");
-  logbook.add("F1ABC", "77", "77001");
+  Add(logbook, "FXXXX", "89", "89001");
+  Add(logbook, "FYYYY", "89", "89002");
+  Add(logbook, "ZFXXY", "2a", "2a001");
+  Add(logbook, "F1ABC", "77", "77001");
   return logbook;
 }
 
-// Every character as wide as any other, whatever the font says of itself.
-bool IsMonospaced(const QFont& font) {
-  const QFontMetrics metrics(font);
-  const int narrow = metrics.horizontalAdvance(QStringLiteral("iiiiiiii"));
-  return narrow == metrics.horizontalAdvance(QStringLiteral("WWWWWWWW")) &&
-         narrow == metrics.horizontalAdvance(QStringLiteral("        "));
-}
-
-template <typename W>
-W* Find(QWidget& window, const char* name) {
-  W* w = window.findChild<W*>(QString::fromLatin1(name));
-  if (!w) qFatal("missing widget %s", name);
-  return w;
-}
 
 // The row numbers of the results, their first five characters.
 QStringList ResultNumbers(QWidget& window) {
@@ -283,7 +259,7 @@ void RechercheIndicatifWindowTest::theOptionsMoveTheFocusToTheirBox() {
 void RechercheIndicatifWindowTest::aDoubleClickSelectsTheQsoInTheMainListAndCloses() {
   TestEnvironment env;
   FakeLogbook logbook;
-  for (int n = 1; n <= 15; ++n) logbook.add(n == 12 ? "F5XYZ" : "F1ABC", "89", "89001");
+  for (int n = 1; n <= 15; ++n) Add(logbook, n == 12 ? "F5XYZ" : "F1ABC", "89", "89001");
   OpenWindow w(env, logbook);
   w.enter("Indica", "5x");
   QCOMPARE(ResultNumbers(w.window), QStringList{"   12"});

@@ -9,32 +9,15 @@
 #include "web/ClusterWindow.h"
 #include "web/LoopbackSite.h"
 #include "web/SitePage.h"
+#include "support/FakeLogbook.h"
 #include "web/WebTests.h"
 
 using namespace settings_keys;
 
 namespace {
 
-class StationOnly final : public LogbookView {
- public:
-  explicit StationOnly(std::string call) : call_(std::move(call)) {}
-  std::string stationCall() const override { return call_; }
-  const std::vector<kmb::Bytes>& listRows() const override { return rows_; }
-  void selectListRow(int) override {}
-
- private:
-  std::string call_;
-  std::vector<kmb::Bytes> rows_;
-};
 
 const QString kStation = QStringLiteral("Setup F4ABC");
-
-template <typename W>
-W* Find(QWidget& window, const char* name) {
-  W* w = window.findChild<W*>(QString::fromLatin1(name));
-  if (!w) qFatal("missing widget %s", name);
-  return w;
-}
 
 // A cluster window of station F4ABC over a site that says which page it served.
 struct ClusterFixture {
@@ -46,7 +29,7 @@ struct ClusterFixture {
 
   TestEnvironment env;
   LoopbackSite site;
-  StationOnly station{"F4ABC"};
+  FakeLogbook station{"F4ABC"};
 };
 
 void Choose(ClusterWindow& window, int index) {
@@ -186,7 +169,7 @@ void ClusterWindowTest::choiceIsKeptPerStation() {
 
 void ClusterWindowTest::unsetSiteShowsWhichSettingToFill() {
   TestEnvironment env;
-  const StationOnly station("F4ABC");
+  const FakeLogbook station("F4ABC");
   ClusterWindow window(env.context, station);
   auto* view = Find<QWebEngineView>(window, "WebBrowser1");
   QVERIFY(WaitForLoad(*view));
