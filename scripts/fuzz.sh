@@ -9,19 +9,18 @@ bash scripts/setup.sh
 CXX=clang++ cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build-fuzz -j 2 >/dev/null
 status=0
-for target in build-fuzz/fuzz_*; do
+for target in $(find build-fuzz -maxdepth 1 -type f -name 'fuzz_*' -executable | sort); do
   name=$(basename "$target")
   corpus="build-fuzz/corpus/$name"
   crashes="build-fuzz/crashes/$name"
-  mkdir -p "$corpus" "$crashes"
-  seeds="fuzz/seeds/$name"
-  [ -d "$seeds" ] || seeds=""
+  log="build-fuzz/logs/$name.log"
+  mkdir -p "$corpus" "$crashes" build-fuzz/logs
   if ! "$target" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$crashes/" \
-        "$corpus" $seeds >"build-fuzz/$name.log" 2>&1; then
-    echo "fuzz: $name FOUND A CRASH (see build-fuzz/$name.log and $crashes)"
+        "$corpus" >"$log" 2>&1; then
+    echo "fuzz: $name FOUND A CRASH (see $log and $crashes)"
     status=1
   fi
-  runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "build-fuzz/$name.log" | grep -o '[0-9]*$' || echo 0)
+  runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || echo 0)
   echo "fuzz: $name ${seconds}s, ${runs} inputs executed"
 done
 exit $status
