@@ -15,7 +15,7 @@
 #include "app/WindowPlacement.h"
 #include "award/AwardColours.h"
 #include "award/ContactedList.h"
-#include "award/LinePrinter.h"
+#include "app/LinePrinter.h"
 #include "award/NamedWidgets.h"
 #include "award/StationLog.h"
 

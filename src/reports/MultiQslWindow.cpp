@@ -15,7 +15,7 @@
 #include "app/WindowPlacement.h"
 #include "reports/QslCard.h"
 #include "reports/QslList.h"
-#include "reports/TextPrinting.h"
+#include "app/LinePrinter.h"
 
 namespace {
 

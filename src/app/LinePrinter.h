@@ -1,8 +1,9 @@
 #pragma once
-// Lines of text sent to a printer, top to bottom, a new page when one is full.
+// Prints lines of text one under the other in one font, going on to a new
+// page when the page is full.
+#include <QFont>
 #include <QStringList>
 
-class QFont;
 class QPrinter;
 
 // Ends the document so the printer receives the job; false when the printer

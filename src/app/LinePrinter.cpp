@@ -1,7 +1,5 @@
-#include "reports/TextPrinting.h"
+#include "app/LinePrinter.h"
 
-#include <QFont>
-#include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
 
@@ -10,15 +8,15 @@ bool PrintLines(QPrinter& printer, const QFont& font, const QStringList& lines) 
   if (!painter.begin(&printer)) return false;
   painter.setFont(font);
   const QFontMetrics metrics = painter.fontMetrics();
-  const int pageBottom = painter.window().height() - metrics.descent();
-  int baseline = metrics.ascent();
+  const int pageHeight = painter.viewport().height();
+  int top = 0;
   for (const QString& line : lines) {
-    if (baseline > pageBottom) {
+    if (top + metrics.lineSpacing() > pageHeight && top > 0) {
       printer.newPage();
-      baseline = metrics.ascent();
+      top = 0;
     }
-    painter.drawText(0, baseline, line);
-    baseline += metrics.lineSpacing();
+    painter.drawText(0, top + metrics.ascent(), line);
+    top += metrics.lineSpacing();
   }
   return painter.end();
 }
