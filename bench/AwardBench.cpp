@@ -31,34 +31,13 @@ class BenchLogbook final : public LogbookView {
   std::vector<kmb::Bytes> rows_;
 };
 
-kmb::Lines FullLog() {
-  const char* bands[] = {"1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "10 Mhz", "14 Mhz", "18 Mhz",
-                         "21 Mhz",  "24 Mhz",  "28 Mhz",  "50 Mhz", "144 Mhz", "432 Mhz"};
-  kmb::Lines log;
-  for (int n = 0; n < static_cast<int>(kmb::kMaxListedLines); ++n) {
-    const int department = 1 + n % 95;
-    const std::string dpt = (department < 10 ? "0" : "") + std::to_string(department);
-    const std::string ref = dpt + std::to_string(100 + n % 900);
-    log.push_back(kmb::FormatLogLine({"F" + std::to_string(n % 9) + "ABC", dpt, "JEAN", ref, "05/12/26", "09:07", "SSB",
-                                      bands[n % 12], "59", "59", "LAVOIR DU PONT", n % 3 != 0}));
-  }
-  return log;
-}
 
-// A program folder holding the full log, and the seams the windows use.
+// A program folder holding the full log.
 struct Station {
-  Station()
-      : settings(dir.filePath(QStringLiteral("KMB.ini"))),
-        context{dir.path().toStdString(), files, messages, settings, clock, printers} {
-    (void)files.writeAll(kmb::LogFilePath(context.programFolder, logbook.stationCall()), kmb::JoinLines(FullLog()));
-  }
-  QTemporaryDir dir;
-  kmb::DiskFileSystem files;
-  SilentMessenger messages;
-  SettingsStore settings;
-  kmb::SystemClock clock;
-  NoPrinter printers;
-  AppContext context;
+  Station() { folder.writeLog("F4ABC", SampleLog(static_cast<int>(kmb::kMaxListedLines))); }
+  BenchFolder folder;
+  AppContext& context = folder.context;
+  kmb::DiskFileSystem& files = folder.files;
   BenchLogbook logbook;
 };
 
@@ -75,12 +54,12 @@ void ReadLog(benchmark::State& state) {
 
 // The core alone, on a log already in memory.
 void ContactedListSorting(benchmark::State& state) {
-  const kmb::Lines log = FullLog();
+  const kmb::Lines log = SampleLog(static_cast<int>(kmb::kMaxListedLines));
   for (auto _ : state) benchmark::DoNotOptimize(kmb::ListContacted(log, kmb::kHf));
 }
 
 void ScoresCounting(benchmark::State& state) {
-  const kmb::Lines log = FullLog();
+  const kmb::Lines log = SampleLog(static_cast<int>(kmb::kMaxListedLines));
   for (auto _ : state) benchmark::DoNotOptimize(kmb::CountGroup(log, kmb::kHf));
 }
 

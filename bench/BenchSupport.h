@@ -1,7 +1,9 @@
 #pragma once
 // Seams that stay quiet while a benchmark runs.
-#include "app/Messenger.h"
-#include "app/PrinterChooser.h"
+#include <QTemporaryDir>
+
+#include "app/AppContext.h"
+#include "log/LogFile.h"
 
 class SilentMessenger final : public Messenger {
  public:
@@ -13,3 +15,22 @@ class NoPrinter final : public PrinterChooser {
  public:
   bool choose(QPrinter&, QWidget*) override { return false; }
 };
+
+// A program folder of its own with the seams the windows use.
+struct BenchFolder {
+  BenchFolder();
+  void writeLog(const std::string& call, const kmb::Lines& lines);
+
+  QTemporaryDir dir;
+  kmb::DiskFileSystem files;
+  SilentMessenger messages;
+  SettingsStore settings;
+  kmb::SystemClock clock;
+  NoPrinter printers;
+  AppContext context;
+  std::filesystem::path logPath;
+};
+
+// A log of `count` QSOs over every band and 95 departments, a third of them
+// without QSL.
+kmb::Lines SampleLog(int count);

@@ -13,40 +13,11 @@
 
 namespace {
 
-kmb::Bytes LogOf(int qsoCount) {
-  kmb::Lines lines;
-  lines.reserve(static_cast<std::size_t>(qsoCount));
-  for (int i = 0; i < qsoCount; ++i) {
-    const std::string ref = std::to_string(10000 + i % 90000).substr(0, 5);
-    lines.push_back(kmb::FormatLogLine(
-        {"F" + std::to_string(i % 10) + "ABC", "89", "PAUL", ref, "05/12/14", "09:07", "SSB", "14 Mhz", "59", "57",
-         "LAVOIR DU BOURG", i % 3 == 0}));
-  }
-  return kmb::JoinLines(lines);
-}
-
-struct Bench {
-  explicit Bench(int qsoCount)
-      : settings(dir.filePath("KMB.ini")),
-        context{dir.path().toStdString(), files, messages, settings, clock, printers},
-        logPath(kmb::LogFilePath(context.programFolder, "F4ABC")),
-        log(LogOf(qsoCount)) {
-    settings.write(settings_keys::kSetup, settings_keys::kIndicatifStation, "F4ABC");
-    (void)files.writeAll(logPath, log);
-  }
-  QTemporaryDir dir;
-  kmb::DiskFileSystem files;
-  SilentMessenger messages;
-  SettingsStore settings;
-  kmb::SystemClock clock;
-  NoPrinter printers;
-  AppContext context;
-  std::filesystem::path logPath;
-  kmb::Bytes log;
-};
 
 void SaveOneQso(benchmark::State& state) {
-  Bench bench(static_cast<int>(state.range(0)));
+  BenchFolder bench;
+  bench.writeLog("F4ABC", SampleLog(static_cast<int>(state.range(0))));
+  bench.settings.write(settings_keys::kSetup, settings_keys::kIndicatifStation, "F4ABC");
   MainWindow main(bench.context);
   main.start();
   const kmb::Bytes newLine = kmb::FormatLogLine(
@@ -61,7 +32,8 @@ void SaveOneQso(benchmark::State& state) {
 }
 
 void DurableCopy(benchmark::State& state) {
-  Bench bench(static_cast<int>(state.range(0)));
+  BenchFolder bench;
+  bench.writeLog("F4ABC", SampleLog(static_cast<int>(state.range(0))));
   const auto copy = bench.logPath.parent_path() / "copie.log";
   for (auto _ : state) {
     const kmb::ReadResult read = bench.files.readAll(bench.logPath);
