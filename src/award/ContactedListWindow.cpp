@@ -11,6 +11,7 @@
 
 #include "app/Cp1252Text.h"
 #include "app/FieldColours.h"
+#include "app/InputCleaner.h"
 #include "app/LogListModel.h"
 #include "app/WindowPlacement.h"
 #include "award/AwardColours.h"
@@ -75,6 +76,8 @@ QWidget* ContactedListWindow::buildCommands() {
   group_ = new QComboBox(commands);
   group_->setObjectName(QStringLiteral("Bande_D"));
   group_->setEditable(true);
+  group_->setInsertPolicy(QComboBox::NoInsert);
+  KeepToLogCharacters(*group_->lineEdit());
   group_->addItems({QStringLiteral("HF"), QStringLiteral("VHF")});
   group_->setCurrentIndex(0);
   afficher_ = NamedButton("Afficher", QStringLiteral("Afficher"), commands);

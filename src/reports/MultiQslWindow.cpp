@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/Cp1252Text.h"
+#include "app/InputCleaner.h"
 #include "app/WindowPlacement.h"
 #include "reports/QslCard.h"
 #include "reports/QslList.h"
@@ -53,6 +54,7 @@ MultiQslWindow::MultiQslWindow(AppContext& context, const LogbookView& logbook) 
   layout->addWidget(buildPrintFrame());
 
   indicatif_->installEventFilter(this);
+  KeepToLogCharacters(*indicatif_);
   connect(recherche_, &QPushButton::clicked, this, &MultiQslWindow::Non_Recues_SP);
   connect(imprimer_, &QPushButton::clicked, this, &MultiQslWindow::Imprimer_Click);
 
@@ -68,6 +70,8 @@ QWidget* MultiQslWindow::buildCallFrame() {
   big.setBold(true);
   big.setPointSize(big.pointSize() + 2);
   label2_->setFont(big);
+  // The title holds the typed call: a long one is cut, never widens the window.
+  label2_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   auto* label3 = Named(new QLabel(QStringLiteral("QSL's non reçues de "), frame), "Label3");
   indicatif_ = Named(new QLineEdit(frame), "Indicatif");
   auto* label6 = Named(new QLabel(QStringLiteral("Cliquez"), frame), "Label6");

@@ -14,6 +14,7 @@
 #include <array>
 
 #include "app/Cp1252Text.h"
+#include "app/InputCleaner.h"
 #include "app/WindowPlacement.h"
 #include "search/SearchResultRow.h"
 
@@ -76,7 +77,10 @@ RechercheIndicatifWindow::RechercheIndicatifWindow(AppContext& context, LogbookV
   quitter->setAutoDefault(false);
   layout->addWidget(quitter, 0, Qt::AlignCenter);
 
-  for (QLineEdit* box : {indica_, data_, depa_}) box->installEventFilter(this);
+  for (QLineEdit* box : {indica_, data_, depa_}) {
+    box->installEventFilter(this);
+    KeepToLogCharacters(*box);
+  }
   connect(option1_, &QButtonGroup::idClicked, this, &RechercheIndicatifWindow::Option1_Click);
   connect(quitter, &QPushButton::clicked, this, &QWidget::close);
   connect(qsoEffectues_, &QListWidget::itemDoubleClicked, this, &RechercheIndicatifWindow::QSO_Effectues_DblClick);

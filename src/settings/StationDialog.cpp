@@ -9,6 +9,7 @@
 
 #include "app/Cp1252Text.h"
 #include "app/FieldColours.h"
+#include "app/InputCleaner.h"
 #include "app/WindowPlacement.h"
 #include "log/LogFile.h"
 #include "settings/StationCall.h"
@@ -37,6 +38,7 @@ StationDialog::StationDialog(AppContext& context, QWidget* parent) : QDialog(par
   newIndicatif_ = new QLineEdit(frame2);
   newIndicatif_->setObjectName(QStringLiteral("New_Indicatif"));
   SetFieldColour(*newIndicatif_, kLightGreen);
+  KeepToLogCharacters(*newIndicatif_);
   auto* label5 = new QLabel(QStringLiteral("!!! Pour la saisie la '/' est remplacée par le '_'"), frame2);
   label5->setObjectName(QStringLiteral("Label5"));
   auto* frame2Layout = new QVBoxLayout(frame2);
@@ -92,7 +94,8 @@ bool StationDialog::New_Indicatif_KeyPress(QKeyEvent& key) {
 
 void StationDialog::Validation_Click() {
   const QString candidate = UpperKeepingLength(newIndicatif_->text());
-  switch (kmb::CheckStationCall(candidate.toStdString())) {
+  // One byte per character, so an accent counts once in the length.
+  switch (kmb::CheckStationCall(ToCp1252(candidate))) {
     case kmb::StationCallCheck::Empty:
       ctx_.messages.inform(this, QStringLiteral("Vous devez entrer un indicatif"));
       return;

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
+#include "app/InputCleaner.h"
 #include "app/LogbookView.h"
 #include "app/WindowPlacement.h"
 #include "web/ClusterBands.h"
@@ -45,6 +46,7 @@ void ClusterWindow::buildWidgets() {
   bandeCL_->setObjectName(QStringLiteral("Bande_CL"));
   bandeCL_->setEditable(true);
   bandeCL_->setInsertPolicy(QComboBox::NoInsert);
+  KeepToLogCharacters(*bandeCL_->lineEdit());
   afficher_ = new QPushButton(QStringLiteral("Afficher"), frame);
   afficher_->setObjectName(QStringLiteral("Afficher"));
   connect(afficher_, &QPushButton::clicked, this, &ClusterWindow::showPage);
