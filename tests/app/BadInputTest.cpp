@@ -214,8 +214,7 @@ void BadInputTest::everyMainFieldTakesJunkAndTheSavedLineKeepsItsLayout() {
   }
   QTest::keyClick(s.widget("QSL_A"), Qt::Key_Space);
   s.enter("QSL_A");
-  s.env.messages.answer({true});
-  s.click("Valide_A");
+  s.save();
   QCOMPARE(s.env.messages.unexpectedQuestions, 0);
   QCOMPARE(Unknown(s.env.messages.shown, kMainMessages), QStringList());
   const QByteArray log = s.log();
@@ -236,13 +235,11 @@ void BadInputTest::fieldsChangedWithoutEnterStillCannotBreakTheLine() {
   s.walkToValidate("F4XYZ", "89001", "PAUL");
   Paste(*s.field("Prenom_A"), LongText(kPastedJunk));
   Paste(*s.field("Rem_A"), LongText(kPastedJunk));
-  s.env.messages.answer({true});
-  s.click("Valide_A");
+  s.save();
   QCOMPARE(s.env.messages.last(), QStringLiteral("15 caracteres maxi pour le Prenom"));
   QCOMPARE(s.log(), QByteArray());
   Paste(*s.field("Prenom_A"), Salted("PAUL", kPastedJunk));
-  s.env.messages.answer({true});
-  s.click("Valide_A");
+  s.save();
   QCOMPARE(Unknown(s.env.messages.shown, kMainMessages), QStringList());
   QCOMPARE(s.log().size(), 109);
   QCOMPARE(LogLineFaults(s.log()), QStringList());

@@ -49,8 +49,7 @@ void EditingTest::modificationReplacesEveryEqualLine() {
   QCOMPARE(s.text("Ind_A"), QStringLiteral("F1AAA"));
   s.field("Rem_A")->setText(QStringLiteral("lavoir neuf"));
   QTest::keyClick(s.widget("QSL_A"), Qt::Key_Space);
-  s.env.messages.answer({true});
-  s.click("Valide_A");
+  s.save();
   const QByteArray changed = LogLine("F1AAA", "89", "89001", "05/12/26", "09:07", "14 Mhz", true, "LAVOIR NEUF");
   QCOMPARE(s.log(), LogBytes({changed, other, changed}));
   QCOMPARE(s.text("Mode_Aff"), QStringLiteral("Saisie QSO"));
@@ -63,8 +62,7 @@ void EditingTest::modificationWithAFieldTooLongIsRefused() {
   s.clickRow(0);
   s.doubleClickRow(0);
   s.field("Heure_A")->setText(QStringLiteral("9:07"));
-  s.env.messages.answer({true});
-  s.click("Valide_A");
+  s.save();
   QCOMPARE(s.env.messages.last(), QStringLiteral("5 caracteres pour l'heure ex: 08:45"));
   QCOMPARE(s.log(), log);
   QVERIFY(!s.env.exists("Liste_Prenom.txt"));
@@ -123,14 +121,11 @@ void EditingTest::insertionGoesBeforeTheSameMoment() {
   s.enter("Date_A");
   s.field("Heure_A")->setText(QStringLiteral("12:30"));
   s.enter("Heure_A");
-  s.enter("Mode_A");
-  s.enter("RST_A");
-  s.enter("RSTE_A");
+  s.enterEach({"Mode_A", "RST_A", "RSTE_A"});
   s.field("Rem_A")->clear();
   s.enter("Rem_A");
   s.enter("QSL_A");
-  s.env.messages.answer({true});
-  s.click("Valide_A");
+  s.save();
   // The band shown by the row click stays in the band field.
   const QByteArray inserted = LogLine("F4NEW", "21", "21001", "05/06/14", "12:30", "14 Mhz");
   QCOMPARE(s.log(), LogBytes({early, inserted, same}));
@@ -141,8 +136,7 @@ void EditingTest::automaticSaveGoesBeforeACallSignStartingWithNine() {
   const QByteArray nine = LogLine("9A1AA", "89", "89002");
   MainSession s(LogBytes({a, nine}));
   s.walkToValidate("F4XYZ", "77001");
-  s.env.messages.answer({true});
-  s.click("Valide_A");
+  s.save();
   const QList<QByteArray> lines = s.log().split('\n');
   QVERIFY(lines[1].startsWith("F4XYZ"));
   QVERIFY(lines[2].startsWith("9A1AA"));
@@ -196,16 +190,9 @@ void EditingTest::failedWritesKeepBothFilesAndTheEntry() {
     s.doubleClickRow(0);
     s.field("Rem_A")->setText(QStringLiteral("NOUVEAU NOM"));
   } else {
-    if (operation == "insert") s.click("Ajout_QSO");
-    s.typeAndEnter("Ind_A", "F4XYZ");
-    s.typeAndEnter("Prenom_A", "JEAN");
-    s.typeAndEnter("Dpt_A", "21");
-    s.typeAndEnter("Ref_A", "21001");
-    if (operation == "insert") {
-      s.typeAndEnter("Date_A", "05/06/14");
-      s.typeAndEnter("Heure_A", "12:30");
-    }
-    for (const char* name : {"Mode_A", "RST_A", "RSTE_A", "Rem_A", "QSL_A"}) s.enter(name);
+    const bool insert = operation == "insert";
+    if (insert) s.click("Ajout_QSO");
+    s.walkToValidate("F4XYZ", "21001", "JEAN", "21", insert ? "05/06/14" : "", insert ? "12:30" : "");
   }
   faulty.failAt(Step(step), errnum);
   act();
@@ -255,8 +242,7 @@ void EditingTest::logFailureAfterTheListPutsTheListBack() {
   AppContext context{s.env.folder(), failing, s.env.messages, *s.env.settings, s.env.clock, s.env.printers};
   s.start(&context);
   s.walkToValidate("F4XYZ", "77001", "JEAN");
-  s.env.messages.answer({true});
-  s.click("Valide_A");
+  s.save();
   QCOMPARE(s.log(), log);
   QCOMPARE(s.firstNames(), QByteArray("F1AAA        89 PAUL\r\n"));
   QVERIFY(s.env.messages.last().contains(QStringLiteral("disque est plein")));

@@ -5,73 +5,58 @@
 
 using namespace kmb;
 
-TEST(EntryChecks, Dates) {
-  EXPECT_FALSE(CheckDate("01/02/08"));
-  EXPECT_FALSE(CheckDate("00/00/00"));
-  EXPECT_FALSE(CheckDate("31/02/14"));
-  for (const char* bad : {"32/01/14", "01/13/14", "01-02-08", "ab/cd/ef"})
-    EXPECT_EQ(CheckDate(bad), "Le format de la date doit etre JJ/MM/AA") << bad;
-  EXPECT_EQ(CheckDate("1/02/08"), "8 caracteres pour la date ex: 01/02/08");
-  EXPECT_EQ(CheckDate(""), "Entrez une date");
-}
-
-TEST(EntryChecks, Times) {
-  EXPECT_FALSE(CheckHeure("23:59"));
-  EXPECT_FALSE(CheckHeure("00:00"));
-  for (const char* bad : {"24:00", "12:60", "08h45"}) EXPECT_EQ(CheckHeure(bad), "Le format de l'heure doit etre HH:MM");
-  EXPECT_EQ(CheckHeure("8:45"), "5 caracteres pour l'heure ex: 08:45");
-  EXPECT_EQ(CheckHeure(""), "Entrez une Heure");
-}
-
-TEST(EntryChecks, Reports) {
-  EXPECT_FALSE(CheckReport("599"));
-  EXPECT_FALSE(CheckReport("59"));
-  EXPECT_FALSE(CheckReport("0"));
-  EXPECT_EQ(CheckReport("69"), "R (de RST)doit etre compris entre 0 et 5");
-  EXPECT_EQ(CheckReport("S9"), "R (de RST)doit etre compris entre 0 et 5");
-  EXPECT_EQ(CheckReport("5999"), "3 caracteres maxi pour le Report");
-  EXPECT_EQ(CheckReport(""), "Entrez un Report");
-}
-
-TEST(EntryChecks, LengthsAtTheirLimits) {
-  EXPECT_FALSE(CheckIndicatif("F4ABC/P12345"));
-  EXPECT_EQ(CheckIndicatif("F4ABC/P123456"), "12 caracteres maxi pour l'indicatif");
-  EXPECT_EQ(CheckIndicatif(""), "Entrez un indicatif");
-  EXPECT_FALSE(CheckPrenom(""));
-  EXPECT_EQ(CheckPrenom(std::string(16, 'A')), "15 caracteres maxi pour le Prenom");
-  EXPECT_FALSE(CheckDpt(""));
-  EXPECT_EQ(CheckDpt("2ab"), "2 caracteres maxi pour le Departement");
-  EXPECT_EQ(CheckRef("890011"), "5 caracteres pour la reference ex: 89001");
-  EXPECT_FALSE(CheckNomLavoir(std::string(30, 'X')));
-  EXPECT_EQ(CheckNomLavoir(std::string(31, 'X')), "30 caracteres maxi pour le nom du Lavoir");
-  EXPECT_EQ(CheckBande(""), "Entrez une QRG");
-  EXPECT_EQ(CheckBande("1296 Mhz"), "7 caracteres maxi pour la QRG");
-}
-
-TEST(EntryChecks, ModesLongerThanTheColumnAreRefused) {
-  EXPECT_FALSE(CheckMode("SSB"));
-  EXPECT_EQ(CheckMode(""), "Entrez un Mode");
-  EXPECT_EQ(CheckMode("RTTY"), "3 caracteres maxi pour le Mode");
-  EXPECT_EQ(CheckMode("OLIVIA"), "3 caracteres maxi pour le Mode");
-  EXPECT_EQ(CheckMode("OLIVIA8"), "6 caracteres maxi pour le Mode");
+TEST(EntryChecks, EachFieldWithItsMessage) {
+  using Check = decltype(&CheckDate);
+  const std::string date = "Le format de la date doit etre JJ/MM/AA", time = "Le format de l'heure doit etre HH:MM",
+                    r = "R (de RST)doit etre compris entre 0 et 5", mode3 = "3 caracteres maxi pour le Mode";
+  const std::vector<std::tuple<Check, std::string, std::string>> cases = {
+      {CheckDate, "01/02/08", ""}, {CheckDate, "00/00/00", ""}, {CheckDate, "31/02/14", ""},
+      {CheckDate, "32/01/14", date}, {CheckDate, "01/13/14", date}, {CheckDate, "01-02-08", date},
+      {CheckDate, "ab/cd/ef", date}, {CheckDate, "1/02/08", "8 caracteres pour la date ex: 01/02/08"},
+      {CheckDate, "", "Entrez une date"},
+      {CheckHeure, "23:59", ""}, {CheckHeure, "00:00", ""}, {CheckHeure, "24:00", time}, {CheckHeure, "12:60", time},
+      {CheckHeure, "08h45", time}, {CheckHeure, "8:45", "5 caracteres pour l'heure ex: 08:45"},
+      {CheckHeure, "", "Entrez une Heure"},
+      {CheckReport, "599", ""}, {CheckReport, "59", ""}, {CheckReport, "0", ""}, {CheckReport, "69", r},
+      {CheckReport, "S9", r}, {CheckReport, "5999", "3 caracteres maxi pour le Report"},
+      {CheckReport, "", "Entrez un Report"},
+      // Lengths at their limits.
+      {CheckIndicatif, "F4ABC/P12345", ""},
+      {CheckIndicatif, "F4ABC/P123456", "12 caracteres maxi pour l'indicatif"},
+      {CheckIndicatif, "", "Entrez un indicatif"},
+      {CheckPrenom, "", ""}, {CheckPrenom, std::string(16, 'A'), "15 caracteres maxi pour le Prenom"},
+      {CheckDpt, "", ""}, {CheckDpt, "2ab", "2 caracteres maxi pour le Departement"},
+      {CheckRef, "890011", "5 caracteres pour la reference ex: 89001"},
+      {CheckNomLavoir, std::string(30, 'X'), ""},
+      {CheckNomLavoir, std::string(31, 'X'), "30 caracteres maxi pour le nom du Lavoir"},
+      {CheckBande, "", "Entrez une QRG"}, {CheckBande, "1296 Mhz", "7 caracteres maxi pour la QRG"},
+      // Modes longer than the column are refused.
+      {CheckMode, "SSB", ""}, {CheckMode, "", "Entrez un Mode"}, {CheckMode, "RTTY", mode3},
+      {CheckMode, "OLIVIA", mode3}, {CheckMode, "OLIVIA8", "6 caracteres maxi pour le Mode"},
+  };
+  for (const auto& [check, text, message] : cases) {
+    if (message.empty())
+      EXPECT_FALSE(check(text)) << '"' << text << '"';
+    else
+      EXPECT_EQ(check(text), message) << '"' << text << '"';
+  }
 }
 
 TEST(EntryChecks, RecordEditedWithoutEnterMustFitTheLog) {
   const QsoRecord good{"F4ABC", "89", "PAUL", "89001", "05/12/26", "09:07", "SSB", "14 Mhz", "59", "57", "", false};
   EXPECT_FALSE(CheckRecordFitsLog(good));
+  const std::vector<std::pair<std::string QsoRecord::*, std::pair<std::string, const char*>>> cases = {
+      {&QsoRecord::date, {"5/12/26", "8 caracteres pour la date ex: 01/02/08"}},
+      {&QsoRecord::heure, {"9:07", "5 caracteres pour l'heure ex: 08:45"}},
+      {&QsoRecord::mode, {"RTTY", "3 caracteres maxi pour le Mode"}},
+      {&QsoRecord::rstE, {"5999", "3 caracteres maxi pour le Report"}},
+  };
+  for (const auto& [field, change] : cases) {
+    QsoRecord r = good;
+    r.*field = change.first;
+    EXPECT_EQ(CheckRecordFitsLog(r), change.second) << change.first;
+  }
   QsoRecord r = good;
-  r.date = "5/12/26";
-  EXPECT_EQ(CheckRecordFitsLog(r), "8 caracteres pour la date ex: 01/02/08");
-  r = good;
-  r.heure = "9:07";
-  EXPECT_EQ(CheckRecordFitsLog(r), "5 caracteres pour l'heure ex: 08:45");
-  r = good;
-  r.mode = "RTTY";
-  EXPECT_EQ(CheckRecordFitsLog(r), "3 caracteres maxi pour le Mode");
-  r = good;
-  r.rstE = "5999";
-  EXPECT_EQ(CheckRecordFitsLog(r), "3 caracteres maxi pour le Report");
-  r = good;
   r.nomLavoir = std::string(40, 'X');  // the save cuts the name where the operator sees it
   EXPECT_FALSE(CheckRecordFitsLog(r));
 }

@@ -61,8 +61,7 @@ void EntryWalkTest::automaticDateWalkSavesOneQsoByteForByte() {
   QVERIFY(s.focusedOn("Valide_A"));
   QVERIFY(s.widget("Valide_A")->isEnabled());
 
-  s.env.messages.answer({true});
-  s.click("Valide_A");
+  s.save();
   QCOMPARE(s.env.messages.shown, QStringList{"Voulez vous enregistrer ces données ?"});
   QCOMPARE(s.log(), QByteArray("F4XYZ        2a   PAUL            2a001 05/12/26 09:07 SSB 1.8 Mhz 59  57  "
                                "C. LAVOIR DU BOURG             *\r\n"));
@@ -87,23 +86,15 @@ void EntryWalkTest::manualDateWalkInsertsByDateAndKeepsTheDate() {
   MainSession s(LogBytes({first, last}));
   s.trigger("Mnu_Date_Man");
   QCOMPARE(s.env.settings->read("Setup F4ABC", kDateAuto), QStringLiteral("Non"));
-  s.typeAndEnter("Ind_A", "F1BBB");
-  s.typeAndEnter("Prenom_A", "");
-  s.typeAndEnter("Dpt_A", "77");
-  s.typeAndEnter("Ref_A", "77001");
+  s.walk({{"Ind_A", "F1BBB"}, {"Prenom_A", ""}, {"Dpt_A", "77"}, {"Ref_A", "77001"}});
   QVERIFY(s.focusedOn("Date_A"));
   QCOMPARE(s.text("Rem_A"), QStringLiteral("C. "));
   s.typeAndEnter("Date_A", "05/06/14");
   QVERIFY(s.focusedOn("Heure_A"));
   s.typeAndEnter("Heure_A", "12:30");
   QVERIFY(s.focusedOn("Mode_A"));
-  s.enter("Mode_A");
-  s.enter("RST_A");
-  s.enter("RSTE_A");
-  s.enter("Rem_A");
-  s.enter("QSL_A");
-  s.env.messages.answer({true});
-  s.click("Valide_A");
+  s.enterToValidate();
+  s.save();
   const QByteArray added = "F1BBB        77                   77001 05/06/14 12:30 SSB 1.8 Mhz 59  59  C." +
                            QByteArray(30, ' ') + "\r\n";
   QCOMPARE(s.log(), first + "\r\n" + added + last + "\r\n");
@@ -162,14 +153,9 @@ void EntryWalkTest::alreadyContactedReferenceDiscardsTheEntry() {
   s.env.settings->write("Setup F4ABC", kBandeUtilisee, "2");
   s.start();
   QCOMPARE(s.text("Bande_A"), QStringLiteral("7.0 Mhz"));
-  s.typeAndEnter("Ind_A", "F4XYZ");
-  s.typeAndEnter("Prenom_A", "JEAN");
-  s.typeAndEnter("Dpt_A", "89");
-  s.typeAndEnter("Ref_A", "89001");
+  s.walk({{"Ind_A", "F4XYZ"}, {"Prenom_A", "JEAN"}, {"Dpt_A", "89"}, {"Ref_A", "89001"}});
   QCOMPARE(s.env.messages.last(), QStringLiteral("89001 Lavoir deja contacté le 12/05/13 sur 7.0 Mhz"));
-  QCOMPARE(s.text("Ind_A"), QString());
-  QCOMPARE(s.text("Prenom_A"), QString());
-  QCOMPARE(s.text("Ref_A"), QString());
+  for (const char* field : {"Ind_A", "Prenom_A", "Ref_A"}) QCOMPARE(s.text(field), QString());
   QVERIFY(s.focusedOn("Ind_A"));
 }
 
@@ -178,10 +164,7 @@ void EntryWalkTest::sameReferenceIsAcceptedOnAnotherBand() {
   MainSession s(LogBytes({line}), false);
   s.env.settings->write("Setup F4ABC", kBandeUtilisee, "4");
   s.start();
-  s.typeAndEnter("Ind_A", "F4XYZ");
-  s.typeAndEnter("Prenom_A", "");
-  s.typeAndEnter("Dpt_A", "89");
-  s.typeAndEnter("Ref_A", "89001");
+  s.walk({{"Ind_A", "F4XYZ"}, {"Prenom_A", ""}, {"Dpt_A", "89"}, {"Ref_A", "89001"}});
   QCOMPARE(s.env.messages.shown, QStringList());
   QVERIFY(s.focusedOn("Mode_A"));
 
@@ -259,8 +242,7 @@ void EntryWalkTest::bandAndModeAreRemembered() {
   s.enter("Bande_A");
   s.walkToValidate("F4XYZ", "89001");
   s.widget<QComboBox>("Mode_A")->setCurrentIndex(1);
-  s.env.messages.answer({true});
-  s.click("Valide_A");
+  s.save();
   QCOMPARE(s.text("Bande_A"), QStringLiteral("144 Mhz"));
   QVERIFY(s.log().contains("144 Mhz"));
 }
@@ -275,19 +257,15 @@ void EntryWalkTest::pastedTextCannotBreakTheLayout() {
   s.field("Prenom_A")->paste();
   QCOMPARE(s.text("Prenom_A"), QStringLiteral("Zo\u00e9 \u20ac"));
   s.enter("Prenom_A");
-  s.typeAndEnter("Dpt_A", "89");
-  s.typeAndEnter("Ref_A", "89001");
-  s.enter("Mode_A");
-  s.enter("RST_A");
-  s.enter("RSTE_A");
+  s.walk({{"Dpt_A", "89"}, {"Ref_A", "89001"}});
+  s.enterEach({"Mode_A", "RST_A", "RSTE_A"});
   s.field("Rem_A")->setText(QString(1000, u'x'));
   s.enter("Rem_A");
   QCOMPARE(s.env.messages.last(), QStringLiteral("30 caracteres maxi pour le nom du Lavoir"));
   s.field("Rem_A")->setText(QStringLiteral("\u0153uvre"));
   s.enter("Rem_A");
   s.enter("QSL_A");
-  s.env.messages.answer({true});
-  s.click("Valide_A");
+  s.save();
   const QByteArray log = s.log();
   QCOMPARE(log.size(), 109);
   QVERIFY(!log.contains('\x1a'));

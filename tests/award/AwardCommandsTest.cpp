@@ -1,10 +1,5 @@
-#include <QAction>
-#include <QApplication>
-#include <QLineEdit>
-#include <QtTest>
-
-#include "app/MainWindow.h"
-#include "support/TestSupport.h"
+#include "support/FakeLogbook.h"
+#include "support/MainSession.h"
 
 class AwardCommandsTest : public QObject {
   Q_OBJECT
@@ -13,28 +8,6 @@ class AwardCommandsTest : public QObject {
   void eachCommandOpensItsWindowOnce();
   void aClosedWindowReadsTheLogAfresh();
 };
-
-namespace {
-
-QList<QWidget*> TopLevel(const QString& name) {
-  QList<QWidget*> found;
-  for (QWidget* widget : QApplication::topLevelWidgets())
-    if (widget->objectName() == name && widget->isVisible()) found << widget;
-  return found;
-}
-
-void Trigger(MainWindow& main, const QString& command) {
-  auto* action = main.findChild<QAction*>(command);
-  QVERIFY2(action, qPrintable(command));
-  action->trigger();
-}
-
-void StartStation(TestEnvironment& env, const QByteArray& log) {
-  env.settings->write(settings_keys::kSetup, settings_keys::kIndicatifStation, QStringLiteral("F4ABC"));
-  env.writeFile("F4ABC_KMB.log", log);
-}
-
-}  // namespace
 
 void AwardCommandsTest::eachCommandOpensItsWindowOnce_data() {
   QTest::addColumn<QString>("command");
@@ -51,41 +24,32 @@ void AwardCommandsTest::eachCommandOpensItsWindowOnce() {
   QFETCH(QString, command);
   QFETCH(QString, window);
   QFETCH(QString, caption);
-  TestEnvironment env;
-  StartStation(env, LogBytes({LogLine("F1AAA", "89", "89001")}));
-  MainWindow main(env.context);
-  main.start();
-  env.messages.clear();
-
-  Trigger(main, command);
-  QCOMPARE(TopLevel(window).size(), 1);
-  QWidget* opened = TopLevel(window).first();
+  MainSession s(LogBytes({LogLine("F1AAA", "89", "89001")}));
+  s.env.messages.clear();
+  s.trigger(qPrintable(command));
+  QCOMPARE(TopLevels(window).size(), 1);
+  QWidget* opened = TopLevels(window).first();
   QCOMPARE(opened->windowTitle(), caption);
   QVERIFY(opened->parentWidget() == nullptr);
-  Trigger(main, command);
-  QCOMPARE(TopLevel(window).size(), 1);
-  QCOMPARE(TopLevel(window).first(), opened);
-  QCOMPARE(env.messages.shown, QStringList());
+  s.trigger(qPrintable(command));
+  QCOMPARE(TopLevels(window).size(), 1);
+  QCOMPARE(TopLevels(window).first(), opened);
+  QCOMPARE(s.env.messages.shown, QStringList());
   opened->close();
 }
 
 void AwardCommandsTest::aClosedWindowReadsTheLogAfresh() {
-  TestEnvironment env;
-  StartStation(env, LogBytes({LogLine("F1AAA", "89", "89001", "05/12/26", "09:07", "14 Mhz", true)}));
-  MainWindow main(env.context);
-  main.start();
-
-  Trigger(main, QStringLiteral("Mnu_Score"));
-  QPointer<QWidget> first = TopLevel(QStringLiteral("Score_KMB")).first();
-  QCOMPARE(first->findChild<QLineEdit*>(QStringLiteral("HF_CF"))->text(), QStringLiteral("1"));
-  first->close();
-  QTRY_VERIFY(first.isNull());
-
-  env.writeFile("F4ABC_KMB.log", LogBytes({LogLine("F1AAA", "89", "89001", "05/12/26", "09:07", "14 Mhz", true),
-                                           LogLine("F1BBB", "77", "77001", "05/12/26", "09:08", "14 Mhz", true)}));
-  Trigger(main, QStringLiteral("Mnu_Score"));
-  QWidget* second = TopLevel(QStringLiteral("Score_KMB")).first();
-  QCOMPARE(second->findChild<QLineEdit*>(QStringLiteral("HF_CF"))->text(), QStringLiteral("2"));
+  const QByteArray first = LogLine("F1AAA", "89", "89001", "05/12/26", "09:07", "14 Mhz", true);
+  MainSession s(LogBytes({first}));
+  s.trigger("Mnu_Score");
+  QPointer<QWidget> opened = TopLevels(QStringLiteral("Score_KMB")).first();
+  QCOMPARE(Find<QLineEdit>(*opened, "HF_CF")->text(), QStringLiteral("1"));
+  opened->close();
+  QTRY_VERIFY(opened.isNull());
+  s.env.writeFile("F4ABC_KMB.log", LogBytes({first, LogLine("F1BBB", "77", "77001", "05/12/26", "09:08", "14 Mhz", true)}));
+  s.trigger("Mnu_Score");
+  QWidget* second = TopLevels(QStringLiteral("Score_KMB")).first();
+  QCOMPARE(Find<QLineEdit>(*second, "HF_CF")->text(), QStringLiteral("2"));
   second->close();
 }
 

@@ -7,28 +7,12 @@
 
 #include "log/LogFile.h"
 #include "support/FaultyFileSystem.h"
+#include "support/TempFolder.h"
 
 using namespace kmb;
 namespace fs = std::filesystem;
 
 namespace {
-
-class TempFolder {
- public:
-  TempFolder() {
-    char name[] = "/tmp/kmb-test-XXXXXX";
-    path_ = ::mkdtemp(name);
-  }
-  ~TempFolder() {
-    std::error_code ec;
-    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
-    fs::remove_all(path_, ec);
-  }
-  const fs::path& path() const { return path_; }
-
- private:
-  fs::path path_;
-};
 
 Bytes Slurp(const fs::path& p) {
   std::ifstream in(p, std::ios::binary);

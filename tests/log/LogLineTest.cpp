@@ -60,12 +60,11 @@ TEST(ParseLogLine, ReadsColumnsUntrimmedAndShortLinesGiveShortFields) {
 
 TEST(ListRow, NumbersRightAlignedInFiveColumns) {
   const Bytes line = FormatLogLine(Sample());
-  EXPECT_EQ(FormatListRow(1, line).substr(0, 5), "    1");
-  EXPECT_EQ(FormatListRow(10, line).substr(0, 5), "   10");
-  EXPECT_EQ(FormatListRow(9999, line).substr(0, 5), " 9999");
-  EXPECT_EQ(FormatListRow(10000, line).substr(0, 5), "10000");
-  EXPECT_EQ(FormatListRow(99999, line).substr(0, 5), "99999");
-  for (std::size_t n : {1u, 10u, 9999u, 10000u, 99999u}) EXPECT_EQ(FormatListRow(n, line).size(), kListRowLength);
+  for (const auto& [n, number] : {std::pair{1u, "    1"}, {10u, "   10"}, {9999u, " 9999"}, {10000u, "10000"},
+                                  {99999u, "99999"}}) {
+    EXPECT_EQ(FormatListRow(n, line).substr(0, 5), number);
+    EXPECT_EQ(FormatListRow(n, line).size(), kListRowLength);
+  }
 }
 
 TEST(ListRow, ExactRowAndRoundTrip) {

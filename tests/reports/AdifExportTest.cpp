@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <cerrno>
 #include <filesystem>
@@ -9,29 +8,13 @@
 #include "reports/AdifExport.h"
 #include "reports/AdifRecord.h"
 #include "support/FaultyFileSystem.h"
+#include "support/TempFolder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 using kmb::Bytes;
-
-// A program folder of the test's own, removed with everything in it.
-class TempFolder {
- public:
-  TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "kmb-adif-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) throw std::runtime_error("no temporary folder");
-    path_ = pattern;
-  }
-  ~TempFolder() { fs::remove_all(path_); }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  const fs::path& path() const { return path_; }
-
- private:
-  fs::path path_;
-};
 
 Bytes Line(const char* call, const char* date, const char* band) {
   return kmb::FormatLogLine({call, "89", "", "89001", date, "09:07", "SSB", band, "59", "57", "", false});

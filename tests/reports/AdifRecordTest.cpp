@@ -141,24 +141,14 @@ TEST(AdifRecord, UnknownBandLabelsGiveAnEmptyBand) {
   }
 }
 
-TEST(AdifRecord, DatesTakeTheLogsCentury) {
-  EXPECT_EQ(kmb::AdifDate("05/12/26"), "20261205");
-  EXPECT_EQ(kmb::AdifDate("01/01/99"), "19990101");
-  EXPECT_EQ(kmb::AdifDate("31/12/50"), "19501231");
-  EXPECT_EQ(kmb::AdifDate("01/01/49"), "20490101");
-  EXPECT_EQ(kmb::AdifDate("29/02/00"), "20000229");
-}
-
-TEST(AdifRecord, MalformedDatesAndTimesAreLeftEmpty) {
-  EXPECT_EQ(kmb::AdifDate(""), "");
-  EXPECT_EQ(kmb::AdifDate("5/12/26"), "");
-  EXPECT_EQ(kmb::AdifDate("05-12-26"), "");
-  EXPECT_EQ(kmb::AdifDate("aa/12/26"), "");
-  EXPECT_EQ(kmb::AdifTime("09:07"), "0907");
-  EXPECT_EQ(kmb::AdifTime("23:59"), "2359");
-  EXPECT_EQ(kmb::AdifTime(""), "");
-  EXPECT_EQ(kmb::AdifTime("9:07"), "");
-  EXPECT_EQ(kmb::AdifTime("09h07"), "");
+TEST(AdifRecord, DatesTakeTheLogsCenturyAndMalformedDatesAndTimesAreLeftEmpty) {
+  using Cases = std::vector<std::pair<const char*, const char*>>;
+  for (const auto& [date, adif] : Cases{{"05/12/26", "20261205"}, {"01/01/99", "19990101"}, {"31/12/50", "19501231"},
+                                        {"01/01/49", "20490101"}, {"29/02/00", "20000229"}, {"", ""},
+                                        {"5/12/26", ""}, {"05-12-26", ""}, {"aa/12/26", ""}})
+    EXPECT_EQ(kmb::AdifDate(date), adif) << date;
+  for (const auto& [time, adif] : Cases{{"09:07", "0907"}, {"23:59", "2359"}, {"", ""}, {"9:07", ""}, {"09h07", ""}})
+    EXPECT_EQ(kmb::AdifTime(time), adif) << time;
 }
 
 TEST(AdifRecord, DateAndTimeFieldsAreValidAdif) {
@@ -175,11 +165,10 @@ TEST(AdifRecord, DateAndTimeFieldsAreValidAdif) {
 
 TEST(AdifRecord, OnlyAStarInColumn107IsAReceivedQsl) {
   Bytes line = LineOf(Paul());
-  EXPECT_EQ(ValueOf(ParseAdifRecord(kmb::ADIF_SP(line)), "QSL_RCVD"), "Y");
-  line[106] = 'x';
-  EXPECT_EQ(ValueOf(ParseAdifRecord(kmb::ADIF_SP(line)), "QSL_RCVD"), "N");
-  line[106] = ' ';
-  EXPECT_EQ(ValueOf(ParseAdifRecord(kmb::ADIF_SP(line)), "QSL_RCVD"), "N");
+  for (const auto& [mark, received] : {std::pair{'*', "Y"}, {'x', "N"}, {' ', "N"}}) {
+    line[106] = mark;
+    EXPECT_EQ(ValueOf(ParseAdifRecord(kmb::ADIF_SP(line)), "QSL_RCVD"), received) << mark;
+  }
 }
 
 TEST(AdifRecord, AShortLineReadsAsBlankWhereItEnds) {

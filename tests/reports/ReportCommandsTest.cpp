@@ -1,15 +1,11 @@
-#include <QAction>
-#include <QApplication>
-#include <QPushButton>
-#include <QtTest>
 #include <cerrno>
 
-#include "app/MainWindow.h"
 #include "log/LogFile.h"
 #include "reports/AdifExport.h"
 #include "reports/AdifExportCommand.h"
+#include "support/FakeLogbook.h"
 #include "support/FaultyFileSystem.h"
-#include "support/TestSupport.h"
+#include "support/MainSession.h"
 
 using namespace settings_keys;
 
@@ -22,38 +18,19 @@ class ReportCommandsTest : public QObject {
   void qslAndSearchWindowsOpenOnceEach();
 };
 
-namespace {
-
-QWidget* TopLevel(const char* name) {
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->objectName() == QLatin1String(name) && w->isVisible()) return w;
-  return nullptr;
-}
-
-int CountTopLevel(const char* name) {
-  int n = 0;
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->objectName() == QLatin1String(name) && w->isVisible()) ++n;
-  return n;
-}
-
-}  // namespace
-
 void ReportCommandsTest::adifExportWritesTheFileAndNamesIt() {
-  TestEnvironment env;
-  env.settings->write(kSetup, kIndicatifStation, "F4ABC_P");
+  MainSession s({}, false);
+  s.env.settings->write(kSetup, kIndicatifStation, "F4ABC_P");
   const QByteArray log = LogBytes({LogLine("F1AAA", "89", "89001"), LogLine("F1BBB", "2a", "2a001", "01/01/99")});
-  env.writeFile("F4ABC_P_KMB.log", log);
-  MainWindow main(env.context);
-  main.start();
-  env.messages.clear();
-  main.findChild<QAction*>("Mnu_ADIF")->trigger();
-  QCOMPARE(env.messages.shown,
-           QStringList{QStringLiteral("Le fichier a été enregistré sous le nom : F4ABC_P_KMB.adi")});
-  const kmb::Bytes expected = kmb::AdifFileText("F4ABC_P", kmb::SplitLines(log.toStdString()));
-  QCOMPARE(env.readFile("F4ABC_P_KMB.adi"), QByteArray::fromStdString(expected));
-  QVERIFY(env.readFile("F4ABC_P_KMB.adi").contains("<STATE:2>2a <NAME:0> <BAND:3>20m"));
-  QVERIFY(env.readFile("F4ABC_P_KMB.adi").contains("<QSO_DATE:8>19990101"));
+  s.env.writeFile("F4ABC_P_KMB.log", log);
+  s.start();
+  s.env.messages.clear();
+  s.trigger("Mnu_ADIF");
+  QCOMPARE(s.env.messages.shown, QStringList{QStringLiteral("Le fichier a été enregistré sous le nom : F4ABC_P_KMB.adi")});
+  const QByteArray written = s.env.readFile("F4ABC_P_KMB.adi");
+  QCOMPARE(written, QByteArray::fromStdString(kmb::AdifFileText("F4ABC_P", kmb::SplitLines(log.toStdString()))));
+  QVERIFY(written.contains("<STATE:2>2a <NAME:0> <BAND:3>20m"));
+  QVERIFY(written.contains("<QSO_DATE:8>19990101"));
 }
 
 void ReportCommandsTest::adifExportOfAnAbsentLogSaysWhyAndWritesNothing() {
@@ -83,25 +60,21 @@ void ReportCommandsTest::adifExportThatCannotWriteSaysWhyAndKeepsThePreviousFile
 }
 
 void ReportCommandsTest::qslAndSearchWindowsOpenOnceEach() {
-  TestEnvironment env;
-  env.settings->write(kSetup, kIndicatifStation, "F4ABC");
-  env.writeFile("F4ABC_KMB.log", LogBytes({LogLine("F1AAA", "89", "89001")}));
-  MainWindow main(env.context);
-  main.start();
-  main.findChild<QAction*>("Mnu_Non_Recue")->trigger();
-  main.findChild<QAction*>("Mnu_Non_Recue")->trigger();
-  QCOMPARE(CountTopLevel("Multi_QSL"), 1);
-  QCOMPARE(TopLevel("Multi_QSL")->windowTitle(), QStringLiteral("QSL's non reçues"));
-  main.findChild<QPushButton*>("Rechercher")->click();
-  main.findChild<QPushButton*>("Rechercher")->click();
-  QCOMPARE(CountTopLevel("Recherche_Indicatif"), 1);
-  QCOMPARE(TopLevel("Recherche_Indicatif")->windowTitle(), QStringLiteral("Rechercher un QSO"));
-  TopLevel("Recherche_Indicatif")->close();
-  TopLevel("Multi_QSL")->close();
+  MainSession s(LogBytes({LogLine("F1AAA", "89", "89001")}));
+  s.trigger("Mnu_Non_Recue");
+  s.trigger("Mnu_Non_Recue");
+  QCOMPARE(TopLevels("Multi_QSL").size(), 1);
+  QCOMPARE(TopLevels("Multi_QSL").first()->windowTitle(), QStringLiteral("QSL's non reçues"));
+  s.click("Rechercher");
+  s.click("Rechercher");
+  QCOMPARE(TopLevels("Recherche_Indicatif").size(), 1);
+  QCOMPARE(TopLevels("Recherche_Indicatif").first()->windowTitle(), QStringLiteral("Rechercher un QSO"));
+  TopLevels("Recherche_Indicatif").first()->close();
+  TopLevels("Multi_QSL").first()->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  main.findChild<QPushButton*>("Rechercher")->click();
-  QCOMPARE(CountTopLevel("Recherche_Indicatif"), 1);
-  TopLevel("Recherche_Indicatif")->close();
+  s.click("Rechercher");
+  QCOMPARE(TopLevels("Recherche_Indicatif").size(), 1);
+  TopLevels("Recherche_Indicatif").first()->close();
 }
 
 QTEST_MAIN(ReportCommandsTest)

@@ -1,55 +1,42 @@
-#include <QFontMetrics>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QtTest>
-
-#include "app/LogbookView.h"
-#include "log/LogLine.h"
 #include "search/RechercheIndicatifWindow.h"
 #include "support/FakeLogbook.h"
-#include "support/TestSupport.h"
 
 namespace {
-
-void Add(FakeLogbook& logbook, const std::string& call, const std::string& dpt, const std::string& ref) {
-  logbook.addLine(LogLine(call, dpt, ref));
-}
 
 // FXXXX 89001, FYYYY 89002, ZFXXY 2a001, F1ABC 77001.
 FakeLogbook FourStations() {
   FakeLogbook logbook;
-  Add(logbook, "FXXXX", "89", "89001");
-  Add(logbook, "FYYYY", "89", "89002");
-  Add(logbook, "ZFXXY", "2a", "2a001");
-  Add(logbook, "F1ABC", "77", "77001");
+  for (const auto& [call, dpt, ref] : {std::tuple{"FXXXX", "89", "89001"}, std::tuple{"FYYYY", "89", "89002"},
+                                       std::tuple{"ZFXXY", "2a", "2a001"}, std::tuple{"F1ABC", "77", "77001"}})
+    logbook.addLine(LogLine(call, dpt, ref));
   return logbook;
 }
 
-
-// The row numbers of the results, their first five characters.
-QStringList ResultNumbers(QWidget& window) {
-  auto* list = Find<QListWidget>(window, "QSO_Effectues");
-  QStringList numbers;
-  for (int i = 0; i < list->count(); ++i) numbers << list->item(i)->text().left(5);
-  return numbers;
-}
-
-// The test's window, shown and active so that focus and clicks behave.
+// The test's window over four stations, shown and active so that focus and clicks behave.
 struct OpenWindow {
-  explicit OpenWindow(TestEnvironment& env, FakeLogbook& logbook) : window(env.context, logbook) {
+  explicit OpenWindow(FakeLogbook lines = FourStations()) : logbook(std::move(lines)), window(env.context, logbook) {
     window.show();
     if (!QTest::qWaitForWindowActive(&window)) qFatal("window not active");
   }
   QLineEdit* box(const char* name) { return Find<QLineEdit>(window, name); }
-  // Clicks into a box (which selects its criterion), types and presses Enter.
-  void enter(const char* name, const QString& typed) {
-    QTest::mouseClick(box(name), Qt::LeftButton);
+  QRadioButton* option(int n) { return Find<QRadioButton>(window, QStringLiteral("Option1_%1").arg(n)); }
+  // Types into a box (after a click on it, which selects its criterion) and presses Enter.
+  void enter(const char* name, const QString& typed, bool click = true) {
+    if (click) QTest::mouseClick(box(name), Qt::LeftButton);
     QTest::keyClicks(box(name), typed);
     QTest::keyClick(box(name), Qt::Key_Return);
   }
+  // The row numbers of the results, their first five characters.
+  QStringList results() {
+    auto* list = Find<QListWidget>(window, "QSO_Effectues");
+    QStringList numbers;
+    for (int i = 0; i < list->count(); ++i) numbers << list->item(i)->text().left(5);
+    return numbers;
+  }
+  QStringList& shown() { return env.messages.shown; }
+
+  TestEnvironment env;
+  FakeLogbook logbook;
   RechercheIndicatifWindow window;
 };
 
@@ -60,24 +47,16 @@ class RechercheIndicatifWindowTest : public QObject {
  private slots:
   void opensOnTheCallSignCriterionWithEmptyBoxes();
   void aCallSignSearchListsMatchesInOrderAndEmptiesTheBox();
-  void callSignInputErrorsAreReported();
-  void aReferenceSearchListsThatReferenceOnly();
-  void referenceInputErrorsAreReported();
-  void aLowerCaseCorsicanReferenceIsFound();
-  void aDepartmentSearchLowerCasesItsText();
-  void departmentInputErrorsAreReported();
+  void searchesByEachCriterion();
+  void inputErrorsAreReportedAndKeepTheText();
   void enterInAnotherBoxSearchesTheSelectedCriterion();
   void aSearchThatFindsNothingSaysSoAndEmptiesTheBoxes();
-  void anEmptyMainListFindsNothing();
   void theOptionsMoveTheFocusToTheirBox();
   void aDoubleClickSelectsTheQsoInTheMainListAndCloses();
-  void quitterCloses();
 };
 
 void RechercheIndicatifWindowTest::opensOnTheCallSignCriterionWithEmptyBoxes() {
-  TestEnvironment env;
-  FakeLogbook logbook = FourStations();
-  OpenWindow w(env, logbook);
+  OpenWindow w;
   QCOMPARE(w.window.objectName(), QStringLiteral("Recherche_Indicatif"));
   QCOMPARE(w.window.windowTitle(), QStringLiteral("Rechercher un QSO"));
   QCOMPARE(Find<QLabel>(w.window, "Label3")->text(), QStringLiteral("Rechercher un QSO par ..."));
@@ -85,10 +64,10 @@ void RechercheIndicatifWindowTest::opensOnTheCallSignCriterionWithEmptyBoxes() {
   QCOMPARE(header, QStringLiteral("   N°   Indicatif          Dpt      Date       Bande   N° KMB             "
                                   "Nom du Lavoir              QSL"));
   QCOMPARE(header.size(), 104);
-  QCOMPARE(Find<QRadioButton>(w.window, "Option1_1")->text(), QStringLiteral("Indicatif"));
-  QCOMPARE(Find<QRadioButton>(w.window, "Option1_2")->text(), QStringLiteral("N° KMB"));
-  QCOMPARE(Find<QRadioButton>(w.window, "Option1_3")->text(), QStringLiteral("Dpt"));
-  QVERIFY(Find<QRadioButton>(w.window, "Option1_1")->isChecked());
+  QCOMPARE(w.option(1)->text(), QStringLiteral("Indicatif"));
+  QCOMPARE(w.option(2)->text(), QStringLiteral("N° KMB"));
+  QCOMPARE(w.option(3)->text(), QStringLiteral("Dpt"));
+  QVERIFY(w.option(1)->isChecked());
   QCOMPARE(Find<QPushButton>(w.window, "Command1")->text(), QStringLiteral("Quitter"));
   auto* results = Find<QListWidget>(w.window, "QSO_Effectues");
   QCOMPARE(results->toolTip(), QStringLiteral("Double clique sur le QSO pour retour au log"));
@@ -96,188 +75,135 @@ void RechercheIndicatifWindowTest::opensOnTheCallSignCriterionWithEmptyBoxes() {
   QCOMPARE(results->count(), 0);
   for (const char* box : {"Indica", "Data", "Depa"}) QCOMPARE(w.box(box)->text(), QString());
   QVERIFY(w.box("Indica")->hasFocus());
+  // Quitter closes without touching the main list.
+  QTest::mouseClick(Find<QPushButton>(w.window, "Command1"), Qt::LeftButton);
+  QVERIFY(!w.window.isVisible());
+  QVERIFY(w.logbook.selected.empty());
 }
 
 void RechercheIndicatifWindowTest::aCallSignSearchListsMatchesInOrderAndEmptiesTheBox() {
-  TestEnvironment env;
-  FakeLogbook logbook = FourStations();
-  OpenWindow w(env, logbook);
+  OpenWindow w;
   QTest::keyClicks(w.box("Indica"), "fx");
   QCOMPARE(w.box("Indica")->text(), QStringLiteral("FX"));
   QTest::keyClick(w.box("Indica"), Qt::Key_Return);
-  QCOMPARE(ResultNumbers(w.window), QStringList({"    1", "    3"}));
+  QCOMPARE(w.results(), QStringList({"    1", "    3"}));
   const QString first = Find<QListWidget>(w.window, "QSO_Effectues")->item(0)->text();
   QCOMPARE(first.size(), 86);
   QCOMPARE(first.left(24), QStringLiteral("    1  FXXXX         89 "));
   QCOMPARE(w.box("Indica")->text(), QString());
-  QCOMPARE(env.messages.shown, QStringList());
+  QCOMPARE(w.shown(), QStringList());
 }
 
-void RechercheIndicatifWindowTest::callSignInputErrorsAreReported() {
-  TestEnvironment env;
-  FakeLogbook logbook = FourStations();
-  OpenWindow w(env, logbook);
-  w.enter("Indica", "fx");
-  QTest::keyClicks(w.box("Indica"), "abcdefghijklm");
-  QTest::keyClick(w.box("Indica"), Qt::Key_Return);
-  QCOMPARE(env.messages.shown, QStringList{QStringLiteral("12 caracteres maxi pour l'indicatif")});
-  QCOMPARE(w.box("Indica")->text(), QStringLiteral("ABCDEFGHIJKLM"));
-  // No search ran: the previous results stay.
-  QCOMPARE(ResultNumbers(w.window), QStringList({"    1", "    3"}));
-  w.box("Indica")->clear();
-  QTest::keyClick(w.box("Indica"), Qt::Key_Return);
-  QCOMPARE(env.messages.last(), QStringLiteral("Entrez un indicatif"));
-  QCOMPARE(env.messages.shown.size(), 2);
-}
-
-void RechercheIndicatifWindowTest::aReferenceSearchListsThatReferenceOnly() {
-  TestEnvironment env;
-  FakeLogbook logbook = FourStations();
-  OpenWindow w(env, logbook);
+void RechercheIndicatifWindowTest::searchesByEachCriterion() {
+  OpenWindow w;
   w.enter("Data", "89001");
-  QVERIFY(Find<QRadioButton>(w.window, "Option1_2")->isChecked());
-  QCOMPARE(ResultNumbers(w.window), QStringList{"    1"});
+  QVERIFY(w.option(2)->isChecked());
+  QCOMPARE(w.results(), QStringList{"    1"});
   QCOMPARE(w.box("Data")->text(), QString());
-  QCOMPARE(env.messages.shown, QStringList());
-}
-
-void RechercheIndicatifWindowTest::referenceInputErrorsAreReported() {
-  TestEnvironment env;
-  FakeLogbook logbook = FourStations();
-  OpenWindow w(env, logbook);
-  const QString message = QStringLiteral("5 caracteres maxi pour la référence ex: 77001");
-  w.enter("Data", "8900");
-  QCOMPARE(env.messages.shown, QStringList{message});
-  QCOMPARE(w.box("Data")->text(), QStringLiteral("8900"));
-  w.box("Data")->clear();
-  QTest::keyClick(w.box("Data"), Qt::Key_Return);
-  QCOMPARE(env.messages.shown, QStringList({message, message}));
-  QCOMPARE(ResultNumbers(w.window), QStringList());
-}
-
-void RechercheIndicatifWindowTest::aLowerCaseCorsicanReferenceIsFound() {
-  TestEnvironment env;
-  FakeLogbook logbook = FourStations();
-  OpenWindow w(env, logbook);
+  // A Corsican reference typed in small letters is shown and found in capitals.
   QTest::mouseClick(w.box("Data"), Qt::LeftButton);
   QTest::keyClicks(w.box("Data"), "2a001");
   QCOMPARE(w.box("Data")->text(), QStringLiteral("2A001"));
   QTest::keyClick(w.box("Data"), Qt::Key_Return);
-  QCOMPARE(ResultNumbers(w.window), QStringList{"    3"});
-  QCOMPARE(env.messages.shown, QStringList());
-}
-
-void RechercheIndicatifWindowTest::aDepartmentSearchLowerCasesItsText() {
-  TestEnvironment env;
-  FakeLogbook logbook = FourStations();
-  OpenWindow w(env, logbook);
+  QCOMPARE(w.results(), QStringList{"    3"});
+  // A department keeps its capitals as typed, and searches in small letters.
   QTest::mouseClick(w.box("Depa"), Qt::LeftButton);
   QTest::keyClicks(w.box("Depa"), "2A");
   QCOMPARE(w.box("Depa")->text(), QStringLiteral("2A"));
   QTest::keyClick(w.box("Depa"), Qt::Key_Return);
-  QCOMPARE(ResultNumbers(w.window), QStringList{"    3"});
+  QCOMPARE(w.results(), QStringList{"    3"});
   w.enter("Depa", "89");
-  QCOMPARE(ResultNumbers(w.window), QStringList({"    1", "    2"}));
-  QCOMPARE(env.messages.shown, QStringList());
+  QCOMPARE(w.results(), QStringList({"    1", "    2"}));
+  QCOMPARE(w.shown(), QStringList());
 }
 
-void RechercheIndicatifWindowTest::departmentInputErrorsAreReported() {
-  TestEnvironment env;
-  FakeLogbook logbook = FourStations();
-  OpenWindow w(env, logbook);
+void RechercheIndicatifWindowTest::inputErrorsAreReportedAndKeepTheText() {
+  OpenWindow w;
+  w.enter("Indica", "fx");
+  w.enter("Indica", "abcdefghijklm", false);
+  QCOMPARE(w.shown(), QStringList{QStringLiteral("12 caracteres maxi pour l'indicatif")});
+  QCOMPARE(w.box("Indica")->text(), QStringLiteral("ABCDEFGHIJKLM"));
+  QCOMPARE(w.results(), QStringList({"    1", "    3"}));  // no search ran: the previous results stay
+  w.box("Indica")->clear();
+  w.enter("Indica", "", false);
+  QCOMPARE(w.shown().last(), QStringLiteral("Entrez un indicatif"));
+  QCOMPARE(w.shown().size(), 2);
+
+  const QString reference = QStringLiteral("5 caracteres maxi pour la référence ex: 77001");
+  w.shown().clear();
+  w.enter("Data", "8900");
+  QCOMPARE(w.box("Data")->text(), QStringLiteral("8900"));
+  w.box("Data")->clear();
+  w.enter("Data", "", false);
+  QCOMPARE(w.shown(), QStringList({reference, reference}));
+
+  w.shown().clear();
   w.enter("Depa", "2AB");
-  QCOMPARE(env.messages.shown, QStringList{QStringLiteral("2 caracteres maxi pour le département")});
+  QCOMPARE(w.shown(), QStringList{QStringLiteral("2 caracteres maxi pour le département")});
   QCOMPARE(w.box("Depa")->text(), QStringLiteral("2ab"));
   w.box("Depa")->clear();
-  QTest::keyClick(w.box("Depa"), Qt::Key_Return);
-  QCOMPARE(env.messages.last(), QStringLiteral("Entrez un Canton"));
+  w.enter("Depa", "", false);
+  QCOMPARE(w.shown().last(), QStringLiteral("Entrez un Canton"));
   w.enter("Depa", "9");
-  QCOMPARE(env.messages.last(), QStringLiteral("Pas de QSO trouvé"));
-  QCOMPARE(env.messages.shown.size(), 3);
+  QCOMPARE(w.shown().last(), QStringLiteral("Pas de QSO trouvé"));
+  QCOMPARE(w.shown().size(), 3);
 }
 
 void RechercheIndicatifWindowTest::enterInAnotherBoxSearchesTheSelectedCriterion() {
-  TestEnvironment env;
-  FakeLogbook logbook = FourStations();
-  OpenWindow w(env, logbook);
+  OpenWindow w;
   // Typed without a click: the call-sign criterion stays selected.
-  QTest::keyClicks(w.box("Data"), "89001");
-  QTest::keyClick(w.box("Data"), Qt::Key_Return);
-  QVERIFY(Find<QRadioButton>(w.window, "Option1_1")->isChecked());
-  QCOMPARE(env.messages.shown, QStringList{QStringLiteral("Entrez un indicatif")});
+  w.enter("Data", "89001", false);
+  QVERIFY(w.option(1)->isChecked());
+  QCOMPARE(w.shown(), QStringList{QStringLiteral("Entrez un indicatif")});
   QCOMPARE(w.box("Data")->text(), QStringLiteral("89001"));
   // With the department criterion and its box empty, its own message.
-  Find<QRadioButton>(w.window, "Option1_3")->click();
+  w.option(3)->click();
   QTest::keyClick(w.box("Data"), Qt::Key_Return);
-  QCOMPARE(env.messages.last(), QStringLiteral("Entrez un departement"));
-  Find<QRadioButton>(w.window, "Option1_2")->click();
+  QCOMPARE(w.shown().last(), QStringLiteral("Entrez un departement"));
+  w.option(2)->click();
   w.box("Data")->clear();
-  QTest::keyClicks(w.box("Indica"), "F");
-  QTest::keyClick(w.box("Indica"), Qt::Key_Return);
-  QCOMPARE(env.messages.last(), QStringLiteral("Entrez une référence"));
+  w.enter("Indica", "F", false);
+  QCOMPARE(w.shown().last(), QStringLiteral("Entrez une référence"));
   QCOMPARE(w.box("Indica")->text(), QStringLiteral("F"));
 }
 
 void RechercheIndicatifWindowTest::aSearchThatFindsNothingSaysSoAndEmptiesTheBoxes() {
-  TestEnvironment env;
-  FakeLogbook logbook = FourStations();
-  OpenWindow w(env, logbook);
+  OpenWindow w;
   w.enter("Indica", "fx");
   w.box("Data")->setText(QStringLiteral("12345"));
   w.box("Depa")->setText(QStringLiteral("89"));
-  QTest::mouseClick(w.box("Indica"), Qt::LeftButton);
-  QTest::keyClicks(w.box("Indica"), "k9");
-  QTest::keyClick(w.box("Indica"), Qt::Key_Return);
-  QCOMPARE(env.messages.shown, QStringList{QStringLiteral("Pas de QSO trouvé")});
-  QCOMPARE(ResultNumbers(w.window), QStringList());
+  w.enter("Indica", "k9");
+  QCOMPARE(w.shown(), QStringList{QStringLiteral("Pas de QSO trouvé")});
+  QCOMPARE(w.results(), QStringList());
   for (const char* box : {"Indica", "Data", "Depa"}) QCOMPARE(w.box(box)->text(), QString());
-}
-
-void RechercheIndicatifWindowTest::anEmptyMainListFindsNothing() {
-  TestEnvironment env;
-  FakeLogbook logbook;
-  OpenWindow w(env, logbook);
-  w.enter("Indica", "fx");
-  QCOMPARE(env.messages.shown, QStringList{QStringLiteral("Pas de QSO trouvé")});
+  OpenWindow empty{FakeLogbook()};
+  empty.enter("Indica", "fx");
+  QCOMPARE(empty.shown(), QStringList{QStringLiteral("Pas de QSO trouvé")});
 }
 
 void RechercheIndicatifWindowTest::theOptionsMoveTheFocusToTheirBox() {
-  TestEnvironment env;
-  FakeLogbook logbook = FourStations();
-  OpenWindow w(env, logbook);
-  QTest::mouseClick(Find<QRadioButton>(w.window, "Option1_3"), Qt::LeftButton);
-  QVERIFY(w.box("Depa")->hasFocus());
-  QTest::mouseClick(Find<QRadioButton>(w.window, "Option1_2"), Qt::LeftButton);
-  QVERIFY(w.box("Data")->hasFocus());
-  QTest::mouseClick(Find<QRadioButton>(w.window, "Option1_1"), Qt::LeftButton);
-  QVERIFY(w.box("Indica")->hasFocus());
+  OpenWindow w;
+  for (const auto& [option, box] : {std::pair{3, "Depa"}, std::pair{2, "Data"}, std::pair{1, "Indica"}}) {
+    QTest::mouseClick(w.option(option), Qt::LeftButton);
+    QVERIFY2(w.box(box)->hasFocus(), box);
+  }
   // Moving with the keyboard leaves the criterion alone.
   w.box("Depa")->setFocus(Qt::TabFocusReason);
-  QVERIFY(Find<QRadioButton>(w.window, "Option1_1")->isChecked());
+  QVERIFY(w.option(1)->isChecked());
 }
 
 void RechercheIndicatifWindowTest::aDoubleClickSelectsTheQsoInTheMainListAndCloses() {
-  TestEnvironment env;
   FakeLogbook logbook;
-  for (int n = 1; n <= 15; ++n) Add(logbook, n == 12 ? "F5XYZ" : "F1ABC", "89", "89001");
-  OpenWindow w(env, logbook);
+  for (int n = 1; n <= 15; ++n) logbook.addLine(LogLine(n == 12 ? "F5XYZ" : "F1ABC", "89", "89001"));
+  OpenWindow w(logbook);
   w.enter("Indica", "5x");
-  QCOMPARE(ResultNumbers(w.window), QStringList{"   12"});
+  QCOMPARE(w.results(), QStringList{"   12"});
   auto* results = Find<QListWidget>(w.window, "QSO_Effectues");
   const QPoint centre = results->visualItemRect(results->item(0)).center();
   QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, centre);
   QTest::mouseDClick(results->viewport(), Qt::LeftButton, {}, centre);
-  QCOMPARE(logbook.selected, std::vector<int>{11});
+  QCOMPARE(w.logbook.selected, std::vector<int>{11});
   QVERIFY(!w.window.isVisible());
-}
-
-void RechercheIndicatifWindowTest::quitterCloses() {
-  TestEnvironment env;
-  FakeLogbook logbook = FourStations();
-  OpenWindow w(env, logbook);
-  QTest::mouseClick(Find<QPushButton>(w.window, "Command1"), Qt::LeftButton);
-  QVERIFY(!w.window.isVisible());
-  QVERIFY(logbook.selected.empty());
 }
 
 QTEST_MAIN(RechercheIndicatifWindowTest)

@@ -1,14 +1,22 @@
 #pragma once
 // The main window as a secondary window sees it: a station, the rows of the
 // list, and the rows the window selected.
-#include <QByteArray>
+#include <QApplication>
+#include <QComboBox>
 #include <QFontMetrics>
-#include <QWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
 #include <string>
 #include <vector>
 
 #include "app/LogbookView.h"
 #include "log/LogLine.h"
+#include "support/TestSupport.h"
 
 class FakeLogbook final : public LogbookView {
  public:
@@ -32,6 +40,14 @@ W* Find(QWidget& window, const QString& name) {
   W* widget = window.findChild<W*>(name);
   if (!widget) qFatal("missing widget %s", qPrintable(name));
   return widget;
+}
+
+// The visible top-level windows of that object name.
+inline QList<QWidget*> TopLevels(const QString& name) {
+  QList<QWidget*> found;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == name && w->isVisible()) found << w;
+  return found;
 }
 
 // Every character as wide as any other, whatever the font says of itself.

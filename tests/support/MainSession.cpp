@@ -46,14 +46,13 @@ bool MainSession::focusedOn(const char* name) const {
   return w && w->objectName() == QLatin1String(name);
 }
 
-void MainSession::walkToValidate(const QString& call, const QString& ref, const QString& prenom, const QString& dpt) {
+void MainSession::walkToValidate(const QString& call, const QString& ref, const QString& prenom, const QString& dpt,
+                                 const QString& date, const QString& time) {
   typeAndEnter("Ind_A", call);
   typeAndEnter("Prenom_A", prenom);
   typeAndEnter("Dpt_A", dpt);
   typeAndEnter("Ref_A", ref);
-  enter("Mode_A");
-  enter("RST_A");
-  enter("RSTE_A");
-  enter("Rem_A");
-  enter("QSL_A");
+  if (!date.isEmpty()) typeAndEnter("Date_A", date);
+  if (!time.isEmpty()) typeAndEnter("Heure_A", time);
+  enterToValidate();
 }

@@ -34,6 +34,20 @@ class MainSession {
     type(name, text);
     enter(name);
   }
+  // Types into each field in turn and presses Enter.
+  void walk(std::initializer_list<std::pair<const char*, QString>> steps) const {
+    for (const auto& [name, text] : steps) typeAndEnter(name, text);
+  }
+  void enterEach(std::initializer_list<const char*> names) const {
+    for (const char* name : names) enter(name);
+  }
+  // Enter in every field after the reference, up to the save button.
+  void enterToValidate() const { enterEach({"Mode_A", "RST_A", "RSTE_A", "Rem_A", "QSL_A"}); }
+  // Answers Yes to the save question and clicks the save button.
+  void save() {
+    env.messages.answer({true});
+    click("Valide_A");
+  }
   void clickRow(int row) const;
   void doubleClickRow(int row) const;
   void click(const char* name) const { QTest::mouseClick(widget<QPushButton>(name), Qt::LeftButton); }
@@ -41,9 +55,10 @@ class MainSession {
   QWidget* focused() const { return main->focusWidget(); }
   bool focusedOn(const char* name) const;
 
-  // The walk from the call sign to the save button, in automatic date mode.
+  // The walk from the call sign to the save button; date and time are typed
+  // when given (manual date mode, insertion).
   void walkToValidate(const QString& call, const QString& ref, const QString& prenom = {},
-                      const QString& dpt = QStringLiteral("89"));
+                      const QString& dpt = QStringLiteral("89"), const QString& date = {}, const QString& time = {});
 
   QByteArray log() const { return env.readFile("F4ABC_KMB.log"); }
   QByteArray firstNames() const { return env.readFile("Liste_Prenom.txt"); }

@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
 
 #include "log/LogLine.h"
 
@@ -66,3 +68,30 @@ QByteArray LogBytes(std::initializer_list<QByteArray> lines) {
   for (const QByteArray& line : lines) out += line + "\r\n";
   return out;
 }
+
+namespace {
+
+QString RunTool(const char* tool, const QStringList& arguments) {
+  QProcess process;
+  process.start(QString::fromLatin1(tool), arguments);
+  process.waitForFinished(30000);
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+}  // namespace
+
+bool HasPdfTools() {
+  return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() &&
+         !QStandardPaths::findExecutable(QStringLiteral("pdffonts")).isEmpty();
+}
+
+QStringList PrintedLines(const QString& pdf) {
+  QStringList lines;
+  for (QString line : RunTool("pdftotext", {QStringLiteral("-layout"), pdf, QStringLiteral("-")}).split(u'\n')) {
+    line = line.remove(QLatin1Char('\f')).simplified();
+    if (!line.isEmpty()) lines << line;
+  }
+  return lines;
+}
+
+QString PdfFonts(const QString& pdf) { return RunTool("pdffonts", {pdf}); }

@@ -73,3 +73,9 @@ QByteArray LogLine(const std::string& call, const std::string& dpt, const std::s
                    const std::string& prenom = "", const std::string& mode = "SSB");
 // Lines joined with CR LF after each.
 QByteArray LogBytes(std::initializer_list<QByteArray> lines);
+
+// The PDF readers of poppler-utils, which the printing tests need.
+bool HasPdfTools();
+// The printed lines that hold text, blanks collapsed; the fonts the file uses.
+QStringList PrintedLines(const QString& pdf);
+QString PdfFonts(const QString& pdf);

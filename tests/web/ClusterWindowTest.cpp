@@ -1,21 +1,14 @@
-#include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QtTest>
 #include <memory>
 
-#include "app/LogbookView.h"
-#include "support/TestSupport.h"
+#include "support/FakeLogbook.h"
 #include "web/ClusterWindow.h"
 #include "web/LoopbackSite.h"
 #include "web/SitePage.h"
-#include "support/FakeLogbook.h"
 #include "web/WebTests.h"
 
 using namespace settings_keys;
 
 namespace {
-
 
 const QString kStation = QStringLiteral("Setup F4ABC");
 
@@ -43,14 +36,12 @@ class ClusterWindowTest : public QObject {
   Q_OBJECT
  private slots:
   void firstOpeningLoadsTheHfGroupPage();
-  void windowCarriesItsControlsAndBands();
   void everyChoiceNavigatesToItsPageAndIsStored_data();
   void everyChoiceNavigatesToItsPageAndIsStored();
   void typedBandChoosesNoCodeAndStoresMinusOne();
   void reopeningShowsTheLastChosenBandAtOnce();
-  void storedValueOutsideTheListFallsBackToAllHf_data();
-  void storedValueOutsideTheListFallsBackToAllHf();
-  void storedValueIsReadWithTheLeadingNumberRule();
+  void storedValueIsReadWithTheLeadingNumberRuleOrFallsBackToAllHf_data();
+  void storedValueIsReadWithTheLeadingNumberRuleOrFallsBackToAllHf();
   void choiceIsKeptPerStation();
   void unsetSiteShowsWhichSettingToFill();
 };
@@ -64,11 +55,6 @@ void ClusterWindowTest::firstOpeningLoadsTheHfGroupPage() {
   QVERIFY(f.site.requested.contains(QStringLiteral("/dxc/top_250_HF.html")));
   QCOMPARE(Find<QComboBox>(*window, "Bande_CL")->currentText(), QStringLiteral("All HF"));
   QCOMPARE(f.storedBand(), QStringLiteral("0"));
-}
-
-void ClusterWindowTest::windowCarriesItsControlsAndBands() {
-  ClusterFixture f;
-  const auto window = f.open();
   QCOMPARE(window->objectName(), QStringLiteral("Cluster"));
   QCOMPARE(window->windowTitle(), QStringLiteral("Cluster"));
   QCOMPARE(Find<QPushButton>(*window, "Afficher")->text(), QStringLiteral("Afficher"));
@@ -129,32 +115,29 @@ void ClusterWindowTest::reopeningShowsTheLastChosenBandAtOnce() {
   QCOMPARE(f.storedBand(), QStringLiteral("9"));
 }
 
-void ClusterWindowTest::storedValueOutsideTheListFallsBackToAllHf_data() {
+void ClusterWindowTest::storedValueIsReadWithTheLeadingNumberRuleOrFallsBackToAllHf_data() {
   QTest::addColumn<QString>("stored");
-  QTest::newRow("nothing chosen last time") << QStringLiteral("-1");
-  QTest::newRow("past the end") << QStringLiteral("14");
-  QTest::newRow("far past the end") << QStringLiteral("4000000000");
-  QTest::newRow("not a number") << QStringLiteral("VHF");
-  QTest::newRow("empty") << QString();
+  QTest::addColumn<int>("index");
+  QTest::addColumn<QString>("path");
+  const QString allHf = QStringLiteral("/dxc/top_250_HF.html");
+  QTest::newRow("leading number") << QStringLiteral("12 (432 Mhz)") << 12 << QStringLiteral("/dxc/top_50_430_MHz.html");
+  QTest::newRow("nothing chosen last time") << QStringLiteral("-1") << 0 << allHf;
+  QTest::newRow("past the end") << QStringLiteral("14") << 0 << allHf;
+  QTest::newRow("far past the end") << QStringLiteral("4000000000") << 0 << allHf;
+  QTest::newRow("not a number") << QStringLiteral("VHF") << 0 << allHf;
+  QTest::newRow("empty") << QString() << 0 << allHf;
 }
 
-void ClusterWindowTest::storedValueOutsideTheListFallsBackToAllHf() {
+void ClusterWindowTest::storedValueIsReadWithTheLeadingNumberRuleOrFallsBackToAllHf() {
   QFETCH(QString, stored);
+  QFETCH(int, index);
+  QFETCH(QString, path);
   ClusterFixture f;
   f.env.settings->write(kStation, kBandeCluster, stored);
   const auto window = f.open();
-  QCOMPARE(Find<QComboBox>(*window, "Bande_CL")->currentIndex(), 0);
-  QCOMPARE(f.shown(*window), f.page("/dxc/top_250_HF.html"));
-  QCOMPARE(f.storedBand(), QStringLiteral("0"));
-}
-
-void ClusterWindowTest::storedValueIsReadWithTheLeadingNumberRule() {
-  ClusterFixture f;
-  f.env.settings->write(kStation, kBandeCluster, QStringLiteral("12 (432 Mhz)"));
-  const auto window = f.open();
-  QCOMPARE(Find<QComboBox>(*window, "Bande_CL")->currentText(), QStringLiteral("432 Mhz"));
-  QCOMPARE(f.shown(*window), f.page("/dxc/top_50_430_MHz.html"));
-  QCOMPARE(f.storedBand(), QStringLiteral("12"));
+  QCOMPARE(Find<QComboBox>(*window, "Bande_CL")->currentIndex(), index);
+  QCOMPARE(f.shown(*window), f.site.address() + path);
+  QCOMPARE(f.storedBand(), QString::number(index));
 }
 
 void ClusterWindowTest::choiceIsKeptPerStation() {

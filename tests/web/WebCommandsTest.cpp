@@ -1,42 +1,13 @@
-#include <QAction>
-#include <QApplication>
-#include <QPushButton>
-#include <QtTest>
-#include <memory>
-
-#include "app/MainWindow.h"
-#include "support/TestSupport.h"
+#include "support/FakeLogbook.h"
+#include "support/MainSession.h"
 #include "web/WebTests.h"
-
-using namespace settings_keys;
 
 namespace {
 
-QList<QWidget*> OpenWindowsNamed(const QString& name) {
-  QList<QWidget*> found;
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->objectName() == name && w->isVisible()) found << w;
-  return found;
-}
-
-// A main window of station F4ABC with an empty log.
-struct MainFixture {
-  MainFixture() {
-    env.settings->write(kSetup, kIndicatifStation, QStringLiteral("F4ABC"));
-    env.writeFile("F4ABC_KMB.log", {});
-    main = std::make_unique<MainWindow>(env.context);
-    main->start();
-  }
+// A main window of station F4ABC with an empty log, whose windows all close with it.
+struct MainFixture : MainSession {
+  MainFixture() : MainSession("") {}
   ~MainFixture() { QApplication::closeAllWindows(); }
-
-  void trigger(const char* action) {
-    auto* item = main->findChild<QAction*>(QString::fromLatin1(action));
-    if (!item) qFatal("missing action %s", action);
-    item->trigger();
-  }
-
-  TestEnvironment env;
-  std::unique_ptr<MainWindow> main;
 };
 
 }  // namespace
@@ -71,24 +42,24 @@ void WebCommandsTest::commandsOpenEachWindowOnce() {
       f.trigger(qPrintable(command));
   };
   use();
-  QCOMPARE(OpenWindowsNamed(window).size(), 1);
-  QVERIFY(OpenWindowsNamed(window).first()->findChild<QWebEngineView*>(QStringLiteral("WebBrowser1")));
-  const QPointer<QWidget> first = OpenWindowsNamed(window).first();
+  QCOMPARE(TopLevels(window).size(), 1);
+  QVERIFY(TopLevels(window).first()->findChild<QWebEngineView*>(QStringLiteral("WebBrowser1")));
+  const QPointer<QWidget> first = TopLevels(window).first();
   use();
-  QCOMPARE(OpenWindowsNamed(window).size(), 1);
-  QCOMPARE(OpenWindowsNamed(window).first(), first.data());
+  QCOMPARE(TopLevels(window).size(), 1);
+  QCOMPARE(TopLevels(window).first(), first.data());
   QVERIFY(!first->parentWidget());
 }
 
 void WebCommandsTest::closedWindowIsBuiltAfresh() {
   MainFixture f;
   f.trigger("Mnu_Cluster");
-  QPointer<QWidget> first = OpenWindowsNamed(QStringLiteral("Cluster")).value(0);
+  QPointer<QWidget> first = TopLevels(QStringLiteral("Cluster")).value(0);
   QVERIFY(first);
   first->close();
   QTRY_VERIFY(!first);
   f.trigger("Mnu_Cluster");
-  QCOMPARE(OpenWindowsNamed(QStringLiteral("Cluster")).size(), 1);
+  QCOMPARE(TopLevels(QStringLiteral("Cluster")).size(), 1);
 }
 
 void WebCommandsTest::aboutGivesRevisionAuthorMapAndFilesFolder() {
@@ -122,7 +93,7 @@ void WebCommandsTest::quitClosesEveryWindowAndEndsTheProgram() {
   f.main->show();
   f.trigger("Mnu_Reglement");
   f.trigger("Mnu_Cluster");
-  QPointer<QWidget> rules = OpenWindowsNamed(QStringLiteral("Reglement")).value(0);
+  QPointer<QWidget> rules = TopLevels(QStringLiteral("Reglement")).value(0);
   QVERIFY(rules);
   QTimer::singleShot(0, f.main.get(), [&f] { f.trigger("Mnu_Quitter"); });
   // Should the command fail to end the loop, this ends it with another code.
@@ -136,8 +107,8 @@ void WebCommandsTest::quitClosesEveryWindowAndEndsTheProgram() {
   QApplication::setQuitOnLastWindowClosed(true);
   QCOMPARE(exitCode, 0);
   QVERIFY(!f.main->isVisible());
-  QCOMPARE(OpenWindowsNamed(QStringLiteral("Reglement")).size(), 0);
-  QCOMPARE(OpenWindowsNamed(QStringLiteral("Cluster")).size(), 0);
+  QCOMPARE(TopLevels(QStringLiteral("Reglement")).size(), 0);
+  QCOMPARE(TopLevels(QStringLiteral("Cluster")).size(), 0);
   QCOMPARE(f.env.messages.shown, QStringList());
 }
 
