@@ -219,26 +219,8 @@ void EditingTest::logFailureAfterTheListPutsTheListBack() {
   MainSession s(log, false);
   s.env.writeFile("Liste_Prenom.txt", "F1AAA        89 PAUL\r\n");
 
-  class FailingLogRewrite final : public kmb::FileSystem {
-   public:
-    explicit FailingLogRewrite(kmb::FileSystem& real) : real_(real) {}
-    kmb::ReadResult readAll(const std::filesystem::path& p) override { return real_.readAll(p); }
-    kmb::IoStatus writeAll(const std::filesystem::path& p, const kmb::Bytes& b) override {
-      if (p.filename() == "Temporaire.txt" && ++writes_ == 2) return kmb::IoError{Step::Write, p, ENOSPC};
-      return real_.writeAll(p, b);
-    }
-    kmb::IoStatus flush(const std::filesystem::path& p) override { return real_.flush(p); }
-    kmb::IoStatus rename(const std::filesystem::path& f, const std::filesystem::path& t) override {
-      return real_.rename(f, t);
-    }
-    void remove(const std::filesystem::path& p) override { real_.remove(p); }
-    bool exists(const std::filesystem::path& p) override { return real_.exists(p); }
-    kmb::IoStatus checkWritable(const std::filesystem::path& p) override { return real_.checkWritable(p); }
-
-   private:
-    kmb::FileSystem& real_;
-    int writes_ = 0;
-  } failing(s.env.files);
+  FaultyFileSystem failing(s.env.files);
+  failing.failOnce(Step::Write, ENOSPC, 1);  // the list's write passes, the log's fails
   AppContext context{s.env.folder(), failing, s.env.messages, *s.env.settings, s.env.clock, s.env.printers};
   s.start(&context);
   s.walkToValidate("F4XYZ", "77001", "JEAN");

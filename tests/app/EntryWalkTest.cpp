@@ -1,5 +1,3 @@
-#include <QClipboard>
-
 #include "support/MainSession.h"
 
 using namespace settings_keys;
@@ -26,7 +24,6 @@ class EntryWalkTest : public QObject {
   void answeringNoWritesNothingAndStillEmptiesTheEntry();
   void firstInstallGuardAnswersEveryKey();
   void bandAndModeAreRemembered();
-  void pastedTextCannotBreakTheLayout();
   void clockLabelsFollowUtcAroundMidnight();
 };
 
@@ -245,32 +242,6 @@ void EntryWalkTest::bandAndModeAreRemembered() {
   s.save();
   QCOMPARE(s.text("Bande_A"), QStringLiteral("144 Mhz"));
   QVERIFY(s.log().contains("144 Mhz"));
-}
-
-void EntryWalkTest::pastedTextCannotBreakTheLayout() {
-  MainSession s({});
-  QApplication::clipboard()->setText(QStringLiteral("F4\r\nX\tY\u03A9Z"));
-  s.field("Ind_A")->paste();
-  QCOMPARE(s.text("Ind_A"), QStringLiteral("F4XYZ"));
-  s.enter("Ind_A");
-  QApplication::clipboard()->setText(QStringLiteral("Zo\u00e9 \u20ac\u4e2d"));
-  s.field("Prenom_A")->paste();
-  QCOMPARE(s.text("Prenom_A"), QStringLiteral("Zo\u00e9 \u20ac"));
-  s.enter("Prenom_A");
-  s.walk({{"Dpt_A", "89"}, {"Ref_A", "89001"}});
-  s.enterEach({"Mode_A", "RST_A", "RSTE_A"});
-  s.field("Rem_A")->setText(QString(1000, u'x'));
-  s.enter("Rem_A");
-  QCOMPARE(s.env.messages.last(), QStringLiteral("30 caracteres maxi pour le nom du Lavoir"));
-  s.field("Rem_A")->setText(QStringLiteral("\u0153uvre"));
-  s.enter("Rem_A");
-  s.enter("QSL_A");
-  s.save();
-  const QByteArray log = s.log();
-  QCOMPARE(log.size(), 109);
-  QVERIFY(!log.contains('\x1a'));
-  QCOMPARE(log.mid(18, 15), QByteArray("ZO\xc9 \x80") + QByteArray(10, ' '));
-  QCOMPARE(log.mid(75, 5), QByteArray("\x8cUVRE"));
 }
 
 void EntryWalkTest::clockLabelsFollowUtcAroundMidnight() {

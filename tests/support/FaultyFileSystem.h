@@ -13,6 +13,13 @@ class FaultyFileSystem final : public kmb::FileSystem {
     failing_ = step;
     errnum_ = errnum;
     armed_ = true;
+    once_ = false;
+  }
+  // Only the call of that step that comes after `passing` good ones fails.
+  void failOnce(kmb::IoError::Step step, int errnum, int passing) {
+    failAt(step, errnum);
+    once_ = true;
+    passing_ = passing;
   }
   void heal() { armed_ = false; }
 
@@ -45,10 +52,18 @@ class FaultyFileSystem final : public kmb::FileSystem {
   }
 
  private:
-  bool fails(kmb::IoError::Step step) const { return armed_ && failing_ == step; }
+  bool fails(kmb::IoError::Step step) {
+    if (!armed_ || failing_ != step) return false;
+    if (!once_) return true;
+    if (passing_-- > 0) return false;
+    armed_ = false;
+    return true;
+  }
 
   kmb::FileSystem& real_;
   kmb::IoError::Step failing_ = kmb::IoError::Step::Read;
   int errnum_ = 0;
   bool armed_ = false;
+  bool once_ = false;
+  int passing_ = 0;
 };
