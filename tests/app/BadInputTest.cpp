@@ -49,14 +49,12 @@ void Paste(QLineEdit& field, const QString& text) {
   field.paste();
 }
 
-// Types `text` salted with typed junk, or pastes it salted with pasted junk.
-void PutSalted(QLineEdit& field, const QString& text, bool typed) {
+// Types (or pastes) a long text, or `clean` salted, with typed (or pasted) junk.
+void Put(QLineEdit& field, bool typed, const QString& clean = {}) {
+  const QString& junk = typed ? kTypedJunk : kPastedJunk;
+  const QString text = clean.isEmpty() ? LongText(junk) : Salted(clean, junk);
   field.clear();
-  typed ? Type(field, Salted(text, kTypedJunk)) : Paste(field, Salted(text, kPastedJunk));
-}
-void PutLong(QLineEdit& field, bool typed) {
-  field.clear();
-  typed ? Type(field, LongText(kTypedJunk)) : Paste(field, LongText(kPastedJunk));
+  typed ? Type(field, text) : Paste(field, text);
 }
 
 void Enter(QWidget& widget) { QTest::keyClick(&widget, Qt::Key_Return); }
@@ -163,12 +161,7 @@ class BadInputTest : public QObject {
     MainSession s(TwoQsos());
     s.trigger("Mnu_Date_Man");
     s.widget("Bande_A")->setFocus();
-    const struct {
-      const char* field;
-      QString clean;
-      QString refusal;
-      bool typed;
-    } walk[] = {
+    const std::tuple<const char*, QString, QString, bool> walk[] = {
         {"Bande_A", "14 Mhz", "7 caracteres maxi pour la QRG", false},
         {"Ind_A", "F4XYZ", "12 caracteres maxi pour l'indicatif", true},
         {"Prenom_A", QStringLiteral("ZO\u00c9"), "15 caracteres maxi pour le Prenom", true},
@@ -182,23 +175,23 @@ class BadInputTest : public QObject {
         {"Rem_A", QStringLiteral("\u0152UVRE DU BOURG \u00e0 \u20ac"), "30 caracteres maxi pour le nom du Lavoir",
          true},
     };
-    for (const auto& step : walk) {
-      QWidget* w = s.widget(step.field);
+    for (const auto& [field, clean, refusal, typed] : walk) {
+      QWidget* w = s.widget(field);
       auto* combo = qobject_cast<QComboBox*>(w);
       QLineEdit* editor = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(w);
-      PutLong(*editor, step.typed);
-      QVERIFY2(HoldsOnlyLogCharacters(editor->text()), step.field);
+      Put(*editor, typed);
+      QVERIFY2(HoldsOnlyLogCharacters(editor->text()), field);
       Enter(*editor);
-      QCOMPARE(s.env.messages.last(), step.refusal);
-      QVERIFY2(s.focusedOn(step.field), step.field);
+      QCOMPARE(s.env.messages.last(), refusal);
+      QVERIFY2(s.focusedOn(field), field);
       Paste(*editor, kMultiLine);
       QCOMPARE(editor->text(), QStringLiteral("ligne uneligne deuxligne trois"));
-      PutSalted(*editor, step.clean, step.typed);
-      QCOMPARE(editor->text(), step.clean);
+      Put(*editor, typed, clean);
+      QCOMPARE(editor->text(), clean);
       const qsizetype shown = s.env.messages.shown.size();
       Enter(*editor);
       QCOMPARE(s.env.messages.shown.size(), shown);
-      QVERIFY2(!s.focusedOn(step.field), step.field);
+      QVERIFY2(!s.focusedOn(field), field);
     }
     QTest::keyClick(s.widget("QSL_A"), Qt::Key_Space);
     s.enter("QSL_A");
@@ -285,22 +278,19 @@ class BadInputTest : public QObject {
     window.show();
     const int width = window.width();
     auto* results = window.findChild<QListWidget*>("QSO_Effectues");
-    const struct {
-      const char* box;
-      QString clean;
-      QString tooLong;
-    } boxes[] = {{"Indica", "F1AAA", "12 caracteres maxi pour l'indicatif"},
-                 {"Data", "77001", QStringLiteral("5 caracteres maxi pour la référence ex: 77001")},
-                 {"Depa", "89", QStringLiteral("2 caracteres maxi pour le département")}};
-    for (const auto& b : boxes) {
-      auto* box = window.findChild<QLineEdit*>(b.box);
+    const std::tuple<const char*, QString, QString> boxes[] = {
+        {"Indica", "F1AAA", "12 caracteres maxi pour l'indicatif"},
+        {"Data", "77001", QStringLiteral("5 caracteres maxi pour la référence ex: 77001")},
+        {"Depa", "89", QStringLiteral("2 caracteres maxi pour le département")}};
+    for (const auto& [name, clean, tooLong] : boxes) {
+      auto* box = window.findChild<QLineEdit*>(name);
       QTest::mouseClick(box, Qt::LeftButton);
-      PutLong(*box, false);
-      QVERIFY2(HoldsOnlyLogCharacters(box->text()), b.box);
+      Put(*box, false);
+      QVERIFY2(HoldsOnlyLogCharacters(box->text()), name);
       Enter(*box);
-      QCOMPARE(s.env.messages.last(), b.tooLong);
-      PutSalted(*box, b.clean, false);
-      QCOMPARE(box->text(), b.clean);
+      QCOMPARE(s.env.messages.last(), tooLong);
+      Put(*box, false, clean);
+      QCOMPARE(box->text(), clean);
       s.env.messages.clear();
       Enter(*box);
       QCOMPARE(s.env.messages.shown, QStringList());
@@ -321,7 +311,7 @@ class BadInputTest : public QObject {
     const int width = window.width();
     auto* call = window.findChild<QLineEdit*>("Indicatif");
     auto* list = window.findChild<QListWidget*>("Liste_QSO");
-    PutLong(*call, true);
+    Put(*call, true);
     QVERIFY(HoldsOnlyLogCharacters(call->text()));
     Enter(*call);
     QCOMPARE(list->count(), 0);
@@ -329,7 +319,7 @@ class BadInputTest : public QObject {
     QCOMPARE(WidthOnceLaidOut(window), width);
     Click(window, "Imprimer");
     QCOMPARE(s.env.messages.last(), QStringLiteral("Pas de QSO a imprimer"));
-    PutSalted(*call, "F1AAA", false);
+    Put(*call, false, "F1AAA");
     QCOMPARE(call->text(), QStringLiteral("F1AAA"));
     Enter(*call);
     QCOMPARE(Label(window, "Label2"), QStringLiteral("QSL's non reçues de F1AAA"));
@@ -348,7 +338,7 @@ class BadInputTest : public QObject {
     const int width = window.width();
     auto* groups = window.findChild<QComboBox*>("Bande_D");
     QLineEdit* group = groups->lineEdit();
-    PutLong(*group, false);
+    Put(*group, false);
     QVERIFY(HoldsOnlyLogCharacters(group->text()));
     Enter(*group);
     QCOMPARE(groups->count(), 2);
@@ -356,7 +346,7 @@ class BadInputTest : public QObject {
     QCOMPARE(Label(window, "Compt_C"), QStringLiteral("0"));
     Click(window, "Enregistrer");
     Click(window, "Imprimer");
-    PutSalted(*group, "VHF", false);
+    Put(*group, false, "VHF");
     QCOMPARE(group->text(), QStringLiteral("VHF"));
     Enter(*group);
     Click(window, "Afficher");
@@ -397,7 +387,7 @@ class BadInputTest : public QObject {
     QLineEdit* band = window.findChild<QComboBox*>("Bande_CL")->lineEdit();
     Type(*band, LongText(kTypedJunk).left(200));
     QVERIFY(HoldsOnlyLogCharacters(band->text()));
-    PutLong(*band, false);
+    Put(*band, false);
     QVERIFY(HoldsOnlyLogCharacters(band->text()));
     Enter(*band);
     Click(window, "Afficher");
