@@ -6,11 +6,17 @@
 
 using namespace kmb;
 using award_test::Line;
-using award_test::Qso;
 
 namespace {
 
 const ClockReading kFifthDecember{2026, 12, 5, 10, 7, 3};
+
+// The references of the listed lines, in list order.
+std::vector<std::string> Refs(const ContactedList& list) {
+  std::vector<std::string> refs;
+  for (const Bytes& line : list.lines) refs.push_back(line.substr(1, 5));
+  return refs;
+}
 
 }  // namespace
 
@@ -19,34 +25,20 @@ TEST(ContactedListLine, FieldsAsTheyStandInSixtyFiveColumns) {
   EXPECT_EQ(line, " 89001  GRAND LAVOIR                    05/12/26  F1AAA         *");
   EXPECT_EQ(line.size(), 65u);
   EXPECT_EQ(ContactedListLine(Line({.qsl = false})).back(), ' ');
+  EXPECT_EQ(ContactedListLine("F1AAA"), "       F1AAA  ");  // a short line gives short fields
 }
 
-TEST(ContactedListLine, ShortLineGivesShortFields) {
-  EXPECT_EQ(ContactedListLine("F1AAA"), "       F1AAA  ");
-}
-
-TEST(ListContacted, ReferenceOrderWithCounts) {
+TEST(ListContacted, GroupsInReferenceOrderWithoutRegardToCaseWithCounts) {
   const Lines log{Line({.ref = "89001"}), Line({.band = "10 Mhz", .ref = "01001"}),
                   Line({.qsl = true, .ref = "77001"}), Line({.band = "144 Mhz", .ref = "02001"})};
   const ContactedList hf = ListContacted(log, "HF");
-  ASSERT_EQ(hf.lines.size(), 2u);
-  EXPECT_EQ(hf.lines[0].substr(0, 6), " 77001");
-  EXPECT_EQ(hf.lines[1].substr(0, 6), " 89001");
+  EXPECT_EQ(Refs(hf), (std::vector<std::string>{"77001", "89001"}));
   EXPECT_EQ(hf.listed, 2);
   EXPECT_EQ(hf.confirmed, 1);
-
-  const ContactedList vhf = ListContacted(log, "VHF");
-  ASSERT_EQ(vhf.lines.size(), 1u);
-  EXPECT_EQ(vhf.lines[0].substr(0, 6), " 02001");
-}
-
-TEST(ListContacted, SortsWithoutRegardToCase) {
-  const Lines log{Line({.ref = "2b001"}), Line({.ref = "2B002"}), Line({.ref = "2a001"})};
-  const ContactedList list = ListContacted(log, "HF");
-  ASSERT_EQ(list.lines.size(), 3u);
-  EXPECT_EQ(list.lines[0].substr(1, 5), "2a001");
-  EXPECT_EQ(list.lines[1].substr(1, 5), "2b001");
-  EXPECT_EQ(list.lines[2].substr(1, 5), "2B002");
+  EXPECT_EQ(Refs(ListContacted(log, "VHF")), std::vector<std::string>{"02001"});
+  EXPECT_EQ(ListContacted({Line({.band = "432 Mhz"})}, "UHF").listed, 1);
+  const Lines corsica{Line({.ref = "2b001"}), Line({.ref = "2B002"}), Line({.ref = "2a001"})};
+  EXPECT_EQ(Refs(ListContacted(corsica, "HF")), (std::vector<std::string>{"2a001", "2b001", "2B002"}));
 }
 
 TEST(ListContacted, UnknownGroupOrEmptyLogListsNothing) {
@@ -57,7 +49,6 @@ TEST(ListContacted, UnknownGroupOrEmptyLogListsNothing) {
     EXPECT_EQ(list.listed, 0);
   }
   EXPECT_TRUE(ListContacted({}, "HF").lines.empty());
-  EXPECT_EQ(ListContacted({Line({.band = "432 Mhz"})}, "UHF").listed, 1);
 }
 
 TEST(NumberedLine, RightAlignedInFiveColumns) {
@@ -72,28 +63,14 @@ TEST(SavedListFileName, CallGroupAndShortDate) {
   EXPECT_EQ(SavedListFileName("F4ABC_P", "UHF", {2030, 11, 30}), "F4ABC_P_Liste_Lavoirs_Bande_UHF_30_11_30.txt");
 }
 
-TEST(SavedListContent, ByteForByte) {
-  const Lines list{" 77001  A", " 89001  B"};
-  const Bytes expected =
-      " F4ABC Liste alphanumerique des Lavoirs contact\xE9s bande HF au 05/12/2026\r\n"
-      "\r\n"
-      "   N\xB0   Ref        Nom du Lavoir                Date    Indicatif    QSL\r\n"
-      "\r\n"
-      "    1  77001  A\r\n"
-      "    2  89001  B\r\n"
-      "\r\n"
-      "                        ORX_KMB - carnet de trafic du Diplome Kembaro\r\n";
-  EXPECT_EQ(SavedListContent("F4ABC", "HF", kFifthDecember, list), expected);
-}
-
-TEST(SavedListContent, EmptyListKeepsTitleHeaderAndAuthor) {
-  const Lines lines = SplitLines(SavedListContent("F4ABC", "VHF", kFifthDecember, {}));
-  ASSERT_EQ(lines.size(), 6u);
-  EXPECT_EQ(lines[0], " F4ABC Liste alphanumerique des Lavoirs contact\xE9s bande VHF au 05/12/2026");
-  EXPECT_EQ(lines[1], "");
-  EXPECT_EQ(lines[3], "");
-  EXPECT_EQ(lines[4], "");
-  EXPECT_EQ(lines[5].find_first_not_of(' '), 24u);
+TEST(SavedListContent, ByteForByteEvenWhenEmpty) {
+  const Bytes title = " F4ABC Liste alphanumerique des Lavoirs contact\xE9s bande ";
+  const Bytes header =
+      " au 05/12/2026\r\n\r\n   N\xB0   Ref        Nom du Lavoir                Date    Indicatif    QSL\r\n\r\n";
+  const Bytes author = "\r\n                        ORX_KMB - carnet de trafic du Diplome Kembaro\r\n";
+  EXPECT_EQ(SavedListContent("F4ABC", "HF", kFifthDecember, {" 77001  A", " 89001  B"}),
+            title + "HF" + header + "    1  77001  A\r\n    2  89001  B\r\n" + author);
+  EXPECT_EQ(SavedListContent("F4ABC", "VHF", kFifthDecember, {}), title + "VHF" + header + author);
 }
 
 TEST(PrintedListLines, IndentedNumberedLinesBetweenHeaderAndAuthor) {
@@ -105,7 +82,6 @@ TEST(PrintedListLines, IndentedNumberedLinesBetweenHeaderAndAuthor) {
   EXPECT_EQ(page[2], "        N\xB0  Ref         Nom du Lavoir               Date   Indicatif     QSL");
   EXPECT_EQ(page[4], "        1  89010");
   EXPECT_EQ(page[13], "       10  89019");
-  EXPECT_EQ(page[14], "");
-  EXPECT_EQ(page[15], "");
-  EXPECT_EQ(page[16], std::string(21, ' ') + "ORX_KMB - carnet de trafic du Diplome Kembaro");
+  EXPECT_EQ(Lines(page.begin() + 14, page.end()),
+            (Lines{"", "", std::string(21, ' ') + "ORX_KMB - carnet de trafic du Diplome Kembaro"}));
 }

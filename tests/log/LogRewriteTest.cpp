@@ -16,21 +16,15 @@ Bytes Line(const std::string& call, const std::string& date = "05/12/14", const 
 
 }  // namespace
 
-TEST(AddLogLine, AppendsWhenCallSignsBeginWithLetters) {
-  const Lines log{Line("F1AAA"), Line("F1BBB"), Line("F1CCC")};
-  const Lines out = AddLogLine(log, Line("F4NEW"));
-  ASSERT_EQ(out.size(), 4u);
-  EXPECT_EQ(out.back(), Line("F4NEW"));
-}
-
-TEST(AddLogLine, GoesBeforeTheFirstCallSignStartingWithADigit) {
-  const Lines log{Line("F1AAA"), Line("9A1AA"), Line("F1BBB"), Line("3A2XX")};
-  EXPECT_EQ(AddLogLine(log, Line("F4NEW")), (Lines{Line("F1AAA"), Line("F4NEW"), Line("9A1AA"), Line("F1BBB"),
-                                                   Line("3A2XX")}));
-  // A new call sign starting with a digit passes smaller numbers.
-  EXPECT_EQ(AddLogLine(log, Line("4X4AA")), (Lines{Line("F1AAA"), Line("4X4AA"), Line("9A1AA"), Line("F1BBB"),
-                                                   Line("3A2XX")}));
+TEST(AddLogLine, AppendsUnlessACallSignStartsWithADigit) {
+  EXPECT_EQ(AddLogLine({Line("F1AAA"), Line("F1BBB")}, Line("F4NEW")), (Lines{Line("F1AAA"), Line("F1BBB"),
+                                                                              Line("F4NEW")}));
   EXPECT_EQ(AddLogLine({}, Line("F4NEW")), Lines{Line("F4NEW")});
+  // Then it goes before the first of them, whatever the new call sign.
+  const Lines log{Line("F1AAA"), Line("9A1AA"), Line("F1BBB"), Line("3A2XX")};
+  for (const char* call : {"F4NEW", "4X4AA"})
+    EXPECT_EQ(AddLogLine(log, Line(call)), (Lines{Line("F1AAA"), Line(call), Line("9A1AA"), Line("F1BBB"),
+                                                  Line("3A2XX")}));
 }
 
 TEST(InsertLogLineByDate, CenturyPivotAndSameMomentGoesFirst) {
@@ -38,46 +32,40 @@ TEST(InsertLogLineByDate, CenturyPivotAndSameMomentGoesFirst) {
   EXPECT_EQ(InsertLogLineByDate(log, Line("F4OLD", "01/01/99")).front(), Line("F4OLD", "01/01/99"));
   EXPECT_EQ(InsertLogLineByDate(log, Line("F4FUT", "01/01/49")).back(), Line("F4FUT", "01/01/49"));
   const Lines same = InsertLogLineByDate(log, Line("F4SAM", "05/06/14", "10:00"));
-  EXPECT_EQ(same[1], Line("F4SAM", "05/06/14", "10:00"));
-  EXPECT_EQ(same[2], Line("F1BBB", "05/06/14", "10:00"));
-  const Lines minuteLater = InsertLogLineByDate(log, Line("F4LAT", "05/06/14", "10:01"));
-  EXPECT_EQ(minuteLater[2], Line("F4LAT", "05/06/14", "10:01"));
+  EXPECT_EQ(Lines(same.begin() + 1, same.begin() + 3),
+            (Lines{Line("F4SAM", "05/06/14", "10:00"), Line("F1BBB", "05/06/14", "10:00")}));
+  EXPECT_EQ(InsertLogLineByDate(log, Line("F4LAT", "05/06/14", "10:01"))[2], Line("F4LAT", "05/06/14", "10:01"));
   EXPECT_EQ(InsertLogLineByDate({}, Line("F4ONE")), Lines{Line("F4ONE")});
 }
 
 TEST(InsertLogLineByDate, UnreadableDatesKeepEveryLineAndAreNeverMoved) {
   const Lines log{Line("F1AAA", "01/03/14"), "garbage line", Line("F1BAD", "31/02/14"), Line("F1CCC", "07/08/14"),
                   ""};
-  const Lines out = InsertLogLineByDate(log, Line("F4NEW", "01/05/14"));
-  EXPECT_EQ(out, (Lines{Line("F1AAA", "01/03/14"), "garbage line", Line("F1BAD", "31/02/14"), Line("F4NEW", "01/05/14"),
-                        Line("F1CCC", "07/08/14"), ""}));
+  EXPECT_EQ(InsertLogLineByDate(log, Line("F4NEW", "01/05/14")),
+            (Lines{Line("F1AAA", "01/03/14"), "garbage line", Line("F1BAD", "31/02/14"), Line("F4NEW", "01/05/14"),
+                   Line("F1CCC", "07/08/14"), ""}));
   // A new line without a readable date is kept too, at the end.
-  const Lines unreadable = InsertLogLineByDate(log, Line("F4NEW", "00/00/00"));
-  EXPECT_EQ(unreadable.size(), log.size() + 1);
-  EXPECT_EQ(unreadable.back(), Line("F4NEW", "00/00/00"));
+  Lines unreadable = log;
+  unreadable.push_back(Line("F4NEW", "00/00/00"));
+  EXPECT_EQ(InsertLogLineByDate(log, Line("F4NEW", "00/00/00")), unreadable);
 }
 
-TEST(ReplaceLogLine, ReplacesEveryEqualLineOrAppends) {
+TEST(ReplaceAndDeleteLogLine, ActOnEveryEqualLineCaseMatters) {
   const Lines log{Line("F1AAA"), Line("F1BBB"), Line("F1AAA")};
   EXPECT_EQ(ReplaceLogLine(log, Line("F1ZZZ"), Line("F1AAA")), (Lines{Line("F1ZZZ"), Line("F1BBB"), Line("F1ZZZ")}));
   EXPECT_EQ(ReplaceLogLine(log, Line("F1ZZZ"), Line("F1XXX")),
-            (Lines{Line("F1AAA"), Line("F1BBB"), Line("F1AAA"), Line("F1ZZZ")}));
-}
-
-TEST(DeleteLogLine, RemovesEveryEqualLineOrNothing) {
-  const Lines log{Line("F1AAA"), Line("F1BBB"), Line("F1AAA")};
+            (Lines{Line("F1AAA"), Line("F1BBB"), Line("F1AAA"), Line("F1ZZZ")}));  // none equal: appended
   EXPECT_EQ(DeleteLogLine(log, Line("F1AAA")), Lines{Line("F1BBB")});
-  EXPECT_EQ(DeleteLogLine(log, Line("f1bbb")), log);  // case matters
+  EXPECT_EQ(DeleteLogLine(log, Line("f1bbb")), log);
 }
 
 TEST(QsoMoment, ReadsRealDatesOnly) {
   EXPECT_LT(*QsoMoment("31/12/99", "23:59"), *QsoMoment("01/01/00", "00:00"));
   EXPECT_LT(*QsoMoment("01/01/49", "00:00"), *QsoMoment("01/01/50", "00:00") + 200LL * 366 * 24 * 60);
   EXPECT_GT(*QsoMoment("01/01/49", "00:00"), *QsoMoment("01/01/50", "00:00"));
-  EXPECT_FALSE(QsoMoment("29/02/15", "10:00"));
   EXPECT_TRUE(QsoMoment("29/02/16", "10:00"));
-  EXPECT_FALSE(QsoMoment("05/12/14", "24:00"));
-  EXPECT_FALSE(QsoMoment("5/12/14", "10:00"));
+  for (const auto& [date, time] : {std::pair{"29/02/15", "10:00"}, {"05/12/14", "24:00"}, {"5/12/14", "10:00"}})
+    EXPECT_FALSE(QsoMoment(date, time)) << date << " " << time;
   EXPECT_EQ(FullYear("99"), 1999);
   EXPECT_EQ(FullYear("49"), 2049);
 }
@@ -90,7 +78,6 @@ TEST(FindContactedLavoir, SameReferenceOnTheSameBandOnly) {
   ASSERT_TRUE(found);
   EXPECT_EQ(found->date, "12/05/13");
   EXPECT_EQ(found->band, "7.0 Mhz");
-  EXPECT_FALSE(FindContactedLavoir(log, "89001", "14 Mhz"));
-  EXPECT_FALSE(FindContactedLavoir(log, "8900", "7.0 Mhz"));
-  EXPECT_FALSE(FindContactedLavoir(log, "89001", "7.0 MHZ"));
+  for (const auto& [ref, band] : {std::pair{"89001", "14 Mhz"}, {"8900", "7.0 Mhz"}, {"89001", "7.0 MHZ"}})
+    EXPECT_FALSE(FindContactedLavoir(log, ref, band)) << ref << " " << band;
 }
