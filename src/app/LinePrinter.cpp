@@ -3,19 +3,22 @@
 #include <QPainter>
 #include <QPrinter>
 
-bool PrintLines(QPrinter& printer, const QFont& font, const QStringList& lines) {
+#include "app/Cp1252Text.h"
+#include "app/Fonts.h"
+
+bool PrintLines(QPrinter& printer, const kmb::Lines& lines) {
   QPainter painter;
   if (!painter.begin(&printer)) return false;
-  painter.setFont(font);
+  painter.setFont(PrintFont());
   const QFontMetrics metrics = painter.fontMetrics();
   const int pageHeight = painter.viewport().height();
   int top = 0;
-  for (const QString& line : lines) {
+  for (const kmb::Bytes& line : lines) {
     if (top + metrics.lineSpacing() > pageHeight && top > 0) {
       printer.newPage();
       top = 0;
     }
-    painter.drawText(0, top + metrics.ascent(), line);
+    painter.drawText(0, top + metrics.ascent(), FromCp1252(line));
     top += metrics.lineSpacing();
   }
   return painter.end();

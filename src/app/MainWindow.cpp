@@ -5,7 +5,6 @@
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,6 +18,7 @@
 
 #include "app/Cp1252Text.h"
 #include "app/FieldColours.h"
+#include "app/Fonts.h"
 #include "app/LogListModel.h"
 #include "app/WindowPlacement.h"
 #include "log/LogFile.h"
@@ -64,12 +64,6 @@ QComboBox* EntryCombo(const char* name, const QStringList& items, QWidget* paren
   return combo;
 }
 
-QFont ListFont() {
-  QFont font(QStringLiteral("DejaVu Sans Mono"), 9);
-  font.setStyleHint(QFont::Monospace);
-  font.setFixedPitch(true);
-  return font;
-}
 
 }  // namespace
 

@@ -1,7 +1,6 @@
 #include "award/ContactedListWindow.h"
 
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
@@ -11,12 +10,13 @@
 
 #include "app/Cp1252Text.h"
 #include "app/FieldColours.h"
+#include "app/Fonts.h"
 #include "app/InputCleaner.h"
+#include "app/LinePrinter.h"
 #include "app/LogListModel.h"
 #include "app/WindowPlacement.h"
 #include "award/AwardColours.h"
 #include "award/ContactedList.h"
-#include "app/LinePrinter.h"
 #include "award/NamedWidgets.h"
 #include "award/StationLog.h"
 
@@ -31,12 +31,6 @@ QPushButton* NamedButton(const char* name, const QString& text, QWidget* parent)
   return button;
 }
 
-QStringList Texts(const kmb::Lines& lines) {
-  QStringList texts;
-  texts.reserve(static_cast<qsizetype>(lines.size()));
-  for (const kmb::Bytes& line : lines) texts << FromCp1252(line);
-  return texts;
-}
 
 }  // namespace
 
@@ -44,7 +38,7 @@ ContactedListWindow::ContactedListWindow(AppContext& context, const LogbookView&
     : context_(context), logbook_(logbook) {
   setObjectName(QStringLiteral("Aff_Contacte"));
   setWindowTitle(QStringLiteral("Lavoirs contactés et confirmés"));
-  const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  const QFont fixed = ListFont();
 
   header_ = NamedLabel("Label2", QString(), this);
   header_->setFont(fixed);
@@ -146,8 +140,6 @@ void ContactedListWindow::Imprimer_Click() {
   if (!context_.printers.choose(printer, this)) return;
   const kmb::Lines page = kmb::PrintedListLines(logbook_.stationCall(), ToCp1252(group_->currentText()),
                                                 context_.clock.localNow(), lines_->rows());
-  QFont font(QStringLiteral("Courier New"), 9);
-  font.setBold(true);
-  if (!PrintLines(printer, font, Texts(page)))
+  if (!PrintLines(printer, page))
     context_.messages.inform(this, QStringLiteral("L'impression de la liste n'a pas pu commencer."));
 }

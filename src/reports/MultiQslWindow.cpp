@@ -1,6 +1,5 @@
 #include "reports/MultiQslWindow.h"
 
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -16,6 +15,7 @@
 #include "app/WindowPlacement.h"
 #include "reports/QslCard.h"
 #include "reports/QslList.h"
+#include "app/Fonts.h"
 #include "app/LinePrinter.h"
 
 namespace {
@@ -27,20 +27,6 @@ template <typename W>
 W* Named(W* widget, const char* name) {
   widget->setObjectName(QString::fromLatin1(name));
   return widget;
-}
-
-QFont CardFont() {
-  QFont font(QStringLiteral("Courier New"), 9);
-  font.setBold(true);
-  font.setStyleHint(QFont::TypeWriter);
-  return font;
-}
-
-QStringList ToText(const kmb::Lines& lines) {
-  QStringList out;
-  out.reserve(static_cast<qsizetype>(lines.size()));
-  for (const kmb::Bytes& line : lines) out << FromCp1252(line);
-  return out;
 }
 
 }  // namespace
@@ -91,7 +77,7 @@ QWidget* MultiQslWindow::buildCallFrame() {
 QWidget* MultiQslWindow::buildListFrame() {
   auto* frame = Named(new QGroupBox, "Frame2");
   listeQso_ = Named(new QListWidget(frame), "Liste_QSO");
-  listeQso_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  listeQso_->setFont(ListFont());
   (new QVBoxLayout(frame))->addWidget(listeQso_);
   return frame;
 }
@@ -162,7 +148,7 @@ void MultiQslWindow::Imprimer_Click() {
   QPrinter printer;
   if (!ctx_.printers.choose(printer, this)) return;
   const kmb::Lines card = kmb::QslCardLines(ToCp1252(indicatif_->text()), logbook_.stationCall(), ticked);
-  if (!PrintLines(printer, CardFont(), ToText(card)))
+  if (!PrintLines(printer, card))
     ctx_.messages.inform(this,
                          QStringLiteral("L'impression de la QSL n'a pas pu commencer : imprimante indisponible."));
 }

@@ -1,7 +1,6 @@
 #include "search/RechercheIndicatifWindow.h"
 
 #include <QButtonGroup>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -14,6 +13,7 @@
 #include <array>
 
 #include "app/Cp1252Text.h"
+#include "app/Fonts.h"
 #include "app/InputCleaner.h"
 #include "app/WindowPlacement.h"
 #include "search/SearchResultRow.h"
@@ -119,7 +119,7 @@ QWidget* RechercheIndicatifWindow::buildResultFrame() {
   auto* frame = Named(new QGroupBox, "Frame2");
   auto* label13 = Named(new QLabel(kResultHeader, frame), "Label13");
   qsoEffectues_ = Named(new QListWidget(frame), "QSO_Effectues");
-  qsoEffectues_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  qsoEffectues_->setFont(ListFont());
   qsoEffectues_->setToolTip(QStringLiteral("Double clique sur le QSO pour retour au log"));
   auto* column = new QVBoxLayout(frame);
   column->addWidget(label13);
