@@ -45,30 +45,29 @@ void AppendRowNumber(Bytes& out, std::size_t n) {
   out.append(digits, static_cast<std::size_t>(length));
 }
 
-// Appends the separator, then columns [first, first + width) of `line`.
-void AppendPiece(Bytes& out, std::string_view separator, std::string_view line, std::size_t first, std::size_t width) {
-  out.append(separator);
-  if (first <= line.size()) out.append(line.substr(first - 1, width));
-}
+// Where each piece of a log line stands in its list row; the row holds the
+// number in columns 1-5 and blanks between the pieces.
+struct RowPiece {
+  std::size_t logFirst;
+  std::size_t width;
+  std::size_t rowFirst;
+};
+constexpr RowPiece kRowPieces[] = {{1, 12, 8},  {14, 4, 22}, {19, 15, 27}, {35, 5, 43}, {41, 8, 50},   {50, 5, 60},
+                                   {56, 3, 67}, {60, 7, 72}, {68, 3, 81},  {72, 3, 86}, {76, 30, 90}, {107, 1, 122}};
 
 }  // namespace
 
+// A short line gives short pieces, and so a shorter row.
 Bytes FormatListRow(std::size_t rowNumber, std::string_view l) {
   Bytes row;
   row.reserve(kListRowLength);
   AppendRowNumber(row, rowNumber);
-  AppendPiece(row, "  ", l, 1, 12);
-  AppendPiece(row, "  ", l, 14, 4);
-  AppendPiece(row, " ", l, 19, 15);
-  AppendPiece(row, " ", l, 35, 5);
-  AppendPiece(row, "  ", l, 41, 8);
-  AppendPiece(row, "  ", l, 50, 5);
-  AppendPiece(row, "  ", l, 56, 3);
-  AppendPiece(row, "  ", l, 60, 7);
-  AppendPiece(row, "  ", l, 68, 3);
-  AppendPiece(row, "  ", l, 72, 3);
-  AppendPiece(row, " ", l, 76, 30);
-  AppendPiece(row, "  ", l, 107, 1);
+  std::size_t pieceEnd = 6;
+  for (const RowPiece& piece : kRowPieces) {
+    row.append(piece.rowFirst - pieceEnd, ' ');
+    if (piece.logFirst <= l.size()) row.append(l.substr(piece.logFirst - 1, piece.width));
+    pieceEnd = piece.rowFirst + piece.width;
+  }
   return row;
 }
 
@@ -80,10 +79,13 @@ QsoRecord ParseListRow(std::string_view row) {
 }
 
 Bytes LogLineFromListRow(std::string_view row) {
-  return Column(row, 8, 12) + " " + Column(row, 22, 4) + " " + Column(row, 27, 15) + " " +
-         Column(row, 43, 5) + " " + Column(row, 50, 8) + " " + Column(row, 60, 5) + " " +
-         Column(row, 67, 3) + " " + Column(row, 72, 7) + " " + Column(row, 81, 3) + " " +
-         Column(row, 86, 3) + " " + Column(row, 90, 30) + " " + Column(row, 122, 1);
+  Bytes line;
+  line.reserve(kLogLineLength);
+  for (const RowPiece& piece : kRowPieces) {
+    if (piece.logFirst > 1) line += ' ';
+    line += Column(row, piece.rowFirst, piece.width);
+  }
+  return line;
 }
 
 }  // namespace kmb
