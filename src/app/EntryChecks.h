@@ -10,6 +10,7 @@
 namespace kmb {
 
 using Refusal = std::optional<std::string>;  // empty: accepted
+using Check = Refusal (*)(std::string_view);
 
 int CheckDateFormat(std::string_view date);  // 0 good, 1 bad; text of 8 characters
 int CheckTimeFormat(std::string_view time);  // 0 good, 1 bad; text of 5 characters

@@ -82,6 +82,9 @@ class MainWindow final : public QMainWindow, public LogbookView {
   void acceptRef();
   void installEntryFilters();
   QWidget* entryControl(Entry entry) const;
+  // The control Enter hands over to, and what Enter checks first.
+  QWidget* nextControl(Entry entry) const;
+  static kmb::Check checkOf(Entry entry);
 
   // Editing the log from the list, and saving.
   void Liste_KMB_DblClick();

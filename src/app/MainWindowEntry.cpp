@@ -30,12 +30,16 @@ QLineEdit* EditorOf(QWidget* control) {
   return qobject_cast<QLineEdit*>(control);
 }
 
+kmb::Bytes TextOf(QWidget* control) {
+  if (auto* combo = qobject_cast<QComboBox*>(control)) return ToCp1252(combo->currentText());
+  if (auto* field = qobject_cast<QLineEdit*>(control)) return ToCp1252(field->text());
+  return {};
+}
+
 int ExactIndex(const QComboBox& combo) {
   return combo.findText(combo.currentText(), Qt::MatchFixedString | Qt::MatchCaseSensitive);
 }
 
-kmb::Bytes TextOf(const QLineEdit& field) { return ToCp1252(field.text()); }
-kmb::Bytes TextOf(const QComboBox& field) { return ToCp1252(field.currentText()); }
 
 }  // namespace
 
@@ -114,73 +118,58 @@ void MainWindow::openField(QWidget* field) {
   field->setFocus();
 }
 
-void MainWindow::entryEnter(Entry entry) {
+kmb::Check MainWindow::checkOf(Entry entry) {
   switch (entry) {
-    case Entry::Bande:
-      if (refuse(kmb::CheckBande(TextOf(*bandeA_)))) return;
-      rememberBandAndMode(entry);
-      closeField(bandeA_);
-      openField(indA_);
-      return;
-    case Entry::Ind:
-      if (refuse(kmb::CheckIndicatif(TextOf(*indA_)))) return;
-      FindFirstName();
-      closeField(indA_);
-      openField(prenomA_);
-      return;
-    case Entry::Prenom:
-      if (refuse(kmb::CheckPrenom(TextOf(*prenomA_)))) return;
-      closeField(prenomA_);
-      openField(dptA_);
-      return;
-    case Entry::Dpt:
-      dptA_->setText(LowerKeepingLength(dptA_->text()));
-      if (refuse(kmb::CheckDpt(TextOf(*dptA_)))) return;
-      closeField(dptA_);
-      openField(refA_);
-      return;
-    case Entry::Ref:
-      refA_->setText(LowerKeepingLength(refA_->text()));
-      if (refuse(kmb::CheckRef(TextOf(*refA_)))) return;
-      acceptRef();
-      return;
-    case Entry::Date:
-      if (refuse(kmb::CheckDate(TextOf(*dateA_)))) return;
-      closeField(dateA_);
-      openField(heureA_);
-      return;
-    case Entry::Heure:
-      if (refuse(kmb::CheckHeure(TextOf(*heureA_)))) return;
-      closeField(heureA_);
-      openField(modeA_);
-      return;
-    case Entry::Mode:
-      if (refuse(kmb::CheckMode(TextOf(*modeA_)))) return;
-      rememberBandAndMode(entry);
-      closeField(modeA_);
-      openField(rstA_);
-      return;
+    case Entry::Bande: return kmb::CheckBande;
+    case Entry::Ind: return kmb::CheckIndicatif;
+    case Entry::Prenom: return kmb::CheckPrenom;
+    case Entry::Dpt: return kmb::CheckDpt;
+    case Entry::Ref: return kmb::CheckRef;
+    case Entry::Date: return kmb::CheckDate;
+    case Entry::Heure: return kmb::CheckHeure;
+    case Entry::Mode: return kmb::CheckMode;
     case Entry::Rst:
-      if (refuse(kmb::CheckReport(TextOf(*rstA_)))) return;
-      closeField(rstA_);
-      openField(rsteA_);
-      return;
-    case Entry::Rste:
-      if (refuse(kmb::CheckReport(TextOf(*rsteA_)))) return;
-      closeField(rsteA_);
-      openField(remA_);
-      remA_->end(false);
-      return;
-    case Entry::Rem:
-      if (refuse(kmb::CheckNomLavoir(TextOf(*remA_)))) return;
-      closeField(remA_);
-      openField(qslA_);
-      return;
-    case Entry::Qsl:
-      closeField(qslA_);
-      openField(valideA_);
-      return;
+    case Entry::Rste: return kmb::CheckReport;
+    case Entry::Rem: return kmb::CheckNomLavoir;
+    case Entry::Qsl: break;
   }
+  return [](std::string_view) { return kmb::Refusal{}; };
+}
+
+QWidget* MainWindow::nextControl(Entry entry) const {
+  switch (entry) {
+    case Entry::Bande: return indA_;
+    case Entry::Ind: return prenomA_;
+    case Entry::Prenom: return dptA_;
+    case Entry::Dpt: return refA_;
+    case Entry::Ref: return dateA_;
+    case Entry::Date: return heureA_;
+    case Entry::Heure: return modeA_;
+    case Entry::Mode: return rstA_;
+    case Entry::Rst: return rsteA_;
+    case Entry::Rste: return remA_;
+    case Entry::Rem: return qslA_;
+    case Entry::Qsl: return valideA_;
+  }
+  return nullptr;
+}
+
+void MainWindow::entryEnter(Entry entry) {
+  QWidget* control = entryControl(entry);
+  if (entry == Entry::Dpt || entry == Entry::Ref) {
+    auto* field = qobject_cast<QLineEdit*>(control);
+    field->setText(LowerKeepingLength(field->text()));
+  }
+  if (refuse(checkOf(entry)(TextOf(control)))) return;
+  if (entry == Entry::Bande || entry == Entry::Mode) rememberBandAndMode(entry);
+  if (entry == Entry::Ind) FindFirstName();
+  if (entry == Entry::Ref) {
+    acceptRef();
+    return;
+  }
+  closeField(control);
+  openField(nextControl(entry));
+  if (entry == Entry::Rste) remA_->end(false);
 }
 
 void MainWindow::rememberBandAndMode(Entry entry) {
@@ -194,7 +183,7 @@ void MainWindow::FindFirstName() {
   if (modificationMode_) return;
   const kmb::LinesResult list = kmb::ReadLines(ctx_.files, ctx_.programFolder / kmb::kFirstNameListName);
   if (list.error) return;  // no list yet: nobody is known
-  const auto known = kmb::FindFirstName(list.lines, TextOf(*indA_));
+  const auto known = kmb::FindFirstName(list.lines, TextOf(indA_));
   if (!known) return;
   dptA_->setEnabled(true);
   dptA_->setText(FromCp1252(known->dpt));
@@ -209,7 +198,7 @@ void MainWindow::acceptRef() {
       reportIoError(*log.error);
       return;
     }
-    if (const auto earlier = kmb::FindContactedLavoir(log.lines, TextOf(*refA_), TextOf(*bandeA_))) {
+    if (const auto earlier = kmb::FindContactedLavoir(log.lines, TextOf(refA_), TextOf(bandeA_))) {
       ctx_.messages.inform(this, refA_->text() + QStringLiteral(" Lavoir deja contacté le ") +
                                      FromCp1252(earlier->date) + QStringLiteral(" sur ") + FromCp1252(earlier->band));
       refA_->clear();
