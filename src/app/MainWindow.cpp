@@ -20,6 +20,7 @@
 #include "app/FieldColours.h"
 #include "app/Fonts.h"
 #include "app/LogListModel.h"
+#include "app/WidgetHelpers.h"
 #include "app/WindowPlacement.h"
 #include "log/LogFile.h"
 #include "log/LogLine.h"
@@ -39,12 +40,6 @@ const QString kListHeader = QStringLiteral(
     "RSTR RSTE        Nom du Lavoir                QSL");
 const QString kListHint =
     QStringLiteral("Un click sur un QSO pour l'afficher ou le supprimer, un double click pour l'editer");
-
-template <typename W>
-W* Named(W* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
 
 QLabel* Caption(const char* name, const QString& text, QWidget* parent) {
   return Named(new QLabel(text, parent), name);
@@ -375,7 +370,6 @@ bool MainWindow::LoadLogList() {
   listModel_->setRows({});
   const auto path = kmb::LogFilePath(ctx_.programFolder, stationCall_);
   kmb::LinesResult log = kmb::ReadLines(ctx_.files, path);
-  indA_->setEnabled(true);
   if (log.error) {
     if (log.error->errnum == ENOENT)
       ctx_.messages.inform(this, QStringLiteral("Le log de la station %1 est introuvable :\r\n%2\r\n"

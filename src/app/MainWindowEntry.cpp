@@ -12,6 +12,7 @@
 #include "app/FieldColours.h"
 #include "app/InputCleaner.h"
 #include "app/MainWindow.h"
+#include "app/WidgetHelpers.h"
 #include "log/ContactedLavoir.h"
 #include "log/FirstNameList.h"
 
@@ -22,8 +23,6 @@ namespace {
 const QString kFirstInstall = QStringLiteral(
     "\r\n         Premiere installation, vous devez entrer votre Indicatif\r\n\r\n"
     "Pour cela dans la barre des menus allez dans Station puis Nouvel Indicatif.");
-
-bool IsEnter(const QKeyEvent& key) { return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter; }
 
 QLineEdit* EditorOf(QWidget* control) {
   if (auto* combo = qobject_cast<QComboBox*>(control)) return combo->lineEdit();

@@ -14,6 +14,7 @@
 #include "app/InputCleaner.h"
 #include "app/LinePrinter.h"
 #include "app/LogListModel.h"
+#include "app/WidgetHelpers.h"
 #include "app/WindowPlacement.h"
 #include "award/AwardColours.h"
 #include "award/ContactedList.h"
@@ -24,12 +25,6 @@ namespace {
 
 const QString kScreenHeader =
     QStringLiteral("   Ref             Nom du Lavoir                       Date      Indicatif         QSL");
-
-QPushButton* NamedButton(const char* name, const QString& text, QWidget* parent) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  return button;
-}
 
 
 }  // namespace
@@ -74,10 +69,10 @@ QWidget* ContactedListWindow::buildCommands() {
   KeepToLogCharacters(*group_->lineEdit());
   group_->addItems({QStringLiteral("HF"), QStringLiteral("VHF")});
   group_->setCurrentIndex(0);
-  afficher_ = NamedButton("Afficher", QStringLiteral("Afficher"), commands);
-  enregistrer_ = NamedButton("Enregistrer", QStringLiteral("Enregistrer"), commands);
-  imprimer_ = NamedButton("Imprimer", QStringLiteral("Imprimer"), commands);
-  quitter_ = NamedButton("Command1", QStringLiteral("Quitter"), commands);
+  afficher_ = Named(new QPushButton(QStringLiteral("Afficher"), commands), "Afficher");
+  enregistrer_ = Named(new QPushButton(QStringLiteral("Enregistrer"), commands), "Enregistrer");
+  imprimer_ = Named(new QPushButton(QStringLiteral("Imprimer"), commands), "Imprimer");
+  quitter_ = Named(new QPushButton(QStringLiteral("Quitter"), commands), "Command1");
   enregistrer_->setEnabled(false);
   imprimer_->setEnabled(false);
 

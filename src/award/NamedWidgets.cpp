@@ -6,23 +6,20 @@
 #include <QVBoxLayout>
 
 #include "app/FieldColours.h"
+#include "app/WidgetHelpers.h"
 
 QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  return label;
+  return Named(new QLabel(text, parent), name);
 }
 
 QFrame* NamedFrame(const char* name, QWidget* parent) {
-  auto* frame = new QFrame(parent);
-  frame->setObjectName(QString::fromLatin1(name));
+  auto* frame = Named(new QFrame(parent), name);
   frame->setFrameShape(QFrame::StyledPanel);
   return frame;
 }
 
 QLineEdit* FigureBox(const char* name, const QColor& background, QWidget* parent) {
-  auto* box = new QLineEdit(parent);
-  box->setObjectName(QString::fromLatin1(name));
+  auto* box = Named(new QLineEdit(parent), name);
   box->setReadOnly(true);
   box->setFocusPolicy(Qt::NoFocus);
   box->setAlignment(Qt::AlignCenter);

@@ -11,23 +11,18 @@
 #include <QVBoxLayout>
 
 #include "app/Cp1252Text.h"
+#include "app/Fonts.h"
 #include "app/InputCleaner.h"
+#include "app/LinePrinter.h"
+#include "app/WidgetHelpers.h"
 #include "app/WindowPlacement.h"
 #include "reports/QslCard.h"
 #include "reports/QslList.h"
-#include "app/Fonts.h"
-#include "app/LinePrinter.h"
 
 namespace {
 
 const QString kTitle = QStringLiteral("QSL's non reçues");
 constexpr int kRowBytesRole = Qt::UserRole;
-
-template <typename W>
-W* Named(W* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
 
 }  // namespace
 
@@ -99,7 +94,7 @@ bool MultiQslWindow::eventFilter(QObject* watched, QEvent* event) {
 
 // True when the key has been dealt with here.
 bool MultiQslWindow::Indicatif_KeyPress(const QKeyEvent& key) {
-  if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
+  if (IsEnter(key)) {
     Non_Recues_SP();
     recherche_->setFocus();
     return true;

@@ -15,6 +15,7 @@
 #include "app/Cp1252Text.h"
 #include "app/Fonts.h"
 #include "app/InputCleaner.h"
+#include "app/WidgetHelpers.h"
 #include "app/WindowPlacement.h"
 #include "search/SearchResultRow.h"
 
@@ -28,14 +29,6 @@ constexpr int kRowBytesRole = Qt::UserRole;
 constexpr qsizetype kMaxCallLength = 12;
 constexpr qsizetype kRefLength = 5;
 constexpr qsizetype kMaxDptLength = 2;
-
-template <typename W>
-W* Named(W* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
-
-bool IsEnter(const QKeyEvent& key) { return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter; }
 
 bool IsSmallLetter(const QString& text) { return text.size() == 1 && text.at(0) >= u'a' && text.at(0) <= u'z'; }
 

@@ -10,6 +10,7 @@
 #include "app/Cp1252Text.h"
 #include "app/FieldColours.h"
 #include "app/InputCleaner.h"
+#include "app/WidgetHelpers.h"
 #include "app/WindowPlacement.h"
 #include "log/LogFile.h"
 #include "settings/StationCall.h"
@@ -58,8 +59,7 @@ StationDialog::StationDialog(AppContext& context, QWidget* parent) : QDialog(par
   newIndicatif_->installEventFilter(this);
   connect(validation_, &QPushButton::clicked, this, &StationDialog::Validation_Click);
 
-  // The box always opens empty; the stored call sign is only read here.
-  ctx_.settings.read(kSetup, kIndicatifStation, kNoStation);
+  // The box always opens empty, whatever station is in use.
   newIndicatif_->clear();
   adjustSize();
   CentreOnScreen(*this);
@@ -73,7 +73,7 @@ bool StationDialog::eventFilter(QObject* watched, QEvent* event) {
 
 // Returns true when the key has been dealt with here.
 bool StationDialog::New_Indicatif_KeyPress(QKeyEvent& key) {
-  if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
+  if (IsEnter(key)) {
     SetFieldColour(*newIndicatif_, Qt::white);
     validation_->setFocus();
     return true;

@@ -10,6 +10,7 @@
 
 #include "app/InputCleaner.h"
 #include "app/LogbookView.h"
+#include "app/WidgetHelpers.h"
 #include "app/WindowPlacement.h"
 #include "web/ClusterBands.h"
 #include "web/SiteAddress.h"
@@ -20,9 +21,7 @@ using namespace settings_keys;
 namespace {
 
 QLabel* Caption(const char* name, const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  return label;
+  return Named(new QLabel(text, parent), name);
 }
 
 }  // namespace

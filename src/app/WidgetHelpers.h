@@ -1,0 +1,14 @@
+#pragma once
+// Small helpers every window uses to build its controls and read its keys.
+#include <QKeyEvent>
+#include <QString>
+
+// Gives a control the name tests and the code know it by.
+template <typename W>
+W* Named(W* widget, const char* name) {
+  widget->setObjectName(QString::fromLatin1(name));
+  return widget;
+}
+
+// Both Enter keys, the main one and the keypad's.
+inline bool IsEnter(const QKeyEvent& key) { return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter; }
