@@ -9,6 +9,7 @@
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
 #include "log/LogLine.h"
+#include "log/LogEdit.h"
 #include "log/LogRewrite.h"
 
 namespace {
@@ -22,12 +23,15 @@ void SaveOneQso(benchmark::State& state) {
   main.start();
   const kmb::Bytes newLine = kmb::FormatLogLine(
       {"F4NEW", "21", "", "21001", "06/12/14", "10:00", "CW", "7.0 Mhz", "599", "599", "C.", false});
+  kmb::LogSnapshot listed = kmb::ReadLogSnapshot(bench.files, bench.logPath).snapshot;
+  const kmb::LogEdit edit{bench.logPath.parent_path(), "F4ABC",
+                          [&](const kmb::Lines& lines) { return kmb::AddLogLine(lines, newLine); }};
   for (auto _ : state) {
-    const kmb::LinesResult log = kmb::RewriteLogFile(bench.files, bench.logPath, "Temporaire.txt",
-                                                     [&](const kmb::Lines& lines) { return kmb::AddLogLine(lines, newLine); });
-    if (log.error) state.SkipWithError("rewrite failed");
-    main.listLog(log.lines);
+    const kmb::EditResult written = kmb::EditLog(bench.files, listed, edit);
+    if (!written.done()) state.SkipWithError("rewrite failed");
+    main.listWrittenLog(written.lines);
     main.selectLastRow();
+    listed = kmb::LogSnapshot{kmb::DecodedLog{written.lines}, true};
   }
 }
 

@@ -23,8 +23,8 @@ bool IsSubsequence(const kmb::Lines& part, const kmb::Lines& whole) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzInput input(data, size);
   const std::uint8_t operation = input.byte() % 4;
+  const std::uint8_t pick = input.byte();
   const kmb::Bytes newLine = input.piece();
-  const kmb::Bytes oldLine = input.piece();
   kmb::Lines log;
   while (!input.empty()) {
     kmb::Bytes line = input.piece();
@@ -44,19 +44,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       break;
     }
     case 2: {
-      const kmb::Lines out = kmb::ReplaceLogLine(log, newLine, oldLine);
-      const auto replaced = std::count(log.begin(), log.end(), oldLine);
-      FUZZ_CHECK(out.size() == log.size() + (replaced == 0 ? 1 : 0));
-      kmb::Lines kept;
-      std::copy_if(log.begin(), log.end(), std::back_inserter(kept), [&](const kmb::Bytes& l) { return l != oldLine; });
-      FUZZ_CHECK(IsSubsequence(kept, out));
+      // The chosen line alone changes; every other keeps its bytes and place.
+      const std::size_t index = log.empty() ? 0 : pick % log.size();
+      const kmb::Lines out = kmb::ReplaceLogLineAt(log, index, newLine);
+      FUZZ_CHECK(out.size() == log.size());
+      for (std::size_t i = 0; i < log.size(); ++i) FUZZ_CHECK(out[i] == (i == index ? newLine : log[i]));
       break;
     }
     default: {
-      const kmb::Lines out = kmb::DeleteLogLine(log, oldLine);
-      kmb::Lines kept;
-      std::copy_if(log.begin(), log.end(), std::back_inserter(kept), [&](const kmb::Bytes& l) { return l != oldLine; });
-      FUZZ_CHECK(out == kept);
+      const std::size_t index = log.empty() ? 0 : pick % log.size();
+      const kmb::Lines out = kmb::DeleteLogLineAt(log, index);
+      FUZZ_CHECK(out.size() == (log.empty() ? 0 : log.size() - 1));
+      for (std::size_t i = 0; i < out.size(); ++i) FUZZ_CHECK(out[i] == log[i < index ? i : i + 1]);
       break;
     }
   }

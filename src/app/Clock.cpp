@@ -40,4 +40,10 @@ std::string DateText(const ClockReading& r) {
   return TwoDigits(r.day) + "/" + TwoDigits(r.month) + "/" + TwoDigits(r.year);
 }
 
+std::string DayText(const ClockReading& r) {
+  char text[24];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", r.year, r.month, r.day);
+  return text;
+}
+
 }  // namespace kmb

@@ -31,5 +31,7 @@ class SystemClock final : public Clock {
 std::string TimeText(const ClockReading& reading);
 // "dd/mm/yy".
 std::string DateText(const ClockReading& reading);
+// "yyyy-mm-dd", which sorts as the days do.
+std::string DayText(const ClockReading& reading);
 
 }  // namespace kmb

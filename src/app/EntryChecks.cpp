@@ -1,34 +1,19 @@
 #include "app/EntryChecks.h"
 
+#include "log/QsoTime.h"
+
 namespace kmb {
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-int TwoDigits(std::string_view t, std::size_t at) { return (t[at] - '0') * 10 + (t[at + 1] - '0'); }
 
 Refusal Refuse(const char* message) { return std::string(message); }
 
 }  // namespace
 
-int CheckDateFormat(std::string_view d) {
-  if (d.size() != 8) return 1;
-  int error = 0;
-  for (std::size_t i : {0u, 1u, 3u, 4u, 6u, 7u})
-    if (!IsDigit(d[i])) error = 1;
-  if (d[2] != '/' || d[5] != '/') error = 1;
-  if (error == 0 && (TwoDigits(d, 0) > 31 || TwoDigits(d, 3) > 12)) error = 1;
-  return error;
-}
+int CheckDateFormat(std::string_view d) { return ReadQsoDate(d) ? 0 : 1; }
 
-int CheckTimeFormat(std::string_view t) {
-  if (t.size() != 5) return 1;
-  int error = 0;
-  for (std::size_t i : {0u, 1u, 3u, 4u})
-    if (!IsDigit(t[i])) error = 1;
-  if (t[2] != ':') error = 1;
-  if (error == 0 && (TwoDigits(t, 0) > 23 || TwoDigits(t, 3) > 59)) error = 1;
-  return error;
-}
+int CheckTimeFormat(std::string_view t) { return ReadQsoTime(t) ? 0 : 1; }
 
 Refusal CheckBande(std::string_view t) {
   if (t.empty()) return Refuse("Entrez une QRG");

@@ -12,8 +12,9 @@ namespace kmb {
 using Refusal = std::optional<std::string>;  // empty: accepted
 using Check = Refusal (*)(std::string_view);
 
-int CheckDateFormat(std::string_view date);  // 0 good, 1 bad; text of 8 characters
-int CheckTimeFormat(std::string_view time);  // 0 good, 1 bad; text of 5 characters
+// 0 good, 1 bad: a real calendar date "JJ/MM/AA", a time of day "HH:MM".
+int CheckDateFormat(std::string_view date);
+int CheckTimeFormat(std::string_view time);
 
 Refusal CheckBande(std::string_view text);
 Refusal CheckIndicatif(std::string_view text);

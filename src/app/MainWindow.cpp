@@ -78,6 +78,13 @@ MainWindow::MainWindow(AppContext& context) : ctx_(context) {
   connectAwardCommands();
   connectReportCommands();
   connectWebCommands();
+  ctx_.settings.onWriteFailure([this](const QString& file) {
+    ctx_.messages.inform(this, QStringLiteral("Les réglages d'ORX_KMB ne peuvent pas être enregistrés dans le fichier "
+                                              "%1 (fichier protégé en écriture, ou dossier à sa place). L'indicatif "
+                                              "de la station et les choix de bande, de mode et de date seront "
+                                              "oubliés à la fermeture du programme.")
+                                   .arg(file));
+  });
 }
 
 void MainWindow::connectCommand(const char* objectName, std::function<void()> handler) {
@@ -302,7 +309,7 @@ QString MainWindow::stationSection() const {
 void MainWindow::start() {
   adjustSize();
   CentreOnScreen(*this);
-  stationCall_ = ctx_.settings.read(kSetup, kIndicatifStation, kNoStation).toStdString();
+  stationCall_ = storedStationCall();
   iStation_->setText(QString::fromStdString(stationCall_));
   selectStoredBandAndMode();
   applyStoredDateMode();
@@ -326,6 +333,16 @@ void MainWindow::start() {
   // placeholders, even for an entry made within the first second.
   Timer1_Timer();
   timer1_->start();
+}
+
+std::string MainWindow::storedStationCall() {
+  const QString stored = ctx_.settings.read(kSetup, kIndicatifStation, kNoStation);
+  if (kmb::CheckStationCall(ToCp1252(stored)) == kmb::StationCallCheck::Accepted) return stored.toStdString();
+  ctx_.messages.inform(this, QStringLiteral("L'indicatif de station enregistré dans les réglages, « %1 », n'est pas "
+                                            "valable : un indicatif ne comporte que des lettres, des chiffres ou le "
+                                            "signe '_', 12 au plus. Il n'est pas utilisé.")
+                                 .arg(stored));
+  return kNoStation.toStdString();
 }
 
 void MainWindow::selectStoredBandAndMode() {
@@ -368,28 +385,36 @@ const std::vector<kmb::Bytes>& MainWindow::listRows() const { return listModel_-
 
 bool MainWindow::LoadLogList() {
   listModel_->setRows({});
-  const auto path = kmb::LogFilePath(ctx_.programFolder, stationCall_);
-  kmb::LinesResult log = kmb::ReadLines(ctx_.files, path);
-  if (log.error) {
-    if (log.error->errnum == ENOENT)
-      ctx_.messages.inform(this, QStringLiteral("Le log de la station %1 est introuvable :\r\n%2\r\n"
-                                                "La liste reste vide ; le fichier sera créé au premier QSO enregistré.")
-                                     .arg(QString::fromStdString(stationCall_),
-                                          QString::fromStdString(path.string())));
-    else
-      ctx_.messages.inform(this, QStringLiteral("Erreur N° %1").arg(log.error->errnum));
+  listedLog_ = {};
+  kmb::SnapshotResult read = kmb::ReadLogSnapshot(ctx_.files, kmb::LogFilePath(ctx_.programFolder, stationCall_));
+  if (read.error) {
+    ctx_.messages.inform(this, QStringLiteral("Erreur N° %1\r\n").arg(read.error->errnum) +
+                                   QString::fromStdString(kmb::IoErrorMessage(*read.error)) +
+                                   QStringLiteral("\r\nLa liste reste vide et rien ne sera écrit dans ce log."));
     return false;
   }
-  return listLog(log.lines);
+  if (!read.snapshot.exists) {
+    ctx_.messages.inform(this, QStringLiteral("Le log de la station %1 est introuvable :\r\n%2\r\n"
+                                              "La liste reste vide ; le fichier sera créé au premier QSO enregistré.")
+                                   .arg(QString::fromStdString(stationCall_), logFileName()));
+    return false;
+  }
+  if (!read.snapshot.writable() && offerConversion(read.snapshot)) return LoadLogList();
+  listedLog_ = std::move(read.snapshot);
+  return listLines(listedLog_.lines());
 }
 
-bool MainWindow::listLog(const kmb::Lines& lines) {
+void MainWindow::listWrittenLog(const kmb::Lines& lines) {
+  listedLog_ = kmb::LogSnapshot{kmb::DecodedLog{lines}, true};
+  listLines(listedLog_.lines());
+}
+
+bool MainWindow::listLines(const kmb::Lines& lines) {
   if (lines.size() > kmb::kMaxListedLines) {
     listModel_->setRows({});
     ctx_.messages.inform(this, QStringLiteral("Le log %1 contient %2 QSO : au-delà de %3 QSO il ne peut pas être "
                                               "affiché. Le fichier n'a pas été modifié.")
-                                   .arg(QString::fromStdString(
-                                       kmb::LogFilePath(ctx_.programFolder, stationCall_).string()))
+                                   .arg(logFileName())
                                    .arg(lines.size())
                                    .arg(kmb::kMaxListedLines));
     return false;
@@ -416,7 +441,8 @@ void MainWindow::Liste_KMB_Click() {
   if (rowLocked_) return;
   const QModelIndex current = listeKmb_->currentIndex();
   if (!current.isValid()) return;
-  selectedRow_ = listModel_->rows()[static_cast<std::size_t>(current.row())];
+  selectedIndex_ = static_cast<std::size_t>(current.row());
+  selectedRow_ = listModel_->rows()[selectedIndex_];
   annuleSaisie_->setEnabled(true);
   showRowInEntry(selectedRow_);
   indA_->setEnabled(false);

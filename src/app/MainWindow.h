@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "app/EntryChecks.h"
 #include "app/LogbookView.h"
 #include "app/WindowPlacement.h"
+#include "log/LogEdit.h"
 #include "log/LogFile.h"
 
 class QAction;
@@ -45,7 +47,7 @@ class MainWindow final : public QMainWindow, public LogbookView {
   // log could not be listed (the operator has been told why).
   bool LoadLogList();
   // Fills the list from lines just written to the log.
-  bool listLog(const kmb::Lines& lines);
+  void listWrittenLog(const kmb::Lines& lines);
   void selectLastRow();
 
   // Called by the station dialog once it has accepted a call sign.
@@ -94,15 +96,19 @@ class MainWindow final : public QMainWindow, public LogbookView {
   void returnToFreshEntry();
   void restoreDefaultTexts();
   void leaveEntryModes();
-  // Lists the lines just written and selects the last row, or tells why the
-  // log could not be written.
-  bool showWrittenLog(const kmb::LinesResult& log);
   kmb::QsoRecord recordFromEntry() const;
   bool saveEntry();
-  // Rewrites the log with `change`, then lists it and selects its last row.
-  template <typename Change>
-  bool rewriteLog(const char* tempName, Change change);
+  // Applies `change` to the log as listed, then lists it and selects its
+  // last row; or tells why nothing was written.
+  bool editLog(const char* tempName, kmb::LogChange change, kmb::Lines firstNameLines);
+  // Asks to convert a log that is not in Windows-1252; true once converted.
+  bool offerConversion(const kmb::LogSnapshot& log);
+  // The line of the log the selected row came from, while the list still
+  // shows that row at that place.
+  std::optional<std::size_t> chosenLine() const;
+  bool listLines(const kmb::Lines& lines);
   void reportIoError(const kmb::IoError& error);
+  QString logFileName() const;
 
   void Mnu_Date_Auto_Click();
   void Mnu_Date_Man_Click();
@@ -124,6 +130,8 @@ class MainWindow final : public QMainWindow, public LogbookView {
   void selectStoredBandAndMode();
   void applyStoredDateMode();
   void openStationDialog(bool modal);
+  // The station stored in the settings, when it is a call sign at all.
+  std::string storedStationCall();
   QString stationSection() const;
 
   void Liste_KMB_Click();
@@ -131,7 +139,9 @@ class MainWindow final : public QMainWindow, public LogbookView {
 
   AppContext& ctx_;
   std::string stationCall_ = "FXXXX";
+  kmb::LogSnapshot listedLog_;  // what the list shows; every change acts on it
   kmb::Bytes selectedRow_;
+  std::size_t selectedIndex_ = 0;
   bool modificationMode_ = false;
   bool insertionMode_ = false;
   bool rowLocked_ = false;

@@ -1,6 +1,7 @@
 // Editing the log from the list (modify, insert, delete) and saving an entry.
-// Every change rewrites the whole log atomically; a failed write leaves the
-// files as they were and the entry on screen.
+// Every change acts on the log as listed and rewrites it atomically; a
+// refused or failed write leaves the files as they were and the entry on
+// screen.
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,11 +12,11 @@
 
 #include "app/Cp1252Text.h"
 #include "app/FieldColours.h"
+#include "app/LogListModel.h"
 #include "app/MainWindow.h"
 #include "log/FirstNameList.h"
-#include "log/Cp1252Case.h"
+#include "log/LogConversion.h"
 #include "log/LogRewrite.h"
-#include "log/QsoSave.h"
 
 using namespace settings_keys;
 
@@ -24,26 +25,86 @@ namespace {
 constexpr const char* kTemporaire = "Temporaire.txt";
 constexpr const char* kTemporaire6 = "Temporaire6.txt";
 
+const QString kRowGone =
+    QStringLiteral("La ligne choisie n'est plus dans la liste : cliquez de nouveau sur le QSO voulu.");
+
 }  // namespace
 
 void MainWindow::reportIoError(const kmb::IoError& error) {
   ctx_.messages.inform(this, QString::fromStdString(kmb::IoErrorMessage(error)));
 }
 
-template <typename Change>
-bool MainWindow::rewriteLog(const char* tempName, Change change) {
-  const auto logPath = kmb::LogFilePath(ctx_.programFolder, stationCall_);
-  return showWrittenLog(kmb::RewriteLogFile(ctx_.files, logPath, tempName, change));
+QString MainWindow::logFileName() const {
+  return QString::fromStdString(kmb::LogFilePath(ctx_.programFolder, stationCall_).string());
 }
 
-bool MainWindow::showWrittenLog(const kmb::LinesResult& log) {
-  if (log.error) {
-    reportIoError(*log.error);
+bool MainWindow::editLog(const char* tempName, kmb::LogChange change, kmb::Lines firstNameLines) {
+  const kmb::LogEdit edit{ctx_.programFolder, stationCall_,           std::move(change),
+                          tempName,           std::move(firstNameLines), kmb::DayText(ctx_.clock.localNow())};
+  const kmb::EditResult result = kmb::EditLog(ctx_.files, listedLog_, edit);
+  if (result.error) {
+    reportIoError(*result.error);
     return false;
   }
-  listLog(log.lines);
+  switch (result.refusal) {
+    case kmb::EditRefusal::ChangedOnDisk:
+      ctx_.messages.inform(this, QStringLiteral("Le log %1 a été modifié ou supprimé hors d'ORX_KMB depuis son "
+                                                "affichage : rien n'y a été écrit. La liste va être relue ; "
+                                                "vérifiez-la, puis recommencez.")
+                                     .arg(logFileName()));
+      LoadLogList();
+      return false;
+    case kmb::EditRefusal::NotWindows1252:
+      if (offerConversion(listedLog_)) {
+        LoadLogList();
+        ctx_.messages.inform(this, QStringLiteral("Rien n'a encore été écrit : recommencez."));
+      }
+      return false;
+    case kmb::EditRefusal::TooManyLines:
+      ctx_.messages.inform(this, QStringLiteral("Le log %1 ne peut pas dépasser %2 QSO : au-delà, la liste ne pourrait "
+                                                "plus l'afficher. Rien n'a été écrit ; le fichier n'a pas été modifié.")
+                                     .arg(logFileName())
+                                     .arg(kmb::kMaxListedLines));
+      return false;
+    case kmb::EditRefusal::None:
+      break;
+  }
+  listWrittenLog(result.lines);
   selectLastRow();
+  if (result.backupError)
+    ctx_.messages.inform(this, QStringLiteral("Le log a bien été enregistré, mais sa copie du jour n'a pas pu être "
+                                              "faite.\r\n") +
+                                   QString::fromStdString(kmb::IoErrorMessage(*result.backupError)));
   return true;
+}
+
+bool MainWindow::offerConversion(const kmb::LogSnapshot& log) {
+  const QString name = logFileName();
+  const QString found = QString::fromStdString(kmb::LogEncodingDescription(log.text));
+  const bool convert = ctx_.messages.ask(
+      this, QStringLiteral("Le log %1 n'est pas écrit comme ORX_KMB écrit ses logs (Windows-1252) : il contient %2.\r\n"
+                           "Il est affiché tel quel, mais aucun QSO n'y sera enregistré, modifié ou supprimé tant "
+                           "qu'il n'est pas converti.\r\n\r\nLe convertir maintenant en Windows-1252 ? Le fichier "
+                           "d'origine sera gardé à côté.")
+                .arg(name, found));
+  if (!convert) return false;
+  const kmb::ConversionResult converted =
+      kmb::ConvertLogToWindows1252(ctx_.files, kmb::LogFilePath(ctx_.programFolder, stationCall_));
+  if (converted.error) {
+    reportIoError(*converted.error);
+    return false;
+  }
+  ctx_.messages.inform(this, QStringLiteral("Le log %1 est converti en Windows-1252. Le fichier d'origine est gardé "
+                                            "sous le nom %2.")
+                                 .arg(name, QString::fromStdString(converted.original.string())));
+  return true;
+}
+
+std::optional<std::size_t> MainWindow::chosenLine() const {
+  const auto& rows = listModel_->rows();
+  if (selectedRow_.empty() || selectedIndex_ >= rows.size() || rows[selectedIndex_] != selectedRow_)
+    return std::nullopt;
+  return selectedIndex_;
 }
 
 void MainWindow::Liste_KMB_DblClick() {
@@ -69,9 +130,11 @@ void MainWindow::Annule_Saisie_Click() {
     ctx_.messages.inform(this, QStringLiteral("Cliquez sur une ligne pour l'effacer"));
     return;
   }
-  if (ctx_.messages.ask(this, QStringLiteral("Voulez vous Supprimer ce QSO ?"))) {
-    const kmb::Bytes oldLine = kmb::LogLineFromListRow(selectedRow_);
-    rewriteLog(kTemporaire, [&oldLine](const kmb::Lines& log) { return kmb::DeleteLogLine(log, oldLine); });
+  if (const auto line = chosenLine()) {
+    if (ctx_.messages.ask(this, QStringLiteral("Voulez vous Supprimer ce QSO ?")))
+      editLog(kTemporaire, [index = *line](const kmb::Lines& log) { return kmb::DeleteLogLineAt(log, index); }, {});
+  } else {
+    ctx_.messages.inform(this, kRowGone);
   }
   annuleSaisie_->setEnabled(false);
   ResetEntry();
@@ -101,27 +164,29 @@ void MainWindow::Valide_A_Click() {
 
 bool MainWindow::saveEntry() {
   if (refuse(kmb::CheckRecordFitsLog(recordFromEntry()))) return false;
+  std::optional<std::size_t> modified;
+  if (modificationMode_ && !(modified = chosenLine())) {
+    ctx_.messages.inform(this, kRowGone);
+    return false;
+  }
   prenomA_->setText(UpperKeepingLength(prenomA_->text()));
   const QString rem = remA_->text().trimmed();
   if (rem.size() > int(kmb::kNomLavoirWidth)) remA_->setText(rem.left(int(kmb::kNomLavoirWidth)));
   const kmb::QsoRecord record = recordFromEntry();
   const kmb::Bytes newLine = kmb::FormatLogLine(record);
+  kmb::Lines firstName{kmb::FirstNameLine(record.indicatif, record.dpt, record.prenom)};
 
-  kmb::QsoSave save{ctx_.programFolder, kmb::LogFilePath(ctx_.programFolder, stationCall_),
-                    kmb::FirstNameLine(record.indicatif, record.dpt, record.prenom), kTemporaire, {}};
-  if (modificationMode_) {
-    kmb::Bytes oldRow = selectedRow_;
-    if (oldRow.size() > 89) oldRow.replace(89, 30, kmb::UpperCp1252(kmb::Column(oldRow, 90, 30)));
-    save.change = [newLine, oldLine = kmb::LogLineFromListRow(oldRow)](const kmb::Lines& log) {
-      return kmb::ReplaceLogLine(log, newLine, oldLine);
-    };
-  } else if (automaticDate() && !insertionMode_) {
-    save.change = [newLine](const kmb::Lines& log) { return kmb::AddLogLine(log, newLine); };
-  } else {
-    save.logTempName = kTemporaire6;
-    save.change = [newLine](const kmb::Lines& log) { return kmb::InsertLogLineByDate(log, newLine); };
-  }
-  return showWrittenLog(kmb::SaveQso(ctx_.files, save));
+  if (modified)
+    return editLog(
+        kTemporaire,
+        [newLine, index = *modified](const kmb::Lines& log) { return kmb::ReplaceLogLineAt(log, index, newLine); },
+        std::move(firstName));
+  if (automaticDate() && !insertionMode_)
+    return editLog(
+        kTemporaire, [newLine](const kmb::Lines& log) { return kmb::AddLogLine(log, newLine); }, std::move(firstName));
+  return editLog(
+      kTemporaire6, [newLine](const kmb::Lines& log) { return kmb::InsertLogLineByDate(log, newLine); },
+      std::move(firstName));
 }
 
 // Unlike a reset, the last row is shown first, a manual date stays, the QSL

@@ -15,6 +15,7 @@
 #include "app/WidgetHelpers.h"
 #include "log/ContactedLavoir.h"
 #include "log/FirstNameList.h"
+#include "log/LogSnapshot.h"
 
 using namespace settings_keys;
 
@@ -192,7 +193,7 @@ void MainWindow::FindFirstName() {
 
 void MainWindow::acceptRef() {
   if (!modificationMode_) {
-    const kmb::LinesResult log = kmb::ReadLines(ctx_.files, kmb::LogFilePath(ctx_.programFolder, stationCall_));
+    const kmb::LinesResult log = kmb::ReadLogLines(ctx_.files, kmb::LogFilePath(ctx_.programFolder, stationCall_));
     if (log.error && log.error->errnum != ENOENT) {
       reportIoError(*log.error);
       return;

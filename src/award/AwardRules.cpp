@@ -6,6 +6,7 @@
 
 #include "log/LeadingNumber.h"
 #include "log/LogLine.h"
+#include "log/LogSnapshot.h"
 
 namespace kmb {
 namespace {
@@ -33,24 +34,31 @@ constexpr std::array<BandLabel, 11> kBandLabels{{
 constexpr int kLastDepartment = 97;
 constexpr int kLastMapBox = 99;
 
+constexpr int kCorseDuSud = 96;
+constexpr int kHauteCorse = 97;
+
 std::optional<int> CorsicaNumber(std::string_view code) {
-  if (code == "2a" || code == "2A") return 96;
-  if (code == "2b" || code == "2B") return 97;
+  if (code == "2a" || code == "2A") return kCorseDuSud;
+  if (code == "2b" || code == "2B") return kHauteCorse;
   return std::nullopt;
 }
+
+// 96 and 97 stand for 2A and 2B only: a typed "97" is no department, and
+// must not count as Haute-Corse.
+bool IsCorsicaSlot(long number) { return number == kCorseDuSud || number == kHauteCorse; }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::optional<int> ByLeadingDigits(std::string_view code) {
   const long value = LeadingDigits(code);
-  if (value < 1 || value > kLastDepartment) return std::nullopt;
+  if (value < 1 || value > kLastDepartment || IsCorsicaSlot(value)) return std::nullopt;
   return static_cast<int>(value);
 }
 
 std::optional<int> AsWholeNumber(std::string_view code) {
   if (code.empty() || !std::all_of(code.begin(), code.end(), IsDigit)) return std::nullopt;
   const long value = LeadingDigits(code);
-  if (value > kLastMapBox) return std::nullopt;
+  if (value > kLastMapBox || IsCorsicaSlot(value)) return std::nullopt;
   return static_cast<int>(value);
 }
 
@@ -87,7 +95,7 @@ GroupCounts CountGroup(const Lines& log, std::string_view group) {
 }
 
 LinesResult OpenStationLog(FileSystem& fs, const std::filesystem::path& folder, std::string_view storedCall) {
-  return ReadLines(fs, LogFilePath(folder, storedCall));
+  return ReadLogLines(fs, LogFilePath(folder, storedCall));
 }
 
 }  // namespace kmb

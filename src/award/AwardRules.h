@@ -23,7 +23,8 @@ enum class DepartmentReading {
   WholeNumber,    // map: the whole code must be digits; gives a box index 0..99
 };
 
-// "2a"/"2A" is 96, "2b"/"2B" 97; otherwise the code read by `reading`.
+// "2a"/"2A" is 96, "2b"/"2B" 97; otherwise the code read by `reading`, and a
+// code that reads 96 or 97 is no department.
 // Empty when the code gives nothing the window can mark.
 std::optional<int> DepartmentNumber(std::string_view dpt, DepartmentReading reading);
 

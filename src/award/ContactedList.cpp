@@ -57,6 +57,13 @@ bool BeforeIgnoringCase(std::string_view a, std::string_view b) {
   return a.size() < b.size();
 }
 
+// Nothing that could step out of the folder or break the name.
+bool IsPlainNamePart(std::string_view text) {
+  const auto control = [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; };
+  return text.find_first_of("/\\:") == std::string_view::npos && text.find("..") == std::string_view::npos &&
+         std::none_of(text.begin(), text.end(), control);
+}
+
 // Columns of a log line without copying them; a short line gives less.
 std::string_view Piece(std::string_view line, std::size_t first, std::size_t width) {
   if (first > line.size()) return {};
@@ -100,7 +107,9 @@ Bytes NumberedLine(std::size_t number, std::string_view listLine) {
   return text + Bytes(listLine);
 }
 
-Bytes SavedListFileName(std::string_view storedCall, std::string_view group, const ClockReading& today) {
+std::optional<Bytes> SavedListFileName(std::string_view storedCall, std::string_view group,
+                                       const ClockReading& today) {
+  if (!IsPlainNamePart(group)) return std::nullopt;
   return Bytes(storedCall) + "_Liste_Lavoirs_Bande_" + Bytes(group) + "_" + TwoDigits(today.day) + "_" +
          TwoDigits(today.month) + "_" + TwoDigits(today.year) + ".txt";
 }

@@ -2,6 +2,7 @@
 // The list of wash-houses contacted on one band group, and its saved and
 // printed forms. All texts are Windows-1252 bytes.
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 #include "app/Clock.h"
@@ -25,7 +26,9 @@ ContactedList ListContacted(const Lines& log, std::string_view group);
 Bytes NumberedLine(std::size_t number, std::string_view listLine);
 
 // Call, group and dd_mm_yy date: "F4ABC_Liste_Lavoirs_Bande_HF_05_12_26.txt".
-Bytes SavedListFileName(std::string_view storedCall, std::string_view group, const ClockReading& today);
+// None when the typed group could lead the name out of the program folder
+// ("/", "\", ":", "..", control characters).
+std::optional<Bytes> SavedListFileName(std::string_view storedCall, std::string_view group, const ClockReading& today);
 
 // Title, header, numbered lines and author line, each ended by CR LF.
 Bytes SavedListContent(std::string_view storedCall, std::string_view group, const ClockReading& today,

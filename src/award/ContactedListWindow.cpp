@@ -118,7 +118,15 @@ void ContactedListWindow::Enregistrer_Click() {
   const kmb::Bytes group = ToCp1252(group_->currentText());
   const kmb::ClockReading today = context_.clock.localNow();
   const std::string call = logbook_.stationCall();
-  const QString name = FromCp1252(kmb::SavedListFileName(call, group, today));
+  const std::optional<kmb::Bytes> fileName = kmb::SavedListFileName(call, group, today);
+  if (!fileName) {
+    context_.messages.inform(this, QStringLiteral("Le groupe « %1 » ne peut pas entrer dans un nom de fichier : "
+                                                  "les signes / \\ : et « .. » y sont refusés. La liste n'a pas été "
+                                                  "enregistrée.")
+                                       .arg(group_->currentText()));
+    return;
+  }
+  const QString name = FromCp1252(*fileName);
   const auto target = context_.programFolder / name.toStdString();
   const auto temp = context_.programFolder / (name.toStdString() + ".tmp");
   const kmb::Bytes content = kmb::SavedListContent(call, group, today, lines_->rows());

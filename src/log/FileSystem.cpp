@@ -96,6 +96,21 @@ IoStatus DiskFileSystem::checkWritable(const fs::path& path) {
   return std::nullopt;
 }
 
+IoStatus DiskFileSystem::createFolder(const fs::path& path) {
+  std::error_code ec;
+  fs::create_directory(path, ec);
+  if (ec) return IoError{IoError::Step::Create, path, ec.value()};
+  return std::nullopt;
+}
+
+std::vector<std::string> DiskFileSystem::fileNames(const fs::path& folder) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+    names.push_back(it->path().filename().string());
+  return names;
+}
+
 IoStatus ReplaceFileAtomically(FileSystem& fs, const fs::path& target, const fs::path& temp,
                                const Bytes& bytes) {
   if (IoStatus error = fs.checkWritable(target)) return error;

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "log/FixedColumns.h"
 
@@ -39,6 +40,10 @@ class FileSystem {
   virtual bool exists(const std::filesystem::path& path) = 0;
   // Fails when an existing file may not be written by this user.
   virtual IoStatus checkWritable(const std::filesystem::path& path) = 0;
+  // Creates the folder unless it is there already.
+  virtual IoStatus createFolder(const std::filesystem::path& path) = 0;
+  // Names of the entries of a folder; none when it cannot be read.
+  virtual std::vector<std::string> fileNames(const std::filesystem::path& folder) = 0;
 };
 
 // The real disk, through POSIX calls.
@@ -51,6 +56,8 @@ class DiskFileSystem final : public FileSystem {
   void remove(const std::filesystem::path& path) override;
   bool exists(const std::filesystem::path& path) override;
   IoStatus checkWritable(const std::filesystem::path& path) override;
+  IoStatus createFolder(const std::filesystem::path& path) override;
+  std::vector<std::string> fileNames(const std::filesystem::path& folder) override;
 };
 
 // Writes `bytes` to `temp`, flushes it and renames it over `target`. The

@@ -43,23 +43,15 @@ Lines InsertLogLineByDate(const Lines& log, const Bytes& newLine) {
   });
 }
 
-Lines ReplaceLogLine(const Lines& log, const Bytes& newLine, const Bytes& oldLine) {
+Lines ReplaceLogLineAt(const Lines& log, std::size_t index, const Bytes& newLine) {
   Lines out = log;
-  bool replaced = false;
-  for (Bytes& line : out) {
-    if (line == oldLine) {
-      line = newLine;
-      replaced = true;
-    }
-  }
-  if (!replaced) out.push_back(newLine);
+  if (index < out.size()) out[index] = newLine;
   return out;
 }
 
-Lines DeleteLogLine(const Lines& log, const Bytes& oldLine) {
-  Lines out;
-  out.reserve(log.size());
-  std::copy_if(log.begin(), log.end(), std::back_inserter(out), [&oldLine](const Bytes& l) { return l != oldLine; });
+Lines DeleteLogLineAt(const Lines& log, std::size_t index) {
+  Lines out = log;
+  if (index < out.size()) out.erase(out.begin() + static_cast<std::ptrdiff_t>(index));
   return out;
 }
 

@@ -1,5 +1,9 @@
 #include "reports/AdifExport.h"
 
+#include <algorithm>
+
+#include "log/LogLine.h"
+#include "log/LogSnapshot.h"
 #include "reports/AdifRecord.h"
 
 namespace kmb {
@@ -20,11 +24,15 @@ Bytes AdifFileText(std::string_view storedCall, const Lines& logLines) {
   return JoinLines(out);
 }
 
-IoStatus ExportAdif(FileSystem& fs, const std::filesystem::path& folder, std::string_view storedCall) {
-  const LinesResult log = ReadLines(fs, LogFilePath(folder, storedCall));
-  if (log.error) return log.error;
+AdifExportResult ExportAdif(FileSystem& fs, const std::filesystem::path& folder, std::string_view storedCall) {
+  const LinesResult log = ReadLogLines(fs, LogFilePath(folder, storedCall));
+  if (log.error) return {log.error};
   const std::string name = AdifFileName(storedCall);
-  return ReplaceFileAtomically(fs, folder / name, folder / (name + ".tmp"), AdifFileText(storedCall, log.lines));
+  const auto undated = std::count_if(log.lines.begin(), log.lines.end(), [](const Bytes& line) {
+    return AdifDate(Trim(log_columns::Date(line))).empty() || AdifTime(Trim(log_columns::Heure(line))).empty();
+  });
+  return {ReplaceFileAtomically(fs, folder / name, folder / (name + ".tmp"), AdifFileText(storedCall, log.lines)),
+          static_cast<std::size_t>(undated)};
 }
 
 }  // namespace kmb

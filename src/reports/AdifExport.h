@@ -15,8 +15,13 @@ std::string AdifFileName(std::string_view storedCall);
 // The six header lines, then one record per log line, in file order.
 Bytes AdifFileText(std::string_view storedCall, const Lines& logLines);
 
+struct AdifExportResult {
+  IoStatus error;
+  std::size_t withoutDateOrTime = 0;  // records written with an empty QSO_DATE or TIME_ON
+};
+
 // Reads the station's log and replaces its ADIF file in one step, so that a
 // failure leaves the previous export whole (or none at all).
-IoStatus ExportAdif(FileSystem& fs, const std::filesystem::path& folder, std::string_view storedCall);
+AdifExportResult ExportAdif(FileSystem& fs, const std::filesystem::path& folder, std::string_view storedCall);
 
 }  // namespace kmb

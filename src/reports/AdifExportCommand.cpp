@@ -4,10 +4,15 @@
 #include "reports/AdifExport.h"
 
 void Mnu_ADIF_Click(AppContext& context, const std::string& storedCall, QWidget* parent) {
-  if (const kmb::IoStatus error = kmb::ExportAdif(context.files, context.programFolder, storedCall)) {
-    context.messages.inform(parent, QString::fromStdString(kmb::IoErrorMessage(*error)));
+  const kmb::AdifExportResult exported = kmb::ExportAdif(context.files, context.programFolder, storedCall);
+  if (exported.error) {
+    context.messages.inform(parent, QString::fromStdString(kmb::IoErrorMessage(*exported.error)));
     return;
   }
-  context.messages.inform(
-      parent, QStringLiteral("Le fichier a été enregistré sous le nom : ") + FromCp1252(kmb::AdifFileName(storedCall)));
+  QString text = QStringLiteral("Le fichier a été enregistré sous le nom : ") + FromCp1252(kmb::AdifFileName(storedCall));
+  if (exported.withoutDateOrTime > 0)
+    text += QStringLiteral("\r\n\r\n%1 QSO du log n'ont pas de date ou d'heure valable : ils ont été exportés avec "
+                           "QSO_DATE ou TIME_ON vide.")
+                .arg(exported.withoutDateOrTime);
+  context.messages.inform(parent, text);
 }

@@ -1,23 +1,13 @@
 #include "reports/AdifRecord.h"
 
 #include <array>
+#include <cstdio>
 #include <utility>
 
 #include "log/LogLine.h"
 #include "log/QsoTime.h"
 
 namespace kmb {
-namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-bool DigitsAt(std::string_view text, std::initializer_list<std::size_t> positions) {
-  for (std::size_t p : positions)
-    if (p >= text.size() || !IsDigit(text[p])) return false;
-  return true;
-}
-
-}  // namespace
 
 Bytes AdifField(std::string_view tag, std::string_view value) {
   Bytes field = "<";
@@ -49,16 +39,19 @@ Bytes AdifBand(std::string_view bandLabel) {
 }
 
 Bytes AdifDate(std::string_view date) {
-  if (date.size() != 8 || date[2] != '/' || date[5] != '/' || !DigitsAt(date, {0, 1, 3, 4, 6, 7})) return {};
-  Bytes out = std::to_string(*FullYear(date.substr(6, 2)));
-  out += date.substr(3, 2);
-  out += date.substr(0, 2);
-  return out;
+  const auto day = ReadQsoDate(date);
+  if (!day) return {};
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d%02d%02d", day->year, day->month, day->day);
+  return text;
 }
 
 Bytes AdifTime(std::string_view time) {
-  if (time.size() != 5 || time[2] != ':' || !DigitsAt(time, {0, 1, 3, 4})) return {};
-  return Bytes(time.substr(0, 2)) + Bytes(time.substr(3, 2));
+  const auto clock = ReadQsoTime(time);
+  if (!clock) return {};
+  char text[8];
+  std::snprintf(text, sizeof text, "%02d%02d", clock->hour, clock->minute);
+  return text;
 }
 
 Bytes ADIF_SP(std::string_view line) {

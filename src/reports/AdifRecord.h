@@ -16,10 +16,10 @@ Bytes AdifField(std::string_view tag, std::string_view value);
 Bytes AdifBand(std::string_view bandLabel);
 
 // "JJ/MM/AA" as YYYYMMDD, with the log's century: 50-99 are 19xx, 00-49
-// are 20xx. Anything that is not such a date gives an empty value.
+// are 20xx. Anything that is not a real calendar date gives an empty value.
 Bytes AdifDate(std::string_view date);
 
-// "HH:MM" as HHMM; anything else gives an empty value.
+// "HH:MM" as HHMM; anything that is not a time of day gives an empty value.
 Bytes AdifTime(std::string_view time);
 
 // The record of one 107-column log line, without line end. A short line

@@ -18,6 +18,7 @@
 #include "app/WindowPlacement.h"
 #include "reports/QslCard.h"
 #include "reports/QslList.h"
+#include "settings/StationCall.h"
 
 namespace {
 
@@ -137,12 +138,17 @@ void MultiQslWindow::Imprimer_Click() {
     ctx_.messages.inform(this, QStringLiteral("Pas de QSO a imprimer"));
     return;
   }
+  if (indicatif_->text().isEmpty()) {
+    ctx_.messages.inform(this, QStringLiteral("Entrez un indicatif"));
+    return;
+  }
   const std::vector<kmb::Bytes> ticked = tickedRows();
   // Nothing ticked: no card, and no printer to choose for it.
   if (ticked.empty()) return;
   QPrinter printer;
   if (!ctx_.printers.choose(printer, this)) return;
-  const kmb::Lines card = kmb::QslCardLines(ToCp1252(indicatif_->text()), logbook_.stationCall(), ticked);
+  const kmb::Lines card = kmb::QslCardLines(ToCp1252(indicatif_->text()),
+                                                kmb::StationCallDisplay(logbook_.stationCall()), ticked);
   if (!PrintLines(printer, card))
     ctx_.messages.inform(this,
                          QStringLiteral("L'impression de la QSL n'a pas pu commencer : imprimante indisponible."));

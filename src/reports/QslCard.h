@@ -12,7 +12,8 @@ inline constexpr std::size_t kQsosPerCard = 18;
 
 // The printed lines of as many cards as the ticked rows need, 18 QSOs per
 // card. `confirming` is the station that signs, `stationCall` the station
-// in use (stored form); rows are those of QslListRow.
+// in use as it is written on the air ("F4ABC/P"); rows are those of
+// QslListRow.
 Lines QslCardLines(std::string_view confirming, std::string_view stationCall, const std::vector<Bytes>& tickedRows);
 
 }  // namespace kmb

@@ -20,6 +20,9 @@ QString SettingsStore::read(const QString& section, const QString& key, const QS
 void SettingsStore::write(const QString& section, const QString& key, const QString& value) {
   settings_->setValue(KeyPath(section, key), value);
   settings_->sync();
+  if (settings_->status() == QSettings::NoError || failureReported_ || !reportFailure_) return;
+  failureReported_ = true;
+  reportFailure_(settings_->fileName());
 }
 
 int SettingsStore::readIndex(const QString& section, const QString& key, int count, int fallback) const {

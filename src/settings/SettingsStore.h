@@ -4,6 +4,7 @@
 // reader asks at the moment it needs the value.
 #include <QSettings>
 #include <QString>
+#include <functional>
 #include <memory>
 
 namespace settings_keys {
@@ -33,6 +34,12 @@ class SettingsStore {
 
   static QString stationSection(const QString& storedCall);
 
+  // Called once, at the first write that does not reach the store (a
+  // read-only file, a folder in its place), with the store's file name.
+  void onWriteFailure(std::function<void(const QString& file)> report) { reportFailure_ = std::move(report); }
+
  private:
   std::unique_ptr<QSettings> settings_;
+  std::function<void(const QString&)> reportFailure_;
+  bool failureReported_ = false;
 };

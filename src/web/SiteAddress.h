@@ -14,8 +14,11 @@ inline constexpr std::string_view kActiveListPath = "/KMB/KMB-actif.html";
 std::string ClusterPath(std::string_view pageCode);
 
 // The site's address followed by the path; nothing while the site is not set
-// (blank). Blanks around the site and slashes closing it are dropped, so
-// "http://site/" and "http://site" give the same page.
+// (blank) or is not a web address: only http and https are loaded, a site
+// written without them ("site.fr", "site.fr:8080") is taken as http, and any
+// other scheme (javascript:, file:, data:) gives nothing. Blanks around the
+// site and slashes closing it are dropped, so "http://site/" and
+// "http://site" give the same page.
 std::optional<std::string> SiteAddress(std::string_view site, std::string_view path);
 
 }  // namespace kmb

@@ -13,12 +13,16 @@ QString MissingSiteHtml(const QString& siteKey) {
              "<!DOCTYPE html><html lang=\"fr\"><head><meta charset=\"utf-8\">"
              "<title>Adresse du site à renseigner</title></head>"
              "<body style=\"font-family: sans-serif; margin: 2em\">"
-             "<h2>Adresse du site non renseignée</h2>"
-             "<p>Pour afficher cette page, indiquez l'adresse du site (par exemple https://exemple.fr) "
-             "dans les réglages d'ORX_KMB, section « Setup », clé « %1 ».</p>"
+             "<h2>Adresse du site non renseignée ou non valable</h2>"
+             "<p>Pour afficher cette page, indiquez l'adresse web du site, commençant par http:// ou https:// "
+             "(par exemple https://exemple.fr), dans les réglages d'ORX_KMB, section « Setup », clé « %1 ».</p>"
              "<p>Le guide d'installation explique où se trouvent ces réglages.</p>"
              "</body></html>")
       .arg(siteKey.toHtmlEscaped());
+}
+
+bool IsWebAddress(const QUrl& url) {
+  return url.isValid() && (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"));
 }
 
 }  // namespace
@@ -32,10 +36,10 @@ QWebEngineView* NewWebBrowser(QWidget* parent) {
 void ShowSitePage(QWebEngineView& view, const SettingsStore& settings, const QString& siteKey, std::string_view path) {
   const QString site = settings.read(settings_keys::kSetup, siteKey);
   const auto address = kmb::SiteAddress(site.toStdString(), path);
-  if (!address) {
+  const QUrl url = address ? QUrl(QString::fromStdString(*address), QUrl::StrictMode) : QUrl();
+  if (!IsWebAddress(url)) {
     view.setHtml(MissingSiteHtml(siteKey));
     return;
   }
-  // A site written without its scheme ("site.fr") is taken as the browser would.
-  view.setUrl(QUrl::fromUserInput(QString::fromStdString(*address)));
+  view.setUrl(url);
 }

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QStringDecoder>
 
 #include "award/ContactedListWindow.h"
@@ -155,6 +156,24 @@ struct OpenStationDialog {
 class BadInputTest : public QObject {
   Q_OBJECT
  private slots:
+  // A call sign or a file name holding markup is shown as typed, never rendered.
+  void messageBoxesShowTheirTextAsTyped() {
+    BoxMessenger boxes;
+    const QString text = QStringLiteral("Impossible de lire le fichier <h1>F4ABC</h1>_KMB.log");
+    QString shown;
+    Qt::TextFormat format = Qt::RichText;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      shown = box->text();
+      format = box->textFormat();
+      QTest::keyClick(box, Qt::Key_Return);
+    });
+    boxes.inform(nullptr, text);
+    QCOMPARE(shown, text);
+    QCOMPARE(format, Qt::PlainText);
+  }
+
   // Each field refuses a long text with its message and keeps the focus, joins
   // pasted lines, then takes its clean value out of junk and moves on.
   void everyMainFieldTakesJunkAndTheSavedLineKeepsItsLayout() {

@@ -9,7 +9,7 @@ class EditingTest : public QObject {
   Q_OBJECT
  private slots:
   void clickShowsTheQsoWithoutOpeningIt();
-  void modificationReplacesEveryEqualLine();
+  void modificationRewritesTheChosenLineOnly();
   void modificationWithAFieldTooLongIsRefused();
   void doubleClickOnAnEmptyListLocksClicks();
   void deletionAnsweredYesAndNo();
@@ -18,6 +18,8 @@ class EditingTest : public QObject {
   void failedWritesKeepBothFilesAndTheEntry_data();
   void failedWritesKeepBothFilesAndTheEntry();
   void logFailureAfterTheListPutsTheListBack();
+  void linesAsEditorsLeftThemAreFoundByTheirPlace();
+  void aLogChangedBehindTheProgramIsNeverOverwritten();
 };
 
 void EditingTest::clickShowsTheQsoWithoutOpeningIt() {
@@ -34,7 +36,7 @@ void EditingTest::clickShowsTheQsoWithoutOpeningIt() {
   QCOMPARE(s.text("Mode_Aff"), QStringLiteral("Saisie QSO"));
 }
 
-void EditingTest::modificationReplacesEveryEqualLine() {
+void EditingTest::modificationRewritesTheChosenLineOnly() {
   const QByteArray twice = LogLine("F1AAA", "89", "89001", "05/12/26", "09:07", "14 Mhz", false, "vieux lavoir");
   const QByteArray other = LogLine("F1BBB", "77", "77001");
   MainSession s(LogBytes({twice, other, twice}));
@@ -51,7 +53,7 @@ void EditingTest::modificationReplacesEveryEqualLine() {
   QTest::keyClick(s.widget("QSL_A"), Qt::Key_Space);
   s.save();
   const QByteArray changed = LogLine("F1AAA", "89", "89001", "05/12/26", "09:07", "14 Mhz", true, "LAVOIR NEUF");
-  QCOMPARE(s.log(), LogBytes({changed, other, changed}));
+  QCOMPARE(s.log(), LogBytes({twice, other, changed}));
   QCOMPARE(s.text("Mode_Aff"), QStringLiteral("Saisie QSO"));
   QCOMPARE(s.firstNames(), QByteArray("F1AAA        89 \r\n"));
 }
@@ -95,8 +97,8 @@ void EditingTest::deletionAnsweredYesAndNo() {
   s.clickRow(2);
   s.env.messages.answer({true});
   s.click("Annule_Saisie");
-  QCOMPARE(s.log(), LogBytes({b}));
-  QCOMPARE(int(s.main->listRows().size()), 1);
+  QCOMPARE(s.log(), LogBytes({a, b}));
+  QCOMPARE(int(s.main->listRows().size()), 2);
   QVERIFY(!s.env.exists("Temporaire.txt"));
 }
 
@@ -229,6 +231,52 @@ void EditingTest::logFailureAfterTheListPutsTheListBack() {
   QCOMPARE(s.firstNames(), QByteArray("F1AAA        89 PAUL\r\n"));
   QVERIFY(s.env.messages.last().contains(QStringLiteral("disque est plein")));
   QCOMPARE(s.text("Ind_A"), QStringLiteral("F4XYZ"));
+}
+
+// Trailing blanks stripped by an editor, a note typed after the QSL column:
+// the row still leads to its own line, never to an earlier look-alike.
+void EditingTest::linesAsEditorsLeftThemAreFoundByTheirPlace() {
+  const QByteArray full = LogLine("F1AAA", "89", "89001");
+  const QByteArray noted = full + " carte envoyee";
+  QByteArray stripped = LogLine("F1BBB", "77", "77001");
+  while (stripped.endsWith(' ')) stripped.chop(1);
+  MainSession s(LogBytes({full, noted, stripped}));
+  s.clickRow(1);
+  s.env.messages.answer({true});
+  s.click("Annule_Saisie");
+  QCOMPARE(s.log(), LogBytes({full, stripped}));
+
+  s.clickRow(1);
+  s.doubleClickRow(1);
+  s.field("Rem_A")->setText(QStringLiteral("neuf"));
+  s.save();
+  QCOMPARE(s.log(), LogBytes({full, LogLine("F1BBB", "77", "77001", "05/12/26", "09:07", "14 Mhz", false, "NEUF")}));
+}
+
+void EditingTest::aLogChangedBehindTheProgramIsNeverOverwritten() {
+  const QByteArray a = LogLine("F1AAA", "89", "89001");
+  const QByteArray b = LogLine("F1BBB", "77", "77001");
+  MainSession s(LogBytes({a, b}));
+  s.clickRow(0);
+  const QByteArray edited = LogBytes({LogLine("F1NEW", "21", "21001"), a, b});
+  s.env.writeFile("F4ABC_KMB.log", edited);
+  s.env.messages.answer({true});
+  s.click("Annule_Saisie");
+  QCOMPARE(s.log(), edited);
+  QVERIFY(s.env.messages.shown.join(u'|').contains(QStringLiteral("hors d'ORX_KMB")));
+  QCOMPARE(int(s.main->listRows().size()), 3);
+
+  // A log deleted while the program runs is not silently replaced by a
+  // one-line log: the operator is told, and the entry waits on screen.
+  QVERIFY(QFile::remove(QString::fromStdString(s.env.file("F4ABC_KMB.log").string())));
+  s.walkToValidate("F4XYZ", "77001");
+  s.save();
+  QVERIFY(!s.env.exists("F4ABC_KMB.log"));
+  QVERIFY(s.env.messages.last().contains(QStringLiteral("introuvable")));
+  QCOMPARE(s.text("Ind_A"), QStringLiteral("F4XYZ"));
+  s.save();
+  QVERIFY(s.log().startsWith("F4XYZ"));
+  QCOMPARE(s.log().count('\n'), 1);
 }
 
 QTEST_MAIN(EditingTest)

@@ -10,7 +10,8 @@ TEST(EntryChecks, EachFieldWithItsMessage) {
   const std::string date = "Le format de la date doit etre JJ/MM/AA", time = "Le format de l'heure doit etre HH:MM",
                     r = "R (de RST)doit etre compris entre 0 et 5", mode3 = "3 caracteres maxi pour le Mode";
   const std::vector<std::tuple<Check, std::string, std::string>> cases = {
-      {CheckDate, "01/02/08", ""}, {CheckDate, "00/00/00", ""}, {CheckDate, "31/02/14", ""},
+      {CheckDate, "01/02/08", ""}, {CheckDate, "29/02/16", ""}, {CheckDate, "00/00/00", date},
+      {CheckDate, "31/02/26", date}, {CheckDate, "29/02/25", date},
       {CheckDate, "32/01/14", date}, {CheckDate, "01/13/14", date}, {CheckDate, "01-02-08", date},
       {CheckDate, "ab/cd/ef", date}, {CheckDate, "1/02/08", "8 caracteres pour la date ex: 01/02/08"},
       {CheckDate, "", "Entrez une date"},

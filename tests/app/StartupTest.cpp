@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "support/FakeLogbook.h"
+#include "support/MainSession.h"
 
 using namespace settings_keys;
 
@@ -14,6 +15,8 @@ class StartupTest : public QObject {
   void storedSettingsSelectBandModeAndDateModeWithFallback();
   void absentLogListsNothingAndSaysSo();
   void logsBeyondTenThousandLinesListButNotBeyondTheLimit();
+  void unreadableLogSaysTheNumberTheFileAndTheCause();
+  void logSavedInUtf8IsListedAndOfferedForConversion();
 };
 
 namespace {
@@ -139,6 +142,49 @@ void StartupTest::logsBeyondTenThousandLinesListButNotBeyondTheLimit() {
   QCOMPARE(over.env.messages.shown.size(), 1);
   QVERIFY(over.env.messages.last().contains(QStringLiteral("99999")));
   QCOMPARE(over.env.readFile("F4ABC_KMB.log"), Repeated(100000));
+}
+
+void StartupTest::unreadableLogSaysTheNumberTheFileAndTheCause() {
+  TestEnvironment env;
+  env.settings->write(kSetup, kIndicatifStation, QStringLiteral("F4ABC"));
+  QVERIFY(QDir().mkpath(QString::fromStdString(env.file("F4ABC_KMB.log").string())));
+  MainWindow main(env.context);
+  main.start();
+  QCOMPARE(env.messages.shown.size(), 1);
+  const QString text = env.messages.last();
+  QVERIFY2(text.startsWith(QStringLiteral("Erreur N° 21\r\nImpossible de lire le fichier ") +
+                           QString::fromStdString(env.file("F4ABC_KMB.log").string()) +
+                           QStringLiteral(" : c'est un dossier")),
+           qPrintable(text));
+  QVERIFY(main.listRows().empty());
+  QVERIFY(main.isVisible());
+}
+
+// "HÉLÈNE" saved by a modern editor: two bytes a letter, columns shifted.
+void StartupTest::logSavedInUtf8IsListedAndOfferedForConversion() {
+  const QByteArray cp1252 = LogBytes({LogLine("F1AAA", "89", "89001", "05/12/26", "09:07", "14 Mhz", true, "",
+                                              "H\xC9L\xC8NE")});
+  const QByteArray utf8 = "\xEF\xBB\xBF" + QString::fromLatin1(cp1252).toUtf8();
+  {
+    Started refused(utf8);  // no answer: "Non"
+    QVERIFY(refused.env.messages.shown.value(0).contains(QStringLiteral("UTF-8")));
+    QCOMPARE(QByteArray::fromStdString(refused.main->listRows()[0]).mid(26, 6), QByteArray("H\xC9L\xC8NE"));
+    QCOMPARE(refused.main->listRows()[0].size(), std::size_t(122));
+    MainSession s(utf8);
+    s.walkToValidate("F4XYZ", "77001");
+    s.save();
+    QCOMPARE(s.log(), utf8);
+    QCOMPARE(s.text("Ind_A"), QStringLiteral("F4XYZ"));
+  }
+  TestEnvironment env;
+  env.settings->write(kSetup, kIndicatifStation, QStringLiteral("F4ABC"));
+  env.writeFile("F4ABC_KMB.log", utf8);
+  env.messages.answer({true});
+  MainWindow main(env.context);
+  main.start();
+  QCOMPARE(env.readFile("F4ABC_KMB.log"), cp1252);
+  QCOMPARE(env.readFile("F4ABC_KMB.log.avant-conversion"), utf8);
+  QCOMPARE(int(main.listRows().size()), 1);
 }
 
 QTEST_MAIN(StartupTest)

@@ -61,6 +61,8 @@ TEST(SavedListFileName, CallGroupAndShortDate) {
   EXPECT_EQ(SavedListFileName("FXXXX", "HF", kFifthDecember), "FXXXX_Liste_Lavoirs_Bande_HF_05_12_26.txt");
   EXPECT_EQ(SavedListFileName("FXXXX", "VHF", {2027, 2, 1}), "FXXXX_Liste_Lavoirs_Bande_VHF_01_02_27.txt");
   EXPECT_EQ(SavedListFileName("F4ABC_P", "UHF", {2030, 11, 30}), "F4ABC_P_Liste_Lavoirs_Bande_UHF_30_11_30.txt");
+  for (const char* group : {"../x", "a/b", "a\\b", "C:", "H\nF", "H\x7F"})
+    EXPECT_FALSE(SavedListFileName("FXXXX", group, kFifthDecember)) << group;
 }
 
 TEST(SavedListContent, ByteForByteEvenWhenEmpty) {

@@ -143,6 +143,21 @@ void ContactedListWindowTest::savingAnEmptyListAndReplacingAnEarlierFile() {
   l.click("Enregistrer");
   QVERIFY(l.env.readFile("FXXXX_Liste_Lavoirs_Bande_HF_01_02_27.txt").contains("bande HF au 01/02/2027\r\n\r\n"));
   QVERIFY(l.env.messages.last().endsWith(QStringLiteral("FXXXX_Liste_Lavoirs_Bande_HF_01_02_27.txt")));
+
+  // The typed group becomes part of a file name: nothing may lead it out of the folder.
+  const auto before = std::distance(std::filesystem::directory_iterator(l.env.folder().parent_path()),
+                                    std::filesystem::directory_iterator());
+  for (const char* group : {"/../../evade", "..", "a\\b", "C:x"}) {
+    l.env.messages.clear();
+    Find<QComboBox>(*l.window, "Bande_D")->setCurrentText(QString::fromLatin1(group));
+    l.click("Enregistrer");
+    QVERIFY2(l.env.messages.last().contains(QStringLiteral("ne peut pas entrer dans un nom de fichier")), group);
+  }
+  QCOMPARE(std::distance(std::filesystem::directory_iterator(l.env.folder().parent_path()),
+                         std::filesystem::directory_iterator()),
+           before);
+  QCOMPARE(std::distance(std::filesystem::directory_iterator(l.env.folder()), std::filesystem::directory_iterator()),
+           3);  // the log and the two lists
 }
 
 void ContactedListWindowTest::failedSaveLeavesNoFileAndSaysWhy() {

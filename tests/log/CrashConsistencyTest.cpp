@@ -1,4 +1,5 @@
-// A saver process appends QSOs through the same code the window uses and is
+// A saver process appends QSOs through the same code the window uses (with
+// its copy of the day) and is
 // killed with SIGKILL at random moments. After each kill the log and the
 // first-name list must be whole: exactly the content before or after the
 // interrupted save. KMB_CRASH_KILLS sets the number of kills (50 by default).
@@ -15,7 +16,7 @@
 #include "log/FirstNameList.h"
 #include "log/LogLine.h"
 #include "log/LogRewrite.h"
-#include "log/QsoSave.h"
+#include "log/LogEdit.h"
 
 using namespace kmb;
 namespace fs = std::filesystem;
@@ -35,11 +36,12 @@ Bytes FirstNameOf(std::size_t n) { return FirstNameLine(CallOf(n), "89", "\xc9LO
   DiskFileSystem disk;
   const fs::path logPath = LogFilePath(folder, "F4ABC");
   for (;;) {
-    const std::size_t next = ReadLines(disk, logPath).lines.size();
+    const LogSnapshot listed = ReadLogSnapshot(disk, logPath).snapshot;
+    const std::size_t next = listed.lines().size();
     const Bytes line = LogLineOf(next);
-    const QsoSave save{folder, logPath, FirstNameOf(next), "Temporaire.txt",
-                       [&line](const Lines& log) { return AddLogLine(log, line); }};
-    if (SaveQso(disk, save).error) std::_Exit(3);
+    const LogEdit save{folder, "F4ABC", [&line](const Lines& log) { return AddLogLine(log, line); },
+                       "Temporaire.txt", {FirstNameOf(next)}, "2026-12-06"};
+    if (!EditLog(disk, listed, save).done()) std::_Exit(3);
   }
 }
 

@@ -44,7 +44,7 @@ TEST_F(AdifExportTest, WritesTheHeaderThenOneRecordPerLineInFileOrder) {
   const kmb::Lines log = {Line("F1ZZZ", "05/12/26", "14 Mhz"), Line("F1AAA", "01/01/99", "50 Mhz"),
                           Line("F1MMM", "02/02/14", "432 Mhz")};
   write("F4ABC_P_KMB.log", kmb::JoinLines(log));
-  ASSERT_FALSE(kmb::ExportAdif(disk, folder.path(), "F4ABC_P"));
+  ASSERT_FALSE(kmb::ExportAdif(disk, folder.path(), "F4ABC_P").error);
   EXPECT_EQ(read("F4ABC_P_KMB.adi"),
             kHeader + kmb::ADIF_SP(log[0]) + "\r\n" + kmb::ADIF_SP(log[1]) + "\r\n" + kmb::ADIF_SP(log[2]) + "\r\n");
   EXPECT_NE(read("F4ABC_P_KMB.adi").find("<BAND:2>6m <MODE:3>SSB <QSO_DATE:8>19990101 "), Bytes::npos);
@@ -53,22 +53,22 @@ TEST_F(AdifExportTest, WritesTheHeaderThenOneRecordPerLineInFileOrder) {
 
 TEST_F(AdifExportTest, AnEmptyLogGivesTheHeaderOnly) {
   write("F4ABC_P_KMB.log", "");
-  ASSERT_FALSE(kmb::ExportAdif(disk, folder.path(), "F4ABC_P"));
+  ASSERT_FALSE(kmb::ExportAdif(disk, folder.path(), "F4ABC_P").error);
   EXPECT_EQ(read("F4ABC_P_KMB.adi"), kHeader);
   EXPECT_EQ(kmb::AdifFileText("F4ABC_P", {}), kHeader);
 }
 
 TEST_F(AdifExportTest, ASecondExportReplacesTheFirst) {
   write("F4ABC_P_KMB.log", kmb::JoinLines({Line("F1AAA", "05/12/26", "14 Mhz"), Line("F1BBB", "05/12/26", "14 Mhz")}));
-  ASSERT_FALSE(kmb::ExportAdif(disk, folder.path(), "F4ABC_P"));
+  ASSERT_FALSE(kmb::ExportAdif(disk, folder.path(), "F4ABC_P").error);
   const kmb::Lines shorter = {Line("F1CCC", "06/12/26", "7.0 Mhz")};
   write("F4ABC_P_KMB.log", kmb::JoinLines(shorter));
-  ASSERT_FALSE(kmb::ExportAdif(disk, folder.path(), "F4ABC_P"));
+  ASSERT_FALSE(kmb::ExportAdif(disk, folder.path(), "F4ABC_P").error);
   EXPECT_EQ(read("F4ABC_P_KMB.adi"), kHeader + kmb::ADIF_SP(shorter[0]) + "\r\n");
 }
 
 TEST_F(AdifExportTest, AnAbsentLogIsReportedAndWritesNothing) {
-  const kmb::IoStatus error = kmb::ExportAdif(disk, folder.path(), "F4ABC_P");
+  const kmb::IoStatus error = kmb::ExportAdif(disk, folder.path(), "F4ABC_P").error;
   ASSERT_TRUE(error);
   EXPECT_EQ(error->step, kmb::IoError::Step::Read);
   EXPECT_EQ(error->path, folder.path() / "F4ABC_P_KMB.log");
@@ -83,7 +83,7 @@ TEST_F(AdifExportTest, AFailedWriteKeepsThePreviousExportWholeAndLeavesNoTempora
                           kmb::IoError::Step::Rename, kmb::IoError::Step::Check, kmb::IoError::Step::Read}) {
     FaultyFileSystem faulty(disk);
     faulty.failAt(step, ENOSPC);
-    const kmb::IoStatus error = kmb::ExportAdif(faulty, folder.path(), "F4ABC_P");
+    const kmb::IoStatus error = kmb::ExportAdif(faulty, folder.path(), "F4ABC_P").error;
     ASSERT_TRUE(error) << static_cast<int>(step);
     EXPECT_EQ(error->errnum, ENOSPC);
     EXPECT_EQ(read("F4ABC_P_KMB.adi"), "ancien export\r\n");

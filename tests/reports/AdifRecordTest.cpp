@@ -91,10 +91,10 @@ TEST(AdifRecord, DatesTakeTheLogsCenturyAndMalformedDatesAndTimesAreLeftEmpty) {
   using Cases = std::vector<std::pair<const char*, const char*>>;
   for (const auto& [date, adif] : Cases{{"05/12/26", "20261205"}, {"01/01/99", "19990101"}, {"31/12/50", "19501231"},
                                         {"01/01/49", "20490101"}, {"31/12/49", "20491231"}, {"29/02/00", "20000229"},
-                                        {"", ""}, {"5/12/26", ""}, {"05-12-26", ""}, {"aa/12/26", ""}})
+                                        {"31/02/26", ""},         {"29/02/25", ""},         {"", ""}, {"5/12/26", ""}, {"05-12-26", ""}, {"aa/12/26", ""}})
     EXPECT_EQ(kmb::AdifDate(date), adif) << date;
   for (const auto& [time, adif] :
-       Cases{{"09:07", "0907"}, {"00:00", "0000"}, {"23:59", "2359"}, {"", ""}, {"9:07", ""}, {"09h07", ""}})
+       Cases{{"09:07", "0907"}, {"00:00", "0000"}, {"23:59", "2359"}, {"25:99", ""}, {"", ""}, {"9:07", ""}, {"09h07", ""}})
     EXPECT_EQ(kmb::AdifTime(time), adif) << time;
 }
 

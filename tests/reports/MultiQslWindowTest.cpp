@@ -20,7 +20,7 @@ struct QslOnLog {
   void print() { Find<QPushButton>(window, "Imprimer")->click(); }
 
   TestEnvironment env;
-  FakeLogbook logbook;
+  FakeLogbook logbook{"F4ABC_P"};
   MultiQslWindow window{env.context, logbook};
 };
 
@@ -96,6 +96,12 @@ void MultiQslWindowTest::anEmptyCallSignIsRefused() {
   QCOMPARE(q.list()->count(), 0);
   q.print();  // an empty list is refused
   QCOMPARE(q.env.messages.last(), QStringLiteral("Pas de QSO a imprimer"));
+  // A card must name the station that confirms: an emptied box prints nothing.
+  q.search(QStringLiteral("F1ABC"));
+  q.tick(1);
+  q.call()->clear();
+  q.print();
+  QCOMPARE(q.env.messages.last(), QStringLiteral("Entrez un indicatif"));
   QCOMPARE(q.env.printers.asked, 0);
 }
 
@@ -126,7 +132,7 @@ void MultiQslWindowTest::twentyTickedQsosPrintTwoCardsInCourierBold() {
   // The layout text keeps the lines but not every blank: compare words.
   QStringList expected;
   for (int first = 1; first <= 20; first += 18) {
-    expected << QStringLiteral("F1ABC confirme les QSO's suivants avec la station F4ABC")
+    expected << QStringLiteral("F1ABC confirme les QSO's suivants avec la station F4ABC/P")
              << QStringLiteral("Date Debut Dpt N° KMB Mode Bande RstE RstR |");
     for (int day = first; day <= std::min(20, first + 17); ++day)
       expected << QStringLiteral("%1/12/26 09:07 89 KMB 89001 SSB 14 Mhz 59 59").arg(day, 2, 10, QLatin1Char('0'));

@@ -120,6 +120,44 @@ class StationDialogTest : public QObject {
     QCOMPARE(again.findChild<QLabel*>("I_Station")->text(), QStringLiteral("F4ABC_P"));
   }
 
+  // A stored value that is no call sign never becomes part of a path.
+  void storedCallSignOutsideTheFolderIsNotUsed() {
+    TestEnvironment env;
+    env.settings->write(kSetup, kIndicatifStation, QStringLiteral("../dehors/F4KMB"));
+    std::filesystem::create_directories(env.folder() / "../dehors");
+    env.writeFile("../dehors/F4KMB_KMB.log", LogBytes({LogLine("F1AAA", "89", "89001")}));
+    MainWindow main(env.context);
+    QTimer::singleShot(0, [] {
+      if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
+    });
+    main.start();
+    QVERIFY(env.messages.shown.value(0).contains(QStringLiteral("« ../dehors/F4KMB », n'est pas valable")));
+    QVERIFY(env.messages.shown.value(1).contains(QStringLiteral("Premiere installation")));
+    QCOMPARE(main.stationCall(), std::string("FXXXX"));
+    QVERIFY(main.listRows().empty());
+  }
+
+  // Settings that cannot be written are told once; the chosen station serves
+  // until the program ends.
+  void unwritableSettingsAreToldOnce() {
+    TestEnvironment env;
+    const QString ini = env.dir.filePath(QStringLiteral("bloque/KMB.ini"));
+    QVERIFY(QDir().mkpath(ini));  // a folder in the file's place
+    SettingsStore blocked(ini);
+    AppContext context{env.folder(), env.files, env.messages, blocked, env.clock, env.printers};
+    MainWindow main(context);
+    QTimer::singleShot(0, [] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      if (!dialog) return;
+      QTest::keyClicks(Box(*dialog), "f4abc");
+      Validate(*dialog);
+    });
+    main.start();
+    QCOMPARE(main.stationCall(), std::string("F4ABC"));
+    QCOMPARE(env.messages.shown.filter(QStringLiteral("ne peuvent pas être enregistrés")).size(), 1);
+    QVERIFY(env.messages.shown.filter(QStringLiteral("ne peuvent pas être enregistrés")).first().contains(ini));
+  }
+
   void settingsStoreRoundTripsSectionsWithBlanks() {
     TestEnvironment env;
     env.settings->write("Setup ", "Indicatif Station", "F4ABC");

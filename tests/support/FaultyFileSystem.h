@@ -50,6 +50,13 @@ class FaultyFileSystem final : public kmb::FileSystem {
     if (fails(kmb::IoError::Step::Check)) return kmb::IoError{kmb::IoError::Step::Check, path, errnum_};
     return real_.checkWritable(path);
   }
+  kmb::IoStatus createFolder(const std::filesystem::path& path) override {
+    if (fails(kmb::IoError::Step::Create)) return kmb::IoError{kmb::IoError::Step::Create, path, errnum_};
+    return real_.createFolder(path);
+  }
+  std::vector<std::string> fileNames(const std::filesystem::path& folder) override {
+    return real_.fileNames(folder);
+  }
 
  private:
   bool fails(kmb::IoError::Step step) {

@@ -26,7 +26,7 @@ class AwardPageWindowTest : public QObject {
   void eachWindowLoadsItsPageOfTheAwardSite_data();
   void eachWindowLoadsItsPageOfTheAwardSite();
   void siteWithClosingSlashGivesTheSamePage();
-  void unsetSiteShowsWhichSettingToFill();
+  void unsetOrNonWebSiteShowsWhichSettingToFill();
 };
 
 void AwardPageWindowTest::eachWindowLoadsItsPageOfTheAwardSite_data() {
@@ -59,14 +59,20 @@ void AwardPageWindowTest::siteWithClosingSlashGivesTheSamePage() {
   QCOMPARE(BrowserOf(window).url(), QUrl(QStringLiteral("http://kmb.example/KMB/KMB.html")));
 }
 
-void AwardPageWindowTest::unsetSiteShowsWhichSettingToFill() {
-  TestEnvironment env;
-  env.settings->write(kSetup, kSiteCluster, QStringLiteral("http://cluster.example"));
-  AwardPageWindow window(env.context, AwardPage::ActiveList);
-  QVERIFY(WaitForLoad(BrowserOf(window)));
-  const QString text = PlainTextOf(BrowserOf(window));
-  QVERIFY2(text.contains(QStringLiteral("« Site KMB »")), qPrintable(text));
-  QCOMPARE(env.messages.shown, QStringList());
+// Only http and https are loaded: a stored "javascript:" address never runs.
+void AwardPageWindowTest::unsetOrNonWebSiteShowsWhichSettingToFill() {
+  for (const char* stored : {"", "javascript:document.title='execute'//", "file:///etc/passwd",
+                             "data:text/html,<title>execute</title>"}) {
+    TestEnvironment env;
+    env.settings->write(kSetup, kSiteCluster, QStringLiteral("http://cluster.example"));
+    env.settings->write(kSetup, kSiteKmb, QString::fromLatin1(stored));
+    AwardPageWindow window(env.context, AwardPage::ActiveList);
+    QVERIFY(WaitForLoad(BrowserOf(window)));
+    const QString text = PlainTextOf(BrowserOf(window));
+    QVERIFY2(text.contains(QStringLiteral("« Site KMB »")), stored);
+    QVERIFY(BrowserOf(window).title() != QStringLiteral("execute"));
+    QCOMPARE(env.messages.shown, QStringList());
+  }
 }
 
 int RunAwardPageWindowTests(int argc, char** argv) {

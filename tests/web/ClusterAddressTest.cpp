@@ -63,3 +63,12 @@ TEST(SiteAddress, BlankSiteGivesNoAddress) {
   EXPECT_FALSE(kmb::SiteAddress("   ", "/KMB/KMB.html").has_value());
   EXPECT_FALSE(kmb::SiteAddress("/", "/KMB/KMB.html").has_value());
 }
+
+TEST(SiteAddress, OnlyWebAddressesAreLoaded) {
+  EXPECT_EQ(kmb::SiteAddress("kmb.example", "/KMB/KMB.html"), "http://kmb.example/KMB/KMB.html");
+  EXPECT_EQ(kmb::SiteAddress("localhost:8080", "/KMB/KMB.html"), "http://localhost:8080/KMB/KMB.html");
+  EXPECT_EQ(kmb::SiteAddress("HTTPS://kmb.example", "/KMB/KMB.html"), "HTTPS://kmb.example/KMB/KMB.html");
+  for (const char* site : {"javascript:alert(1)//", "JavaScript:1//x", "file:///etc", "data:text/html,x",
+                           "ftp://kmb.example", "http:kmb.example"})
+    EXPECT_FALSE(kmb::SiteAddress(site, "/KMB/KMB.html")) << site;
+}

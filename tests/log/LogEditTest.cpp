@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+#include "log/Cp1252Text.h"
+#include "log/DailyBackup.h"
+#include "log/LogConversion.h"
+#include "log/LogEdit.h"
+#include "log/LogLine.h"
+#include "log/LogRewrite.h"
+#include "support/FaultyFileSystem.h"
+#include "support/TempFolder.h"
+
+using namespace kmb;
+
+namespace {
+
+Bytes Line(const std::string& call, const std::string& prenom = "") {
+  return FormatLogLine(QsoRecord{call, "89", prenom, "89001", "05/12/14", "10:00", "SSB", "14 Mhz", "59", "59", "",
+                                 false});
+}
+
+// The same text as a modern editor saves it: accented letters on two bytes.
+Bytes Utf8(std::string_view cp1252) {
+  Bytes out;
+  for (char c : cp1252) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 0x80) out += c;
+    else out += {static_cast<char>(0xC0 | (u >> 6)), static_cast<char>(0x80 | (u & 0x3F))};
+  }
+  return out;
+}
+
+class LogEditTest : public ::testing::Test {
+ protected:
+  std::filesystem::path logPath() const { return LogFilePath(folder.path(), "F4ABC"); }
+  void writeLog(const Bytes& bytes) { ASSERT_FALSE(disk.writeAll(logPath(), bytes)); }
+  Bytes log() { return disk.readAll(logPath()).bytes; }
+  LogSnapshot listed() { return ReadLogSnapshot(disk, logPath()).snapshot; }
+  EditResult append(const LogSnapshot& shown, const std::string& day = "", FileSystem* fs = nullptr) {
+    const Bytes line = Line("F4NEW");
+    const LogEdit edit{folder.path(), "F4ABC", [line](const Lines& l) { return AddLogLine(l, line); },
+                       "Temporaire.txt", {}, day};
+    return EditLog(fs ? *fs : disk, shown, edit);
+  }
+
+  TempFolder folder;
+  DiskFileSystem disk;
+};
+
+}  // namespace
+
+TEST_F(LogEditTest, WritesOnlyOnTheLogAsListed) {
+  writeLog(JoinLines({Line("F1AAA"), Line("F1BBB")}));
+  const LogSnapshot shown = listed();
+  writeLog(JoinLines({Line("F1AAA")}));  // an editor removed a line meanwhile
+  EXPECT_EQ(append(shown).refusal, EditRefusal::ChangedOnDisk);
+  EXPECT_EQ(log(), JoinLines({Line("F1AAA")}));
+
+  std::filesystem::remove(logPath());  // deleted meanwhile: never recreated behind the operator's back
+  EXPECT_EQ(append(shown).refusal, EditRefusal::ChangedOnDisk);
+  EXPECT_FALSE(std::filesystem::exists(logPath()));
+  // A log absent when listed is created by the first QSO.
+  EXPECT_TRUE(append(listed()).done());
+  EXPECT_EQ(log(), JoinLines({Line("F4NEW")}));
+}
+
+TEST_F(LogEditTest, RefusesBeforeWritingWhatTheListCouldNotShow) {
+  writeLog(JoinLines(Lines(kMaxListedLines, Line("F1AAA"))));
+  const Bytes before = log();
+  EXPECT_EQ(append(listed()).refusal, EditRefusal::TooManyLines);
+  EXPECT_EQ(log(), before);
+}
+
+TEST_F(LogEditTest, ALogInUtf8IsNeverWrittenBeforeItsConversion) {
+  const Bytes utf8 = Utf8(JoinLines({Line("F1AAA", "H\xC9L\xC8NE")}));
+  writeLog(utf8);
+  const LogSnapshot shown = listed();
+  EXPECT_EQ(shown.lines(), Lines{Line("F1AAA", "H\xC9L\xC8NE")});  // read in its columns all the same
+  EXPECT_EQ(append(shown).refusal, EditRefusal::NotWindows1252);
+  EXPECT_EQ(log(), utf8);
+
+  const ConversionResult converted = ConvertLogToWindows1252(disk, logPath());
+  ASSERT_FALSE(converted.error);
+  EXPECT_EQ(log(), JoinLines({Line("F1AAA", "H\xC9L\xC8NE")}));
+  EXPECT_EQ(disk.readAll(converted.original).bytes, utf8);
+  EXPECT_EQ(converted.original.filename(), "F4ABC_KMB.log.avant-conversion");
+  EXPECT_TRUE(append(listed()).done());
+}
+
+TEST_F(LogEditTest, CopiesTheLogOnceADayAndKeepsThirtyCopies) {
+  writeLog(JoinLines({Line("F1AAA")}));
+  const auto backups = BackupFolder(folder.path());
+  ASSERT_FALSE(disk.createFolder(backups));
+  for (int day = 1; day <= 31; ++day) {
+    const std::string name = "F4ABC_KMB_2026-10-" + std::string(day < 10 ? "0" : "") + std::to_string(day) + ".log";
+    ASSERT_FALSE(disk.writeAll(backups / name, "ancienne copie"));
+  }
+  ASSERT_FALSE(disk.writeAll(backups / "F4ABC_P_KMB_2026-01-01.log", "autre station"));
+  EXPECT_TRUE(append(listed(), "2026-12-06").done());
+  EXPECT_EQ(disk.readAll(backups / "F4ABC_KMB_2026-12-06.log").bytes, JoinLines({Line("F1AAA")}));
+  EXPECT_FALSE(append(listed(), "2026-12-06").backupError);  // the day's copy is the state before its first change
+  EXPECT_EQ(disk.readAll(backups / "F4ABC_KMB_2026-12-06.log").bytes, JoinLines({Line("F1AAA")}));
+  EXPECT_EQ(disk.fileNames(backups).size(), kKeptBackups + 1);
+  EXPECT_FALSE(disk.exists(backups / "F4ABC_KMB_2026-10-02.log"));
+  EXPECT_TRUE(disk.exists(backups / "F4ABC_KMB_2026-10-03.log"));
+  EXPECT_TRUE(disk.exists(backups / "F4ABC_P_KMB_2026-01-01.log"));
+}
+
+TEST_F(LogEditTest, AFailedCopyIsToldAndDoesNotStopTheChange) {
+  writeLog(JoinLines({Line("F1AAA")}));
+  FaultyFileSystem faulty(disk);
+  faulty.failOnce(IoError::Step::Create, ENOSPC, 0);  // the backup folder
+  const EditResult result = append(listed(), "2026-12-06", &faulty);
+  EXPECT_TRUE(result.done());
+  ASSERT_TRUE(result.backupError);
+  EXPECT_EQ(log(), JoinLines({Line("F1AAA"), Line("F4NEW")}));
+}
+
+TEST(LogEncoding, EachUtf8LineIsBroughtBackToItsColumns) {
+  const Bytes cp1252 = Line("F1AAA", "H\xC9L\xC8NE");
+  const Bytes utf8 = Utf8(cp1252);
+  // A file mixing both, as an old save into a UTF-8 log left it.
+  const DecodedLog mixed = DecodeLog(JoinLines({utf8, cp1252}));
+  EXPECT_EQ(mixed.encoding, LogEncoding::Utf8);
+  EXPECT_EQ(mixed.lines, (Lines{cp1252, cp1252}));
+  EXPECT_EQ(mixed.convertedLines, 1u);
+  EXPECT_EQ(DecodeLog(JoinLines({cp1252})).encoding, LogEncoding::Windows1252);
+
+  std::string utf16 = "\xFF\xFE";
+  for (char c : "F1AAA \xC9\r\n") utf16 += {c, '\0'};
+  utf16.resize(utf16.size() - 2);  // the string's own end
+  const DecodedLog wide = DecodeLog(utf16);
+  EXPECT_EQ(wide.encoding, LogEncoding::Utf16Le);
+  EXPECT_EQ(wide.lines, Lines{"F1AAA \xC9"});
+}
+
+TEST(LogEncoding, LettersWindows1252LacksBecomeTheNearestItHas) {
+  EXPECT_EQ(Cp1252FromUnicode(U"Łódź Őr Șerban Ğül €"), "L\xF3" "dz Or Serban G\xFCl \x80");
+  EXPECT_EQ(NearestCp1252(U'\U0001F600'), "?");
+  EXPECT_FALSE(DecodeUtf8("\xC0\xAF"));  // an overlong "/" is not UTF-8
+  EXPECT_FALSE(DecodeUtf8("\xED\xA0\x80"));
+}
