@@ -8,14 +8,14 @@
 
 QString FromCp1252(std::string_view bytes);
 
-// Characters Windows-1252 cannot hold become "?" (the typed text is cleaned
-// before it gets here, so this is a last guard, never a silent 0x1A).
+// Characters Windows-1252 lacks become the nearest letters it has ("Ł" is
+// "L"), "?" when there are none; the typed text is cleaned before it gets
+// here, so this is a last guard, never a silent 0x1A.
 kmb::Bytes ToCp1252(const QString& text);
 
-bool IsCp1252Character(QChar c);
-
-// Drops control characters and characters Windows-1252 cannot hold, so that
-// neither typing nor pasting can break a fixed-column line.
+// Drops control characters and signs that have no letters, and turns
+// letters Windows-1252 lacks into the nearest ones it has, so that neither
+// typing nor pasting can break a fixed-column line or lose a letter.
 QString CleanTypedText(const QString& text);
 
 // Upper case, character by character, never changing the length ("ß" stays).

@@ -13,9 +13,8 @@ class LogCharacterValidator final : public QValidator {
 
   State validate(QString& input, int& position) const override {
     const QString clean = CleanTypedText(input);
-    if (clean.size() != input.size()) {
-      position = qMin(position - int(input.size() - clean.size()), int(clean.size()));
-      position = qMax(position, 0);
+    if (clean != input) {
+      position = int(CleanTypedText(input.left(position)).size());
       input = clean;
     }
     return Acceptable;

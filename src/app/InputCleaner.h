@@ -2,5 +2,6 @@
 class QLineEdit;
 
 // Keeps a field to what a log line can hold: no control characters, no line
-// breaks from a paste, nothing outside Windows-1252.
+// breaks from a paste, and letters outside Windows-1252 turned into the
+// nearest ones it has.
 void KeepToLogCharacters(QLineEdit& field);

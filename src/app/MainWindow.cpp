@@ -13,9 +13,11 @@
 #include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/ColumnTitles.h"
 #include "app/Cp1252Text.h"
 #include "app/FieldColours.h"
 #include "app/Fonts.h"
@@ -35,9 +37,6 @@ const QStringList kBandLabels = {"1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "10 Mhz", "14 
                                  "21 Mhz",  "24 Mhz",  "28 Mhz",  "50 Mhz", "144 Mhz"};
 const QStringList kModes = {"SSB", "CW", "FM"};
 
-const QString kListHeader = QStringLiteral(
-    "     N°   Indicatif            Dpt   Prenom                   Ref        Date      QTR  Mode   QRG  "
-    "RSTR RSTE        Nom du Lavoir                QSL");
 const QString kListHint =
     QStringLiteral("Un click sur un QSO pour l'afficher ou le supprimer, un double click pour l'editer");
 
@@ -70,6 +69,8 @@ MainWindow::MainWindow(AppContext& context) : ctx_(context) {
   timer1_->setInterval(1000);
   connect(timer1_, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
   installEntryFilters();
+  setReadingOrder();
+  PressButtonsOnEnter(*this);
   connect(valideA_, &QPushButton::clicked, this, &MainWindow::Valide_A_Click);
   connect(annuleSaisie_, &QPushButton::clicked, this, &MainWindow::Annule_Saisie_Click);
   connect(ajoutQso_, &QPushButton::clicked, this, &MainWindow::Ajout_QSO_Click);
@@ -151,11 +152,6 @@ QWidget* MainWindow::buildEntryFrame() {
   remA_ = EntryField("Rem_A", frame);
   qslA_ = Named(new QCheckBox(frame), "QSL_A");
   qslA_->setAutoFillBackground(true);
-  refA_->setText(QStringLiteral("93001"));
-  dateA_->setText(QStringLiteral("25/12/14"));
-  heureA_->setText(QStringLiteral("14:52"));
-  rstA_->setText(QStringLiteral("59"));
-  rsteA_->setText(QStringLiteral("59"));
 
   const struct {
     const char* name;
@@ -185,8 +181,9 @@ QWidget* MainWindow::buildEntryFrame() {
   valideA_ = Named(new QPushButton(QStringLiteral("Valider le QSO"), frame), "Valide_A");
   effaceA_ = Named(new QPushButton(QStringLiteral("Annuler saisie en cours"), frame), "Efface_A");
   valideA_->setAutoFillBackground(true);
-  grid->addWidget(valideA_, 1, 7);
-  grid->addWidget(effaceA_, 1, 8);
+  // At the end of the second row, where the Enter walk ends.
+  grid->addWidget(valideA_, 3, 8);
+  grid->addWidget(effaceA_, 3, 9);
 
   annuleSaisie_ = Named(new QPushButton(QStringLiteral("Supprimer un QSO"), frame), "Annule_Saisie");
   ajoutQso_ = Named(new QPushButton(QStringLiteral("Inserer un QSO"), frame), "Ajout_QSO");
@@ -195,10 +192,8 @@ QWidget* MainWindow::buildEntryFrame() {
   auto* buttons = new QHBoxLayout;
   for (QPushButton* button : {annuleSaisie_, ajoutQso_, rechercher, active}) buttons->addWidget(button);
   buttons->addStretch(1);
-  grid->addLayout(buttons, 4, 0, 1, 9);
+  grid->addLayout(buttons, 4, 0, 1, 10);
 
-  for (QPushButton* button : frame->findChildren<QPushButton*>()) button->setAutoDefault(false);
-  valideA_->setAutoDefault(true);  // Enter on it saves, so the keyboard alone logs a QSO
   connect(effaceA_, &QPushButton::clicked, this, &MainWindow::ResetEntry);
   return frame;
 }
@@ -208,12 +203,12 @@ QWidget* MainWindow::buildClock() {
   auto* column = new QVBoxLayout(box);
   auto* frame7 = Named(new QGroupBox, "Frame7");
   auto* times = new QVBoxLayout(frame7);
-  label34_ = Caption("Label34", QStringLiteral("12:20"), frame7);
-  label37_ = Caption("Label37", QStringLiteral("12:35"), frame7);
+  label34_ = Caption("Label34", {}, frame7);
+  label37_ = Caption("Label37", {}, frame7);
   times->addWidget(label34_);
   times->addWidget(label37_);
   auto* frame2 = Named(new QGroupBox, "Frame2");
-  label33_ = Caption("Label33", QStringLiteral("02/02/08"), frame2);
+  label33_ = Caption("Label33", {}, frame2);
   (new QVBoxLayout(frame2))->addWidget(label33_);
   for (QLabel* label : {label33_, label34_, label37_}) {
     QFont font = label->font();
@@ -232,7 +227,6 @@ QWidget* MainWindow::buildListFrame() {
   auto* frame = Named(new QGroupBox(kListHint), "L_Communes");
   auto* column = new QVBoxLayout(frame);
   column->setSpacing(0);
-  listHeader_ = Caption("Label_Liste_BQRT", {}, frame);
   listeKmb_ = Named(new QListView(frame), "Liste_KMB");
   listModel_ = new LogListModel(listeKmb_);
   listeKmb_->setModel(listModel_);
@@ -241,20 +235,25 @@ QWidget* MainWindow::buildListFrame() {
   listeKmb_->setToolTip(kListHint);
   listeKmb_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   listeKmb_->setSelectionMode(QAbstractItemView::SingleSelection);
-  listeKmb_->setMinimumHeight(220);
+  listeKmb_->setMinimumHeight(120);
   listeKmb_->setMinimumWidth(QFontMetrics(ListFont()).horizontalAdvance(QString(kmb::kListRowLength + 4, u'M')));
-  // The header's font is proportional; its size is chosen so that its titles
-  // stand over the columns of the fixed-pitch rows.
-  QFont headerFont = listHeader_->font();
-  const qreal headerWidth = QFontMetricsF(headerFont).horizontalAdvance(kListHeader);
-  const qreal rowsWidth = QFontMetricsF(ListFont()).horizontalAdvance(QString(kmb::kListRowLength, u'M'));
-  if (headerWidth > 0) headerFont.setPointSizeF(headerFont.pointSizeF() * rowsWidth / headerWidth);
-  listHeader_->setFont(headerFont);
-  listHeader_->setContentsMargins(listeKmb_->frameWidth() + 2, 0, 0, 0);
+  listHeader_ = Named(new ColumnTitles(*listeKmb_, frame), "Label_Liste_BQRT");
   column->addWidget(listHeader_);
   column->addWidget(listeKmb_, 1);
   connect(listeKmb_, &QListView::clicked, this, [this] { Liste_KMB_Click(); });
+  // Arrows move the selection and show the row, as a click does.
+  connect(listeKmb_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { Liste_KMB_Click(); });
   return frame;
+}
+
+// Tab follows the reading order: the entry rows, the buttons, then the list.
+void MainWindow::setReadingOrder() {
+  QWidget* const order[] = {bandeA_,   indA_,     prenomA_, dptA_,    refA_,    dateA_,
+                            heureA_,   modeA_,    rstA_,    rsteA_,   remA_,    qslA_,
+                            valideA_,  effaceA_,  annuleSaisie_,       ajoutQso_,
+                            findChild<QPushButton*>(QStringLiteral("Rechercher")),
+                            findChild<QPushButton*>(QStringLiteral("Liste_KMB_Active")), listeKmb_};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void MainWindow::buildMenus() {
@@ -272,34 +271,34 @@ void MainWindow::buildMenus() {
     return action;
   };
 
-  QMenu* fichier = menu("Mnu_Fichier", QStringLiteral("Fichier"));
-  item(fichier, "Mnu_ADIF", QStringLiteral("Exporter le log au format ADIF"));
-  item(fichier, "Mnu_Quitter", QStringLiteral("Quitter ORX_KMB"));
+  QMenu* fichier = menu("Mnu_Fichier", QStringLiteral("&Fichier"));
+  item(fichier, "Mnu_ADIF", QStringLiteral("&Exporter le log au format ADIF"));
+  item(fichier, "Mnu_Quitter", QStringLiteral("&Quitter ORX_KMB"));
 
-  QMenu* date = menu("Mnu_Date", QStringLiteral("Date"));
-  mnuDateAuto_ = item(date, "Mnu_Date_Auto", QStringLiteral("Automatique"));
-  mnuDateMan_ = item(date, "Mnu_Date_Man", QStringLiteral("Manuelle"));
+  QMenu* date = menu("Mnu_Date", QStringLiteral("&Date"));
+  mnuDateAuto_ = item(date, "Mnu_Date_Auto", QStringLiteral("&Automatique"));
+  mnuDateMan_ = item(date, "Mnu_Date_Man", QStringLiteral("&Manuelle"));
   mnuDateAuto_->setCheckable(true);
   mnuDateMan_->setCheckable(true);
   mnuDateAuto_->setChecked(true);
 
-  QAction* station = item(bar, "Mnu_New_Indicatif", QStringLiteral("Station"));
+  QAction* station = item(bar, "Mnu_New_Indicatif", QStringLiteral("&Station"));
   connect(station, &QAction::triggered, this, [this] { openStationDialog(false); });
 
-  QMenu* liste = menu("Mnu_Liste", QStringLiteral("Liste"));
-  item(liste, "Mnu_L_Contacte", QStringLiteral("des Lavoirs contactés"));
-  QMenu* carte = menu("Mnu_Carte", QStringLiteral("Carte"));
-  item(carte, "Mnu_Carte_Acti_KMB", QStringLiteral("des départements contactés"));
-  item(bar, "Mnu_Score", QStringLiteral("Scores"));
-  QMenu* diplomes = menu("Mnu_Diplomes", QStringLiteral("Diplomes"));
-  item(diplomes, "Mnu_KMB_HF", QStringLiteral("KMB Bande HF"));
-  item(diplomes, "Mnu_Diplome_VHF", QStringLiteral("KMB Bande VHF"));
-  item(bar, "Mnu_Non_Recue", QStringLiteral("QSL's non reçues"));
-  item(bar, "Mnu_Cluster", QStringLiteral("Afficher Cluster"));
-  QMenu* aide = menu("Mnu_Aide", QStringLiteral("Aide"));
-  item(aide, "Mnu_Apropos", QStringLiteral("A Propos"));
-  item(aide, "Mnu_Reglement", QStringLiteral("Reglement"));
-  item(aide, "Mnu_Historique", QStringLiteral("Historique"));
+  QMenu* liste = menu("Mnu_Liste", QStringLiteral("&Liste"));
+  item(liste, "Mnu_L_Contacte", QStringLiteral("des &Lavoirs contactés"));
+  QMenu* carte = menu("Mnu_Carte", QStringLiteral("&Carte"));
+  item(carte, "Mnu_Carte_Acti_KMB", QStringLiteral("des &départements contactés"));
+  item(bar, "Mnu_Score", QStringLiteral("Sc&ores"));
+  QMenu* diplomes = menu("Mnu_Diplomes", QStringLiteral("D&iplomes"));
+  item(diplomes, "Mnu_KMB_HF", QStringLiteral("KMB Bande &HF"));
+  item(diplomes, "Mnu_Diplome_VHF", QStringLiteral("KMB Bande &VHF"));
+  item(bar, "Mnu_Non_Recue", QStringLiteral("&QSL's non reçues"));
+  item(bar, "Mnu_Cluster", QStringLiteral("&Afficher Cluster"));
+  QMenu* aide = menu("Mnu_Aide", QStringLiteral("Aid&e"));
+  item(aide, "Mnu_Apropos", QStringLiteral("A &Propos"));
+  item(aide, "Mnu_Reglement", QStringLiteral("&Reglement"));
+  item(aide, "Mnu_Historique", QStringLiteral("&Historique"));
 }
 
 QString MainWindow::stationSection() const {
@@ -307,32 +306,48 @@ QString MainWindow::stationSection() const {
 }
 
 void MainWindow::start() {
-  adjustSize();
-  CentreOnScreen(*this);
+  setWindowTitle(QStringLiteral("ORX KMB   Diplome Kembaro Revision ") + kRevisionText);
+  listHeader_->setText(FromCp1252(kmb::ListTitles()));
   stationCall_ = storedStationCall();
   iStation_->setText(QString::fromStdString(stationCall_));
   selectStoredBandAndMode();
   applyStoredDateMode();
+  // Whatever the first message says, what stands behind it is real: the
+  // clock, and an entry ready for a QSO.
+  Timer1_Timer();
+  timer1_->start();
+  ResetEntry();
+  placeOnScreen();
   ctx_.settings.write(kSetup, kCheminRepertoire, QString::fromStdString(ctx_.programFolder.string()));
   if (stationCall_ == kNoStation.toStdString()) {
     ctx_.messages.inform(this, QStringLiteral("\r\nPremiere installation, vous devez entrer votre Indicatif\r\n\r\n"));
     openStationDialog(true);
   }
-  listHeader_->setText(kListHeader);
   modificationMode_ = false;
   show();
   indA_->setEnabled(true);
   indA_->setFocus();
   modeAff_->setText(QStringLiteral("Saisie QSO"));
-  setWindowTitle(QStringLiteral("ORX KMB   Diplome Kembaro Revision ") + kRevisionText);
   if (stationCall_ != kNoStation.toStdString()) LoadLogList();
   selectLastRow();
   ctx_.settings.write(stationSection(), kRevision, kRevisionText);
   ResetEntry();
-  // The automatic date copies the clock labels: they must never hold their
-  // placeholders, even for an entry made within the first second.
-  Timer1_Timer();
-  timer1_->start();
+}
+
+// Where the operator left it; the first time, tall enough for 25 rows of
+// the list when the screen allows it, and centred.
+void MainWindow::placeOnScreen() {
+  adjustSize();
+  if (PlaceWindow(*this, ctx_.settings)) return;
+  constexpr int kRowsShown = 25;
+  constexpr int kRoomForFrameAndPanels = 64;
+  const int rowHeight = QFontMetrics(listeKmb_->font()).lineSpacing() + 4;
+  const int wantedList = kRowsShown * rowHeight + 2 * listeKmb_->frameWidth();
+  int height = sizeHint().height() + std::max(0, wantedList - listeKmb_->sizeHint().height());
+  if (const QScreen* screen = this->screen())
+    height = std::min(height, screen->availableGeometry().height() - kRoomForFrameAndPanels);
+  resize(width(), std::max(height, minimumSizeHint().height()));
+  CentreOnScreen(*this);
 }
 
 std::string MainWindow::storedStationCall() {

@@ -24,6 +24,7 @@ class QLineEdit;
 class QListView;
 class QPushButton;
 class QTimer;
+class ColumnTitles;
 class LogListModel;
 class StationDialog;
 
@@ -75,6 +76,7 @@ class MainWindow final : public QMainWindow, public LogbookView {
 
   // Entry walk: every key of an entry control; true when it was dealt with.
   bool entryKeyPress(Entry entry, class QKeyEvent& key);
+  bool listKeyPress(const QKeyEvent& key);
   void entryEnter(Entry entry);
   bool refuse(const kmb::Refusal& refusal);
   void closeField(QWidget* field);
@@ -130,6 +132,8 @@ class MainWindow final : public QMainWindow, public LogbookView {
   void selectStoredBandAndMode();
   void applyStoredDateMode();
   void openStationDialog(bool modal);
+  void placeOnScreen();
+  void setReadingOrder();
   // The station stored in the settings, when it is a call sign at all.
   std::string storedStationCall();
   QString stationSection() const;
@@ -172,7 +176,7 @@ class MainWindow final : public QMainWindow, public LogbookView {
   QLabel* label37_ = nullptr;
   QTimer* timer1_ = nullptr;
   // List
-  QLabel* listHeader_ = nullptr;
+  ColumnTitles* listHeader_ = nullptr;
   QListView* listeKmb_ = nullptr;
   LogListModel* listModel_ = nullptr;
   // Menus

@@ -74,15 +74,32 @@ void MainWindow::installEntryFilters() {
     }
   }
   listeKmb_->viewport()->installEventFilter(this);
+  listeKmb_->installEventFilter(this);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
+    auto& key = static_cast<QKeyEvent&>(*event);
     const auto entry = entryOf_.constFind(watched);
-    if (entry != entryOf_.constEnd()) return entryKeyPress(*entry, static_cast<QKeyEvent&>(*event));
+    if (entry != entryOf_.constEnd()) return entryKeyPress(*entry, key);
+    if (watched == listeKmb_) return listKeyPress(key);
   }
   if (event->type() == QEvent::MouseButtonDblClick && watched == listeKmb_->viewport()) Liste_KMB_DblClick();
   return QMainWindow::eventFilter(watched, event);
+}
+
+// Enter on the selected row opens it as a double click does; Delete asks to
+// delete it.
+bool MainWindow::listKeyPress(const QKeyEvent& key) {
+  if (IsEnter(key)) {
+    Liste_KMB_DblClick();
+    return true;
+  }
+  if (key.key() == Qt::Key_Delete) {
+    Annule_Saisie_Click();
+    return true;
+  }
+  return false;
 }
 
 bool MainWindow::entryKeyPress(Entry entry, QKeyEvent& key) {

@@ -8,6 +8,7 @@
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
 #include "app/ProgramFolder.h"
+#include "web/WebLanguage.h"
 
 namespace {
 
@@ -25,6 +26,7 @@ std::filesystem::path OperatorFilesFolder() {
 int main(int argc, char* argv[]) {
   // The web views share their GL context with the windows; this must precede the application.
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  SpeakFrenchOnTheWeb();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("ORX_KMB"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/orx_kmb.svg")));

@@ -64,6 +64,22 @@ bool IsPlainNamePart(std::string_view text) {
          std::none_of(text.begin(), text.end(), control);
 }
 
+// A field of the log and where the list line shows it.
+struct ListPiece {
+  Field field;
+  std::size_t lineFirst;
+  std::string_view title;
+};
+
+constexpr std::size_t kContactedLineLength = 65;
+constexpr ListPiece kListPieces[] = {
+    {fields::Ref, 2, "Ref"},
+    {fields::NomLavoir, 9, "Nom du Lavoir"},
+    {fields::Date, 41, "Date"},
+    {fields::Indicatif, 51, "Indicatif"},
+    {fields::Qsl, kContactedLineLength, "QSL"},
+};
+
 // Columns of a log line without copying them; a short line gives less.
 std::string_view Piece(std::string_view line, std::size_t first, std::size_t width) {
   if (first > line.size()) return {};
@@ -74,18 +90,20 @@ std::string_view Piece(std::string_view line, std::size_t first, std::size_t wid
 
 Bytes ContactedListLine(std::string_view logLine) {
   Bytes line;
-  line.reserve(65);
-  line += ' ';
-  line += Piece(logLine, 35, kRefWidth);
-  line += "  ";
-  line += Piece(logLine, 76, kNomLavoirWidth);
-  line += "  ";
-  line += Piece(logLine, 41, kDateWidth);
-  line += "  ";
-  line += Piece(logLine, 1, kIndicatifWidth);
-  line += "  ";
-  line += Piece(logLine, 107, 1);
+  line.reserve(kContactedLineLength);
+  std::size_t pieceEnd = 1;
+  for (const ListPiece& piece : kListPieces) {
+    line.append(piece.lineFirst - pieceEnd, ' ');
+    line += Piece(logLine, piece.field.logFirst, piece.field.width);
+    pieceEnd = piece.lineFirst + piece.field.width;
+  }
   return line;
+}
+
+Bytes ContactedListTitles() {
+  const auto at = [](const ListPiece& p) { return ColumnTitle{p.title, p.lineFirst, p.field.width}; };
+  const auto& p = kListPieces;
+  return TitleLine({at(p[0]), at(p[1]), at(p[2]), at(p[3]), at(p[4])});
 }
 
 ContactedList ListContacted(const Lines& log, std::string_view group) {

@@ -14,6 +14,9 @@ namespace kmb {
 // log line, 65 columns for a whole line.
 Bytes ContactedListLine(std::string_view logLine);
 
+// The titles of the list on screen, each over its column.
+Bytes ContactedListTitles();
+
 struct ContactedList {
   Lines lines;  // in reference order
   int listed = 0;

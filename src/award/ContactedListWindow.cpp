@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/ColumnTitles.h"
 #include "app/Cp1252Text.h"
 #include "app/FieldColours.h"
 #include "app/Fonts.h"
@@ -23,8 +24,6 @@
 
 namespace {
 
-const QString kScreenHeader =
-    QStringLiteral("   Ref             Nom du Lavoir                       Date      Indicatif         QSL");
 
 
 }  // namespace
@@ -35,13 +34,12 @@ ContactedListWindow::ContactedListWindow(AppContext& context, const LogbookView&
   setWindowTitle(QStringLiteral("Lavoirs contactés et confirmés"));
   const QFont fixed = ListFont();
 
-  header_ = NamedLabel("Label2", QString(), this);
-  header_->setFont(fixed);
   lines_ = new LogListModel(this);
   list_ = new QListView(this);
   list_->setObjectName(QStringLiteral("Liste_KMB_Contacte"));
   list_->setModel(lines_);
   list_->setFont(fixed);
+  header_ = Named(new ColumnTitles(*list_, this), "Label2");
   list_->setUniformItemSizes(true);
   SetFieldColour(*list_, kFigureBackground);
 
@@ -56,8 +54,9 @@ ContactedListWindow::ContactedListWindow(AppContext& context, const LogbookView&
   connect(imprimer_, &QPushButton::clicked, this, &ContactedListWindow::Imprimer_Click);
   connect(quitter_, &QPushButton::clicked, this, &QWidget::close);
 
-  resize(QFontMetrics(fixed).horizontalAdvance(kScreenHeader) + 80, 520);
-  CentreOnScreen(*this);
+  resize(QFontMetrics(fixed).horizontalAdvance(FromCp1252(kmb::ContactedListTitles())) + 80, 520);
+  PressButtonsOnEnter(*this);
+  PlaceWindow(*this, context_.settings);
 }
 
 QWidget* ContactedListWindow::buildCommands() {
@@ -103,7 +102,7 @@ QWidget* ContactedListWindow::buildCounts() {
 }
 
 void ContactedListWindow::Afficher_Click() {
-  header_->setText(kScreenHeader);
+  header_->setText(FromCp1252(kmb::ContactedListTitles()));
   lines_->setRows({});
   kmb::ContactedList list =
       kmb::ListContacted(ReadStationLog(context_, logbook_, this), ToCp1252(group_->currentText()));

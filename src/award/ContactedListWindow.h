@@ -7,6 +7,7 @@
 #include "app/AppContext.h"
 #include "app/LogbookView.h"
 
+class ColumnTitles;
 class QComboBox;
 class QLabel;
 class QListView;
@@ -33,7 +34,7 @@ class ContactedListWindow final : public QWidget {
   QPushButton* enregistrer_ = nullptr;
   QPushButton* imprimer_ = nullptr;
   QPushButton* quitter_ = nullptr;
-  QLabel* header_ = nullptr;
+  ColumnTitles* header_ = nullptr;
   QListView* list_ = nullptr;
   LogListModel* lines_ = nullptr;
   QLabel* comptC_ = nullptr;

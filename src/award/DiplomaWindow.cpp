@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "app/AfterShown.h"
 #include "app/WindowPlacement.h"
 #include "award/AwardColours.h"
 #include "award/NamedWidgets.h"
@@ -41,8 +42,11 @@ DiplomaWindow::DiplomaWindow(AppContext& context, const LogbookView& logbook, co
   setWindowTitle(face.caption);
   build(face);
   adjustSize();
-  CentreOnScreen(*this);
-  showStanding(kmb::EvaluateDiploma(ReadStationLog(context, logbook, this), face.rule), face.band);
+  PressButtonsOnEnter(*this);
+  PlaceWindow(*this, context.settings);
+  AfterFirstShown(*this, [this, ctx = &context, view = &logbook, rule = face.rule, band = face.band] {
+    showStanding(kmb::EvaluateDiploma(ReadStationLog(*ctx, *view, this), rule), band);
+  });
 }
 
 void DiplomaWindow::build(const DiplomaFace& face) {

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "app/AfterShown.h"
 #include "app/WindowPlacement.h"
 #include "award/AwardColours.h"
 #include "award/DepartmentMapView.h"
@@ -36,10 +37,13 @@ MapWindow::MapWindow(AppContext& context, const LogbookView& logbook) : context_
   layout->addWidget(buildLegend());
   layout->addWidget(attribution, 0, Qt::AlignRight);
 
-  refresh();
-  connect(group_, &QComboBox::currentTextChanged, this, &MapWindow::refresh);
+  AfterFirstShown(*this, [this] {
+    refresh();
+    connect(group_, &QComboBox::currentTextChanged, this, &MapWindow::refresh);
+  });
   resize(560, 680);
-  CentreOnScreen(*this);
+  PressButtonsOnEnter(*this);
+  PlaceWindow(*this, context_.settings);
 }
 
 QWidget* MapWindow::buildCountLine() {

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "app/AfterShown.h"
 #include "app/WindowPlacement.h"
 #include "award/AwardColours.h"
 #include "award/AwardRules.h"
@@ -23,12 +24,14 @@ ScoreWindow::ScoreWindow(AppContext& context, const LogbookView& logbook) {
   layout->addWidget(buildPanel("Frame3", "Label5", QStringLiteral("KMB VHF"), vhf_,
                                {"Label7", "VHF_CT", "Label9", "VHF_CF", "Label12", "VHF_Dpt"}));
 
-  const kmb::Lines log = ReadStationLog(context, logbook, this);
-  fill(hf_, kmb::CountGroup(log, kmb::kHf));
-  fill(vhf_, kmb::CountGroup(log, kmb::kVhf));
-
+  AfterFirstShown(*this, [this, ctx = &context, view = &logbook] {
+    const kmb::Lines log = ReadStationLog(*ctx, *view, this);
+    fill(hf_, kmb::CountGroup(log, kmb::kHf));
+    fill(vhf_, kmb::CountGroup(log, kmb::kVhf));
+  });
   adjustSize();
-  CentreOnScreen(*this);
+  PressButtonsOnEnter(*this);
+  PlaceWindow(*this, context.settings);
 }
 
 QFrame* ScoreWindow::buildPanel(const char* frameName, const char* titleName, const QString& title,

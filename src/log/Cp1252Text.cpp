@@ -50,11 +50,14 @@ std::optional<char> Cp1252Byte(char32_t c) {
   return std::nullopt;
 }
 
-Bytes NearestCp1252(char32_t c) {
+std::optional<Bytes> Cp1252Letters(char32_t c) {
   if (const auto byte = Cp1252Byte(c)) return Bytes(1, *byte);
   Bytes nearest = Transliterated(c);
-  return nearest.empty() ? Bytes("?") : nearest;
+  if (nearest.empty()) return std::nullopt;
+  return nearest;
 }
+
+Bytes NearestCp1252(char32_t c) { return Cp1252Letters(c).value_or("?"); }
 
 std::optional<std::u32string> DecodeUtf8(std::string_view utf8) {
   std::u32string out;

@@ -13,7 +13,11 @@ namespace kmb {
 std::optional<char> Cp1252Byte(char32_t c);
 
 // The character itself when Windows-1252 holds it, otherwise the nearest
-// letters it has ("Ł" gives "L", "ș" gives "s"), "?" when there are none.
+// letters it has ("Ł" gives "L", "ș" gives "s"); none for a sign that has no
+// letters (an emoji).
+std::optional<Bytes> Cp1252Letters(char32_t c);
+
+// Cp1252Letters, or "?" when there are none, so a loss stays visible.
 Bytes NearestCp1252(char32_t c);
 
 // The characters of a UTF-8 text; empty when it is not valid UTF-8.

@@ -25,4 +25,19 @@ std::string Trim(std::string_view text) {
   return std::string(text.substr(begin, end - begin + 1));
 }
 
+std::string TitleLine(std::initializer_list<ColumnTitle> titles) {
+  std::string line;
+  for (const ColumnTitle& title : titles) {
+    const std::size_t length = title.text.size();
+    std::size_t start = title.first;
+    if (length > title.width)
+      start = title.first > (length - title.width) / 2 ? title.first - (length - title.width) / 2 : 1;
+    else if (title.align == TitleAlign::Right)
+      start = title.first + title.width - length;
+    if (line.size() < start - 1) line.append(start - 1 - line.size(), ' ');
+    line.replace(start - 1, std::string::npos, title.text);
+  }
+  return line;
+}
+
 }  // namespace kmb

@@ -2,6 +2,7 @@
 // Cutting and padding of fixed-column text. Every text here is Windows-1252
 // bytes, one byte per character, so positions and lengths are byte counts.
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -21,5 +22,19 @@ std::string PadRight(std::string_view text, std::size_t width);
 
 // Removes leading and trailing blanks (only the blank, as the log writes it).
 std::string Trim(std::string_view text);
+
+enum class TitleAlign { Left, Right };
+
+// A column title and the columns it stands over.
+struct ColumnTitle {
+  std::string_view text;
+  std::size_t first;  // 1-based
+  std::size_t width;
+  TitleAlign align = TitleAlign::Left;
+};
+
+// One line of titles, each over its columns; a title wider than its columns
+// is centred on them.
+std::string TitleLine(std::initializer_list<ColumnTitle> titles);
 
 }  // namespace kmb

@@ -45,16 +45,6 @@ void AppendRowNumber(Bytes& out, std::size_t n) {
   out.append(digits, static_cast<std::size_t>(length));
 }
 
-// Where each piece of a log line stands in its list row; the row holds the
-// number in columns 1-5 and blanks between the pieces.
-struct RowPiece {
-  std::size_t logFirst;
-  std::size_t width;
-  std::size_t rowFirst;
-};
-constexpr RowPiece kRowPieces[] = {{1, 12, 8},  {14, 4, 22}, {19, 15, 27}, {35, 5, 43}, {41, 8, 50},   {50, 5, 60},
-                                   {56, 3, 67}, {60, 7, 72}, {68, 3, 81},  {72, 3, 86}, {76, 30, 90}, {107, 1, 122}};
-
 }  // namespace
 
 // A short line gives short pieces, and so a shorter row.
@@ -62,30 +52,48 @@ Bytes FormatListRow(std::size_t rowNumber, std::string_view l) {
   Bytes row;
   row.reserve(kListRowLength);
   AppendRowNumber(row, rowNumber);
-  std::size_t pieceEnd = 6;
-  for (const RowPiece& piece : kRowPieces) {
-    row.append(piece.rowFirst - pieceEnd, ' ');
-    if (piece.logFirst <= l.size()) row.append(l.substr(piece.logFirst - 1, piece.width));
-    pieceEnd = piece.rowFirst + piece.width;
+  std::size_t pieceEnd = kRowNumberWidth + 1;
+  for (const Field& field : fields::kAll) {
+    row.append(field.rowFirst - pieceEnd, ' ');
+    if (field.logFirst <= l.size()) row.append(l.substr(field.logFirst - 1, field.width));
+    pieceEnd = field.rowFirst + field.width;
   }
   return row;
 }
 
 QsoRecord ParseListRow(std::string_view row) {
-  return QsoRecord{Trim(Column(row, 8, 12)),  Trim(Column(row, 22, 4)),  Trim(Column(row, 27, 15)),
-                   Trim(Column(row, 43, 5)),  Column(row, 50, 8),        Column(row, 60, 5),
-                   Trim(Column(row, 67, 3)),  Trim(Column(row, 72, 7)),  Trim(Column(row, 81, 3)),
-                   Trim(Column(row, 86, 3)),  Trim(Column(row, 90, 30)), Column(row, 122, 1) == "*"};
+  namespace f = fields;
+  return QsoRecord{Trim(InRow(row, f::Indicatif)), Trim(InRow(row, f::Dpt)),       Trim(InRow(row, f::Prenom)),
+                   Trim(InRow(row, f::Ref)),       InRow(row, f::Date),            InRow(row, f::Heure),
+                   Trim(InRow(row, f::Mode)),      Trim(InRow(row, f::Bande)),     Trim(InRow(row, f::RstR)),
+                   Trim(InRow(row, f::RstE)),      Trim(InRow(row, f::NomLavoir)), InRow(row, f::Qsl) == "*"};
 }
 
 Bytes LogLineFromListRow(std::string_view row) {
   Bytes line;
   line.reserve(kLogLineLength);
-  for (const RowPiece& piece : kRowPieces) {
-    if (piece.logFirst > 1) line += ' ';
-    line += Column(row, piece.rowFirst, piece.width);
+  for (const Field& field : fields::kAll) {
+    if (field.logFirst > 1) line += ' ';
+    line += InRow(row, field);
   }
   return line;
+}
+
+Bytes ListTitles() {
+  namespace f = fields;
+  return TitleLine({{"N\xB0", 1, kRowNumberWidth, TitleAlign::Right},
+                    {"Indicatif", f::Indicatif.rowFirst, f::Indicatif.width},
+                    {"Dpt", f::Dpt.rowFirst, f::Dpt.width},
+                    {"Prenom", f::Prenom.rowFirst, f::Prenom.width},
+                    {"Ref", f::Ref.rowFirst, f::Ref.width},
+                    {"Date", f::Date.rowFirst, f::Date.width},
+                    {"QTR", f::Heure.rowFirst, f::Heure.width},
+                    {"Mode", f::Mode.rowFirst, f::Mode.width},
+                    {"QRG", f::Bande.rowFirst, f::Bande.width},
+                    {"RSTR", f::RstR.rowFirst, f::RstR.width},
+                    {"RSTE", f::RstE.rowFirst, f::RstE.width},
+                    {"Nom du Lavoir", f::NomLavoir.rowFirst, f::NomLavoir.width},
+                    {"QSL", f::Qsl.rowFirst, f::Qsl.width}});
 }
 
 }  // namespace kmb

@@ -52,20 +52,50 @@ Bytes FormatLogLine(const QsoRecord& record);
 // two blanks). A short line gives short or empty fields.
 QsoRecord ParseLogLine(std::string_view line);
 
-// Column pieces of a log line, 1-based, as every reader of the log takes them.
+// One field of the QSO: its columns in the log line and where the list row
+// shows them. The one table both the log and the list are read by.
+struct Field {
+  std::size_t logFirst;  // 1-based
+  std::size_t width;
+  std::size_t rowFirst;  // 1-based, in the 122-column list row
+};
+
+namespace fields {
+inline constexpr Field Indicatif{1, 12, 8};
+inline constexpr Field Dpt{14, 4, 22};  // the code and the first two of its three trailing blanks
+inline constexpr Field Prenom{19, 15, 27};
+inline constexpr Field Ref{35, 5, 43};
+inline constexpr Field Date{41, 8, 50};
+inline constexpr Field Heure{50, 5, 60};
+inline constexpr Field Mode{56, 3, 67};
+inline constexpr Field Bande{60, 7, 72};
+inline constexpr Field RstR{68, 3, 81};
+inline constexpr Field RstE{72, 3, 86};
+inline constexpr Field NomLavoir{76, 30, 90};
+inline constexpr Field Qsl{107, 1, 122};
+inline constexpr Field kAll[] = {Indicatif, Dpt, Prenom, Ref, Date, Heure, Mode, Bande, RstR, RstE, NomLavoir, Qsl};
+}  // namespace fields
+
+// The row number fills the first 5 columns of a list row.
+inline constexpr std::size_t kRowNumberWidth = 5;
+
+inline std::string InLog(std::string_view line, const Field& f) { return Column(line, f.logFirst, f.width); }
+inline std::string InRow(std::string_view row, const Field& f) { return Column(row, f.rowFirst, f.width); }
+
+// Column pieces of a log line, as every reader of the log takes them.
 namespace log_columns {
-inline std::string Indicatif(std::string_view l) { return Column(l, 1, 12); }
-inline std::string Dpt(std::string_view l) { return Column(l, 14, 4); }
-inline std::string Prenom(std::string_view l) { return Column(l, 19, 15); }
-inline std::string Ref(std::string_view l) { return Column(l, 35, 5); }
-inline std::string Date(std::string_view l) { return Column(l, 41, 8); }
-inline std::string Heure(std::string_view l) { return Column(l, 50, 5); }
-inline std::string Mode(std::string_view l) { return Column(l, 56, 3); }
-inline std::string Bande(std::string_view l) { return Column(l, 60, 7); }
-inline std::string RstR(std::string_view l) { return Column(l, 68, 3); }
-inline std::string RstE(std::string_view l) { return Column(l, 72, 3); }
-inline std::string NomLavoir(std::string_view l) { return Column(l, 76, 30); }
-inline char Qsl(std::string_view l) { return l.size() >= 107 ? l[106] : ' '; }
+inline std::string Indicatif(std::string_view l) { return InLog(l, fields::Indicatif); }
+inline std::string Dpt(std::string_view l) { return InLog(l, fields::Dpt); }
+inline std::string Prenom(std::string_view l) { return InLog(l, fields::Prenom); }
+inline std::string Ref(std::string_view l) { return InLog(l, fields::Ref); }
+inline std::string Date(std::string_view l) { return InLog(l, fields::Date); }
+inline std::string Heure(std::string_view l) { return InLog(l, fields::Heure); }
+inline std::string Mode(std::string_view l) { return InLog(l, fields::Mode); }
+inline std::string Bande(std::string_view l) { return InLog(l, fields::Bande); }
+inline std::string RstR(std::string_view l) { return InLog(l, fields::RstR); }
+inline std::string RstE(std::string_view l) { return InLog(l, fields::RstE); }
+inline std::string NomLavoir(std::string_view l) { return InLog(l, fields::NomLavoir); }
+inline char Qsl(std::string_view l) { return l.size() >= fields::Qsl.logFirst ? l[fields::Qsl.logFirst - 1] : ' '; }
 }  // namespace log_columns
 
 // The numbered row of the main list. Numbers up to 9,999 keep a blank in
@@ -77,6 +107,9 @@ QsoRecord ParseListRow(std::string_view row);
 
 // The log line a row was made from.
 Bytes LogLineFromListRow(std::string_view row);
+
+// The titles of the main list, each over its column of the rows.
+Bytes ListTitles();
 
 // Largest log the list can number.
 inline constexpr std::size_t kMaxListedLines = 99'999;

@@ -42,7 +42,8 @@ MultiQslWindow::MultiQslWindow(AppContext& context, const LogbookView& logbook) 
 
   listeQso_->clear();
   resize(760, 520);
-  CentreOnScreen(*this);
+  PressButtonsOnEnter(*this);
+  PlaceWindow(*this, ctx_.settings);
 }
 
 QWidget* MultiQslWindow::buildCallFrame() {
@@ -58,7 +59,6 @@ QWidget* MultiQslWindow::buildCallFrame() {
   indicatif_ = Named(new QLineEdit(frame), "Indicatif");
   auto* label6 = Named(new QLabel(QStringLiteral("Cliquez"), frame), "Label6");
   recherche_ = Named(new QPushButton(QStringLiteral("ICI"), frame), "Recherche");
-  recherche_->setAutoDefault(false);
   auto* label1 = Named(new QLabel(QStringLiteral("pour les afficher"), frame), "Label1");
   auto* sentence = new QHBoxLayout;
   for (QWidget* w : std::initializer_list<QWidget*>{label3, indicatif_, label6, recherche_, label1})
@@ -82,7 +82,6 @@ QWidget* MultiQslWindow::buildPrintFrame() {
   auto* frame = Named(new QGroupBox, "Frame3");
   imprimer_ = Named(new QPushButton(QStringLiteral("Imprimer"), frame), "Imprimer");
   imprimer_->setToolTip(QStringLiteral("Imprimer le dos d'une QSL avec la liste des QSO's cochés"));
-  imprimer_->setAutoDefault(false);
   (new QHBoxLayout(frame))->addWidget(imprimer_, 0, Qt::AlignCenter);
   return frame;
 }

@@ -1,15 +1,21 @@
 #include "reports/QslList.h"
 
+#include "log/LogLine.h"
 #include "search/CallSignMatch.h"
 
 namespace kmb {
 
+// The pieces between two fields keep the row's own blanks.
 Bytes QslListRow(std::string_view r) {
-  return Column(r, 50, 17) + " " + Trim(Column(r, 22, 4)) + "   KMB " + Trim(Column(r, 43, 5)) + "   " +
-         Column(r, 67, 23) + "  " + Column(r, 90, 30);
+  namespace f = fields;
+  const auto from = [r](const Field& first, const Field& last) {
+    return Column(r, first.rowFirst, last.rowFirst + last.width - first.rowFirst);
+  };
+  return from(f::Date, f::Heure) + "   " + Trim(InRow(r, f::Dpt)) + "   KMB " + Trim(InRow(r, f::Ref)) + "   " +
+         from(f::Mode, f::RstE) + "   " + InRow(r, f::NomLavoir);
 }
 
-bool QslReceived(std::string_view listRow) { return Trim(Column(listRow, 122, 1)) == "*"; }
+bool QslReceived(std::string_view listRow) { return Trim(InRow(listRow, fields::Qsl)) == "*"; }
 
 std::vector<Bytes> AwaitedQslRows(const std::vector<Bytes>& listRows, std::string_view typed) {
   std::vector<Bytes> found;

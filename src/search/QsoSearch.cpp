@@ -1,6 +1,7 @@
 #include "search/QsoSearch.h"
 
 #include "log/Cp1252Case.h"
+#include "log/LogLine.h"
 #include "search/CallSignMatch.h"
 #include "search/SearchResultRow.h"
 
@@ -9,8 +10,8 @@ namespace kmb {
 bool RowMatches(std::string_view listRow, SearchCriterion criterion, std::string_view text) {
   switch (criterion) {
     case SearchCriterion::Indicatif: return CallSignMatches(listRow, text);
-    case SearchCriterion::Reference: return UpperCp1252(Trim(Column(listRow, 43, 5))) == UpperCp1252(text);
-    case SearchCriterion::Departement: return Column(listRow, 22, 2) == text;
+    case SearchCriterion::Reference: return UpperCp1252(Trim(InRow(listRow, fields::Ref))) == UpperCp1252(text);
+    case SearchCriterion::Departement: return Column(listRow, fields::Dpt.rowFirst, kDptWidth) == text;
   }
   return false;
 }

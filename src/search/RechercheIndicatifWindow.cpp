@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "app/ColumnTitles.h"
 #include "app/Cp1252Text.h"
 #include "app/Fonts.h"
 #include "app/InputCleaner.h"
@@ -23,8 +24,6 @@ using kmb::SearchCriterion;
 
 namespace {
 
-const QString kResultHeader = QStringLiteral(
-    "   N°   Indicatif          Dpt      Date       Bande   N° KMB             Nom du Lavoir              QSL");
 constexpr int kRowBytesRole = Qt::UserRole;
 constexpr qsizetype kMaxCallLength = 12;
 constexpr qsizetype kRefLength = 5;
@@ -67,7 +66,6 @@ RechercheIndicatifWindow::RechercheIndicatifWindow(AppContext& context, LogbookV
   layout->addWidget(buildCriteriaFrame());
   layout->addWidget(buildResultFrame(), 1);
   auto* quitter = Named(new QPushButton(QStringLiteral("Quitter"), this), "Command1");
-  quitter->setAutoDefault(false);
   layout->addWidget(quitter, 0, Qt::AlignCenter);
 
   for (QLineEdit* box : {indica_, data_, depa_}) {
@@ -80,7 +78,8 @@ RechercheIndicatifWindow::RechercheIndicatifWindow(AppContext& context, LogbookV
 
   indica_->clear();
   resize(820, 480);
-  CentreOnScreen(*this);
+  PressButtonsOnEnter(*this);
+  PlaceWindow(*this, ctx_.settings);
   indica_->setFocus();
 }
 
@@ -110,10 +109,12 @@ QWidget* RechercheIndicatifWindow::buildCriteriaFrame() {
 
 QWidget* RechercheIndicatifWindow::buildResultFrame() {
   auto* frame = Named(new QGroupBox, "Frame2");
-  auto* label13 = Named(new QLabel(kResultHeader, frame), "Label13");
   qsoEffectues_ = Named(new QListWidget(frame), "QSO_Effectues");
   qsoEffectues_->setFont(ListFont());
   qsoEffectues_->setToolTip(QStringLiteral("Double clique sur le QSO pour retour au log"));
+  qsoEffectues_->installEventFilter(this);
+  auto* label13 = Named(new ColumnTitles(*qsoEffectues_, frame), "Label13");
+  label13->setText(FromCp1252(kmb::SearchResultTitles()));
   auto* column = new QVBoxLayout(frame);
   column->addWidget(label13);
   column->addWidget(qsoEffectues_, 1);
@@ -127,6 +128,10 @@ bool RechercheIndicatifWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == indica_) return Indica_KeyPress(key);
     if (watched == data_) return Data_KeyPress(key);
     if (watched == depa_) return Depa_KeyPress(key);
+    if (watched == qsoEffectues_ && IsEnter(key)) {
+      QSO_Effectues_DblClick();
+      return true;
+    }
   }
   return QWidget::eventFilter(watched, event);
 }

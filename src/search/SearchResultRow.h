@@ -14,6 +14,9 @@ inline constexpr std::size_t kSearchResultLength = 86;
 
 Bytes SearchResultRow(std::string_view listRow);
 
+// The titles of the result list, each over its column.
+Bytes SearchResultTitles();
+
 // The main-list index of the row whose number (its first five characters)
 // the result row starts with; none for an empty or unknown result.
 std::optional<std::size_t> ListIndexOfResult(const std::vector<Bytes>& listRows, std::string_view resultRow);

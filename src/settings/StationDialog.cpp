@@ -49,7 +49,6 @@ StationDialog::StationDialog(AppContext& context, QWidget* parent) : QDialog(par
 
   validation_ = new QPushButton(QStringLiteral("Validez"), this);
   validation_->setObjectName(QStringLiteral("Validation"));
-  validation_->setAutoDefault(false);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(frame1);
@@ -62,7 +61,8 @@ StationDialog::StationDialog(AppContext& context, QWidget* parent) : QDialog(par
   // The box always opens empty, whatever station is in use.
   newIndicatif_->clear();
   adjustSize();
-  CentreOnScreen(*this);
+  PressButtonsOnEnter(*this);
+  PlaceWindow(*this, ctx_.settings);
 }
 
 bool StationDialog::eventFilter(QObject* watched, QEvent* event) {

@@ -32,6 +32,7 @@ AwardPageWindow::AwardPageWindow(AppContext& context, AwardPage page) {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(webBrowser1_);
   resize(1000, 720);
-  CentreOnScreen(*this);
+  PressButtonsOnEnter(*this);
+  PlaceWindow(*this, context.settings);
   ShowSitePage(*webBrowser1_, context.settings, settings_keys::kSiteKmb, look.path);
 }

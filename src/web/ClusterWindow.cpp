@@ -31,7 +31,8 @@ ClusterWindow::ClusterWindow(AppContext& context, const LogbookView& logbook) : 
   setWindowTitle(QStringLiteral("Cluster"));
   buildWidgets();
   resize(1000, 760);
-  CentreOnScreen(*this);
+  PressButtonsOnEnter(*this);
+  PlaceWindow(*this, ctx_.settings);
   fillBands();
   const QString stored = ctx_.settings.read(stationSection(), kBandeCluster, QStringLiteral("0"));
   bandeCL_->setCurrentIndex(kmb::ClusterBandFromSetting(stored.toStdString()));

@@ -1,6 +1,7 @@
 #include "web/SitePage.h"
 
 #include <QUrl>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
 
 #include "settings/SettingsStore.h"
@@ -29,6 +30,7 @@ bool IsWebAddress(const QUrl& url) {
 
 QWebEngineView* NewWebBrowser(QWidget* parent) {
   auto* view = new QWebEngineView(parent);
+  view->page()->profile()->setHttpAcceptLanguage(QStringLiteral("fr-FR,fr"));
   view->setObjectName(QStringLiteral("WebBrowser1"));
   return view;
 }

@@ -60,7 +60,6 @@ void StartupTest::threeLineLogListsNumberedRowsAndEndsOnAFreshEntry() {
   QCOMPARE(Find<QLabel>(main, "Mode_Aff")->text(), QStringLiteral("Saisie QSO"));
   QCOMPARE(main.windowTitle(), QStringLiteral("ORX KMB   Diplome Kembaro Revision  1.0.1"));
   QCOMPARE(Find<QLabel>(main, "I_Station")->text(), QStringLiteral("F4ABC"));
-  QVERIFY(Find<QLabel>(main, "Label_Liste_BQRT")->text().startsWith(QStringLiteral("     N°   Indicatif")));
   QCOMPARE(s.env.settings->read("Setup F4ABC", kRevision), QStringLiteral(" 1.0.1"));
   QCOMPARE(s.env.settings->read(kSetup, kCheminRepertoire), QString::fromStdString(s.env.folder().string()));
   QVERIFY(QFontInfo(Find<QListView>(main, "Liste_KMB")->font()).fixedPitch());
@@ -84,7 +83,7 @@ void StartupTest::everyMenuItemExistsWithItsCaption() {
   for (const auto& [name, caption] : items) {
     auto* action = s.main->findChild<QAction*>(QString::fromLatin1(name));
     QVERIFY2(action, name);
-    QCOMPARE(action->text(), QString::fromUtf8(caption));
+    QCOMPARE(action->text().remove(u'&'), QString::fromUtf8(caption));
   }
   // Commands placed straight on the bar, in the bar's order.
   QStringList bar;

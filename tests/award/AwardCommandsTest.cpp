@@ -42,12 +42,14 @@ void AwardCommandsTest::aClosedWindowReadsTheLogAfresh() {
   const QByteArray first = LogLine("F1AAA", "89", "89001", "05/12/26", "09:07", "14 Mhz", true);
   MainSession s(LogBytes({first}));
   s.trigger("Mnu_Score");
+  QCoreApplication::processEvents();
   QPointer<QWidget> opened = TopLevels(QStringLiteral("Score_KMB")).first();
   QCOMPARE(Find<QLineEdit>(*opened, "HF_CF")->text(), QStringLiteral("1"));
   opened->close();
   QTRY_VERIFY(opened.isNull());
   s.env.writeFile("F4ABC_KMB.log", LogBytes({first, LogLine("F1BBB", "77", "77001", "05/12/26", "09:08", "14 Mhz", true)}));
   s.trigger("Mnu_Score");
+  QCoreApplication::processEvents();
   QWidget* second = TopLevels(QStringLiteral("Score_KMB")).first();
   QCOMPARE(Find<QLineEdit>(*second, "HF_CF")->text(), QStringLiteral("2"));
   second->close();

@@ -61,6 +61,7 @@ void DiplomaWindowTest::verdictAroundTheThreshold() {
   env.writeFile("F4ABC_KMB.log", Repeated(hf ? "14 Mhz" : "144 Mhz", confirmed));
   FakeLogbook logbook("F4ABC");
   DiplomaWindow window(env.context, logbook, FaceFor(hf));
+  ShowAndSettle(window);
   const Shown shown = Read(window, hf);
   const QString band = hf ? QStringLiteral("HF") : QStringLiteral("VHF");
   if (reached) {
@@ -83,8 +84,10 @@ void DiplomaWindowTest::onlyConfirmedQsosOfTheDiplomasBandsCount() {
                                      Repeated("14 Mhz", 40, false) + Repeated("144 Mhz", 2));
   FakeLogbook logbook("F4ABC");
   DiplomaWindow hf(env.context, logbook, HfDiplomaFace());
+  ShowAndSettle(hf);
   QCOMPARE(Read(hf, true).number, QStringLiteral("27"));
   DiplomaWindow vhf(env.context, logbook, VhfDiplomaFace());
+  ShowAndSettle(vhf);
   QCOMPARE(Read(vhf, false).number, QStringLiteral("8"));
 }
 
@@ -93,11 +96,13 @@ void DiplomaWindowTest::captionsAndNames() {
   env.writeFile("F4ABC_KMB.log", {});
   FakeLogbook logbook("F4ABC");
   DiplomaWindow hf(env.context, logbook, HfDiplomaFace());
+  ShowAndSettle(hf);
   QCOMPARE(hf.objectName(), QStringLiteral("Diplomes"));
   QCOMPARE(hf.windowTitle(), QStringLiteral("Diplome KMB bande HF"));
   QCOMPARE(Find<QLabel>(hf, "Label2")->text(), QStringLiteral("Diplomes KMB bande HF"));
   QVERIFY(Find<QWidget>(hf, "Frame2")->isAncestorOf(Find<QLabel>(hf, "Label4")));
   DiplomaWindow vhf(env.context, logbook, VhfDiplomaFace());
+  ShowAndSettle(vhf);
   QCOMPARE(vhf.objectName(), QStringLiteral("Diplome_VHF"));
   QCOMPARE(vhf.windowTitle(), QStringLiteral("Diplome KMB bande VHF"));
   QCOMPARE(Find<QLabel>(vhf, "Label2")->text(), QStringLiteral("Diplomes KMB bande VHF"));
@@ -113,6 +118,7 @@ void DiplomaWindowTest::missingLogMissesEverythingAndSaysWhy() {
   TestEnvironment env;
   FakeLogbook logbook("F4ABC");
   DiplomaWindow window(env.context, logbook, VhfDiplomaFace());
+  ShowAndSettle(window);
   QCOMPARE(Read(window, false).number, QStringLiteral("10"));
   QCOMPARE(env.messages.shown.size(), 1);
   QVERIFY(env.messages.last().contains(QStringLiteral("F4ABC_KMB.log")));

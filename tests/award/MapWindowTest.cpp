@@ -44,6 +44,7 @@ struct MapOnLog {
   explicit MapOnLog(const QByteArray& log) {
     env.writeFile("F4ABC_KMB.log", log);
     window = std::make_unique<MapWindow>(env.context, logbook);
+    ShowAndSettle(*window);
   }
   TestEnvironment env;
   FakeLogbook logbook{"F4ABC"};
@@ -155,6 +156,8 @@ void MapWindowTest::missingLogShowsAnEmptyMapAndSaysWhy() {
   TestEnvironment env;
   FakeLogbook logbook("F4ABC");
   MapWindow window(env.context, logbook);
+  QVERIFY(env.messages.shown.isEmpty());  // the message comes once the window is on screen
+  ShowAndSettle(window);
   QCOMPARE(Legend(window), LegendFor(0, 0, 0));
   QCOMPARE(env.messages.shown.size(), 1);
   QVERIFY(env.messages.last().contains(QStringLiteral("F4ABC_KMB.log")));

@@ -31,6 +31,7 @@ void ScoreWindowTest::emptyLogShowsZeroInEveryBoxUnderItsCaption() {
   env.writeFile("F4ABC_KMB.log", {});
   FakeLogbook logbook("F4ABC");
   ScoreWindow window(env.context, logbook);
+  ShowAndSettle(window);
   QCOMPARE(Figures(window), QStringList({"0", "0", "0", "0", "0", "0"}));
   QCOMPARE(env.messages.shown, QStringList());
   QCOMPARE(window.objectName(), QStringLiteral("Score_KMB"));
@@ -67,6 +68,7 @@ void ScoreWindowTest::countsEachPanelFromItsBands() {
                           Qso("02", "432 Mhz", true), Qso("03", "144 Mhz", true), Qso("04", "144 Mhz", false)}));
   FakeLogbook logbook("F4ABC");
   ScoreWindow window(env.context, logbook);
+  ShowAndSettle(window);
   // HF: 89 twice and 96 confirmed, 77 only worked; 10 and 432 MHz nowhere.
   QCOMPARE(Figures(window), QStringList({"5", "4", "2", "2", "1", "1"}));
 }
@@ -75,6 +77,7 @@ void ScoreWindowTest::missingLogShowsZerosAndSaysWhy() {
   TestEnvironment env;
   FakeLogbook logbook("F4ABC");
   ScoreWindow window(env.context, logbook);
+  ShowAndSettle(window);
   QCOMPARE(Figures(window), QStringList({"0", "0", "0", "0", "0", "0"}));
   QCOMPARE(env.messages.shown.size(), 1);
   QVERIFY(env.messages.last().contains(QStringLiteral("F4ABC_KMB.log")));

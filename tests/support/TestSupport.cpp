@@ -4,10 +4,15 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QCoreApplication>
+#include <QWidget>
 
 #include "log/LogLine.h"
 
-void ScriptedMessenger::inform(QWidget*, const QString& text) { shown << text; }
+void ScriptedMessenger::inform(QWidget*, const QString& text) {
+  shown << text;
+  if (onShow) onShow(text);
+}
 
 bool ScriptedMessenger::ask(QWidget*, const QString& text) {
   shown << text;
@@ -67,6 +72,11 @@ QByteArray LogBytes(std::initializer_list<QByteArray> lines) {
   QByteArray out;
   for (const QByteArray& line : lines) out += line + "\r\n";
   return out;
+}
+
+void ShowAndSettle(QWidget& window) {
+  window.show();
+  QCoreApplication::processEvents();
 }
 
 namespace {

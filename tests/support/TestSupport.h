@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
+#include <functional>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -22,6 +23,7 @@ class ScriptedMessenger final : public Messenger {
   void answer(std::initializer_list<bool> answers) { answers_.insert(answers_.end(), answers); }
 
   QStringList shown;      // every text shown, messages and questions
+  std::function<void(const QString&)> onShow;  // runs while a text is shown
   int unexpectedQuestions = 0;
   QString last() const { return shown.isEmpty() ? QString() : shown.last(); }
   void clear() { shown.clear(); }
@@ -73,6 +75,9 @@ QByteArray LogLine(const std::string& call, const std::string& dpt, const std::s
                    const std::string& prenom = "", const std::string& mode = "SSB");
 // Lines joined with CR LF after each.
 QByteArray LogBytes(std::initializer_list<QByteArray> lines);
+
+// Shows a window and lets it do what it does once on screen (read the log).
+void ShowAndSettle(QWidget& window);
 
 // The PDF readers of poppler-utils, which the printing tests need.
 bool HasPdfTools();

@@ -27,6 +27,7 @@ class AwardPageWindowTest : public QObject {
   void eachWindowLoadsItsPageOfTheAwardSite();
   void siteWithClosingSlashGivesTheSamePage();
   void unsetOrNonWebSiteShowsWhichSettingToFill();
+  void theBrowserSpeaksFrenchErrorPagesIncluded();
 };
 
 void AwardPageWindowTest::eachWindowLoadsItsPageOfTheAwardSite_data() {
@@ -73,6 +74,21 @@ void AwardPageWindowTest::unsetOrNonWebSiteShowsWhichSettingToFill() {
     QVERIFY(BrowserOf(window).title() != QStringLiteral("execute"));
     QCOMPARE(env.messages.shown, QStringList());
   }
+}
+
+void AwardPageWindowTest::theBrowserSpeaksFrenchErrorPagesIncluded() {
+  TestEnvironment env;
+  LoopbackSite site;
+  env.settings->write(kSetup, kSiteKmb, site.address());
+  AwardPageWindow shown(env.context, AwardPage::Rules);
+  QVERIFY(WaitForLoad(BrowserOf(shown)));
+  QVERIFY2(site.languages.value(0).startsWith(QStringLiteral("fr")), qPrintable(site.languages.join(u'|')));
+
+  env.settings->write(kSetup, kSiteKmb, QStringLiteral("http://127.0.0.1:1"));  // nothing listens there
+  AwardPageWindow unreachable(env.context, AwardPage::Rules);
+  QVERIFY(!WaitForLoad(BrowserOf(unreachable)));
+  const QString text = PlainTextOf(BrowserOf(unreachable));
+  QVERIFY2(text.contains(QStringLiteral("inaccessible")), qPrintable(text));
 }
 
 int RunAwardPageWindowTests(int argc, char** argv) {

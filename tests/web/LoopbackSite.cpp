@@ -32,6 +32,8 @@ void LoopbackSite::answer(QTcpSocket& socket) {
   QObject::disconnect(&socket, &QTcpSocket::readyRead, nullptr, nullptr);
   const QByteArray path = head.left(head.indexOf("\r\n")).split(' ').value(1);
   requested << QString::fromLatin1(path);
+  for (const QByteArray& line : head.split('\n'))
+    if (line.toLower().startsWith("accept-language:")) languages << QString::fromLatin1(line.mid(16).trimmed());
   socket.write(PageTitled(path));
   socket.disconnectFromHost();
 }

@@ -12,6 +12,7 @@ class LoopbackSite final : public QObject {
 
   QString address() const;  // "http://127.0.0.1:port"
   QStringList requested;    // paths, in order of arrival
+  QStringList languages;    // the Accept-Language of each request
 
  private:
   void answer(QTcpSocket& socket);

@@ -3,6 +3,7 @@
 #include <QTest>
 #include <memory>
 
+#include "web/WebLanguage.h"
 #include "web/WebTests.h"
 
 namespace {
@@ -29,6 +30,7 @@ QString PlainTextOf(QWebEngineView& view) {
 
 int main(int argc, char** argv) {
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  SpeakFrenchOnTheWeb();
   QApplication app(argc, argv);
   int failures = 0;
   failures += RunClusterWindowTests(argc, argv);

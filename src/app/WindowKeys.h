@@ -1,0 +1,10 @@
+#pragma once
+// The operator types while listening to the radio: every window works from
+// the keyboard alone.
+class QWidget;
+
+// Enter presses the button that has the focus, in every button of the window.
+void PressButtonsOnEnter(QWidget& window);
+
+// Escape closes a secondary window.
+void CloseOnEscape(QWidget& window);
