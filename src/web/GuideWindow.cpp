@@ -19,7 +19,7 @@ GuideWindow::GuideWindow() {
   layout->addWidget(text_);
   // Arrows and page keys scroll the guide from the start; Tab walks its links.
   setFocusProxy(text_);
-  resize(1000, 760);
+  resize(1120, 760);  // wide enough for the main window's picture
   CentreOnScreen(*this);
 }
 
