@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need. Quick when all is present.
+# Installs the Debian packages the build, the tests and the package checks
+# need. Quick when all is present.
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,7 @@ packages=(
   qt6-qpa-plugins qt6-translations-l10n libgl-dev libglx-dev
   googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth poppler-utils fonts-dejavu-core fonts-liberation
+  dpkg-dev lintian desktop-file-utils appstream
 )
 
 missing=()

@@ -296,6 +296,7 @@ void MainWindow::buildMenus() {
   item(bar, "Mnu_Non_Recue", QStringLiteral("&QSL's non reçues"));
   item(bar, "Mnu_Cluster", QStringLiteral("&Afficher Cluster"));
   QMenu* aide = menu("Mnu_Aide", QStringLiteral("Aid&e"));
+  item(aide, "Mnu_Guide", QStringLiteral("&Guide d'utilisation"))->setShortcut(QKeySequence::HelpContents);
   item(aide, "Mnu_Apropos", QStringLiteral("A &Propos"));
   item(aide, "Mnu_Reglement", QStringLiteral("&Reglement"));
   item(aide, "Mnu_Historique", QStringLiteral("&Historique"));

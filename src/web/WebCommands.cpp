@@ -3,10 +3,12 @@
 #include "app/MainWindow.h"
 #include "web/AwardPageWindow.h"
 #include "web/ClusterWindow.h"
+#include "web/GuideWindow.h"
 #include "web/HelpTexts.h"
 
-// Web pages, About, history and quit.
+// Guide, web pages, About, history and quit.
 void MainWindow::connectWebCommands() {
+  connectCommand("Mnu_Guide", [this] { openSingleWindow("Guide", [] { return new GuideWindow; }); });
   connectCommand("Mnu_Reglement", [this] {
     openSingleWindow("Reglement", [this] { return new AwardPageWindow(context(), AwardPage::Rules); });
   });

@@ -1,3 +1,8 @@
+#include <QMenu>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextBrowser>
+
 #include "support/FakeLogbook.h"
 #include "support/MainSession.h"
 #include "web/WebTests.h"
@@ -18,6 +23,7 @@ class WebCommandsTest : public QObject {
   void commandsOpenEachWindowOnce_data();
   void commandsOpenEachWindowOnce();
   void closedWindowIsBuiltAfresh();
+  void guideComesFirstInAideAndIsReadWithTheKeyboardAlone();
   void aboutGivesRevisionAuthorMapAndFilesFolder();
   void historyListsBothRevisionsEachClosedByALineBreak();
   void quitClosesEveryWindowAndEndsTheProgram();
@@ -60,6 +66,41 @@ void WebCommandsTest::closedWindowIsBuiltAfresh() {
   QTRY_VERIFY(!first);
   f.trigger("Mnu_Cluster");
   QCOMPARE(TopLevels(QStringLiteral("Cluster")).size(), 1);
+}
+
+void WebCommandsTest::guideComesFirstInAideAndIsReadWithTheKeyboardAlone() {
+  MainFixture f;
+  f.main->show();
+  f.main->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+  QCOMPARE(Find<QMenu>(*f.main, QStringLiteral("Mnu_Aide"))->actions().value(0)->objectName(),
+           QStringLiteral("Mnu_Guide"));
+  QTest::keyClick(f.main.get(), Qt::Key_F1);
+  QCOMPARE(TopLevels(QStringLiteral("Guide")).size(), 1);
+  const QPointer<QWidget> guide = TopLevels(QStringLiteral("Guide")).first();
+  f.trigger("Mnu_Guide");
+  QCOMPARE(TopLevels(QStringLiteral("Guide")), QList<QWidget*>{guide.data()});
+
+  // Every picture of the guide travels inside the program.
+  QTextBrowser& text = *Find<QTextBrowser>(*guide, QStringLiteral("Texte_Guide"));
+  int pictures = 0;
+  for (QTextBlock block = text.document()->begin(); block.isValid(); block = block.next())
+    for (auto it = block.begin(); !it.atEnd(); ++it)
+      if (const QTextImageFormat image = it.fragment().charFormat().toImageFormat(); image.isValid()) {
+        ++pictures;
+        QVERIFY2(!text.loadResource(QTextDocument::ImageResource, QUrl(image.name())).isNull(),
+                 qPrintable(image.name()));
+      }
+  QVERIFY(pictures > 0);
+
+  guide->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(guide));
+  QWidget* focus = QApplication::focusWidget();
+  QVERIFY(focus == &text || text.isAncestorOf(focus));
+  QTest::keyClick(focus, Qt::Key_PageDown);
+  QVERIFY(text.verticalScrollBar()->value() > 0);
+  QTest::keyClick(focus, Qt::Key_Escape);
+  QTRY_VERIFY(!guide);
 }
 
 void WebCommandsTest::aboutGivesRevisionAuthorMapAndFilesFolder() {

@@ -1,0 +1,18 @@
+#pragma once
+// The operator's guide, carried inside the program so that every copy,
+// installed or portable, shows it without looking for files.
+#include <QWidget>
+
+class QTextBrowser;
+
+class GuideWindow final : public QWidget {
+  Q_OBJECT
+ public:
+  GuideWindow();
+
+ protected:
+  void keyPressEvent(QKeyEvent* key) override;
+
+ private:
+  QTextBrowser* text_ = nullptr;
+};
