@@ -1,13 +1,12 @@
 #include "web/GuideWindow.h"
 
-#include <QKeyEvent>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include "app/WidgetHelpers.h"
 #include "app/WindowPlacement.h"
 
-GuideWindow::GuideWindow() {
+GuideWindow::GuideWindow(SettingsStore& settings) {
   setObjectName(QStringLiteral("Guide"));
   setWindowTitle(QStringLiteral("Guide d'utilisation d'ORX_KMB"));
   text_ = Named(new QTextBrowser(this), "Texte_Guide");
@@ -20,13 +19,5 @@ GuideWindow::GuideWindow() {
   // Arrows and page keys scroll the guide from the start; Tab walks its links.
   setFocusProxy(text_);
   resize(1120, 760);  // wide enough for the main window's picture
-  CentreOnScreen(*this);
-}
-
-void GuideWindow::keyPressEvent(QKeyEvent* key) {
-  // The browser leaves Escape to its window.
-  if (key->key() == Qt::Key_Escape)
-    close();
-  else
-    QWidget::keyPressEvent(key);
+  PlaceWindow(*this, settings);
 }

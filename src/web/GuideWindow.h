@@ -4,14 +4,12 @@
 #include <QWidget>
 
 class QTextBrowser;
+class SettingsStore;
 
 class GuideWindow final : public QWidget {
   Q_OBJECT
  public:
-  GuideWindow();
-
- protected:
-  void keyPressEvent(QKeyEvent* key) override;
+  explicit GuideWindow(SettingsStore& settings);
 
  private:
   QTextBrowser* text_ = nullptr;

@@ -8,7 +8,7 @@
 
 // Guide, web pages, About, history and quit.
 void MainWindow::connectWebCommands() {
-  connectCommand("Mnu_Guide", [this] { openSingleWindow("Guide", [] { return new GuideWindow; }); });
+  connectCommand("Mnu_Guide", [this] { openSingleWindow("Guide", [this] { return new GuideWindow(context().settings); }); });
   connectCommand("Mnu_Reglement", [this] {
     openSingleWindow("Reglement", [this] { return new AwardPageWindow(context(), AwardPage::Rules); });
   });
