@@ -9,15 +9,15 @@
 #include <memory>
 
 #include "BenchSupport.h"
-#include "app/AppContext.h"
-#include "app/LogbookView.h"
-#include "award/ContactedList.h"
-#include "award/ContactedListWindow.h"
-#include "award/DiplomaWindow.h"
-#include "award/MapWindow.h"
-#include "award/ScoreWindow.h"
-#include "log/LogFile.h"
-#include "log/LogLine.h"
+#include "ui/kit/AppContext.h"
+#include "ui/kit/LogbookView.h"
+#include "core/award/ContactedList.h"
+#include "ui/award/ContactedListWindow.h"
+#include "ui/award/DiplomaWindow.h"
+#include "ui/award/MapWindow.h"
+#include "ui/award/ScoreWindow.h"
+#include "core/log/LogFile.h"
+#include "core/log/LogLine.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "BenchSupport.h"
 
-#include "log/LogLine.h"
+#include "core/log/LogLine.h"
 
 BenchFolder::BenchFolder()
     : settings(dir.filePath(QStringLiteral("KMB.ini"))),

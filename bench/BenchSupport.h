@@ -2,8 +2,8 @@
 // Seams that stay quiet while a benchmark runs.
 #include <QTemporaryDir>
 
-#include "app/AppContext.h"
-#include "log/LogFile.h"
+#include "ui/kit/AppContext.h"
+#include "core/log/LogFile.h"
 
 class SilentMessenger final : public Messenger {
  public:

@@ -6,11 +6,11 @@
 #include <filesystem>
 
 #include "BenchSupport.h"
-#include "app/AppContext.h"
+#include "ui/kit/AppContext.h"
 #include "app/MainWindow.h"
-#include "log/LogLine.h"
-#include "log/LogEdit.h"
-#include "log/LogRewrite.h"
+#include "core/log/LogLine.h"
+#include "core/log/LogEdit.h"
+#include "core/log/LogRewrite.h"
 
 namespace {
 
@@ -30,7 +30,6 @@ void SaveOneQso(benchmark::State& state) {
     const kmb::EditResult written = kmb::EditLog(bench.files, listed, edit);
     if (!written.done()) state.SkipWithError("rewrite failed");
     main.listWrittenLog(written.lines);
-    main.selectLastRow();
     listed = kmb::LogSnapshot{kmb::DecodedLog{written.lines}, true};
   }
 }

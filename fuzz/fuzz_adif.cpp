@@ -5,7 +5,7 @@
 #include <string>
 
 #include "FuzzInput.h"
-#include "reports/AdifRecord.h"
+#include "core/reports/AdifRecord.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Any log as award input: counts stay consistent and every department
 // number or map box stays inside its table.
 #include "FuzzInput.h"
-#include "award/AwardRules.h"
-#include "award/MapColouring.h"
+#include "core/award/AwardRules.h"
+#include "core/award/MapColouring.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzInput input(data, size);

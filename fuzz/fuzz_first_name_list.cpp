@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "FuzzInput.h"
-#include "log/FirstNameList.h"
+#include "core/log/FirstNameList.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzInput input(data, size);

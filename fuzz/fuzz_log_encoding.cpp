@@ -2,7 +2,7 @@
 // Reading never fails, keeps one line per line of the file, and a log that
 // is plain Windows-1252 already comes back byte for byte.
 #include "FuzzInput.h"
-#include "log/LogEncoding.h"
+#include "core/log/LogEncoding.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);

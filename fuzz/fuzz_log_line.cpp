@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "FuzzInput.h"
-#include "log/LogLine.h"
+#include "core/log/LogLine.h"
 
 namespace {
 // Columns of a log line that separate its fields.

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "FuzzInput.h"
-#include "log/LogRewrite.h"
+#include "core/log/LogRewrite.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Any text as a stored settings value: an index is always one of the list's.
 #include "FuzzInput.h"
-#include "log/LeadingNumber.h"
-#include "settings/StoredIndex.h"
-#include "web/ClusterBands.h"
+#include "core/log/LeadingNumber.h"
+#include "core/settings/StoredIndex.h"
+#include "core/web/ClusterBands.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzInput input(data, size);

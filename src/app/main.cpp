@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "app/AppContext.h"
+#include "ui/kit/AppContext.h"
 #include "app/MainWindow.h"
-#include "app/ProgramFolder.h"
-#include "web/WebLanguage.h"
+#include "core/app/ProgramFolder.h"
+#include "ui/web/WebLanguage.h"
 
 namespace {
 

@@ -6,13 +6,13 @@
 #include <QMessageBox>
 #include <QStringDecoder>
 
-#include "award/ContactedListWindow.h"
-#include "award/MapWindow.h"
-#include "reports/MultiQslWindow.h"
-#include "search/RechercheIndicatifWindow.h"
-#include "settings/StationDialog.h"
+#include "ui/award/ContactedListWindow.h"
+#include "ui/award/MapWindow.h"
+#include "ui/reports/MultiQslWindow.h"
+#include "ui/search/RechercheIndicatifWindow.h"
+#include "ui/settings/StationDialog.h"
 #include "support/MainSession.h"
-#include "web/ClusterWindow.h"
+#include "ui/web/ClusterWindow.h"
 
 using namespace settings_keys;
 

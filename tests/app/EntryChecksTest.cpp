@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/Clock.h"
-#include "app/EntryChecks.h"
+#include "core/app/Clock.h"
+#include "core/entry/EntryChecks.h"
 
 using namespace kmb;
 

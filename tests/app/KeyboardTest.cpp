@@ -4,7 +4,7 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 
-#include "settings/StationDialog.h"
+#include "ui/settings/StationDialog.h"
 #include "support/FakeLogbook.h"
 #include "support/MainSession.h"
 

@@ -4,9 +4,9 @@
 #include <QScreen>
 #include <QScrollBar>
 
-#include "app/ColumnTitles.h"
-#include "award/ContactedListWindow.h"
-#include "search/RechercheIndicatifWindow.h"
+#include "ui/kit/ColumnTitles.h"
+#include "ui/award/ContactedListWindow.h"
+#include "ui/search/RechercheIndicatifWindow.h"
 #include "support/FakeLogbook.h"
 #include "support/MainSession.h"
 

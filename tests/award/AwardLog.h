@@ -2,7 +2,7 @@
 // Log lines for the award tests, built by the log's own formatter.
 #include <string>
 
-#include "log/LogLine.h"
+#include "core/log/LogLine.h"
 
 namespace award_test {
 

@@ -1,4 +1,4 @@
-#include "award/AwardRules.h"
+#include "core/award/AwardRules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "award/ContactedList.h"
+#include "core/award/ContactedList.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include <cerrno>
 
-#include "app/FieldColours.h"
-#include "award/ContactedListWindow.h"
+#include "ui/kit/FieldColours.h"
+#include "ui/award/ContactedListWindow.h"
 #include "support/FakeLogbook.h"
 #include "support/FaultyFileSystem.h"
 

@@ -1,4 +1,4 @@
-#include "award/DepartmentShape.h"
+#include "core/award/DepartmentShape.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "award/DiplomaWindow.h"
+#include "ui/award/DiplomaWindow.h"
 #include "support/FakeLogbook.h"
 
 class DiplomaWindowTest : public QObject {

@@ -1,4 +1,4 @@
-#include "award/MapColouring.h"
+#include "core/award/MapColouring.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "app/FieldColours.h"
-#include "award/MapWindow.h"
+#include "ui/kit/FieldColours.h"
+#include "ui/award/MapWindow.h"
 #include "support/FakeLogbook.h"
 
 class MapWindowTest : public QObject {

@@ -1,5 +1,5 @@
-#include "app/FieldColours.h"
-#include "award/ScoreWindow.h"
+#include "ui/kit/FieldColours.h"
+#include "ui/award/ScoreWindow.h"
 #include "support/FakeLogbook.h"
 
 class ScoreWindowTest : public QObject {

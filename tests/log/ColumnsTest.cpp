@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "log/Cp1252Case.h"
-#include "log/FixedColumns.h"
-#include "log/LeadingNumber.h"
+#include "core/log/Cp1252Case.h"
+#include "core/log/FixedColumns.h"
+#include "core/log/LeadingNumber.h"
 
 using namespace kmb;
 

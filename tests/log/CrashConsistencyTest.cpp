@@ -13,10 +13,10 @@
 #include <random>
 #include <thread>
 
-#include "log/FirstNameList.h"
-#include "log/LogLine.h"
-#include "log/LogRewrite.h"
-#include "log/LogEdit.h"
+#include "core/log/FirstNameList.h"
+#include "core/log/LogLine.h"
+#include "core/log/LogRewrite.h"
+#include "core/log/LogEdit.h"
 
 using namespace kmb;
 namespace fs = std::filesystem;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "log/FirstNameList.h"
+#include "core/log/FirstNameList.h"
 
 using namespace kmb;
 

@@ -2,12 +2,12 @@
 
 #include <cerrno>
 
-#include "log/Cp1252Text.h"
-#include "log/DailyBackup.h"
-#include "log/LogConversion.h"
-#include "log/LogEdit.h"
-#include "log/LogLine.h"
-#include "log/LogRewrite.h"
+#include "core/log/Cp1252Text.h"
+#include "core/log/DailyBackup.h"
+#include "core/log/LogConversion.h"
+#include "core/log/LogEdit.h"
+#include "core/log/LogLine.h"
+#include "core/log/LogRewrite.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempFolder.h"
 

@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <fstream>
 
-#include "log/LogFile.h"
+#include "core/log/LogFile.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempFolder.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "log/LogLine.h"
+#include "core/log/LogLine.h"
 
 using namespace kmb;
 

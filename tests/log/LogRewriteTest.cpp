@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "log/ContactedLavoir.h"
-#include "log/LogLine.h"
-#include "log/LogRewrite.h"
-#include "log/QsoTime.h"
+#include "core/log/ContactedLavoir.h"
+#include "core/log/LogLine.h"
+#include "core/log/LogRewrite.h"
+#include "core/log/QsoTime.h"
 
 using namespace kmb;
 

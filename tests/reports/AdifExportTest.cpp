@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <set>
 
-#include "log/LogLine.h"
-#include "reports/AdifExport.h"
-#include "reports/AdifRecord.h"
+#include "core/log/LogLine.h"
+#include "core/reports/AdifExport.h"
+#include "core/reports/AdifRecord.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempFolder.h"
 

@@ -1,4 +1,4 @@
-#include "reports/AdifRecord.h"
+#include "core/reports/AdifRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "log/LogLine.h"
+#include "core/log/LogLine.h"
 
 namespace {
 

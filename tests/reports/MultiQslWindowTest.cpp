@@ -1,4 +1,4 @@
-#include "reports/MultiQslWindow.h"
+#include "ui/reports/MultiQslWindow.h"
 #include "support/FakeLogbook.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "log/LogLine.h"
-#include "reports/QslCard.h"
-#include "reports/QslList.h"
+#include "core/log/LogLine.h"
+#include "core/reports/QslCard.h"
+#include "core/reports/QslList.h"
 
 namespace {
 

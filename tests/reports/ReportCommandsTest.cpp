@@ -1,8 +1,8 @@
 #include <cerrno>
 
-#include "log/LogFile.h"
-#include "reports/AdifExport.h"
-#include "reports/AdifExportCommand.h"
+#include "core/log/LogFile.h"
+#include "core/reports/AdifExport.h"
+#include "ui/reports/AdifExportCommand.h"
 #include "support/FakeLogbook.h"
 #include "support/FaultyFileSystem.h"
 #include "support/MainSession.h"
@@ -44,7 +44,7 @@ void ReportCommandsTest::adifExportWritesTheFileAndNamesIt() {
 
 void ReportCommandsTest::adifExportOfAnAbsentLogSaysWhyAndWritesNothing() {
   TestEnvironment env;
-  Mnu_ADIF_Click(env.context, "F4ABC", nullptr);
+  ExportAdifFile(env.context, "F4ABC", nullptr);
   QCOMPARE(env.messages.shown.size(), 1);
   QVERIFY(env.messages.last().contains(QStringLiteral("F4ABC_KMB.log")));
   QVERIFY(env.messages.last().contains(QStringLiteral("introuvable")));
@@ -58,7 +58,7 @@ void ReportCommandsTest::adifExportThatCannotWriteSaysWhyAndKeepsThePreviousFile
   FaultyFileSystem faulty(env.files);
   faulty.failAt(kmb::IoError::Step::Write, ENOSPC);
   AppContext context{env.folder(), faulty, env.messages, *env.settings, env.clock, env.printers};
-  Mnu_ADIF_Click(context, "F4ABC", nullptr);
+  ExportAdifFile(context, "F4ABC", nullptr);
   QCOMPARE(env.messages.shown.size(), 1);
   QVERIFY(env.messages.last().startsWith(QStringLiteral("Impossible d'écrire le fichier")));
   QVERIFY(env.messages.last().contains(QStringLiteral("le disque est plein")));

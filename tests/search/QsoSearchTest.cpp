@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "log/LogLine.h"
-#include "search/CallSignMatch.h"
-#include "search/QsoSearch.h"
-#include "search/SearchResultRow.h"
+#include "core/log/LogLine.h"
+#include "core/search/CallSignMatch.h"
+#include "core/search/QsoSearch.h"
+#include "core/search/SearchResultRow.h"
 
 namespace {
 

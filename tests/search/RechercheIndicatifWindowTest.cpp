@@ -1,4 +1,4 @@
-#include "search/RechercheIndicatifWindow.h"
+#include "ui/search/RechercheIndicatifWindow.h"
 #include "support/FakeLogbook.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "settings/StationCall.h"
-#include "settings/StoredIndex.h"
+#include "core/settings/StationCall.h"
+#include "core/settings/StoredIndex.h"
 
 using namespace kmb;
 

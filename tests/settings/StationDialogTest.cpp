@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "app/MainWindow.h"
-#include "settings/StationDialog.h"
+#include "ui/settings/StationDialog.h"
 #include "support/MainSession.h"
 
 using namespace settings_keys;

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "app/LogbookView.h"
-#include "log/LogLine.h"
+#include "ui/kit/LogbookView.h"
+#include "core/log/LogLine.h"
 #include "support/TestSupport.h"
 
 class FakeLogbook final : public LogbookView {

@@ -1,7 +1,7 @@
 #pragma once
 // A file system that fails one chosen step, to prove that no failure loses a
 // byte of the files that were there before.
-#include "log/FileSystem.h"
+#include "core/log/FileSystem.h"
 
 class FaultyFileSystem final : public kmb::FileSystem {
  public:

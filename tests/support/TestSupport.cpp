@@ -7,7 +7,7 @@
 #include <QCoreApplication>
 #include <QWidget>
 
-#include "log/LogLine.h"
+#include "core/log/LogLine.h"
 
 void ScriptedMessenger::inform(QWidget*, const QString& text) {
   shown << text;

@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "app/AppContext.h"
+#include "ui/kit/AppContext.h"
 
 class ScriptedMessenger final : public Messenger {
  public:

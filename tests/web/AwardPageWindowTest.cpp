@@ -1,9 +1,9 @@
 #include <QtTest>
 
 #include "support/TestSupport.h"
-#include "web/AwardPageWindow.h"
+#include "ui/web/AwardPageWindow.h"
 #include "web/LoopbackSite.h"
-#include "web/SitePage.h"
+#include "ui/web/SitePage.h"
 #include "web/WebTests.h"
 
 using namespace settings_keys;

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "web/ClusterBands.h"
-#include "web/SiteAddress.h"
+#include "core/web/ClusterBands.h"
+#include "core/web/SiteAddress.h"
 
 namespace {
 

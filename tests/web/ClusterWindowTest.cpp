@@ -1,9 +1,9 @@
 #include <memory>
 
 #include "support/FakeLogbook.h"
-#include "web/ClusterWindow.h"
+#include "ui/web/ClusterWindow.h"
 #include "web/LoopbackSite.h"
-#include "web/SitePage.h"
+#include "ui/web/SitePage.h"
 #include "web/WebTests.h"
 
 using namespace settings_keys;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/ProgramFolder.h"
+#include "core/app/ProgramFolder.h"
 
 using kmb::ChooseProgramFolder;
 using kmb::FolderFacts;

@@ -3,7 +3,7 @@
 #include <QTest>
 #include <memory>
 
-#include "web/WebLanguage.h"
+#include "ui/web/WebLanguage.h"
 #include "web/WebTests.h"
 
 namespace {

@@ -1,0 +1,280 @@
+#include "app/EntryForm.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "core/log/Bands.h"
+#include "ui/kit/FieldColours.h"
+#include "ui/kit/InputCleaner.h"
+#include "ui/kit/SettingsStore.h"
+#include "ui/kit/ShownText.h"
+#include "ui/kit/WidgetHelpers.h"
+
+using namespace settings_keys;
+
+namespace {
+
+QLabel* Caption(const char* name, const QString& text, QWidget* parent) {
+  return Named(new QLabel(text, parent), name);
+}
+
+QLineEdit* EntryField(const char* name, QWidget* parent) {
+  auto* field = Named(new QLineEdit(parent), name);
+  field->setAutoFillBackground(true);
+  return field;
+}
+
+QComboBox* EntryCombo(const char* name, const QStringList& items, QWidget* parent) {
+  auto* combo = Named(new QComboBox(parent), name);
+  combo->setEditable(true);
+  combo->setInsertPolicy(QComboBox::NoInsert);
+  combo->addItems(items);
+  return combo;
+}
+
+QStringList EntryBandLabels() {
+  QStringList labels;
+  for (const kmb::Band& band : kmb::kBands)
+    if (band.inEntryList) labels << QString::fromLatin1(band.label.data(), qsizetype(band.label.size()));
+  return labels;
+}
+
+QPushButton* Button(const char* name, const QString& text, QWidget* parent) {
+  return Named(new QPushButton(text, parent), name);
+}
+
+}  // namespace
+
+EntryForm::EntryForm(AppContext& context, const EntrySurroundings& around, const ClockPanel& clock, QWidget* parent)
+    : QGroupBox(QStringLiteral("Saisie ou modification d'un QSO"), parent),
+      ctx_(context),
+      around_(around),
+      clock_(clock) {
+  setObjectName(QStringLiteral("Frame3"));
+  build();
+  for (Control c : kControls) {
+    QWidget* widget = control(c);
+    controlOf_.insert(widget, c);
+    widget->installEventFilter(this);
+    auto* combo = qobject_cast<QComboBox*>(widget);
+    if (QLineEdit* editor = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(widget)) {
+      controlOf_.insert(editor, c);
+      editor->installEventFilter(this);
+      KeepToLogCharacters(*editor);
+    }
+  }
+  connect(validate_, &QPushButton::clicked, this, &EntryForm::validateAsked);
+  connect(clear_, &QPushButton::clicked, this, &EntryForm::reset);
+  connect(delete_, &QPushButton::clicked, this, &EntryForm::deleteAsked);
+  connect(insert_, &QPushButton::clicked, this, &EntryForm::startInsertion);
+}
+
+void EntryForm::build() {
+  auto* grid = new QGridLayout(this);
+  band_ = EntryCombo("Bande_A", EntryBandLabels(), this);
+  call_ = EntryField("Ind_A", this);
+  firstName_ = EntryField("Prenom_A", this);
+  department_ = EntryField("Dpt_A", this);
+  reference_ = EntryField("Ref_A", this);
+  date_ = EntryField("Date_A", this);
+  time_ = EntryField("Heure_A", this);
+  qsoMode_ = EntryCombo("Mode_A", {"SSB", "CW", "FM"}, this);
+  reportReceived_ = EntryField("RST_A", this);
+  reportSent_ = EntryField("RSTE_A", this);
+  lavoirName_ = EntryField("Rem_A", this);
+  qslReceived_ = Named(new QCheckBox(this), "QSL_A");
+  qslReceived_->setAutoFillBackground(true);
+
+  const struct {
+    const char* name;
+    const char* text;
+    QWidget* field;
+    int row, column, span;
+  } cells[] = {
+      {"Label26", "Bande", band_, 0, 0, 1},
+      {"Label8", "Indicatif", call_, 0, 1, 1},
+      {"Label6", "Prénom (optionnel)", firstName_, 0, 2, 1},
+      {"Label36", "Dpt", department_, 0, 3, 1},
+      {"Label1", "Ref Lavoir", reference_, 0, 4, 1},
+      {"Label5", "Date", date_, 0, 5, 1},
+      {"Label40", "Heure UTC", time_, 0, 6, 1},
+      {"Label16", "Mode", qsoMode_, 2, 0, 1},
+      {"Label41", "RST R", reportReceived_, 2, 1, 1},
+      {"Label9", "RST E", reportSent_, 2, 2, 1},
+      {"Label4", "Nom du Lavoir (optionnel)", lavoirName_, 2, 3, 3},
+      {"Label3", "QSL", qslReceived_, 2, 6, 1},
+  };
+  for (const auto& cell : cells) {
+    grid->addWidget(Caption(cell.name, QString::fromUtf8(cell.text), this), cell.row, cell.column, 1, cell.span);
+    grid->addWidget(cell.field, cell.row + 1, cell.column, 1, cell.span);
+  }
+  firstName_->setMinimumWidth(130);
+  lavoirName_->setMinimumWidth(240);
+
+  grid->addWidget(Caption("Label10", QStringLiteral("Mode de saisie"), this), 2, 7);
+  modeCaption_ = Caption("Mode_Aff", {}, this);
+  modeCaption_->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+  grid->addWidget(modeCaption_, 3, 7);
+
+  validate_ = Button("Valide_A", QStringLiteral("Valider le QSO"), this);
+  clear_ = Button("Efface_A", QStringLiteral("Annuler saisie en cours"), this);
+  validate_->setAutoFillBackground(true);
+  // At the end of the second row, where the Enter walk ends.
+  grid->addWidget(validate_, 3, 8);
+  grid->addWidget(clear_, 3, 9);
+
+  delete_ = Button("Annule_Saisie", QStringLiteral("Supprimer un QSO"), this);
+  insert_ = Button("Ajout_QSO", QStringLiteral("Inserer un QSO"), this);
+  auto* buttons = new QHBoxLayout;
+  for (QPushButton* button : {delete_, insert_, Button("Rechercher", QStringLiteral("Rechercher un QSO"), this),
+                              Button("Liste_KMB_Active", QStringLiteral("Liste des KMB activés"), this)})
+    buttons->addWidget(button);
+  buttons->addStretch(1);
+  grid->addLayout(buttons, 4, 0, 1, 10);
+}
+
+QWidget* EntryForm::control(Control c) const {
+  switch (c) {
+    case Control::Bande: return band_;
+    case Control::Ind: return call_;
+    case Control::Prenom: return firstName_;
+    case Control::Dpt: return department_;
+    case Control::Ref: return reference_;
+    case Control::Date: return date_;
+    case Control::Heure: return time_;
+    case Control::Mode: return qsoMode_;
+    case Control::Rst: return reportReceived_;
+    case Control::Rste: return reportSent_;
+    case Control::Rem: return lavoirName_;
+    case Control::Qsl: return qslReceived_;
+  }
+  return nullptr;
+}
+
+QString EntryForm::stationSection() const {
+  return SettingsStore::stationSection(QString::fromStdString(around_.stationCall()));
+}
+
+void EntryForm::setMode(EntryMode mode, const QString& caption) {
+  mode_ = mode;
+  modeCaption_->setText(caption);
+}
+
+void EntryForm::reset() {
+  for (QLineEdit* field : {department_, firstName_, reference_, date_, time_}) {
+    field->clear();
+    SetWaiting(*field);
+  }
+  selectStoredBandAndMode();
+  SetWaiting(*qsoMode_);
+  restoreDefaultTexts();
+  qslReceived_->setChecked(false);
+  call_->clear();
+  openField(call_);
+  rowLocked_ = false;
+  setMode(EntryMode::Entry, QStringLiteral("Saisie QSO"));
+  delete_->setEnabled(false);
+  validate_->setEnabled(false);
+}
+
+void EntryForm::prepareNextQso() {
+  rowLocked_ = false;
+  setMode(EntryMode::Entry, QStringLiteral("Saisie QSO"));
+  validate_->setEnabled(false);
+  for (QLineEdit* field : {call_, department_, firstName_, reference_, time_}) {
+    field->clear();
+    SetWaiting(*field);
+  }
+  if (around_.automaticDate()) date_->clear();
+  SetWaiting(*date_);
+  SetWaiting(*qsoMode_);
+  SetFieldColour(*band_, kLightYellow);
+  restoreDefaultTexts();
+  qslReceived_->setChecked(false);
+  qslReceived_->setEnabled(false);
+  openField(call_);
+  selectStoredBandAndMode();
+}
+
+void EntryForm::restoreDefaultTexts() {
+  reportReceived_->setText(QStringLiteral("59"));
+  reportSent_->setText(QStringLiteral("59"));
+  lavoirName_->setText(QStringLiteral("C. "));
+  for (QLineEdit* field : {reportReceived_, reportSent_, lavoirName_}) SetWaiting(*field);
+}
+
+void EntryForm::selectStoredBandAndMode() {
+  const QString section = stationSection();
+  band_->setCurrentIndex(ctx_.settings.readIndex(section, kBandeUtilisee, band_->count()));
+  qsoMode_->setCurrentIndex(ctx_.settings.readIndex(section, kModeUtilise, qsoMode_->count()));
+}
+
+void EntryForm::showQso(const kmb::QsoRecord& fields) {
+  call_->setText(FromCp1252(fields.indicatif));
+  department_->setText(FromCp1252(fields.dpt));
+  firstName_->setText(FromCp1252(fields.prenom));
+  reference_->setText(FromCp1252(fields.ref));
+  date_->setText(FromCp1252(fields.date));
+  time_->setText(FromCp1252(fields.heure));
+  qsoMode_->setEditText(FromCp1252(fields.mode));
+  band_->setEditText(FromCp1252(fields.bande));
+  reportReceived_->setText(FromCp1252(fields.rstR));
+  reportSent_->setText(FromCp1252(fields.rstE));
+  lavoirName_->setText(FromCp1252(fields.nomLavoir));
+  qslReceived_->setChecked(fields.qsl);
+  call_->setEnabled(false);
+}
+
+void EntryForm::openQso(const kmb::QsoRecord& fields) {
+  rowLocked_ = true;
+  mode_ = EntryMode::Modification;
+  for (Control c : kControls) control(c)->setEnabled(true);
+  validate_->setEnabled(true);
+  modeCaption_->setText(QStringLiteral("Modification QSO"));
+  showQso(fields);
+  call_->setEnabled(true);
+  SetFieldColour(*call_, kLightGreen);
+  call_->setFocus();
+}
+
+// A modification in progress stays one, and wins at saving. After a row
+// click the call-sign field is disabled; it is opened again so the QSO to
+// insert can be typed at once.
+void EntryForm::startInsertion() {
+  setMode(mode_ == EntryMode::Modification ? EntryMode::Modification : EntryMode::Insertion,
+          QStringLiteral("Insertion QSO"));
+  call_->setEnabled(true);
+  SetFieldColour(*call_, kLightGreen);
+  call_->setFocus();
+}
+
+void EntryForm::clearDate() { date_->clear(); }
+
+void EntryForm::enableDelete(bool enabled) { delete_->setEnabled(enabled); }
+
+void EntryForm::openCallSign() {
+  call_->setEnabled(true);
+  call_->setFocus();
+}
+
+kmb::QsoRecord EntryForm::record() const {
+  return kmb::QsoRecord{ToCp1252(call_->text()),           ToCp1252(department_->text()),
+                        ToCp1252(firstName_->text()),      ToCp1252(reference_->text()),
+                        ToCp1252(date_->text()),           ToCp1252(time_->text()),
+                        ToCp1252(qsoMode_->currentText()), ToCp1252(band_->currentText()),
+                        ToCp1252(reportReceived_->text()), ToCp1252(reportSent_->text()),
+                        ToCp1252(lavoirName_->text()),     qslReceived_->isChecked()};
+}
+
+bool EntryForm::readyToSave() {
+  if (refuse(kmb::CheckRecordFitsLog(record()))) return false;
+  firstName_->setText(UpperKeepingLength(firstName_->text()));
+  const QString name = lavoirName_->text().trimmed();
+  if (name.size() > int(kmb::kNomLavoirWidth)) lavoirName_->setText(name.left(int(kmb::kNomLavoirWidth)));
+  return true;
+}

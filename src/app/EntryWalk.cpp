@@ -1,0 +1,190 @@
+// The Enter walk of the entry form: each control checks its text when Enter
+// is pressed in it, then hands over to the next one.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <cerrno>
+
+#include "app/ClockPanel.h"
+#include "app/EntryForm.h"
+#include "core/log/ContactedLavoir.h"
+#include "core/log/FirstNameList.h"
+#include "core/log/LogSnapshot.h"
+#include "ui/kit/FieldColours.h"
+#include "ui/kit/SettingsStore.h"
+#include "ui/kit/ShownText.h"
+#include "ui/kit/WidgetHelpers.h"
+
+using namespace settings_keys;
+
+namespace {
+
+const QString kFirstInstall = QStringLiteral(
+    "\r\n         Premiere installation, vous devez entrer votre Indicatif\r\n\r\n"
+    "Pour cela dans la barre des menus allez dans Station puis Nouvel Indicatif.");
+
+QLineEdit* EditorOf(QWidget* control) {
+  if (auto* combo = qobject_cast<QComboBox*>(control)) return combo->lineEdit();
+  return qobject_cast<QLineEdit*>(control);
+}
+
+kmb::Bytes TextOf(QWidget* control) {
+  if (auto* combo = qobject_cast<QComboBox*>(control)) return ToCp1252(combo->currentText());
+  if (auto* field = qobject_cast<QLineEdit*>(control)) return ToCp1252(field->text());
+  return {};
+}
+
+// The list index of the text, -1 when it is none of the items.
+int ExactIndex(const QComboBox& combo) {
+  return combo.findText(combo.currentText(), Qt::MatchFixedString | Qt::MatchCaseSensitive);
+}
+
+}  // namespace
+
+bool EntryForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const auto c = controlOf_.constFind(watched);
+    if (c != controlOf_.constEnd()) return keyPress(*c, static_cast<QKeyEvent&>(*event));
+  }
+  return QGroupBox::eventFilter(watched, event);
+}
+
+bool EntryForm::keyPress(Control c, QKeyEvent& key) {
+  if (c == Control::Ind && around_.stationCall() == kNoStation.toStdString()) {
+    ctx_.messages.inform(this, kFirstInstall);
+    return false;
+  }
+  if (IsEnter(key)) {
+    enter(c);
+    return true;
+  }
+  rememberBandAndMode(c);
+  const bool keptAsTyped = c == Control::Dpt || c == Control::Ref || c == Control::Qsl;
+  const QString text = key.text();
+  if (keptAsTyped || text.size() != 1 || text.at(0) < u'a' || text.at(0) > u'z') return false;
+  QLineEdit* editor = EditorOf(control(c));
+  if (!editor || editor->isReadOnly() || !editor->isEnabled()) return false;
+  editor->insert(text.toUpper());
+  return true;
+}
+
+kmb::Check EntryForm::checkOf(Control c) {
+  switch (c) {
+    case Control::Bande: return kmb::CheckBande;
+    case Control::Ind: return kmb::CheckIndicatif;
+    case Control::Prenom: return kmb::CheckPrenom;
+    case Control::Dpt: return kmb::CheckDpt;
+    case Control::Ref: return kmb::CheckRef;
+    case Control::Date: return kmb::CheckDate;
+    case Control::Heure: return kmb::CheckHeure;
+    case Control::Mode: return kmb::CheckMode;
+    case Control::Rst:
+    case Control::Rste: return kmb::CheckReport;
+    case Control::Rem: return kmb::CheckNomLavoir;
+    case Control::Qsl: break;
+  }
+  return [](std::string_view) { return kmb::Refusal{}; };
+}
+
+QWidget* EntryForm::nextControl(Control c) const {
+  switch (c) {
+    case Control::Bande: return call_;
+    case Control::Ind: return firstName_;
+    case Control::Prenom: return department_;
+    case Control::Dpt: return reference_;
+    case Control::Ref: return date_;
+    case Control::Date: return time_;
+    case Control::Heure: return qsoMode_;
+    case Control::Mode: return reportReceived_;
+    case Control::Rst: return reportSent_;
+    case Control::Rste: return lavoirName_;
+    case Control::Rem: return qslReceived_;
+    case Control::Qsl: return validate_;
+  }
+  return nullptr;
+}
+
+void EntryForm::enter(Control c) {
+  QWidget* widget = control(c);
+  if (c == Control::Dpt || c == Control::Ref) {
+    auto* field = qobject_cast<QLineEdit*>(widget);
+    field->setText(LowerKeepingLength(field->text()));
+  }
+  if (refuse(checkOf(c)(TextOf(widget)))) return;
+  if (c == Control::Bande || c == Control::Mode) rememberBandAndMode(c);
+  if (c == Control::Ind) fillKnownStation();
+  if (c == Control::Ref) {
+    acceptReference();
+    return;
+  }
+  closeField(widget);
+  openField(nextControl(c));
+  if (c == Control::Rste) lavoirName_->end(false);
+}
+
+bool EntryForm::refuse(const kmb::Refusal& refusal) {
+  if (!refusal) return false;
+  ctx_.messages.inform(this, QString::fromStdString(*refusal));
+  return true;
+}
+
+void EntryForm::closeField(QWidget* field) { SetFieldColour(*field, kLightYellow); }
+
+void EntryForm::openField(QWidget* field) {
+  field->setEnabled(true);
+  SetFieldColour(*field, kLightGreen);
+  field->setFocus();
+}
+
+void EntryForm::rememberBandAndMode(Control c) {
+  if (mode_ == EntryMode::Modification) return;
+  const QString section = stationSection();
+  if (c == Control::Bande) ctx_.settings.write(section, kBandeUtilisee, QString::number(ExactIndex(*band_)));
+  if (c == Control::Mode) ctx_.settings.write(section, kModeUtilise, QString::number(ExactIndex(*qsoMode_)));
+}
+
+void EntryForm::fillKnownStation() {
+  if (mode_ == EntryMode::Modification) return;
+  const kmb::LinesResult list = kmb::ReadLines(ctx_.files, ctx_.programFolder / kmb::kFirstNameListName);
+  if (list.error) return;  // no list yet: nobody is known
+  const auto known = kmb::FindFirstName(list.lines, TextOf(call_));
+  if (!known) return;
+  department_->setEnabled(true);
+  department_->setText(FromCp1252(known->dpt));
+  firstName_->setEnabled(true);
+  firstName_->setText(FromCp1252(known->prenom));
+}
+
+// A wash-house already contacted on the band discards the entry; otherwise
+// the automatic date takes the clock, the manual date opens the date.
+void EntryForm::acceptReference() {
+  if (mode_ != EntryMode::Modification) {
+    const kmb::LinesResult log =
+        kmb::ReadLogLines(ctx_.files, kmb::LogFilePath(ctx_.programFolder, around_.stationCall()));
+    if (log.error && log.error->errnum != ENOENT) {
+      ctx_.messages.inform(this, QString::fromStdString(kmb::IoErrorMessage(*log.error)));
+      return;
+    }
+    if (const auto earlier = kmb::FindContactedLavoir(log.lines, TextOf(reference_), TextOf(band_))) {
+      ctx_.messages.inform(this, reference_->text() + QStringLiteral(" Lavoir deja contacté le ") +
+                                     FromCp1252(earlier->date) + QStringLiteral(" sur ") + FromCp1252(earlier->band));
+      reference_->clear();
+      reset();
+      return;
+    }
+  }
+  closeField(reference_);
+  if (around_.automaticDate() && mode_ == EntryMode::Entry) {
+    qsoMode_->setEnabled(true);
+    SetFieldColour(*qsoMode_, kLightGreen);
+    date_->setText(clock_.utcDate());
+    time_->setText(clock_.utcTime());
+    lavoirName_->setText(QStringLiteral("C. "));
+    qsoMode_->setFocus();
+  } else {
+    openField(date_);
+  }
+  lavoirName_->end(false);
+}

@@ -1,0 +1,202 @@
+// The log as the main list shows it: loading it, and every change made from
+// the list or the entry form. Each change acts on the log as listed and
+// rewrites it atomically; a refused or failed write leaves the files as they
+// were and the entry on screen.
+#include "app/ClockPanel.h"
+#include "app/LogListPanel.h"
+#include "app/MainWindow.h"
+#include "core/log/FirstNameList.h"
+#include "core/log/LogConversion.h"
+#include "core/log/LogRewrite.h"
+#include "ui/kit/ShownText.h"
+
+namespace {
+
+constexpr const char* kTemporaire = "Temporaire.txt";
+constexpr const char* kTemporaire6 = "Temporaire6.txt";
+
+const QString kRowGone =
+    QStringLiteral("La ligne choisie n'est plus dans la liste : cliquez de nouveau sur le QSO voulu.");
+
+}  // namespace
+
+void MainWindow::reportIoError(const kmb::IoError& error) {
+  ctx_.messages.inform(this, QString::fromStdString(kmb::IoErrorMessage(error)));
+}
+
+QString MainWindow::logFileName() const {
+  return QString::fromStdString(kmb::LogFilePath(ctx_.programFolder, stationCall_).string());
+}
+
+bool MainWindow::loadLogList() {
+  list_->clear();
+  listedLog_ = {};
+  kmb::SnapshotResult read = kmb::ReadLogSnapshot(ctx_.files, kmb::LogFilePath(ctx_.programFolder, stationCall_));
+  if (read.error) {
+    ctx_.messages.inform(this, QStringLiteral("Erreur N° %1\r\n").arg(read.error->errnum) +
+                                   QString::fromStdString(kmb::IoErrorMessage(*read.error)) +
+                                   QStringLiteral("\r\nLa liste reste vide et rien ne sera écrit dans ce log."));
+    return false;
+  }
+  if (!read.snapshot.exists) {
+    ctx_.messages.inform(this, QStringLiteral("Le log de la station %1 est introuvable :\r\n%2\r\n"
+                                              "La liste reste vide ; le fichier sera créé au premier QSO enregistré.")
+                                   .arg(QString::fromStdString(stationCall_), logFileName()));
+    return false;
+  }
+  if (!read.snapshot.writable() && offerConversion(read.snapshot)) return loadLogList();
+  listedLog_ = std::move(read.snapshot);
+  return listLines(listedLog_.lines());
+}
+
+void MainWindow::listWrittenLog(const kmb::Lines& lines) {
+  listedLog_ = kmb::LogSnapshot{kmb::DecodedLog{lines}, true};
+  listLines(listedLog_.lines());
+  list_->selectLastRow();
+}
+
+bool MainWindow::listLines(const kmb::Lines& lines) {
+  if (lines.size() > kmb::kMaxListedLines) {
+    list_->clear();
+    ctx_.messages.inform(this, QStringLiteral("Le log %1 contient %2 QSO : au-delà de %3 QSO il ne peut pas être "
+                                              "affiché. Le fichier n'a pas été modifié.")
+                                   .arg(logFileName())
+                                   .arg(lines.size())
+                                   .arg(kmb::kMaxListedLines));
+    return false;
+  }
+  list_->showLines(lines);
+  form_->openCallSign();
+  return true;
+}
+
+void MainWindow::showSelectedRow() {
+  if (form_->rowLocked()) return;
+  const int row = list_->currentRow();
+  if (row < 0) return;
+  selectedIndex_ = static_cast<std::size_t>(row);
+  selectedRow_ = list_->rows()[selectedIndex_];
+  form_->enableDelete(true);
+  form_->showQso(kmb::ParseListRow(selectedRow_));
+}
+
+void MainWindow::openSelectedRow() {
+  if (form_->rowLocked()) return;
+  form_->lockRow();
+  if (selectedRow_.empty()) {
+    ctx_.messages.inform(this, QStringLiteral("Cliquez sur une ligne pour l'editer"));
+    return;
+  }
+  form_->openQso(kmb::ParseListRow(selectedRow_));
+}
+
+std::optional<std::size_t> MainWindow::chosenLine() const {
+  const auto& rows = list_->rows();
+  if (selectedRow_.empty() || selectedIndex_ >= rows.size() || rows[selectedIndex_] != selectedRow_)
+    return std::nullopt;
+  return selectedIndex_;
+}
+
+void MainWindow::deleteSelectedQso() {
+  if (selectedRow_.empty()) {
+    ctx_.messages.inform(this, QStringLiteral("Cliquez sur une ligne pour l'effacer"));
+    return;
+  }
+  if (const auto line = chosenLine()) {
+    if (ctx_.messages.ask(this, QStringLiteral("Voulez vous Supprimer ce QSO ?")))
+      editLog(kTemporaire, [index = *line](const kmb::Lines& log) { return kmb::DeleteLogLineAt(log, index); }, {});
+  } else {
+    ctx_.messages.inform(this, kRowGone);
+  }
+  form_->reset();
+}
+
+void MainWindow::validateEntry() {
+  if (ctx_.messages.ask(this, QStringLiteral("Voulez vous enregistrer ces données ?")) && !saveEntry()) return;
+  list_->selectLastRow();
+  form_->prepareNextQso();
+}
+
+bool MainWindow::saveEntry() {
+  std::optional<std::size_t> modified;
+  if (form_->mode() == EntryMode::Modification && !(modified = chosenLine())) {
+    ctx_.messages.inform(this, kRowGone);
+    return false;
+  }
+  if (!form_->readyToSave()) return false;
+  const kmb::QsoRecord record = form_->record();
+  const kmb::Bytes newLine = kmb::FormatLogLine(record);
+  kmb::Lines firstName{kmb::FirstNameLine(record.indicatif, record.dpt, record.prenom)};
+  if (modified)
+    return editLog(
+        kTemporaire,
+        [newLine, index = *modified](const kmb::Lines& log) { return kmb::ReplaceLogLineAt(log, index, newLine); },
+        std::move(firstName));
+  if (automaticDate() && form_->mode() == EntryMode::Entry)
+    return editLog(
+        kTemporaire, [newLine](const kmb::Lines& log) { return kmb::AddLogLine(log, newLine); }, std::move(firstName));
+  return editLog(
+      kTemporaire6, [newLine](const kmb::Lines& log) { return kmb::InsertLogLineByDate(log, newLine); },
+      std::move(firstName));
+}
+
+bool MainWindow::editLog(const char* tempName, kmb::LogChange change, kmb::Lines firstNameLines) {
+  const kmb::LogEdit edit{ctx_.programFolder, stationCall_,           std::move(change),
+                          tempName,           std::move(firstNameLines), kmb::DayText(ctx_.clock.localNow())};
+  const kmb::EditResult result = kmb::EditLog(ctx_.files, listedLog_, edit);
+  if (result.error) {
+    reportIoError(*result.error);
+    return false;
+  }
+  switch (result.refusal) {
+    case kmb::EditRefusal::ChangedOnDisk:
+      ctx_.messages.inform(this, QStringLiteral("Le log %1 a été modifié ou supprimé hors d'ORX_KMB depuis son "
+                                                "affichage : rien n'y a été écrit. La liste va être relue ; "
+                                                "vérifiez-la, puis recommencez.")
+                                     .arg(logFileName()));
+      loadLogList();
+      return false;
+    case kmb::EditRefusal::NotWindows1252:
+      if (offerConversion(listedLog_)) {
+        loadLogList();
+        ctx_.messages.inform(this, QStringLiteral("Rien n'a encore été écrit : recommencez."));
+      }
+      return false;
+    case kmb::EditRefusal::TooManyLines:
+      ctx_.messages.inform(this, QStringLiteral("Le log %1 ne peut pas dépasser %2 QSO : au-delà, la liste ne pourrait "
+                                                "plus l'afficher. Rien n'a été écrit ; le fichier n'a pas été modifié.")
+                                     .arg(logFileName())
+                                     .arg(kmb::kMaxListedLines));
+      return false;
+    case kmb::EditRefusal::None:
+      break;
+  }
+  listWrittenLog(result.lines);
+  if (result.backupError)
+    ctx_.messages.inform(this, QStringLiteral("Le log a bien été enregistré, mais sa copie du jour n'a pas pu être "
+                                              "faite.\r\n") +
+                                   QString::fromStdString(kmb::IoErrorMessage(*result.backupError)));
+  return true;
+}
+
+bool MainWindow::offerConversion(const kmb::LogSnapshot& log) {
+  const QString name = logFileName();
+  const QString found = QString::fromStdString(kmb::LogEncodingDescription(log.text));
+  const bool convert = ctx_.messages.ask(
+      this, QStringLiteral("Le log %1 n'est pas écrit comme ORX_KMB écrit ses logs (Windows-1252) : il contient %2.\r\n"
+                           "Il est affiché tel quel, mais aucun QSO n'y sera enregistré, modifié ou supprimé tant "
+                           "qu'il n'est pas converti.\r\n\r\nLe convertir maintenant en Windows-1252 ? Le fichier "
+                           "d'origine sera gardé à côté.")
+                .arg(name, found));
+  if (!convert) return false;
+  const kmb::ConversionResult converted =
+      kmb::ConvertLogToWindows1252(ctx_.files, kmb::LogFilePath(ctx_.programFolder, stationCall_));
+  if (converted.error) {
+    reportIoError(*converted.error);
+    return false;
+  }
+  ctx_.messages.inform(this, QStringLiteral("Le log %1 est converti en Windows-1252. Le fichier d'origine est gardé "
+                                            "sous le nom %2.")
+                                 .arg(name, QString::fromStdString(converted.original.string())));
+  return true;
+}

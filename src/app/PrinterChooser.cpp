@@ -1,9 +1,0 @@
-#include "app/PrinterChooser.h"
-
-#include <QPrintDialog>
-#include <QPrinter>
-
-bool DialogPrinterChooser::choose(QPrinter& printer, QWidget* parent) {
-  QPrintDialog dialog(&printer, parent);
-  return dialog.exec() == QDialog::Accepted;
-}

@@ -1,0 +1,106 @@
+#include "core/log/Cp1252Text.h"
+
+#include <unicode/translit.h>
+#include <unicode/unistr.h>
+
+#include <array>
+#include <memory>
+
+namespace kmb {
+namespace {
+
+// Characters of bytes 0x80-0x9F; 0 where Windows-1252 has none.
+constexpr std::array<char32_t, 32> kHighRow = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+// Any script to Latin letters, then Latin letters to plain ones. Building it
+// is slow, using it is not; one per thread, since it is not shared safely.
+const icu::Transliterator* ToLatin() {
+  thread_local const std::unique_ptr<icu::Transliterator> transliterator = [] {
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::Transliterator> made(
+        icu::Transliterator::createInstance("Any-Latin; Latin-ASCII", UTRANS_FORWARD, status));
+    return U_SUCCESS(status) ? std::move(made) : nullptr;
+  }();
+  return transliterator.get();
+}
+
+Bytes Transliterated(char32_t c) {
+  const icu::Transliterator* toLatin = ToLatin();
+  if (!toLatin) return {};
+  icu::UnicodeString text(static_cast<UChar32>(c));
+  toLatin->transliterate(text);
+  Bytes out;
+  for (int32_t i = 0; i < text.length(); i = text.moveIndex32(i, 1)) {
+    const auto byte = Cp1252Byte(static_cast<char32_t>(text.char32At(i)));
+    if (!byte) return {};
+    out += *byte;
+  }
+  return out;
+}
+
+}  // namespace
+
+std::optional<char> Cp1252Byte(char32_t c) {
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+  for (std::size_t i = 0; i < kHighRow.size(); ++i)
+    if (kHighRow[i] == c) return static_cast<char>(0x80 + i);
+  return std::nullopt;
+}
+
+std::optional<Bytes> Cp1252Letters(char32_t c) {
+  if (const auto byte = Cp1252Byte(c)) return Bytes(1, *byte);
+  Bytes nearest = Transliterated(c);
+  if (nearest.empty()) return std::nullopt;
+  return nearest;
+}
+
+Bytes NearestCp1252(char32_t c) { return Cp1252Letters(c).value_or("?"); }
+
+std::optional<std::u32string> DecodeUtf8(std::string_view utf8) {
+  std::u32string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    std::size_t length = 0;
+    char32_t c = 0;
+    if (lead < 0x80) {
+      length = 1;
+      c = lead;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+      length = 2;
+      c = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      length = 3;
+      c = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      length = 4;
+      c = lead & 0x07;
+    } else {
+      return std::nullopt;
+    }
+    if (i + length > utf8.size()) return std::nullopt;
+    for (std::size_t k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(utf8[i + k]);
+      if ((next & 0xC0) != 0x80) return std::nullopt;
+      c = (c << 6) | (next & 0x3F);
+    }
+    // Overlong forms, surrogates and values past the last character are not UTF-8.
+    const bool overlong = (length == 3 && c < 0x800) || (length == 4 && c < 0x10000);
+    if (overlong || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) return std::nullopt;
+    out += c;
+    i += length;
+  }
+  return out;
+}
+
+Bytes Cp1252FromUnicode(std::u32string_view text) {
+  Bytes out;
+  out.reserve(text.size());
+  for (char32_t c : text) out += NearestCp1252(c);
+  return out;
+}
+
+}  // namespace kmb

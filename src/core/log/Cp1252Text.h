@@ -1,0 +1,29 @@
+#pragma once
+// Windows-1252, the only encoding the log is written in, and the way other
+// texts (typed, pasted, saved by another editor) are brought into it.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/log/FixedColumns.h"
+
+namespace kmb {
+
+// The byte of a character that Windows-1252 holds.
+std::optional<char> Cp1252Byte(char32_t c);
+
+// The character itself when Windows-1252 holds it, otherwise the nearest
+// letters it has ("Ł" gives "L", "ș" gives "s"); none for a sign that has no
+// letters (an emoji).
+std::optional<Bytes> Cp1252Letters(char32_t c);
+
+// Cp1252Letters, or "?" when there are none, so a loss stays visible.
+Bytes NearestCp1252(char32_t c);
+
+// The characters of a UTF-8 text; empty when it is not valid UTF-8.
+std::optional<std::u32string> DecodeUtf8(std::string_view utf8);
+
+// Characters as Windows-1252, each through NearestCp1252.
+Bytes Cp1252FromUnicode(std::u32string_view text);
+
+}  // namespace kmb

@@ -1,0 +1,163 @@
+#include "core/log/FileSystem.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <utility>
+
+namespace kmb {
+namespace fs = std::filesystem;
+namespace {
+
+IoError Fail(IoError::Step step, const fs::path& path, int errnum = errno) {
+  return IoError{step, path, errnum};
+}
+
+// Closes a descriptor when it goes out of scope.
+class Fd {
+ public:
+  explicit Fd(int fd) : fd_(fd) {}
+  ~Fd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  int get() const { return fd_; }
+  int release() { return std::exchange(fd_, -1); }
+
+ private:
+  int fd_;
+};
+
+IoStatus FlushFolder(const fs::path& file) {
+  const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+  Fd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (fd.get() < 0 || ::fsync(fd.get()) != 0) return Fail(IoError::Step::Flush, folder);
+  return std::nullopt;
+}
+
+}  // namespace
+
+ReadResult DiskFileSystem::readAll(const fs::path& path) {
+  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.get() < 0) return {{}, Fail(IoError::Step::Read, path)};
+  Bytes bytes;
+  char buffer[1 << 16];
+  for (;;) {
+    const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return {{}, Fail(IoError::Step::Read, path)};
+    }
+    bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+  return {std::move(bytes), std::nullopt};
+}
+
+IoStatus DiskFileSystem::writeAll(const fs::path& path, const Bytes& bytes) {
+  Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+  if (fd.get() < 0) return Fail(IoError::Step::Create, path);
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd.get(), bytes.data() + done, bytes.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return Fail(IoError::Step::Write, path);
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  if (::close(fd.release()) != 0) return Fail(IoError::Step::Write, path);
+  return std::nullopt;
+}
+
+IoStatus DiskFileSystem::flush(const fs::path& path) {
+  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.get() < 0 || ::fsync(fd.get()) != 0) return Fail(IoError::Step::Flush, path);
+  return std::nullopt;
+}
+
+IoStatus DiskFileSystem::rename(const fs::path& from, const fs::path& to) {
+  if (::rename(from.c_str(), to.c_str()) != 0) return Fail(IoError::Step::Rename, to);
+  return FlushFolder(to);
+}
+
+void DiskFileSystem::remove(const fs::path& path) { ::unlink(path.c_str()); }
+
+bool DiskFileSystem::exists(const fs::path& path) {
+  std::error_code ec;
+  return fs::exists(path, ec);
+}
+
+IoStatus DiskFileSystem::checkWritable(const fs::path& path) {
+  if (::access(path.c_str(), F_OK) != 0) return std::nullopt;
+  if (::access(path.c_str(), W_OK) != 0) return Fail(IoError::Step::Check, path);
+  return std::nullopt;
+}
+
+IoStatus DiskFileSystem::createFolder(const fs::path& path) {
+  std::error_code ec;
+  fs::create_directory(path, ec);
+  if (ec) return IoError{IoError::Step::Create, path, ec.value()};
+  return std::nullopt;
+}
+
+std::vector<std::string> DiskFileSystem::fileNames(const fs::path& folder) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+    names.push_back(it->path().filename().string());
+  return names;
+}
+
+IoStatus ReplaceFileAtomically(FileSystem& fs, const fs::path& target, const fs::path& temp,
+                               const Bytes& bytes) {
+  if (IoStatus error = fs.checkWritable(target)) return error;
+  IoStatus error = fs.writeAll(temp, bytes);
+  if (!error) error = fs.flush(temp);
+  if (!error) error = fs.rename(temp, target);
+  if (error) fs.remove(temp);
+  return error;
+}
+
+namespace {
+
+std::string CauseText(int errnum) {
+  switch (errnum) {
+    case EACCES:
+    case EPERM: return "accès refusé (droits insuffisants ou fichier protégé en écriture)";
+    case EROFS: return "le disque est en lecture seule";
+    case ENOSPC: return "le disque est plein";
+    case EDQUOT: return "le quota du disque est atteint";
+    case ENOENT: return "fichier ou dossier introuvable";
+    case EIO: return "erreur d'entrée-sortie du disque";
+    case EISDIR: return "c'est un dossier, pas un fichier";
+    case EBUSY:
+    case ETXTBSY: return "le fichier est occupé";
+    case EMFILE:
+    case ENFILE: return "trop de fichiers ouverts";
+    case ENAMETOOLONG: return "nom de fichier trop long";
+    default: return "erreur système n° " + std::to_string(errnum);
+  }
+}
+
+std::string StepText(IoError::Step step) {
+  switch (step) {
+    case IoError::Step::Read: return "Impossible de lire le fichier";
+    case IoError::Step::Write: return "Impossible d'écrire le fichier";
+    case IoError::Step::Flush: return "Impossible d'enregistrer sur le disque le fichier";
+    case IoError::Step::Rename: return "Impossible de remplacer le fichier";
+    case IoError::Step::Create: return "Impossible de créer le fichier";
+    case IoError::Step::Check: return "Impossible de modifier le fichier";
+  }
+  return "Erreur sur le fichier";
+}
+
+}  // namespace
+
+std::string IoErrorMessage(const IoError& error) {
+  return StepText(error.step) + " " + error.path.string() + " : " + CauseText(error.errnum) + ".";
+}
+
+}  // namespace kmb

@@ -1,0 +1,27 @@
+#pragma once
+// Liste_Prenom.txt: one line per known call sign, "call(12) dpt(2) PRENOM",
+// so a known station fills its first name and department by itself.
+#include <optional>
+#include <string_view>
+
+#include "core/log/LogFile.h"
+
+namespace kmb {
+
+inline constexpr const char* kFirstNameListName = "Liste_Prenom.txt";
+
+struct KnownStation {
+  Bytes dpt;     // empty when none was given
+  Bytes prenom;  // upper case
+};
+
+// The last line whose trimmed first 12 characters equal `call` exactly.
+std::optional<KnownStation> FindFirstName(const Lines& list, std::string_view call);
+
+// Call sign padded to 12, blank, department padded to 2, blank, first name.
+Bytes FirstNameLine(std::string_view call, std::string_view dpt, std::string_view prenom);
+
+// Every line of the same call sign becomes `newLine`; appended when none is.
+Lines StoreFirstName(const Lines& list, const Bytes& newLine);
+
+}  // namespace kmb

@@ -1,0 +1,43 @@
+#include "core/log/FixedColumns.h"
+
+namespace kmb {
+
+std::string Column(std::string_view text, std::size_t first, std::size_t width) {
+  if (first == 0 || first > text.size()) return {};
+  return std::string(text.substr(first - 1, width));
+}
+
+std::string ColumnsFrom(std::string_view text, std::size_t first) {
+  if (first == 0 || first > text.size()) return {};
+  return std::string(text.substr(first - 1));
+}
+
+std::string PadRight(std::string_view text, std::size_t width) {
+  std::string out(text);
+  if (out.size() < width) out.append(width - out.size(), ' ');
+  return out;
+}
+
+std::string Trim(std::string_view text) {
+  const auto begin = text.find_first_not_of(' ');
+  if (begin == std::string_view::npos) return {};
+  const auto end = text.find_last_not_of(' ');
+  return std::string(text.substr(begin, end - begin + 1));
+}
+
+std::string TitleLine(std::initializer_list<ColumnTitle> titles) {
+  std::string line;
+  for (const ColumnTitle& title : titles) {
+    const std::size_t length = title.text.size();
+    std::size_t start = title.first;
+    if (length > title.width)
+      start = title.first > (length - title.width) / 2 ? title.first - (length - title.width) / 2 : 1;
+    else if (title.align == TitleAlign::Right)
+      start = title.first + title.width - length;
+    if (line.size() < start - 1) line.append(start - 1 - line.size(), ' ');
+    line.replace(start - 1, std::string::npos, title.text);
+  }
+  return line;
+}
+
+}  // namespace kmb

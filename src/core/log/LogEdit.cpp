@@ -1,0 +1,71 @@
+#include "core/log/LogEdit.h"
+
+#include <cerrno>
+
+#include "core/log/DailyBackup.h"
+#include "core/log/FirstNameList.h"
+#include "core/log/LogLine.h"
+
+namespace kmb {
+namespace {
+
+struct FirstNameFile {
+  Bytes before;
+  bool existed = false;
+};
+
+IoStatus LearnFirstNames(FileSystem& fs, const LogEdit& edit, FirstNameFile& kept) {
+  const auto path = edit.folder / kFirstNameListName;
+  const ReadResult list = fs.readAll(path);
+  if (list.error && list.error->errnum != ENOENT) return list.error;
+  kept = {list.bytes, !list.error};
+  Lines lines = SplitLines(list.bytes);
+  for (const Bytes& line : edit.firstNameLines) lines = StoreFirstName(lines, line);
+  return ReplaceFileAtomically(fs, path, edit.folder / "Temporaire.txt", JoinLines(lines));
+}
+
+void PutFirstNamesBack(FileSystem& fs, const LogEdit& edit, const FirstNameFile& kept) {
+  const auto path = edit.folder / kFirstNameListName;
+  if (kept.existed)
+    (void)ReplaceFileAtomically(fs, path, edit.folder / "Temporaire.txt", kept.before);
+  else
+    fs.remove(path);
+}
+
+EditResult Failed(const IoStatus& error) {
+  EditResult result;
+  result.error = error;
+  return result;
+}
+
+EditResult Refused(EditRefusal refusal) {
+  EditResult result;
+  result.refusal = refusal;
+  return result;
+}
+
+}  // namespace
+
+EditResult EditLog(FileSystem& fs, const LogSnapshot& listed, const LogEdit& edit) {
+  const auto logPath = LogFilePath(edit.folder, edit.storedCall);
+  const SnapshotResult now = ReadLogSnapshot(fs, logPath);
+  if (now.error) return Failed(now.error);
+  if (!SameQsos(listed, now.snapshot)) return Refused(EditRefusal::ChangedOnDisk);
+  if (!now.snapshot.writable()) return Refused(EditRefusal::NotWindows1252);
+  EditResult result;
+  result.lines = edit.change(now.snapshot.lines());
+  if (result.lines.size() > kMaxListedLines) return Refused(EditRefusal::TooManyLines);
+
+  if (!edit.backupDay.empty()) result.backupError = BackupLogOfTheDay(fs, edit.folder, edit.storedCall, edit.backupDay);
+  FirstNameFile firstNames;
+  if (!edit.firstNameLines.empty()) {
+    if (IoStatus error = LearnFirstNames(fs, edit, firstNames)) return Failed(error);
+  }
+  if (IoStatus error = ReplaceFileAtomically(fs, logPath, edit.folder / edit.tempName, JoinLines(result.lines))) {
+    if (!edit.firstNameLines.empty()) PutFirstNamesBack(fs, edit, firstNames);
+    return Failed(error);
+  }
+  return result;
+}
+
+}  // namespace kmb

@@ -1,0 +1,42 @@
+#pragma once
+// The one way the log changes: a change computed on the log as listed, a
+// copy of the day, the first-name list, then the log, each replaced
+// atomically. A failed step leaves both files as they were.
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "core/log/LogSnapshot.h"
+
+namespace kmb {
+
+using LogChange = std::function<Lines(const Lines&)>;
+
+struct LogEdit {
+  std::filesystem::path folder;  // holds the log, the first-name list, the temporary files
+  std::string storedCall;
+  LogChange change;
+  const char* tempName = "Temporaire.txt";  // "Temporaire6.txt" for a date insertion
+  Lines firstNameLines;                     // learnt before the log is written
+  std::string backupDay;                    // "YYYY-MM-DD"; empty: no copy of the day
+};
+
+enum class EditRefusal {
+  None,
+  ChangedOnDisk,   // the file is no longer what was listed
+  NotWindows1252,  // the log waits for its conversion
+  TooManyLines,    // the list could not show the result
+};
+
+struct EditResult {
+  Lines lines;  // the log as written
+  IoStatus error;
+  EditRefusal refusal = EditRefusal::None;
+  IoStatus backupError;  // the copy of the day failed; the change went on
+
+  bool done() const { return !error && refusal == EditRefusal::None; }
+};
+
+EditResult EditLog(FileSystem& fs, const LogSnapshot& listed, const LogEdit& edit);
+
+}  // namespace kmb

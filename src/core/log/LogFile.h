@@ -1,0 +1,33 @@
+#pragma once
+// The station's log file: its place, its lines, its creation.
+#include <filesystem>
+#include <string_view>
+#include <vector>
+
+#include "core/log/FileSystem.h"
+
+namespace kmb {
+
+using Lines = std::vector<Bytes>;
+
+// Folder, the stored call sign ("_" for "/") and "_KMB.log".
+std::filesystem::path LogFilePath(const std::filesystem::path& folder, std::string_view storedCall);
+
+// Splits at line ends (CR LF, or a lone LF); a last line without an end
+// counts, an empty text has no line.
+Lines SplitLines(std::string_view bytes);
+
+// Every line followed by CR LF.
+Bytes JoinLines(const Lines& lines);
+
+struct LinesResult {
+  Lines lines;
+  IoStatus error;
+};
+
+LinesResult ReadLines(FileSystem& fs, const std::filesystem::path& path);
+
+// Creates the empty log; never touches an existing one.
+IoStatus CreateLogFile(FileSystem& fs, const std::filesystem::path& folder, std::string_view storedCall);
+
+}  // namespace kmb

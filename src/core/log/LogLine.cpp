@@ -1,0 +1,99 @@
+#include "core/log/LogLine.h"
+
+#include <cstdio>
+
+#include "core/log/Cp1252Case.h"
+
+namespace kmb {
+
+Bytes StoredNomLavoir(std::string_view text) {
+  return UpperCp1252(Trim(Trim(text).substr(0, kNomLavoirWidth)));
+}
+
+Bytes FormatLogLine(const QsoRecord& r) {
+  Bytes line;
+  line.reserve(kLogLineLength);
+  line += PadRight(r.indicatif, kIndicatifWidth) + ' ';
+  line += PadRight(r.dpt, kDptWidth) + "   ";
+  line += PadRight(r.prenom, kPrenomWidth) + ' ';
+  line += PadRight(r.ref, kRefWidth) + ' ';
+  line += r.date + ' ';
+  line += r.heure + ' ';
+  line += PadRight(r.mode, kModeWidth) + ' ';
+  line += PadRight(r.bande, kBandeWidth) + ' ';
+  line += PadRight(r.rstR, kRstWidth) + ' ';
+  line += PadRight(r.rstE, kRstWidth) + ' ';
+  line += PadRight(StoredNomLavoir(r.nomLavoir), kNomLavoirWidth) + ' ';
+  line += r.qsl ? '*' : ' ';
+  return line;
+}
+
+QsoRecord ParseLogLine(std::string_view l) {
+  namespace c = log_columns;
+  return QsoRecord{c::Indicatif(l), c::Dpt(l),   c::Prenom(l), c::Ref(l),
+                   c::Date(l),      c::Heure(l), c::Mode(l),   c::Bande(l),
+                   c::RstR(l),      c::RstE(l),  c::NomLavoir(l), c::Qsl(l) == '*'};
+}
+
+namespace {
+
+// Up to four digits keep a blank in front; five fill the field.
+void AppendRowNumber(Bytes& out, std::size_t n) {
+  char digits[24];
+  const int length = std::snprintf(digits, sizeof digits, "%zu", n);
+  if (length < 5) out.append(static_cast<std::size_t>(5 - length), ' ');
+  out.append(digits, static_cast<std::size_t>(length));
+}
+
+}  // namespace
+
+// A short line gives short pieces, and so a shorter row.
+Bytes FormatListRow(std::size_t rowNumber, std::string_view l) {
+  Bytes row;
+  row.reserve(kListRowLength);
+  AppendRowNumber(row, rowNumber);
+  std::size_t pieceEnd = kRowNumberWidth + 1;
+  for (const Field& field : fields::kAll) {
+    row.append(field.rowFirst - pieceEnd, ' ');
+    if (field.logFirst <= l.size()) row.append(l.substr(field.logFirst - 1, field.width));
+    pieceEnd = field.rowFirst + field.width;
+  }
+  return row;
+}
+
+QsoRecord ParseListRow(std::string_view row) {
+  namespace f = fields;
+  return QsoRecord{Trim(InRow(row, f::Indicatif)), Trim(InRow(row, f::Dpt)),       Trim(InRow(row, f::Prenom)),
+                   Trim(InRow(row, f::Ref)),       InRow(row, f::Date),            InRow(row, f::Heure),
+                   Trim(InRow(row, f::Mode)),      Trim(InRow(row, f::Bande)),     Trim(InRow(row, f::RstR)),
+                   Trim(InRow(row, f::RstE)),      Trim(InRow(row, f::NomLavoir)), InRow(row, f::Qsl) == "*"};
+}
+
+Bytes LogLineFromListRow(std::string_view row) {
+  Bytes line;
+  line.reserve(kLogLineLength);
+  for (const Field& field : fields::kAll) {
+    if (field.logFirst > 1) line += ' ';
+    line += InRow(row, field);
+  }
+  return line;
+}
+
+Bytes ListTitles() {
+  namespace f = fields;
+  return TitleLine({{"N\xB0", 1, kRowNumberWidth, TitleAlign::Right},
+                    {"Indicatif", f::Indicatif.rowFirst, f::Indicatif.width},
+                    {"Dpt", f::Dpt.rowFirst, f::Dpt.width},
+                    {"Prenom", f::Prenom.rowFirst, f::Prenom.width},
+                    {"Ref", f::Ref.rowFirst, f::Ref.width},
+                    {"Date", f::Date.rowFirst, f::Date.width},
+                    {"QTR", f::Heure.rowFirst, f::Heure.width},
+                    {"Mode", f::Mode.rowFirst, f::Mode.width},
+                    {"QRG", f::Bande.rowFirst, f::Bande.width},
+                    {"RSTR", f::RstR.rowFirst, f::RstR.width},
+                    {"RSTE", f::RstE.rowFirst, f::RstE.width},
+                    {"Nom du Lavoir", f::NomLavoir.rowFirst, f::NomLavoir.width},
+                    {"QSL", f::Qsl.rowFirst, f::Qsl.width}});
+}
+
+}  // namespace kmb

@@ -1,0 +1,28 @@
+#pragma once
+// The QSOs of one station whose QSL card is still awaited, as the QSL
+// window lists them.
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+#include "core/log/FixedColumns.h"
+
+namespace kmb {
+
+// Length of a row whose department has two characters; the first 57 end
+// with the report sent.
+inline constexpr std::size_t kQslListRowLength = 90;
+inline constexpr std::size_t kQslPrintedWidth = 57;
+
+// Date, time, department, "KMB " and reference, mode, band, reports and the
+// lavoir name, cut from a 122-column main-list row.
+Bytes QslListRow(std::string_view listRow);
+
+// True when the row's QSL mark is "*".
+bool QslReceived(std::string_view listRow);
+
+// The rows, in list order, of the call signs containing `typed` whose QSL
+// has not been received, each as QslListRow gives it.
+std::vector<Bytes> AwaitedQslRows(const std::vector<Bytes>& listRows, std::string_view typed);
+
+}  // namespace kmb

@@ -1,0 +1,22 @@
+#pragma once
+// Finding QSOs among the rows of the main list.
+#include <string_view>
+#include <vector>
+
+#include "core/log/FixedColumns.h"
+
+namespace kmb {
+
+enum class SearchCriterion { Indicatif, Reference, Departement };
+
+// Call sign: the trimmed call-sign field contains the text, upper-cased.
+// Reference: the trimmed reference equals the text, case ignored, so that a
+// Corsican "2a001" is found however it is typed.
+// Department: the two department characters equal the text exactly (the
+// window lower-cases it first, as the log stores it).
+bool RowMatches(std::string_view listRow, SearchCriterion criterion, std::string_view text);
+
+// The result rows (SearchResultRow) of the matching rows, in list order.
+std::vector<Bytes> FindQsos(const std::vector<Bytes>& listRows, SearchCriterion criterion, std::string_view text);
+
+}  // namespace kmb

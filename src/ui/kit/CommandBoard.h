@@ -1,0 +1,26 @@
+#pragma once
+// What the main window gives each area of the program, so that the area
+// wires its own menu commands and buttons without knowing the main window.
+#include <QString>
+#include <functional>
+
+#include "ui/kit/AppContext.h"
+#include "ui/kit/LogbookView.h"
+
+class QWidget;
+
+class CommandBoard {
+ public:
+  // Runs `handler` when the menu command or button named `objectName` is used.
+  virtual void onCommand(const char* objectName, std::function<void()> handler) = 0;
+  // Shows the secondary window `name`, built by `make` when it is not open:
+  // each exists at most once.
+  virtual void openSingleWindow(const QString& name, std::function<QWidget*()> make) = 0;
+  virtual AppContext& context() = 0;
+  virtual LogbookView& logbook() = 0;
+  // The window the messages of the commands stand in front of.
+  virtual QWidget* messageParent() = 0;
+
+ protected:
+  ~CommandBoard() = default;
+};

@@ -1,0 +1,47 @@
+#include "ui/kit/NamedWidgets.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "ui/kit/FieldColours.h"
+#include "ui/kit/WidgetHelpers.h"
+
+QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent) {
+  return Named(new QLabel(text, parent), name);
+}
+
+QFrame* NamedFrame(const char* name, QWidget* parent) {
+  auto* frame = Named(new QFrame(parent), name);
+  frame->setFrameShape(QFrame::StyledPanel);
+  return frame;
+}
+
+QLineEdit* FigureBox(const char* name, const QColor& background, QWidget* parent) {
+  auto* box = Named(new QLineEdit(parent), name);
+  box->setReadOnly(true);
+  box->setFocusPolicy(Qt::NoFocus);
+  box->setAlignment(Qt::AlignCenter);
+  SetFieldColour(*box, background);
+  return box;
+}
+
+QFrame* TitleFrame(const QString& title, QWidget* parent) {
+  auto* frame = NamedFrame("Frame1", parent);
+  auto* label = NamedLabel("Label2", title, frame);
+  label->setAlignment(Qt::AlignCenter);
+  QFont big = label->font();
+  big.setPointSize(big.pointSize() + 6);
+  big.setBold(true);
+  label->setFont(big);
+  (new QVBoxLayout(frame))->addWidget(label);
+  return frame;
+}
+
+void SetTextColour(QWidget& widget, const QColor& colour) {
+  QPalette palette = widget.palette();
+  palette.setColor(QPalette::WindowText, colour);
+  palette.setColor(QPalette::Text, colour);
+  widget.setPalette(palette);
+}

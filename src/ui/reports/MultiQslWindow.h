@@ -1,0 +1,42 @@
+#pragma once
+// "QSL's non reçues": the QSOs of one station whose card is still awaited,
+// and the printing of a card back on which that station confirms the ticked
+// ones.
+#include <QWidget>
+#include <vector>
+
+#include "ui/kit/AppContext.h"
+#include "ui/kit/LogbookView.h"
+
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+class MultiQslWindow final : public QWidget {
+  Q_OBJECT
+ public:
+  MultiQslWindow(AppContext& context, const LogbookView& logbook);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QWidget* buildCallFrame();
+  QWidget* buildListFrame();
+  QWidget* buildPrintFrame();
+
+  bool Indicatif_KeyPress(const QKeyEvent& key);
+  void Non_Recues_SP();
+  void Imprimer_Click();
+  std::vector<kmb::Bytes> tickedRows() const;
+
+  AppContext& ctx_;
+  const LogbookView& logbook_;
+  QLabel* label2_ = nullptr;
+  QLineEdit* indicatif_ = nullptr;
+  QPushButton* recherche_ = nullptr;
+  QListWidget* listeQso_ = nullptr;
+  QPushButton* imprimer_ = nullptr;
+};

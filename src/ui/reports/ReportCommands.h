@@ -1,0 +1,5 @@
+#pragma once
+class CommandBoard;
+
+// ADIF export and QSL printing.
+void RegisterReportCommands(CommandBoard& board);

@@ -1,0 +1,5 @@
+#pragma once
+class CommandBoard;
+
+// "Rechercher un QSO".
+void RegisterSearchCommands(CommandBoard& board);

@@ -1,0 +1,128 @@
+#include "ui/settings/StationDialog.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/kit/ShownText.h"
+#include "ui/kit/FieldColours.h"
+#include "ui/kit/InputCleaner.h"
+#include "ui/kit/WidgetHelpers.h"
+#include "ui/kit/WindowPlacement.h"
+#include "core/log/LogFile.h"
+#include "core/settings/StationCall.h"
+
+using namespace settings_keys;
+
+StationDialog::StationDialog(AppContext& context, QWidget* parent) : QDialog(parent), ctx_(context) {
+  setObjectName(QStringLiteral("Station"));
+  setWindowTitle(QStringLiteral("Selection Indicatif"));
+
+  auto* frame1 = new QGroupBox(this);
+  frame1->setObjectName(QStringLiteral("Frame1"));
+  auto* label2 = new QLabel(QStringLiteral("Indicatif de la Station"), frame1);
+  label2->setObjectName(QStringLiteral("Label2"));
+  label2->setAlignment(Qt::AlignCenter);
+  QFont titleFont = label2->font();
+  titleFont.setBold(true);
+  titleFont.setPointSize(titleFont.pointSize() + 2);
+  label2->setFont(titleFont);
+  (new QVBoxLayout(frame1))->addWidget(label2);
+
+  auto* frame2 = new QGroupBox(this);
+  frame2->setObjectName(QStringLiteral("Frame2"));
+  auto* label3 = new QLabel(QStringLiteral("Indicatif"), frame2);
+  label3->setObjectName(QStringLiteral("Label3"));
+  newIndicatif_ = new QLineEdit(frame2);
+  newIndicatif_->setObjectName(QStringLiteral("New_Indicatif"));
+  SetFieldColour(*newIndicatif_, kLightGreen);
+  KeepToLogCharacters(*newIndicatif_);
+  auto* label5 = new QLabel(QStringLiteral("!!! Pour la saisie la '/' est remplacée par le '_'"), frame2);
+  label5->setObjectName(QStringLiteral("Label5"));
+  auto* frame2Layout = new QVBoxLayout(frame2);
+  frame2Layout->addWidget(label3);
+  frame2Layout->addWidget(newIndicatif_);
+  frame2Layout->addWidget(label5);
+
+  validation_ = new QPushButton(QStringLiteral("Validez"), this);
+  validation_->setObjectName(QStringLiteral("Validation"));
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(frame1);
+  layout->addWidget(frame2);
+  layout->addWidget(validation_, 0, Qt::AlignCenter);
+
+  newIndicatif_->installEventFilter(this);
+  connect(validation_, &QPushButton::clicked, this, &StationDialog::Validation_Click);
+
+  // The box always opens empty, whatever station is in use.
+  newIndicatif_->clear();
+  adjustSize();
+  PressButtonsOnEnter(*this);
+  PlaceWindow(*this, ctx_.settings);
+}
+
+bool StationDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == newIndicatif_ && event->type() == QEvent::KeyPress)
+    return New_Indicatif_KeyPress(static_cast<QKeyEvent&>(*event));
+  return QDialog::eventFilter(watched, event);
+}
+
+// Returns true when the key has been dealt with here.
+bool StationDialog::New_Indicatif_KeyPress(QKeyEvent& key) {
+  if (IsEnter(key)) {
+    SetFieldColour(*newIndicatif_, Qt::white);
+    validation_->setFocus();
+    return true;
+  }
+  const QString text = key.text();
+  if (text.size() != 1) return false;
+  const QChar c = text.at(0);
+  if (c == u'/') {
+    newIndicatif_->insert(QStringLiteral("_"));
+    return true;
+  }
+  if (c >= u'a' && c <= u'z') {
+    newIndicatif_->insert(QString(c.toUpper()));
+    return true;
+  }
+  return false;
+}
+
+void StationDialog::Validation_Click() {
+  const QString candidate = UpperKeepingLength(newIndicatif_->text());
+  // One byte per character, so an accent counts once in the length.
+  switch (kmb::CheckStationCall(ToCp1252(candidate))) {
+    case kmb::StationCallCheck::Empty:
+      ctx_.messages.inform(this, QStringLiteral("Vous devez entrer un indicatif"));
+      return;
+    case kmb::StationCallCheck::TooLong:
+      ctx_.messages.inform(this, QStringLiteral("12 caracteres maximum pour l'indicatif"));
+      return;
+    case kmb::StationCallCheck::ForbiddenCharacter:
+      ctx_.messages.inform(
+          this, QStringLiteral("L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' "));
+      newIndicatif_->clear();
+      return;
+    case kmb::StationCallCheck::Accepted:
+      break;
+  }
+  const std::string call = candidate.toStdString();
+  const QString section = SettingsStore::stationSection(candidate);
+  // An existing log, even one that cannot be read, is never recreated.
+  if (!ctx_.files.exists(kmb::LogFilePath(ctx_.programFolder, call))) {
+    if (const kmb::IoStatus error = kmb::CreateLogFile(ctx_.files, ctx_.programFolder, call))
+      ctx_.messages.inform(this, QString::fromStdString(kmb::IoErrorMessage(*error)));
+    ctx_.settings.write(kSetup, kIndicatifStation, candidate);
+    ctx_.settings.write(section, kBandeUtilisee, QStringLiteral("0"));
+    ctx_.settings.write(section, kModeUtilise, QStringLiteral("0"));
+  } else {
+    ctx_.settings.write(kSetup, kIndicatifStation, candidate);
+  }
+  // The accepted call sign, even when the settings could not keep it.
+  emit stationAccepted(candidate);
+  close();
+}

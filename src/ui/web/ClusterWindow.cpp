@@ -1,0 +1,88 @@
+#include "ui/web/ClusterWindow.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QWebEngineView>
+
+#include "ui/kit/InputCleaner.h"
+#include "ui/kit/LogbookView.h"
+#include "ui/kit/WidgetHelpers.h"
+#include "ui/kit/WindowPlacement.h"
+#include "core/web/ClusterBands.h"
+#include "core/web/SiteAddress.h"
+#include "ui/web/SitePage.h"
+
+using namespace settings_keys;
+
+namespace {
+
+QLabel* Caption(const char* name, const QString& text, QWidget* parent) {
+  return Named(new QLabel(text, parent), name);
+}
+
+}  // namespace
+
+ClusterWindow::ClusterWindow(AppContext& context, const LogbookView& logbook) : ctx_(context), logbook_(logbook) {
+  setObjectName(QStringLiteral("Cluster"));
+  setWindowTitle(QStringLiteral("Cluster"));
+  buildWidgets();
+  resize(1000, 760);
+  PressButtonsOnEnter(*this);
+  PlaceWindow(*this, ctx_.settings);
+  fillBands();
+  const QString stored = ctx_.settings.read(stationSection(), kBandeCluster, QStringLiteral("0"));
+  bandeCL_->setCurrentIndex(kmb::ClusterBandFromSetting(stored.toStdString()));
+  showPage();
+}
+
+void ClusterWindow::buildWidgets() {
+  auto* frame = new QGroupBox(this);
+  frame->setObjectName(QStringLiteral("Frame1"));
+  bandeCL_ = new QComboBox(frame);
+  bandeCL_->setObjectName(QStringLiteral("Bande_CL"));
+  bandeCL_->setEditable(true);
+  bandeCL_->setInsertPolicy(QComboBox::NoInsert);
+  KeepToLogCharacters(*bandeCL_->lineEdit());
+  afficher_ = new QPushButton(QStringLiteral("Afficher"), frame);
+  afficher_->setObjectName(QStringLiteral("Afficher"));
+  connect(afficher_, &QPushButton::clicked, this, &ClusterWindow::showPage);
+
+  auto* row = new QHBoxLayout(frame);
+  row->addWidget(Caption("Label2", QStringLiteral("Cluster (DxCluster)"), frame));
+  row->addSpacing(24);
+  row->addWidget(Caption("Label3", QStringLiteral("Bande"), frame));
+  row->addWidget(bandeCL_);
+  row->addWidget(afficher_);
+  row->addStretch(1);
+  row->addWidget(Caption("Label1", QStringLiteral("Cluster remis a jour toutes les minutes"), frame));
+
+  webBrowser1_ = NewWebBrowser(this);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(frame);
+  layout->addWidget(webBrowser1_, 1);
+}
+
+void ClusterWindow::fillBands() {
+  for (const kmb::ClusterBand& band : kmb::ClusterBands())
+    bandeCL_->addItem(QString::fromLatin1(band.label.data(), static_cast<qsizetype>(band.label.size())));
+}
+
+int ClusterWindow::chosenBand() const {
+  const int index = bandeCL_->currentIndex();
+  const bool typedOver = index < 0 || bandeCL_->currentText() != bandeCL_->itemText(index);
+  return typedOver ? -1 : index;
+}
+
+QString ClusterWindow::stationSection() const {
+  return SettingsStore::stationSection(QString::fromStdString(logbook_.stationCall()));
+}
+
+void ClusterWindow::showPage() {
+  const int band = chosenBand();
+  ctx_.settings.write(stationSection(), kBandeCluster, QString::number(band));
+  ShowSitePage(*webBrowser1_, ctx_.settings, kSiteCluster, kmb::ClusterPath(kmb::ClusterPageCode(band)));
+}

@@ -1,0 +1,5 @@
+#pragma once
+class CommandBoard;
+
+// Guide, web pages, About, history and quit.
+void RegisterWebCommands(CommandBoard& board);
