@@ -17,7 +17,7 @@ const std::set<std::string> kAdifBands = {"", "160m", "80m", "40m", "30m", "20m"
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzInput input(data, size);
   const std::string line = input.piece();
-  const std::string record = kmb::ADIF_SP(line);
+  const std::string record = kmb::AdifRecordOf(line);
   FUZZ_CHECK(record.ends_with(" <eor>"));
   std::string_view rest(record);
   rest.remove_suffix(6);

@@ -46,7 +46,7 @@ TEST_F(AdifExportTest, WritesTheHeaderThenOneRecordPerLineInFileOrder) {
   write("F4ABC_P_KMB.log", kmb::JoinLines(log));
   ASSERT_FALSE(kmb::ExportAdif(disk, folder.path(), "F4ABC_P").error);
   EXPECT_EQ(read("F4ABC_P_KMB.adi"),
-            kHeader + kmb::ADIF_SP(log[0]) + "\r\n" + kmb::ADIF_SP(log[1]) + "\r\n" + kmb::ADIF_SP(log[2]) + "\r\n");
+            kHeader + kmb::AdifRecordOf(log[0]) + "\r\n" + kmb::AdifRecordOf(log[1]) + "\r\n" + kmb::AdifRecordOf(log[2]) + "\r\n");
   EXPECT_NE(read("F4ABC_P_KMB.adi").find("<BAND:2>6m <MODE:3>SSB <QSO_DATE:8>19990101 "), Bytes::npos);
   EXPECT_EQ(filesInFolder(), (std::set<std::string>{"F4ABC_P_KMB.log", "F4ABC_P_KMB.adi"}));
 }
@@ -64,7 +64,7 @@ TEST_F(AdifExportTest, ASecondExportReplacesTheFirst) {
   const kmb::Lines shorter = {Line("F1CCC", "06/12/26", "7.0 Mhz")};
   write("F4ABC_P_KMB.log", kmb::JoinLines(shorter));
   ASSERT_FALSE(kmb::ExportAdif(disk, folder.path(), "F4ABC_P").error);
-  EXPECT_EQ(read("F4ABC_P_KMB.adi"), kHeader + kmb::ADIF_SP(shorter[0]) + "\r\n");
+  EXPECT_EQ(read("F4ABC_P_KMB.adi"), kHeader + kmb::AdifRecordOf(shorter[0]) + "\r\n");
 }
 
 TEST_F(AdifExportTest, AnAbsentLogIsReportedAndWritesNothing) {

@@ -47,7 +47,7 @@ kmb::QsoRecord Paul() {
   return {"FXXXX", "89", "PAUL", "89001", "05/12/26", "09:07", "SSB", "14 Mhz", "59", "57", "", true};
 }
 
-Bytes AdifOf(const kmb::QsoRecord& r) { return kmb::ADIF_SP(kmb::FormatLogLine(r)); }
+Bytes AdifOf(const kmb::QsoRecord& r) { return kmb::AdifRecordOf(kmb::FormatLogLine(r)); }
 
 }  // namespace
 
@@ -102,12 +102,12 @@ TEST(AdifRecord, OnlyAStarInColumn107IsAReceivedQsl) {
   Bytes line = kmb::FormatLogLine(Paul());
   for (const auto& [mark, received] : {std::pair{'*', "Y"}, {'x', "N"}, {' ', "N"}}) {
     line[106] = mark;
-    EXPECT_EQ(ValueOf(kmb::ADIF_SP(line), "QSL_RCVD"), received) << mark;
+    EXPECT_EQ(ValueOf(kmb::AdifRecordOf(line), "QSL_RCVD"), received) << mark;
   }
 }
 
 TEST(AdifRecord, AShortLineReadsAsBlankWhereItEnds) {
-  EXPECT_EQ(kmb::ADIF_SP("F1ABC        89"),
+  EXPECT_EQ(kmb::AdifRecordOf("F1ABC        89"),
             "<CALL:5>F1ABC <STATE:2>89 <NAME:0> <BAND:0> <MODE:0> <QSO_DATE:0> <TIME_ON:0> <RST_RCVD:0> "
             "<RST_SENT:0> <SIG:0> <SIG_INFO:0> <QSL_RCVD:1>N <eor>");
 }

@@ -20,7 +20,7 @@ Bytes AdifFileText(std::string_view storedCall, const Lines& logLines) {
       "<eoh>",
   };
   out.reserve(out.size() + logLines.size());
-  for (const Bytes& line : logLines) out.push_back(ADIF_SP(line));
+  for (const Bytes& line : logLines) out.push_back(AdifRecordOf(line));
   return JoinLines(out);
 }
 

@@ -39,7 +39,7 @@ Bytes AdifTime(std::string_view time) {
   return text;
 }
 
-Bytes ADIF_SP(std::string_view line) {
+Bytes AdifRecordOf(std::string_view line) {
   namespace c = log_columns;
   const std::array<std::pair<std::string_view, Bytes>, 12> fields{{
       {"CALL", Trim(c::Indicatif(line))},

@@ -24,6 +24,6 @@ Bytes AdifTime(std::string_view time);
 
 // The record of one 107-column log line, without line end. A short line
 // reads as blank where it ends.
-Bytes ADIF_SP(std::string_view logLine);
+Bytes AdifRecordOf(std::string_view logLine);
 
 }  // namespace kmb

@@ -49,10 +49,10 @@ ContactedListWindow::ContactedListWindow(AppContext& context, const LogbookView&
   layout->addWidget(list_, 1);
   layout->addWidget(buildCounts());
 
-  connect(afficher_, &QPushButton::clicked, this, &ContactedListWindow::Afficher_Click);
-  connect(enregistrer_, &QPushButton::clicked, this, &ContactedListWindow::Enregistrer_Click);
-  connect(imprimer_, &QPushButton::clicked, this, &ContactedListWindow::Imprimer_Click);
-  connect(quitter_, &QPushButton::clicked, this, &QWidget::close);
+  connect(displayButton_, &QPushButton::clicked, this, &ContactedListWindow::display);
+  connect(saveButton_, &QPushButton::clicked, this, &ContactedListWindow::save);
+  connect(printButton_, &QPushButton::clicked, this, &ContactedListWindow::print);
+  connect(quitButton_, &QPushButton::clicked, this, &QWidget::close);
 
   resize(QFontMetrics(fixed).horizontalAdvance(FromCp1252(kmb::ContactedListTitles())) + 80, 520);
   PressButtonsOnEnter(*this);
@@ -68,52 +68,52 @@ QWidget* ContactedListWindow::buildCommands() {
   KeepToLogCharacters(*group_->lineEdit());
   group_->addItems({QStringLiteral("HF"), QStringLiteral("VHF")});
   group_->setCurrentIndex(0);
-  afficher_ = Named(new QPushButton(QStringLiteral("Afficher"), commands), "Afficher");
-  enregistrer_ = Named(new QPushButton(QStringLiteral("Enregistrer"), commands), "Enregistrer");
-  imprimer_ = Named(new QPushButton(QStringLiteral("Imprimer"), commands), "Imprimer");
-  quitter_ = Named(new QPushButton(QStringLiteral("Quitter"), commands), "Command1");
-  enregistrer_->setEnabled(false);
-  imprimer_->setEnabled(false);
+  displayButton_ = Named(new QPushButton(QStringLiteral("Afficher"), commands), "Afficher");
+  saveButton_ = Named(new QPushButton(QStringLiteral("Enregistrer"), commands), "Enregistrer");
+  printButton_ = Named(new QPushButton(QStringLiteral("Imprimer"), commands), "Imprimer");
+  quitButton_ = Named(new QPushButton(QStringLiteral("Quitter"), commands), "Command1");
+  saveButton_->setEnabled(false);
+  printButton_->setEnabled(false);
 
   auto* row = new QHBoxLayout(commands);
   row->setContentsMargins(0, 0, 0, 0);
   row->addWidget(group_);
-  row->addWidget(afficher_);
-  row->addWidget(enregistrer_);
-  row->addWidget(imprimer_);
+  row->addWidget(displayButton_);
+  row->addWidget(saveButton_);
+  row->addWidget(printButton_);
   row->addStretch(1);
-  row->addWidget(quitter_);
+  row->addWidget(quitButton_);
   return commands;
 }
 
 QWidget* ContactedListWindow::buildCounts() {
   auto* counts = new QWidget(this);
-  comptC_ = NamedLabel("Compt_C", QString(), counts);
-  comptV_ = NamedLabel("Compt_V", QString(), counts);
+  listedCount_ = NamedLabel("Compt_C", QString(), counts);
+  confirmedCount_ = NamedLabel("Compt_V", QString(), counts);
   auto* row = new QHBoxLayout(counts);
   row->setContentsMargins(0, 0, 0, 0);
-  row->addWidget(comptC_);
+  row->addWidget(listedCount_);
   row->addWidget(NamedLabel("Label3", QStringLiteral("Lavoirs contactés bande"), counts));
   row->addSpacing(30);
-  row->addWidget(comptV_);
+  row->addWidget(confirmedCount_);
   row->addWidget(NamedLabel("Label4", QStringLiteral("Lavoirs confirmés bande"), counts));
   row->addStretch(1);
   return counts;
 }
 
-void ContactedListWindow::Afficher_Click() {
+void ContactedListWindow::display() {
   header_->setText(FromCp1252(kmb::ContactedListTitles()));
   lines_->setRows({});
   kmb::ContactedList list =
       kmb::ListContacted(ReadStationLog(context_, logbook_, this), ToCp1252(group_->currentText()));
-  comptC_->setText(QString::number(list.listed));
-  comptV_->setText(QString::number(list.confirmed));
+  listedCount_->setText(QString::number(list.listed));
+  confirmedCount_->setText(QString::number(list.confirmed));
   lines_->setRows(std::move(list.lines));
-  enregistrer_->setEnabled(true);
-  imprimer_->setEnabled(true);
+  saveButton_->setEnabled(true);
+  printButton_->setEnabled(true);
 }
 
-void ContactedListWindow::Enregistrer_Click() {
+void ContactedListWindow::save() {
   const kmb::Bytes group = ToCp1252(group_->currentText());
   const kmb::ClockReading today = context_.clock.localNow();
   const std::string call = logbook_.stationCall();
@@ -137,7 +137,7 @@ void ContactedListWindow::Enregistrer_Click() {
   context_.messages.inform(this, QStringLiteral("Fichier enregistré sous le nom : ") + name);
 }
 
-void ContactedListWindow::Imprimer_Click() {
+void ContactedListWindow::print() {
   QPrinter printer;
   if (!context_.printers.choose(printer, this)) return;
   const kmb::Lines page = kmb::PrintedListLines(logbook_.stationCall(), ToCp1252(group_->currentText()),

@@ -23,20 +23,20 @@ class ContactedListWindow final : public QWidget {
   QWidget* buildCommands();
   QWidget* buildCounts();
 
-  void Afficher_Click();
-  void Enregistrer_Click();
-  void Imprimer_Click();
+  void display();
+  void save();
+  void print();
 
   AppContext& context_;
   const LogbookView& logbook_;
   QComboBox* group_ = nullptr;
-  QPushButton* afficher_ = nullptr;
-  QPushButton* enregistrer_ = nullptr;
-  QPushButton* imprimer_ = nullptr;
-  QPushButton* quitter_ = nullptr;
+  QPushButton* displayButton_ = nullptr;
+  QPushButton* saveButton_ = nullptr;
+  QPushButton* printButton_ = nullptr;
+  QPushButton* quitButton_ = nullptr;
   ColumnTitles* header_ = nullptr;
   QListView* list_ = nullptr;
   LogListModel* lines_ = nullptr;
-  QLabel* comptC_ = nullptr;
-  QLabel* comptV_ = nullptr;
+  QLabel* listedCount_ = nullptr;
+  QLabel* confirmedCount_ = nullptr;
 };

@@ -48,7 +48,7 @@ MapWindow::MapWindow(AppContext& context, const LogbookView& logbook) : context_
 
 QWidget* MapWindow::buildCountLine() {
   auto* line = new QWidget(this);
-  nbDep_ = NamedLabel("NB_Dep", QStringLiteral("0"), line);
+  contactedCount_ = NamedLabel("NB_Dep", QStringLiteral("0"), line);
   group_ = new QComboBox(line);
   group_->setObjectName(QStringLiteral("Bande_Carte"));
   group_->addItems({QStringLiteral("HF"), QStringLiteral("VHF"), QStringLiteral("UHF")});
@@ -56,7 +56,7 @@ QWidget* MapWindow::buildCountLine() {
 
   auto* row = new QHBoxLayout(line);
   row->setContentsMargins(0, 0, 0, 0);
-  row->addWidget(nbDep_);
+  row->addWidget(contactedCount_);
   row->addWidget(NamedLabel("Label5", QStringLiteral("départements contactés"), line));
   row->addStretch(1);
   row->addWidget(NamedLabel("Label_Bande", QStringLiteral("Bande :"), line));
@@ -66,25 +66,25 @@ QWidget* MapWindow::buildCountLine() {
 
 QWidget* MapWindow::buildLegend() {
   auto* legend = new QWidget(this);
-  nbConf_ = FigureBox("Nb_Conf", kLegendConfirmed, legend);
-  nbNconf_ = FigureBox("Nb_Nconf", kLegendNotConfirmed, legend);
-  nbNcont_ = FigureBox("Nb_Ncont", kLegendNotContacted, legend);
+  confirmedLegend_ = FigureBox("Nb_Conf", kLegendConfirmed, legend);
+  notConfirmedLegend_ = FigureBox("Nb_Nconf", kLegendNotConfirmed, legend);
+  notContactedLegend_ = FigureBox("Nb_Ncont", kLegendNotContacted, legend);
   auto* row = new QHBoxLayout(legend);
   row->setContentsMargins(0, 0, 0, 0);
-  for (QLineEdit* box : {nbConf_, nbNconf_, nbNcont_}) row->addWidget(box);
+  for (QLineEdit* box : {confirmedLegend_, notConfirmedLegend_, notContactedLegend_}) row->addWidget(box);
   return legend;
 }
 
-kmb::MapCounts MapWindow::MapColouring(std::string_view group) {
+kmb::MapCounts MapWindow::colourMap(std::string_view group) {
   const kmb::MapBoxes boxes = kmb::ColourMapBoxes(ReadStationLog(context_, logbook_, this), group);
   picture_->setBoxes(boxes);
   return kmb::CountMapBoxes(boxes);
 }
 
 void MapWindow::refresh() {
-  const kmb::MapCounts counts = MapColouring(group_->currentText().toStdString());
-  nbDep_->setText(QString::number(counts.contacted));
-  nbNconf_->setText(LegendText(counts.notConfirmed, QStringLiteral(" Dpt non confirmés")));
-  nbConf_->setText(LegendText(counts.confirmed, QStringLiteral(" Dpt confirmés")));
-  nbNcont_->setText(LegendText(counts.notContacted(), QStringLiteral(" Dpt non contactés")));
+  const kmb::MapCounts counts = colourMap(group_->currentText().toStdString());
+  contactedCount_->setText(QString::number(counts.contacted));
+  notConfirmedLegend_->setText(LegendText(counts.notConfirmed, QStringLiteral(" Dpt non confirmés")));
+  confirmedLegend_->setText(LegendText(counts.confirmed, QStringLiteral(" Dpt confirmés")));
+  notContactedLegend_->setText(LegendText(counts.notContacted(), QStringLiteral(" Dpt non contactés")));
 }

@@ -18,7 +18,7 @@ class MapWindow final : public QWidget {
   MapWindow(AppContext& context, const LogbookView& logbook);
 
   // Colours the boxes from the log for `group` and gives their counts.
-  kmb::MapCounts MapColouring(std::string_view group);
+  kmb::MapCounts colourMap(std::string_view group);  // MapColouring
 
  private:
   QWidget* buildCountLine();
@@ -28,9 +28,9 @@ class MapWindow final : public QWidget {
   AppContext& context_;
   const LogbookView& logbook_;
   QComboBox* group_ = nullptr;
-  QLabel* nbDep_ = nullptr;
+  QLabel* contactedCount_ = nullptr;
   DepartmentMapView* picture_ = nullptr;
-  QLineEdit* nbConf_ = nullptr;
-  QLineEdit* nbNconf_ = nullptr;
-  QLineEdit* nbNcont_ = nullptr;
+  QLineEdit* confirmedLegend_ = nullptr;
+  QLineEdit* notConfirmedLegend_ = nullptr;
+  QLineEdit* notContactedLegend_ = nullptr;
 };

@@ -35,12 +35,12 @@ MultiQslWindow::MultiQslWindow(AppContext& context, const LogbookView& logbook) 
   layout->addWidget(buildListFrame(), 1);
   layout->addWidget(buildPrintFrame());
 
-  indicatif_->installEventFilter(this);
-  KeepToLogCharacters(*indicatif_);
-  connect(recherche_, &QPushButton::clicked, this, &MultiQslWindow::Non_Recues_SP);
-  connect(imprimer_, &QPushButton::clicked, this, &MultiQslWindow::Imprimer_Click);
+  call_->installEventFilter(this);
+  KeepToLogCharacters(*call_);
+  connect(listButton_, &QPushButton::clicked, this, &MultiQslWindow::listAwaitedQsls);
+  connect(printButton_, &QPushButton::clicked, this, &MultiQslWindow::print);
 
-  listeQso_->clear();
+  awaited_->clear();
   resize(760, 520);
   PressButtonsOnEnter(*this);
   PlaceWindow(*this, ctx_.settings);
@@ -48,75 +48,75 @@ MultiQslWindow::MultiQslWindow(AppContext& context, const LogbookView& logbook) 
 
 QWidget* MultiQslWindow::buildCallFrame() {
   auto* frame = Named(new QGroupBox, "Frame1");
-  label2_ = Named(new QLabel(kTitle, frame), "Label2");
-  QFont big = label2_->font();
+  title_ = Named(new QLabel(kTitle, frame), "Label2");
+  QFont big = title_->font();
   big.setBold(true);
   big.setPointSize(big.pointSize() + 2);
-  label2_->setFont(big);
+  title_->setFont(big);
   // The title holds the typed call: a long one is cut, never widens the window.
-  label2_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  title_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   auto* label3 = Named(new QLabel(QStringLiteral("QSL's non reçues de "), frame), "Label3");
-  indicatif_ = Named(new QLineEdit(frame), "Indicatif");
+  call_ = Named(new QLineEdit(frame), "Indicatif");
   auto* label6 = Named(new QLabel(QStringLiteral("Cliquez"), frame), "Label6");
-  recherche_ = Named(new QPushButton(QStringLiteral("ICI"), frame), "Recherche");
+  listButton_ = Named(new QPushButton(QStringLiteral("ICI"), frame), "Recherche");
   auto* label1 = Named(new QLabel(QStringLiteral("pour les afficher"), frame), "Label1");
   auto* sentence = new QHBoxLayout;
-  for (QWidget* w : std::initializer_list<QWidget*>{label3, indicatif_, label6, recherche_, label1})
+  for (QWidget* w : std::initializer_list<QWidget*>{label3, call_, label6, listButton_, label1})
     sentence->addWidget(w);
   sentence->addStretch(1);
   auto* column = new QVBoxLayout(frame);
-  column->addWidget(label2_);
+  column->addWidget(title_);
   column->addLayout(sentence);
   return frame;
 }
 
 QWidget* MultiQslWindow::buildListFrame() {
   auto* frame = Named(new QGroupBox, "Frame2");
-  listeQso_ = Named(new QListWidget(frame), "Liste_QSO");
-  listeQso_->setFont(ListFont());
-  (new QVBoxLayout(frame))->addWidget(listeQso_);
+  awaited_ = Named(new QListWidget(frame), "Liste_QSO");
+  awaited_->setFont(ListFont());
+  (new QVBoxLayout(frame))->addWidget(awaited_);
   return frame;
 }
 
 QWidget* MultiQslWindow::buildPrintFrame() {
   auto* frame = Named(new QGroupBox, "Frame3");
-  imprimer_ = Named(new QPushButton(QStringLiteral("Imprimer"), frame), "Imprimer");
-  imprimer_->setToolTip(QStringLiteral("Imprimer le dos d'une QSL avec la liste des QSO's cochés"));
-  (new QHBoxLayout(frame))->addWidget(imprimer_, 0, Qt::AlignCenter);
+  printButton_ = Named(new QPushButton(QStringLiteral("Imprimer"), frame), "Imprimer");
+  printButton_->setToolTip(QStringLiteral("Imprimer le dos d'une QSL avec la liste des QSO's cochés"));
+  (new QHBoxLayout(frame))->addWidget(printButton_, 0, Qt::AlignCenter);
   return frame;
 }
 
 bool MultiQslWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == indicatif_ && event->type() == QEvent::KeyPress)
-    return Indicatif_KeyPress(static_cast<const QKeyEvent&>(*event));
+  if (watched == call_ && event->type() == QEvent::KeyPress)
+    return callSignKeyPress(static_cast<const QKeyEvent&>(*event));
   return QWidget::eventFilter(watched, event);
 }
 
 // True when the key has been dealt with here.
-bool MultiQslWindow::Indicatif_KeyPress(const QKeyEvent& key) {
+bool MultiQslWindow::callSignKeyPress(const QKeyEvent& key) {
   if (IsEnter(key)) {
-    Non_Recues_SP();
-    recherche_->setFocus();
+    listAwaitedQsls();
+    listButton_->setFocus();
     return true;
   }
   const QString text = key.text();
   if (text.size() == 1 && text.at(0) >= u'a' && text.at(0) <= u'z') {
-    indicatif_->insert(text.toUpper());
+    call_->insert(text.toUpper());
     return true;
   }
   return false;
 }
 
-void MultiQslWindow::Non_Recues_SP() {
-  const QString typed = indicatif_->text();
+void MultiQslWindow::listAwaitedQsls() {
+  const QString typed = call_->text();
   if (typed.isEmpty()) {
     ctx_.messages.inform(this, QStringLiteral("Entrez un indicatif"));
     return;
   }
-  label2_->setText(QStringLiteral("QSL's non reçues de ") + typed);
-  listeQso_->clear();
+  title_->setText(QStringLiteral("QSL's non reçues de ") + typed);
+  awaited_->clear();
   for (const kmb::Bytes& row : kmb::AwaitedQslRows(logbook_.listRows(), ToCp1252(typed))) {
-    auto* item = new QListWidgetItem(FromCp1252(row), listeQso_);
+    auto* item = new QListWidgetItem(FromCp1252(row), awaited_);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Unchecked);
     item->setData(kRowBytesRole, QByteArray::fromStdString(row));
@@ -125,19 +125,19 @@ void MultiQslWindow::Non_Recues_SP() {
 
 std::vector<kmb::Bytes> MultiQslWindow::tickedRows() const {
   std::vector<kmb::Bytes> ticked;
-  for (int i = 0; i < listeQso_->count(); ++i) {
-    const QListWidgetItem* item = listeQso_->item(i);
+  for (int i = 0; i < awaited_->count(); ++i) {
+    const QListWidgetItem* item = awaited_->item(i);
     if (item->checkState() == Qt::Checked) ticked.push_back(item->data(kRowBytesRole).toByteArray().toStdString());
   }
   return ticked;
 }
 
-void MultiQslWindow::Imprimer_Click() {
-  if (listeQso_->count() == 0) {
+void MultiQslWindow::print() {
+  if (awaited_->count() == 0) {
     ctx_.messages.inform(this, QStringLiteral("Pas de QSO a imprimer"));
     return;
   }
-  if (indicatif_->text().isEmpty()) {
+  if (call_->text().isEmpty()) {
     ctx_.messages.inform(this, QStringLiteral("Entrez un indicatif"));
     return;
   }
@@ -146,7 +146,7 @@ void MultiQslWindow::Imprimer_Click() {
   if (ticked.empty()) return;
   QPrinter printer;
   if (!ctx_.printers.choose(printer, this)) return;
-  const kmb::Lines card = kmb::QslCardLines(ToCp1252(indicatif_->text()),
+  const kmb::Lines card = kmb::QslCardLines(ToCp1252(call_->text()),
                                                 kmb::StationCallDisplay(logbook_.stationCall()), ticked);
   if (!PrintLines(printer, card))
     ctx_.messages.inform(this,

@@ -27,16 +27,16 @@ class MultiQslWindow final : public QWidget {
   QWidget* buildListFrame();
   QWidget* buildPrintFrame();
 
-  bool Indicatif_KeyPress(const QKeyEvent& key);
-  void Non_Recues_SP();
-  void Imprimer_Click();
+  bool callSignKeyPress(const QKeyEvent& key);
+  void listAwaitedQsls();
+  void print();
   std::vector<kmb::Bytes> tickedRows() const;
 
   AppContext& ctx_;
   const LogbookView& logbook_;
-  QLabel* label2_ = nullptr;
-  QLineEdit* indicatif_ = nullptr;
-  QPushButton* recherche_ = nullptr;
-  QListWidget* listeQso_ = nullptr;
-  QPushButton* imprimer_ = nullptr;
+  QLabel* title_ = nullptr;
+  QLineEdit* call_ = nullptr;
+  QPushButton* listButton_ = nullptr;
+  QListWidget* awaited_ = nullptr;
+  QPushButton* printButton_ = nullptr;
 };

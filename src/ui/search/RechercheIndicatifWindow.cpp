@@ -68,56 +68,56 @@ RechercheIndicatifWindow::RechercheIndicatifWindow(AppContext& context, LogbookV
   auto* quitter = Named(new QPushButton(QStringLiteral("Quitter"), this), "Command1");
   layout->addWidget(quitter, 0, Qt::AlignCenter);
 
-  for (QLineEdit* box : {indica_, data_, depa_}) {
+  for (QLineEdit* box : {callBox_, referenceBox_, departmentBox_}) {
     box->installEventFilter(this);
     KeepToLogCharacters(*box);
   }
-  connect(option1_, &QButtonGroup::idClicked, this, &RechercheIndicatifWindow::Option1_Click);
+  connect(criteria_, &QButtonGroup::idClicked, this, &RechercheIndicatifWindow::focusCriterionBox);
   connect(quitter, &QPushButton::clicked, this, &QWidget::close);
-  connect(qsoEffectues_, &QListWidget::itemDoubleClicked, this, &RechercheIndicatifWindow::QSO_Effectues_DblClick);
+  connect(results_, &QListWidget::itemDoubleClicked, this, &RechercheIndicatifWindow::returnToResult);
 
-  indica_->clear();
+  callBox_->clear();
   resize(820, 480);
   PressButtonsOnEnter(*this);
   PlaceWindow(*this, ctx_.settings);
-  indica_->setFocus();
+  callBox_->setFocus();
 }
 
 QWidget* RechercheIndicatifWindow::buildCriteriaFrame() {
   auto* frame = Named(new QGroupBox, "Frame1");
   auto* grid = new QGridLayout(frame);
   grid->addWidget(Named(new QLabel(QStringLiteral("Rechercher un QSO par ..."), frame), "Label3"), 0, 0, 1, 2);
-  option1_ = new QButtonGroup(frame);
+  criteria_ = new QButtonGroup(frame);
   const std::array<std::pair<const char*, QString>, 3> options{{
       {"Option1_1", QStringLiteral("Indicatif")},
       {"Option1_2", QStringLiteral("N° KMB")},
       {"Option1_3", QStringLiteral("Dpt")},
   }};
-  indica_ = Named(new QLineEdit(frame), "Indica");
-  data_ = Named(new QLineEdit(frame), "Data");
-  depa_ = Named(new QLineEdit(frame), "Depa");
-  const std::array<QLineEdit*, 3> boxes{indica_, data_, depa_};
+  callBox_ = Named(new QLineEdit(frame), "Indica");
+  referenceBox_ = Named(new QLineEdit(frame), "Data");
+  departmentBox_ = Named(new QLineEdit(frame), "Depa");
+  const std::array<QLineEdit*, 3> boxes{callBox_, referenceBox_, departmentBox_};
   for (int i = 0; i < 3; ++i) {
     auto* option = Named(new QRadioButton(options[i].second, frame), options[i].first);
-    option1_->addButton(option, i + 1);
+    criteria_->addButton(option, i + 1);
     grid->addWidget(option, i + 1, 0);
     grid->addWidget(boxes[i], i + 1, 1);
   }
-  option1_->button(1)->setChecked(true);
+  criteria_->button(1)->setChecked(true);
   return frame;
 }
 
 QWidget* RechercheIndicatifWindow::buildResultFrame() {
   auto* frame = Named(new QGroupBox, "Frame2");
-  qsoEffectues_ = Named(new QListWidget(frame), "QSO_Effectues");
-  qsoEffectues_->setFont(ListFont());
-  qsoEffectues_->setToolTip(QStringLiteral("Double clique sur le QSO pour retour au log"));
-  qsoEffectues_->installEventFilter(this);
-  auto* label13 = Named(new ColumnTitles(*qsoEffectues_, frame), "Label13");
+  results_ = Named(new QListWidget(frame), "QSO_Effectues");
+  results_->setFont(ListFont());
+  results_->setToolTip(QStringLiteral("Double clique sur le QSO pour retour au log"));
+  results_->installEventFilter(this);
+  auto* label13 = Named(new ColumnTitles(*results_, frame), "Label13");
   label13->setText(FromCp1252(kmb::SearchResultTitles()));
   auto* column = new QVBoxLayout(frame);
   column->addWidget(label13);
-  column->addWidget(qsoEffectues_, 1);
+  column->addWidget(results_, 1);
   return frame;
 }
 
@@ -125,11 +125,11 @@ bool RechercheIndicatifWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonPress) selectCriterionOf(watched);
   if (event->type() == QEvent::KeyPress) {
     const auto& key = static_cast<const QKeyEvent&>(*event);
-    if (watched == indica_) return Indica_KeyPress(key);
-    if (watched == data_) return Data_KeyPress(key);
-    if (watched == depa_) return Depa_KeyPress(key);
-    if (watched == qsoEffectues_ && IsEnter(key)) {
-      QSO_Effectues_DblClick();
+    if (watched == callBox_) return callSignKeyPress(key);
+    if (watched == referenceBox_) return referenceKeyPress(key);
+    if (watched == departmentBox_) return departmentKeyPress(key);
+    if (watched == results_ && IsEnter(key)) {
+      returnToResult();
       return true;
     }
   }
@@ -138,63 +138,63 @@ bool RechercheIndicatifWindow::eventFilter(QObject* watched, QEvent* event) {
 
 // A click into a box selects its criterion; keyboard moves do not.
 void RechercheIndicatifWindow::selectCriterionOf(const QObject* box) {
-  const std::array<const QObject*, 3> boxes{indica_, data_, depa_};
+  const std::array<const QObject*, 3> boxes{callBox_, referenceBox_, departmentBox_};
   for (int i = 0; i < 3; ++i)
-    if (box == boxes[i]) option1_->button(i + 1)->setChecked(true);
+    if (box == boxes[i]) criteria_->button(i + 1)->setChecked(true);
 }
 
-void RechercheIndicatifWindow::Option1_Click(int index) { boxOf(CriterionOfOption(index)).setFocus(); }
+void RechercheIndicatifWindow::focusCriterionBox(int index) { boxOf(CriterionOfOption(index)).setFocus(); }
 
-SearchCriterion RechercheIndicatifWindow::selectedCriterion() const { return CriterionOfOption(option1_->checkedId()); }
+SearchCriterion RechercheIndicatifWindow::selectedCriterion() const { return CriterionOfOption(criteria_->checkedId()); }
 
 QLineEdit& RechercheIndicatifWindow::boxOf(SearchCriterion criterion) const {
   switch (criterion) {
-    case SearchCriterion::Reference: return *data_;
-    case SearchCriterion::Departement: return *depa_;
+    case SearchCriterion::Reference: return *referenceBox_;
+    case SearchCriterion::Departement: return *departmentBox_;
     case SearchCriterion::Indicatif: break;
   }
-  return *indica_;
+  return *callBox_;
 }
 
 void RechercheIndicatifWindow::inform(const QString& text) { ctx_.messages.inform(this, text); }
 
 // Each handler returns true when it took the key; Enter never reaches a box.
-bool RechercheIndicatifWindow::Indica_KeyPress(const QKeyEvent& key) {
-  if (!IsEnter(key)) return TypeSmallLetterAsCapital(*indica_, key);
-  if (indica_->text().size() > kMaxCallLength)
+bool RechercheIndicatifWindow::callSignKeyPress(const QKeyEvent& key) {
+  if (!IsEnter(key)) return TypeSmallLetterAsCapital(*callBox_, key);
+  if (callBox_->text().size() > kMaxCallLength)
     inform(QStringLiteral("12 caracteres maxi pour l'indicatif"));
-  else if (indica_->text().isEmpty())
+  else if (callBox_->text().isEmpty())
     inform(QStringLiteral("Entrez un indicatif"));
   else
-    Recherche_SP();
+    search();
   return true;
 }
 
-bool RechercheIndicatifWindow::Data_KeyPress(const QKeyEvent& key) {
-  if (!IsEnter(key)) return TypeSmallLetterAsCapital(*data_, key);
-  if (data_->text().size() != kRefLength)
+bool RechercheIndicatifWindow::referenceKeyPress(const QKeyEvent& key) {
+  if (!IsEnter(key)) return TypeSmallLetterAsCapital(*referenceBox_, key);
+  if (referenceBox_->text().size() != kRefLength)
     inform(QStringLiteral("5 caracteres maxi pour la référence ex: 77001"));
   else
-    Recherche_SP();
+    search();
   return true;
 }
 
-bool RechercheIndicatifWindow::Depa_KeyPress(const QKeyEvent& key) {
+bool RechercheIndicatifWindow::departmentKeyPress(const QKeyEvent& key) {
   if (!IsEnter(key)) return false;
-  depa_->setText(LowerKeepingLength(depa_->text()));
-  if (depa_->text().size() > kMaxDptLength) {
+  departmentBox_->setText(LowerKeepingLength(departmentBox_->text()));
+  if (departmentBox_->text().size() > kMaxDptLength) {
     inform(QStringLiteral("2 caracteres maxi pour le département"));
-  } else if (depa_->text().isEmpty()) {
+  } else if (departmentBox_->text().isEmpty()) {
     inform(QStringLiteral("Entrez un Canton"));
-    depa_->clear();
+    departmentBox_->clear();
   } else {
-    Recherche_SP();
+    search();
   }
   return true;
 }
 
-void RechercheIndicatifWindow::Recherche_SP() {
-  qsoEffectues_->clear();
+void RechercheIndicatifWindow::search() {
+  results_->clear();
   const SearchCriterion criterion = selectedCriterion();
   QLineEdit& box = boxOf(criterion);
   // A single-line box holds no line break; a pasted one must not count.
@@ -202,19 +202,19 @@ void RechercheIndicatifWindow::Recherche_SP() {
   const std::vector<kmb::Bytes>& rows = logbook_.listRows();
   if (!rows.empty() && text.isEmpty()) {
     inform(EmptyTextMessage(criterion));
-    if (criterion == SearchCriterion::Indicatif) indica_->clear();
+    if (criterion == SearchCriterion::Indicatif) callBox_->clear();
     return;
   }
   for (const kmb::Bytes& result : kmb::FindQsos(rows, criterion, ToCp1252(text))) {
-    auto* item = new QListWidgetItem(FromCp1252(result), qsoEffectues_);
+    auto* item = new QListWidgetItem(FromCp1252(result), results_);
     item->setData(kRowBytesRole, QByteArray::fromStdString(result));
   }
-  if (qsoEffectues_->count() == 0) inform(QStringLiteral("Pas de QSO trouvé"));
-  for (QLineEdit* b : {indica_, data_, depa_}) b->clear();
+  if (results_->count() == 0) inform(QStringLiteral("Pas de QSO trouvé"));
+  for (QLineEdit* b : {callBox_, referenceBox_, departmentBox_}) b->clear();
 }
 
-void RechercheIndicatifWindow::QSO_Effectues_DblClick() {
-  const QListWidgetItem* selected = qsoEffectues_->currentItem();
+void RechercheIndicatifWindow::returnToResult() {
+  const QListWidgetItem* selected = results_->currentItem();
   const kmb::Bytes result = selected ? selected->data(kRowBytesRole).toByteArray().toStdString() : kmb::Bytes();
   if (const auto index = kmb::ListIndexOfResult(logbook_.listRows(), result))
     logbook_.selectListRow(static_cast<int>(*index));

@@ -25,12 +25,12 @@ class RechercheIndicatifWindow final : public QWidget {
   QWidget* buildCriteriaFrame();
   QWidget* buildResultFrame();
 
-  bool Indica_KeyPress(const QKeyEvent& key);
-  bool Data_KeyPress(const QKeyEvent& key);
-  bool Depa_KeyPress(const QKeyEvent& key);
-  void Option1_Click(int index);
-  void Recherche_SP();
-  void QSO_Effectues_DblClick();
+  bool callSignKeyPress(const QKeyEvent& key);
+  bool referenceKeyPress(const QKeyEvent& key);
+  bool departmentKeyPress(const QKeyEvent& key);
+  void focusCriterionBox(int index);
+  void search();
+  void returnToResult();
 
   kmb::SearchCriterion selectedCriterion() const;
   QLineEdit& boxOf(kmb::SearchCriterion criterion) const;
@@ -39,9 +39,9 @@ class RechercheIndicatifWindow final : public QWidget {
 
   AppContext& ctx_;
   LogbookView& logbook_;
-  QButtonGroup* option1_ = nullptr;
-  QLineEdit* indica_ = nullptr;
-  QLineEdit* data_ = nullptr;
-  QLineEdit* depa_ = nullptr;
-  QListWidget* qsoEffectues_ = nullptr;
+  QButtonGroup* criteria_ = nullptr;
+  QLineEdit* callBox_ = nullptr;
+  QLineEdit* referenceBox_ = nullptr;
+  QLineEdit* departmentBox_ = nullptr;
+  QListWidget* results_ = nullptr;
 };

@@ -36,64 +36,64 @@ StationDialog::StationDialog(AppContext& context, QWidget* parent) : QDialog(par
   frame2->setObjectName(QStringLiteral("Frame2"));
   auto* label3 = new QLabel(QStringLiteral("Indicatif"), frame2);
   label3->setObjectName(QStringLiteral("Label3"));
-  newIndicatif_ = new QLineEdit(frame2);
-  newIndicatif_->setObjectName(QStringLiteral("New_Indicatif"));
-  SetFieldColour(*newIndicatif_, kLightGreen);
-  KeepToLogCharacters(*newIndicatif_);
+  callSign_ = new QLineEdit(frame2);
+  callSign_->setObjectName(QStringLiteral("New_Indicatif"));
+  SetFieldColour(*callSign_, kLightGreen);
+  KeepToLogCharacters(*callSign_);
   auto* label5 = new QLabel(QStringLiteral("!!! Pour la saisie la '/' est remplacée par le '_'"), frame2);
   label5->setObjectName(QStringLiteral("Label5"));
   auto* frame2Layout = new QVBoxLayout(frame2);
   frame2Layout->addWidget(label3);
-  frame2Layout->addWidget(newIndicatif_);
+  frame2Layout->addWidget(callSign_);
   frame2Layout->addWidget(label5);
 
-  validation_ = new QPushButton(QStringLiteral("Validez"), this);
-  validation_->setObjectName(QStringLiteral("Validation"));
+  accept_ = new QPushButton(QStringLiteral("Validez"), this);
+  accept_->setObjectName(QStringLiteral("Validation"));
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(frame1);
   layout->addWidget(frame2);
-  layout->addWidget(validation_, 0, Qt::AlignCenter);
+  layout->addWidget(accept_, 0, Qt::AlignCenter);
 
-  newIndicatif_->installEventFilter(this);
-  connect(validation_, &QPushButton::clicked, this, &StationDialog::Validation_Click);
+  callSign_->installEventFilter(this);
+  connect(accept_, &QPushButton::clicked, this, &StationDialog::acceptCallSign);
 
   // The box always opens empty, whatever station is in use.
-  newIndicatif_->clear();
+  callSign_->clear();
   adjustSize();
   PressButtonsOnEnter(*this);
   PlaceWindow(*this, ctx_.settings);
 }
 
 bool StationDialog::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == newIndicatif_ && event->type() == QEvent::KeyPress)
-    return New_Indicatif_KeyPress(static_cast<QKeyEvent&>(*event));
+  if (watched == callSign_ && event->type() == QEvent::KeyPress)
+    return callSignKeyPress(static_cast<QKeyEvent&>(*event));
   return QDialog::eventFilter(watched, event);
 }
 
 // Returns true when the key has been dealt with here.
-bool StationDialog::New_Indicatif_KeyPress(QKeyEvent& key) {
+bool StationDialog::callSignKeyPress(QKeyEvent& key) {
   if (IsEnter(key)) {
-    SetFieldColour(*newIndicatif_, Qt::white);
-    validation_->setFocus();
+    SetFieldColour(*callSign_, Qt::white);
+    accept_->setFocus();
     return true;
   }
   const QString text = key.text();
   if (text.size() != 1) return false;
   const QChar c = text.at(0);
   if (c == u'/') {
-    newIndicatif_->insert(QStringLiteral("_"));
+    callSign_->insert(QStringLiteral("_"));
     return true;
   }
   if (c >= u'a' && c <= u'z') {
-    newIndicatif_->insert(QString(c.toUpper()));
+    callSign_->insert(QString(c.toUpper()));
     return true;
   }
   return false;
 }
 
-void StationDialog::Validation_Click() {
-  const QString candidate = UpperKeepingLength(newIndicatif_->text());
+void StationDialog::acceptCallSign() {
+  const QString candidate = UpperKeepingLength(callSign_->text());
   // One byte per character, so an accent counts once in the length.
   switch (kmb::CheckStationCall(ToCp1252(candidate))) {
     case kmb::StationCallCheck::Empty:
@@ -105,7 +105,7 @@ void StationDialog::Validation_Click() {
     case kmb::StationCallCheck::ForbiddenCharacter:
       ctx_.messages.inform(
           this, QStringLiteral("L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' "));
-      newIndicatif_->clear();
+      callSign_->clear();
       return;
     case kmb::StationCallCheck::Accepted:
       break;

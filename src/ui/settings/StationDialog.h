@@ -21,10 +21,10 @@ class StationDialog final : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void Validation_Click();
-  bool New_Indicatif_KeyPress(class QKeyEvent& key);
+  void acceptCallSign();
+  bool callSignKeyPress(class QKeyEvent& key);
 
   AppContext& ctx_;
-  QLineEdit* newIndicatif_ = nullptr;
-  QPushButton* validation_ = nullptr;
+  QLineEdit* callSign_ = nullptr;
+  QPushButton* accept_ = nullptr;
 };

@@ -27,12 +27,12 @@ AwardPageWindow::AwardPageWindow(AppContext& context, AwardPage page) {
   const PageWindowLook look = LookOf(page);
   setObjectName(QString::fromLatin1(look.objectName));
   setWindowTitle(look.title);
-  webBrowser1_ = NewWebBrowser(this);
+  browser_ = NewWebBrowser(this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(webBrowser1_);
+  layout->addWidget(browser_);
   resize(1000, 720);
   PressButtonsOnEnter(*this);
   PlaceWindow(*this, context.settings);
-  ShowSitePage(*webBrowser1_, context.settings, settings_keys::kSiteKmb, look.path);
+  ShowSitePage(*browser_, context.settings, settings_keys::kSiteKmb, look.path);
 }

@@ -15,5 +15,5 @@ class AwardPageWindow final : public QWidget {
   AwardPageWindow(AppContext& context, AwardPage page);
 
  private:
-  QWebEngineView* webBrowser1_ = nullptr;
+  QWebEngineView* browser_ = nullptr;
 };

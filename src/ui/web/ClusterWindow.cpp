@@ -35,45 +35,45 @@ ClusterWindow::ClusterWindow(AppContext& context, const LogbookView& logbook) : 
   PlaceWindow(*this, ctx_.settings);
   fillBands();
   const QString stored = ctx_.settings.read(stationSection(), kBandeCluster, QStringLiteral("0"));
-  bandeCL_->setCurrentIndex(kmb::ClusterBandFromSetting(stored.toStdString()));
+  band_->setCurrentIndex(kmb::ClusterBandFromSetting(stored.toStdString()));
   showPage();
 }
 
 void ClusterWindow::buildWidgets() {
   auto* frame = new QGroupBox(this);
   frame->setObjectName(QStringLiteral("Frame1"));
-  bandeCL_ = new QComboBox(frame);
-  bandeCL_->setObjectName(QStringLiteral("Bande_CL"));
-  bandeCL_->setEditable(true);
-  bandeCL_->setInsertPolicy(QComboBox::NoInsert);
-  KeepToLogCharacters(*bandeCL_->lineEdit());
-  afficher_ = new QPushButton(QStringLiteral("Afficher"), frame);
-  afficher_->setObjectName(QStringLiteral("Afficher"));
-  connect(afficher_, &QPushButton::clicked, this, &ClusterWindow::showPage);
+  band_ = new QComboBox(frame);
+  band_->setObjectName(QStringLiteral("Bande_CL"));
+  band_->setEditable(true);
+  band_->setInsertPolicy(QComboBox::NoInsert);
+  KeepToLogCharacters(*band_->lineEdit());
+  displayButton_ = new QPushButton(QStringLiteral("Afficher"), frame);
+  displayButton_->setObjectName(QStringLiteral("Afficher"));
+  connect(displayButton_, &QPushButton::clicked, this, &ClusterWindow::showPage);
 
   auto* row = new QHBoxLayout(frame);
   row->addWidget(Caption("Label2", QStringLiteral("Cluster (DxCluster)"), frame));
   row->addSpacing(24);
   row->addWidget(Caption("Label3", QStringLiteral("Bande"), frame));
-  row->addWidget(bandeCL_);
-  row->addWidget(afficher_);
+  row->addWidget(band_);
+  row->addWidget(displayButton_);
   row->addStretch(1);
   row->addWidget(Caption("Label1", QStringLiteral("Cluster remis a jour toutes les minutes"), frame));
 
-  webBrowser1_ = NewWebBrowser(this);
+  browser_ = NewWebBrowser(this);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(frame);
-  layout->addWidget(webBrowser1_, 1);
+  layout->addWidget(browser_, 1);
 }
 
 void ClusterWindow::fillBands() {
   for (const kmb::ClusterBand& band : kmb::ClusterBands())
-    bandeCL_->addItem(QString::fromLatin1(band.label.data(), static_cast<qsizetype>(band.label.size())));
+    band_->addItem(QString::fromLatin1(band.label.data(), static_cast<qsizetype>(band.label.size())));
 }
 
 int ClusterWindow::chosenBand() const {
-  const int index = bandeCL_->currentIndex();
-  const bool typedOver = index < 0 || bandeCL_->currentText() != bandeCL_->itemText(index);
+  const int index = band_->currentIndex();
+  const bool typedOver = index < 0 || band_->currentText() != band_->itemText(index);
   return typedOver ? -1 : index;
 }
 
@@ -84,5 +84,5 @@ QString ClusterWindow::stationSection() const {
 void ClusterWindow::showPage() {
   const int band = chosenBand();
   ctx_.settings.write(stationSection(), kBandeCluster, QString::number(band));
-  ShowSitePage(*webBrowser1_, ctx_.settings, kSiteCluster, kmb::ClusterPath(kmb::ClusterPageCode(band)));
+  ShowSitePage(*browser_, ctx_.settings, kSiteCluster, kmb::ClusterPath(kmb::ClusterPageCode(band)));
 }

@@ -27,7 +27,7 @@ class ClusterWindow final : public QWidget {
 
   AppContext& ctx_;
   const LogbookView& logbook_;
-  QComboBox* bandeCL_ = nullptr;
-  QPushButton* afficher_ = nullptr;
-  QWebEngineView* webBrowser1_ = nullptr;
+  QComboBox* band_ = nullptr;
+  QPushButton* displayButton_ = nullptr;
+  QWebEngineView* browser_ = nullptr;
 };
