@@ -9,15 +9,15 @@
 #include <memory>
 
 #include "BenchSupport.h"
-#include "ui/kit/AppContext.h"
-#include "ui/kit/LogbookView.h"
 #include "core/award/ContactedList.h"
+#include "core/log/LogFile.h"
+#include "core/log/LogLine.h"
 #include "ui/award/ContactedListWindow.h"
 #include "ui/award/DiplomaWindow.h"
 #include "ui/award/MapWindow.h"
 #include "ui/award/ScoreWindow.h"
-#include "core/log/LogFile.h"
-#include "core/log/LogLine.h"
+#include "ui/kit/AppContext.h"
+#include "ui/kit/LogbookView.h"
 
 namespace {
 
@@ -30,7 +30,6 @@ class BenchLogbook final : public LogbookView {
  private:
   std::vector<kmb::Bytes> rows_;
 };
-
 
 // A program folder holding the full log.
 struct Station {

@@ -12,7 +12,7 @@ void BenchFolder::writeLog(const std::string& call, const kmb::Lines& lines) {
 }
 
 kmb::Lines SampleLog(int count) {
-  const char* bands[] = {"1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "10 Mhz", "14 Mhz", "18 Mhz",
+  const char* bands[] = {"1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "10 Mhz", "14 Mhz",  "18 Mhz",
                          "21 Mhz",  "24 Mhz",  "28 Mhz",  "50 Mhz", "144 Mhz", "432 Mhz"};
   kmb::Lines log;
   for (int n = 0; n < count; ++n) {

@@ -2,8 +2,8 @@
 // Seams that stay quiet while a benchmark runs.
 #include <QTemporaryDir>
 
-#include "ui/kit/AppContext.h"
 #include "core/log/LogFile.h"
+#include "ui/kit/AppContext.h"
 
 class SilentMessenger final : public Messenger {
  public:

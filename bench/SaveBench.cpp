@@ -6,14 +6,13 @@
 #include <filesystem>
 
 #include "BenchSupport.h"
-#include "ui/kit/AppContext.h"
 #include "app/MainWindow.h"
-#include "core/log/LogLine.h"
 #include "core/log/LogEdit.h"
+#include "core/log/LogLine.h"
 #include "core/log/LogRewrite.h"
+#include "ui/kit/AppContext.h"
 
 namespace {
-
 
 void SaveOneQso(benchmark::State& state) {
   BenchFolder bench;
@@ -21,8 +20,8 @@ void SaveOneQso(benchmark::State& state) {
   bench.settings.write(settings_keys::kSetup, settings_keys::kIndicatifStation, "F4ABC");
   MainWindow main(bench.context);
   main.start();
-  const kmb::Bytes newLine = kmb::FormatLogLine(
-      {"F4NEW", "21", "", "21001", "06/12/14", "10:00", "CW", "7.0 Mhz", "599", "599", "C.", false});
+  const kmb::Bytes newLine =
+      kmb::FormatLogLine({"F4NEW", "21", "", "21001", "06/12/14", "10:00", "CW", "7.0 Mhz", "599", "599", "C.", false});
   kmb::LogSnapshot listed = kmb::ReadLogSnapshot(bench.files, bench.logPath).snapshot;
   const kmb::LogEdit edit{bench.logPath.parent_path(), "F4ABC",
                           [&](const kmb::Lines& lines) { return kmb::AddLogLine(lines, newLine); }};

@@ -7,8 +7,7 @@
 
 class FuzzInput {
  public:
-  FuzzInput(const std::uint8_t* data, std::size_t size)
-      : rest_(reinterpret_cast<const char*>(data), size) {}
+  FuzzInput(const std::uint8_t* data, std::size_t size) : rest_(reinterpret_cast<const char*>(data), size) {}
 
   // Text up to the next NUL byte (or the end).
   std::string piece() {
@@ -29,7 +28,7 @@ class FuzzInput {
   std::string_view rest_;
 };
 
-#define FUZZ_CHECK(condition) \
-  do {                        \
+#define FUZZ_CHECK(condition)           \
+  do {                                  \
     if (!(condition)) __builtin_trap(); \
   } while (false)

@@ -9,8 +9,8 @@
 
 namespace {
 
-const std::set<std::string> kAdifBands = {"", "160m", "80m", "40m", "30m", "20m", "17m",
-                                          "15m", "12m", "10m", "6m", "2m", "70cm"};
+const std::set<std::string> kAdifBands = {"",    "160m", "80m", "40m", "30m", "20m", "17m",
+                                          "15m", "12m",  "10m", "6m",  "2m",  "70cm"};
 
 }  // namespace
 

@@ -10,7 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   while (!input.empty()) log.push_back(input.piece());
   for (const kmb::Bytes& line : log) {
     const std::string dpt = line.substr(0, 4);
-    if (const auto n = kmb::DepartmentNumber(dpt, kmb::DepartmentReading::LeadingDigits)) FUZZ_CHECK(*n >= 1 && *n <= 97);
+    if (const auto n = kmb::DepartmentNumber(dpt, kmb::DepartmentReading::LeadingDigits))
+      FUZZ_CHECK(*n >= 1 && *n <= 97);
     if (const auto n = kmb::DepartmentNumber(dpt, kmb::DepartmentReading::WholeNumber)) FUZZ_CHECK(*n >= 0 && *n <= 99);
     const std::string_view group = kmb::BandGroup(line);
     FUZZ_CHECK(group.empty() || group == kmb::kHf || group == kmb::kVhf || group == kmb::kUhf);

@@ -133,7 +133,8 @@ int main(int argc, char** argv) {
   if (argc != 3) Fail(QStringLiteral("usage : kmb_screenshots LOG_EXEMPLE_KMB.log DOSSIER"));
 
   const QFileInfo sample(QString::fromLocal8Bit(argv[1]));
-  if (!sample.fileName().endsWith(QStringLiteral("_KMB.log"))) Fail(QStringLiteral("le log doit s'appeler <indicatif>_KMB.log"));
+  if (!sample.fileName().endsWith(QStringLiteral("_KMB.log")))
+    Fail(QStringLiteral("le log doit s'appeler <indicatif>_KMB.log"));
   const QString call = sample.fileName().chopped(8);
   QFile in(sample.filePath());
   if (!in.open(QIODevice::ReadOnly)) Fail(QStringLiteral("impossible de lire ") + sample.filePath());

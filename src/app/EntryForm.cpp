@@ -263,12 +263,11 @@ void EntryForm::openCallSign() {
 }
 
 kmb::QsoRecord EntryForm::record() const {
-  return kmb::QsoRecord{ToCp1252(call_->text()),           ToCp1252(department_->text()),
-                        ToCp1252(firstName_->text()),      ToCp1252(reference_->text()),
-                        ToCp1252(date_->text()),           ToCp1252(time_->text()),
-                        ToCp1252(qsoMode_->currentText()), ToCp1252(band_->currentText()),
-                        ToCp1252(reportReceived_->text()), ToCp1252(reportSent_->text()),
-                        ToCp1252(lavoirName_->text()),     qslReceived_->isChecked()};
+  return kmb::QsoRecord{
+      ToCp1252(call_->text()),           ToCp1252(department_->text()),  ToCp1252(firstName_->text()),
+      ToCp1252(reference_->text()),      ToCp1252(date_->text()),        ToCp1252(time_->text()),
+      ToCp1252(qsoMode_->currentText()), ToCp1252(band_->currentText()), ToCp1252(reportReceived_->text()),
+      ToCp1252(reportSent_->text()),     ToCp1252(lavoirName_->text()),  qslReceived_->isChecked()};
 }
 
 bool EntryForm::readyToSave() {

@@ -101,14 +101,14 @@ class EntryForm final : public QGroupBox {
   EntryMode mode_ = EntryMode::Entry;
   bool rowLocked_ = false;  // the form belongs to a double-clicked row
 
-  QComboBox* band_ = nullptr;      // Bande_A
-  QLineEdit* call_ = nullptr;      // Ind_A
-  QLineEdit* firstName_ = nullptr; // Prenom_A
-  QLineEdit* department_ = nullptr;  // Dpt_A
-  QLineEdit* reference_ = nullptr;   // Ref_A
-  QLineEdit* date_ = nullptr;        // Date_A
-  QLineEdit* time_ = nullptr;        // Heure_A
-  QComboBox* qsoMode_ = nullptr;     // Mode_A
+  QComboBox* band_ = nullptr;            // Bande_A
+  QLineEdit* call_ = nullptr;            // Ind_A
+  QLineEdit* firstName_ = nullptr;       // Prenom_A
+  QLineEdit* department_ = nullptr;      // Dpt_A
+  QLineEdit* reference_ = nullptr;       // Ref_A
+  QLineEdit* date_ = nullptr;            // Date_A
+  QLineEdit* time_ = nullptr;            // Heure_A
+  QComboBox* qsoMode_ = nullptr;         // Mode_A
   QLineEdit* reportReceived_ = nullptr;  // RST_A
   QLineEdit* reportSent_ = nullptr;      // RSTE_A
   QLineEdit* lavoirName_ = nullptr;      // Rem_A

@@ -136,10 +136,10 @@ void MainWindow::buildMenus() {
 
 // Tab follows the reading order: the entry rows, the buttons, then the list.
 void MainWindow::setReadingOrder() {
-  const char* const order[] = {"Bande_A",  "Ind_A",    "Prenom_A", "Dpt_A",         "Ref_A",     "Date_A",
-                               "Heure_A",  "Mode_A",   "RST_A",    "RSTE_A",        "Rem_A",     "QSL_A",
-                               "Valide_A", "Efface_A", "Annule_Saisie", "Ajout_QSO", "Rechercher",
-                               "Liste_KMB_Active", "Liste_KMB"};
+  const char* const order[] = {"Bande_A",   "Ind_A",      "Prenom_A",         "Dpt_A",    "Ref_A",
+                               "Date_A",    "Heure_A",    "Mode_A",           "RST_A",    "RSTE_A",
+                               "Rem_A",     "QSL_A",      "Valide_A",         "Efface_A", "Annule_Saisie",
+                               "Ajout_QSO", "Rechercher", "Liste_KMB_Active", "Liste_KMB"};
   for (std::size_t i = 1; i < std::size(order); ++i)
     setTabOrder(findChild<QWidget*>(QString::fromLatin1(order[i - 1])),
                 findChild<QWidget*>(QString::fromLatin1(order[i])));

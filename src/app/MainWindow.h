@@ -67,10 +67,10 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
   // false when the log could not be listed, the operator told why.
   bool loadLogList();
   bool listLines(const kmb::Lines& lines);
-  void showSelectedRow();   // Liste_KMB_Click
-  void openSelectedRow();   // Liste_KMB_DblClick
-  void deleteSelectedQso(); // Annule_Saisie_Click
-  void validateEntry();     // Valide_A_Click
+  void showSelectedRow();    // Liste_KMB_Click
+  void openSelectedRow();    // Liste_KMB_DblClick
+  void deleteSelectedQso();  // Annule_Saisie_Click
+  void validateEntry();      // Valide_A_Click
   bool saveEntry();
   // The line of the log the selected row came from, while the list still
   // shows that row at that place.

@@ -141,8 +141,9 @@ bool MainWindow::saveEntry() {
 }
 
 bool MainWindow::editLog(const char* tempName, kmb::LogChange change, kmb::Lines firstNameLines) {
-  const kmb::LogEdit edit{ctx_.programFolder, stationCall_,           std::move(change),
-                          tempName,           std::move(firstNameLines), kmb::DayText(ctx_.clock.localNow())};
+  const kmb::LogEdit edit{ctx_.programFolder,        stationCall_,
+                          std::move(change),         tempName,
+                          std::move(firstNameLines), kmb::DayText(ctx_.clock.localNow())};
   const kmb::EditResult result = kmb::EditLog(ctx_.files, listedLog_, edit);
   if (result.error) {
     reportIoError(*result.error);
@@ -168,8 +169,7 @@ bool MainWindow::editLog(const char* tempName, kmb::LogChange change, kmb::Lines
                                      .arg(logFileName())
                                      .arg(kmb::kMaxListedLines));
       return false;
-    case kmb::EditRefusal::None:
-      break;
+    case kmb::EditRefusal::None: break;
   }
   listWrittenLog(result.lines);
   if (result.backupError)

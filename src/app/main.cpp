@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/kit/AppContext.h"
 #include "app/MainWindow.h"
 #include "core/app/ProgramFolder.h"
+#include "ui/kit/AppContext.h"
 #include "ui/web/WebLanguage.h"
 
 namespace {

@@ -6,12 +6,12 @@
 #include <QMessageBox>
 #include <QStringDecoder>
 
+#include "support/MainSession.h"
 #include "ui/award/ContactedListWindow.h"
 #include "ui/award/MapWindow.h"
 #include "ui/reports/MultiQslWindow.h"
 #include "ui/search/RechercheIndicatifWindow.h"
 #include "ui/settings/StationDialog.h"
-#include "support/MainSession.h"
 #include "ui/web/ClusterWindow.h"
 
 using namespace settings_keys;
@@ -90,9 +90,8 @@ bool HoldsOnlyLogCharacters(const QString& text) {
 QStringList Unknown(const QStringList& shown, const QStringList& known) {
   QStringList unknown;
   for (const QString& text : shown)
-    if (std::none_of(known.begin(), known.end(), [&](const QString& k) {
-          return k.endsWith(u'*') ? text.startsWith(k.chopped(1)) : text == k;
-        }))
+    if (std::none_of(known.begin(), known.end(),
+                     [&](const QString& k) { return k.endsWith(u'*') ? text.startsWith(k.chopped(1)) : text == k; }))
       unknown << text;
   return unknown;
 }
@@ -127,15 +126,27 @@ QStringList LogLineFaults(const QByteArray& log) {
   return faults;
 }
 
-const QStringList kMainMessages = {
-    "Entrez une QRG", "7 caracteres maxi pour la QRG", "Entrez un indicatif", "12 caracteres maxi pour l'indicatif",
-    "15 caracteres maxi pour le Prenom", "2 caracteres maxi pour le Departement",
-    "5 caracteres pour la reference ex: 89001", "Entrez une date", "8 caracteres pour la date ex: 01/02/08",
-    "Le format de la date doit etre JJ/MM/AA", "Entrez une Heure", "5 caracteres pour l'heure ex: 08:45",
-    "Le format de l'heure doit etre HH:MM", "Entrez un Mode", "6 caracteres maxi pour le Mode",
-    "3 caracteres maxi pour le Mode", "Entrez un Report", "3 caracteres maxi pour le Report",
-    "R (de RST)doit etre compris entre 0 et 5", "30 caracteres maxi pour le nom du Lavoir",
-    "Voulez vous enregistrer ces données ?"};
+const QStringList kMainMessages = {"Entrez une QRG",
+                                   "7 caracteres maxi pour la QRG",
+                                   "Entrez un indicatif",
+                                   "12 caracteres maxi pour l'indicatif",
+                                   "15 caracteres maxi pour le Prenom",
+                                   "2 caracteres maxi pour le Departement",
+                                   "5 caracteres pour la reference ex: 89001",
+                                   "Entrez une date",
+                                   "8 caracteres pour la date ex: 01/02/08",
+                                   "Le format de la date doit etre JJ/MM/AA",
+                                   "Entrez une Heure",
+                                   "5 caracteres pour l'heure ex: 08:45",
+                                   "Le format de l'heure doit etre HH:MM",
+                                   "Entrez un Mode",
+                                   "6 caracteres maxi pour le Mode",
+                                   "3 caracteres maxi pour le Mode",
+                                   "Entrez un Report",
+                                   "3 caracteres maxi pour le Report",
+                                   "R (de RST)doit etre compris entre 0 et 5",
+                                   "30 caracteres maxi pour le nom du Lavoir",
+                                   "Voulez vous enregistrer ces données ?"};
 
 // Two QSOs already logged: F1AAA on 14 Mhz, F5ZZZ confirmed on 144 Mhz.
 QByteArray TwoQsos() {
@@ -252,7 +263,8 @@ class BadInputTest : public QObject {
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("kept");  // the refused text stays in the box
     QTest::newRow("long") << LongText(kPastedJunk) << "12 caracteres maximum pour l'indicatif" << true;
-    QTest::newRow("13 characters") << "F4ABCDEFGHIJK" << "12 caracteres maximum pour l'indicatif" << true;
+    QTest::newRow("13 characters") << "F4ABCDEFGHIJK"
+                                   << "12 caracteres maximum pour l'indicatif" << true;
     QTest::newRow("lines") << kMultiLine << "12 caracteres maximum pour l'indicatif" << true;
     QTest::newRow("only junk") << kPastedJunk << "Vous devez entrer un indicatif" << true;
     QTest::newRow("blank") << Salted("F4 ABC", kPastedJunk) << kBadCall << false;

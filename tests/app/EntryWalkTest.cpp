@@ -92,8 +92,8 @@ void EntryWalkTest::manualDateWalkInsertsByDateAndKeepsTheDate() {
   QVERIFY(s.focusedOn("Mode_A"));
   s.enterToValidate();
   s.save();
-  const QByteArray added = "F1BBB        77                   77001 05/06/14 12:30 SSB 1.8 Mhz 59  59  C." +
-                           QByteArray(30, ' ') + "\r\n";
+  const QByteArray added =
+      "F1BBB        77                   77001 05/06/14 12:30 SSB 1.8 Mhz 59  59  C." + QByteArray(30, ' ') + "\r\n";
   QCOMPARE(s.log(), first + "\r\n" + added + last + "\r\n");
   // Manual mode keeps a date: the one of the last row, shown by the return.
   QCOMPARE(s.text("Date_A"), QStringLiteral("07/08/14"));
@@ -103,19 +103,45 @@ void EntryWalkTest::refusalsShowTheirMessageAndKeepTheFocus_data() {
   QTest::addColumn<QString>("field");
   QTest::addColumn<QString>("typed");
   QTest::addColumn<QString>("message");
-  QTest::newRow("empty call") << "Ind_A" << "" << "Entrez un indicatif";
-  QTest::newRow("13 characters") << "Ind_A" << "F4ABCDEFGHIJK" << "12 caracteres maxi pour l'indicatif";
-  QTest::newRow("16-letter name") << "Prenom_A" << "ABCDEFGHIJKLMNOP" << "15 caracteres maxi pour le Prenom";
-  QTest::newRow("3-character department") << "Dpt_A" << "891" << "2 caracteres maxi pour le Departement";
-  QTest::newRow("6-character reference") << "Ref_A" << "890011" << "5 caracteres pour la reference ex: 89001";
-  QTest::newRow("bad date") << "Date_A" << "32/01/14" << "Le format de la date doit etre JJ/MM/AA";
-  QTest::newRow("short date") << "Date_A" << "1/02/08" << "8 caracteres pour la date ex: 01/02/08";
-  QTest::newRow("bad time") << "Heure_A" << "24:00" << "Le format de l'heure doit etre HH:MM";
-  QTest::newRow("short time") << "Heure_A" << "8:45" << "5 caracteres pour l'heure ex: 08:45";
-  QTest::newRow("long mode") << "Mode_A" << "RTTY" << "3 caracteres maxi pour le Mode";
-  QTest::newRow("report 69") << "RST_A" << "69" << "R (de RST)doit etre compris entre 0 et 5";
-  QTest::newRow("report S9") << "RSTE_A" << "S9" << "R (de RST)doit etre compris entre 0 et 5";
-  QTest::newRow("report of 4") << "RST_A" << "5999" << "3 caracteres maxi pour le Report";
+  QTest::newRow("empty call") << "Ind_A"
+                              << ""
+                              << "Entrez un indicatif";
+  QTest::newRow("13 characters") << "Ind_A"
+                                 << "F4ABCDEFGHIJK"
+                                 << "12 caracteres maxi pour l'indicatif";
+  QTest::newRow("16-letter name") << "Prenom_A"
+                                  << "ABCDEFGHIJKLMNOP"
+                                  << "15 caracteres maxi pour le Prenom";
+  QTest::newRow("3-character department") << "Dpt_A"
+                                          << "891"
+                                          << "2 caracteres maxi pour le Departement";
+  QTest::newRow("6-character reference") << "Ref_A"
+                                         << "890011"
+                                         << "5 caracteres pour la reference ex: 89001";
+  QTest::newRow("bad date") << "Date_A"
+                            << "32/01/14"
+                            << "Le format de la date doit etre JJ/MM/AA";
+  QTest::newRow("short date") << "Date_A"
+                              << "1/02/08"
+                              << "8 caracteres pour la date ex: 01/02/08";
+  QTest::newRow("bad time") << "Heure_A"
+                            << "24:00"
+                            << "Le format de l'heure doit etre HH:MM";
+  QTest::newRow("short time") << "Heure_A"
+                              << "8:45"
+                              << "5 caracteres pour l'heure ex: 08:45";
+  QTest::newRow("long mode") << "Mode_A"
+                             << "RTTY"
+                             << "3 caracteres maxi pour le Mode";
+  QTest::newRow("report 69") << "RST_A"
+                             << "69"
+                             << "R (de RST)doit etre compris entre 0 et 5";
+  QTest::newRow("report S9") << "RSTE_A"
+                             << "S9"
+                             << "R (de RST)doit etre compris entre 0 et 5";
+  QTest::newRow("report of 4") << "RST_A"
+                               << "5999"
+                               << "3 caracteres maxi pour le Report";
   QTest::newRow("31-character name") << "Rem_A" << QString(28, u'X') << "30 caracteres maxi pour le nom du Lavoir";
 }
 
@@ -127,8 +153,8 @@ void EntryWalkTest::refusalsShowTheirMessageAndKeepTheFocus() {
   s.trigger("Mnu_Date_Man");
   const QByteArray name = field.toLatin1();
   const QList<QPair<const char*, QString>> walk = {
-      {"Ind_A", "F4XYZ"}, {"Prenom_A", ""},  {"Dpt_A", "89"}, {"Ref_A", "89001"}, {"Date_A", "05/12/26"},
-      {"Heure_A", "09:07"}, {"Mode_A", ""}, {"RST_A", ""},   {"RSTE_A", ""},     {"Rem_A", ""}};
+      {"Ind_A", "F4XYZ"},   {"Prenom_A", ""}, {"Dpt_A", "89"}, {"Ref_A", "89001"}, {"Date_A", "05/12/26"},
+      {"Heure_A", "09:07"}, {"Mode_A", ""},   {"RST_A", ""},   {"RSTE_A", ""},     {"Rem_A", ""}};
   for (const auto& [step, text] : walk) {
     if (name == step) break;
     s.typeAndEnter(step, text);

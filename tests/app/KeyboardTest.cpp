@@ -4,9 +4,9 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 
-#include "ui/settings/StationDialog.h"
 #include "support/FakeLogbook.h"
 #include "support/MainSession.h"
+#include "ui/settings/StationDialog.h"
 
 using namespace settings_keys;
 

@@ -4,11 +4,11 @@
 #include <QScreen>
 #include <QScrollBar>
 
-#include "ui/kit/ColumnTitles.h"
-#include "ui/award/ContactedListWindow.h"
-#include "ui/search/RechercheIndicatifWindow.h"
 #include "support/FakeLogbook.h"
 #include "support/MainSession.h"
+#include "ui/award/ContactedListWindow.h"
+#include "ui/kit/ColumnTitles.h"
+#include "ui/search/RechercheIndicatifWindow.h"
 
 using namespace settings_keys;
 
@@ -55,11 +55,18 @@ void ReadabilityTest::titlesStandOverTheirColumnsInEveryList() {
   auto* list = s.widget<QListView>("Liste_KMB");
   const QString row = list->model()->index(0, 0).data().toString();
   CheckTitlesOverColumns(*s.widget<ColumnTitles>("Label_Liste_BQRT"), *list, row,
-                         {{"Indicatif", "F4XYZ"}, {"Dpt", "21 "}, {"Prenom", "JEAN"}, {"Ref", "21001"},
-                          {"Date", "05/12/26"}, {"QTR", "09:07"}, {"Mode", "CW "}, {"QRG", "14 Mhz"},
-                          {"RSTR", "59   59"}, {"Nom du Lavoir", "LAVOIR"}, {"SL", "*"}});
-  QCOMPARE(s.widget<ColumnTitles>("Label_Liste_BQRT")->text().indexOf(QStringLiteral("N°")) + 2,
-           row.indexOf(u'1') + 1);
+                         {{"Indicatif", "F4XYZ"},
+                          {"Dpt", "21 "},
+                          {"Prenom", "JEAN"},
+                          {"Ref", "21001"},
+                          {"Date", "05/12/26"},
+                          {"QTR", "09:07"},
+                          {"Mode", "CW "},
+                          {"QRG", "14 Mhz"},
+                          {"RSTR", "59   59"},
+                          {"Nom du Lavoir", "LAVOIR"},
+                          {"SL", "*"}});
+  QCOMPARE(s.widget<ColumnTitles>("Label_Liste_BQRT")->text().indexOf(QStringLiteral("N°")) + 2, row.indexOf(u'1') + 1);
 
   FakeLogbook logbook;
   logbook.addLine(kQso);
@@ -69,24 +76,29 @@ void ReadabilityTest::titlesStandOverTheirColumnsInEveryList() {
   QTest::keyClick(Find<QLineEdit>(search, "Indica"), Qt::Key_Return);
   auto* results = Find<QListWidget>(search, "QSO_Effectues");
   CheckTitlesOverColumns(*Find<ColumnTitles>(search, "Label13"), *results, results->item(0)->text(),
-                         {{"Indicatif", "F4XYZ"}, {"Dpt", "21 "}, {"Date", "05/12/26"}, {"Bande", "14 Mhz"},
-                          {"N° KMB", "21001"}, {"Nom du Lavoir", "LAVOIR"}, {"SL", "*"}});
+                         {{"Indicatif", "F4XYZ"},
+                          {"Dpt", "21 "},
+                          {"Date", "05/12/26"},
+                          {"Bande", "14 Mhz"},
+                          {"N° KMB", "21001"},
+                          {"Nom du Lavoir", "LAVOIR"},
+                          {"SL", "*"}});
 
   ContactedListWindow contacted(s.env.context, *s.main);
   ShowAndSettle(contacted);
   QTest::mouseClick(Find<QPushButton>(contacted, "Afficher"), Qt::LeftButton);
   auto* lines = Find<QListView>(contacted, "Liste_KMB_Contacte");
-  CheckTitlesOverColumns(*Find<ColumnTitles>(contacted, "Label2"), *lines, lines->model()->index(0, 0).data().toString(),
-                         {{"Ref", "21001"}, {"Nom du Lavoir", "LAVOIR"}, {"Date", "05/12/26"},
-                          {"Indicatif", "F4XYZ"}, {"SL", "*"}});
+  CheckTitlesOverColumns(
+      *Find<ColumnTitles>(contacted, "Label2"), *lines, lines->model()->index(0, 0).data().toString(),
+      {{"Ref", "21001"}, {"Nom du Lavoir", "LAVOIR"}, {"Date", "05/12/26"}, {"Indicatif", "F4XYZ"}, {"SL", "*"}});
 }
 
 void ReadabilityTest::mainWindowShowsTwentyFiveRowsAndGrowsWithTheWindow() {
   QCOMPARE(QGuiApplication::primaryScreen()->size(), QSize(1366, 768));
   MainSession s(QByteArray(LogBytes({kQso})).repeated(40));
   const QRect frame = s.main->frameGeometry();
-  QVERIFY2(frame.height() <= 768 - 40 && frame.width() <= 1366, qPrintable(QStringLiteral("%1 x %2").arg(
-                                                                    frame.width()).arg(frame.height())));
+  QVERIFY2(frame.height() <= 768 - 40 && frame.width() <= 1366,
+           qPrintable(QStringLiteral("%1 x %2").arg(frame.width()).arg(frame.height())));
   auto* list = s.widget<QListView>("Liste_KMB");
   QVERIFY2(list->viewport()->height() >= 25 * list->sizeHintForRow(0),
            qPrintable(QString::number(list->viewport()->height() / list->sizeHintForRow(0))));

@@ -46,7 +46,8 @@ QByteArray Repeated(int lines) {
 }  // namespace
 
 void StartupTest::threeLineLogListsNumberedRowsAndEndsOnAFreshEntry() {
-  Started s(LogBytes({LogLine("F1AAA", "89", "89001"), LogLine("F1BBB", "77", "77001"), LogLine("F1CCC", "2a", "2a001")}));
+  Started s(
+      LogBytes({LogLine("F1AAA", "89", "89001"), LogLine("F1BBB", "77", "77001"), LogLine("F1CCC", "2a", "2a001")}));
   MainWindow& main = *s.main;
   QCOMPARE(s.env.messages.shown, QStringList());
   QCOMPARE(int(main.listRows().size()), 3);
@@ -68,16 +69,26 @@ void StartupTest::threeLineLogListsNumberedRowsAndEndsOnAFreshEntry() {
 void StartupTest::everyMenuItemExistsWithItsCaption() {
   Started s("");
   const QList<QPair<const char*, const char*>> items = {
-      {"Mnu_Fichier", "Fichier"},       {"Mnu_ADIF", "Exporter le log au format ADIF"},
-      {"Mnu_Quitter", "Quitter ORX_KMB"}, {"Mnu_Date", "Date"},
-      {"Mnu_Date_Auto", "Automatique"}, {"Mnu_Date_Man", "Manuelle"},
-      {"Mnu_New_Indicatif", "Station"}, {"Mnu_Liste", "Liste"},
-      {"Mnu_L_Contacte", "des Lavoirs contactés"}, {"Mnu_Carte", "Carte"},
-      {"Mnu_Carte_Acti_KMB", "des départements contactés"}, {"Mnu_Score", "Scores"},
-      {"Mnu_Diplomes", "Diplomes"},     {"Mnu_KMB_HF", "KMB Bande HF"},
-      {"Mnu_Diplome_VHF", "KMB Bande VHF"}, {"Mnu_Non_Recue", "QSL's non reçues"},
-      {"Mnu_Cluster", "Afficher Cluster"}, {"Mnu_Aide", "Aide"},
-      {"Mnu_Apropos", "A Propos"},      {"Mnu_Reglement", "Reglement"},
+      {"Mnu_Fichier", "Fichier"},
+      {"Mnu_ADIF", "Exporter le log au format ADIF"},
+      {"Mnu_Quitter", "Quitter ORX_KMB"},
+      {"Mnu_Date", "Date"},
+      {"Mnu_Date_Auto", "Automatique"},
+      {"Mnu_Date_Man", "Manuelle"},
+      {"Mnu_New_Indicatif", "Station"},
+      {"Mnu_Liste", "Liste"},
+      {"Mnu_L_Contacte", "des Lavoirs contactés"},
+      {"Mnu_Carte", "Carte"},
+      {"Mnu_Carte_Acti_KMB", "des départements contactés"},
+      {"Mnu_Score", "Scores"},
+      {"Mnu_Diplomes", "Diplomes"},
+      {"Mnu_KMB_HF", "KMB Bande HF"},
+      {"Mnu_Diplome_VHF", "KMB Bande VHF"},
+      {"Mnu_Non_Recue", "QSL's non reçues"},
+      {"Mnu_Cluster", "Afficher Cluster"},
+      {"Mnu_Aide", "Aide"},
+      {"Mnu_Apropos", "A Propos"},
+      {"Mnu_Reglement", "Reglement"},
       {"Mnu_Historique", "Historique"},
   };
   for (const auto& [name, caption] : items) {
@@ -99,11 +110,28 @@ void StartupTest::storedSettingsSelectBandModeAndDateModeWithFallback_data() {
   QTest::addColumn<QString>("bandShown");
   QTest::addColumn<QString>("modeShown");
   QTest::addColumn<bool>("automatic");
-  QTest::newRow("stored") << "10" << "2" << "Non" << "144 Mhz" << "FM" << false;
-  QTest::newRow("absent") << QString() << QString() << QString() << "1.8 Mhz" << "SSB" << true;
-  QTest::newRow("not a number") << "abc" << "x1" << "peut-etre" << "1.8 Mhz" << "SSB" << true;
-  QTest::newRow("outside the list") << "11" << "3" << "Oui" << "1.8 Mhz" << "SSB" << true;
-  QTest::newRow("no selection") << "-1" << "-1" << "Non" << "" << "" << false;
+  QTest::newRow("stored") << "10"
+                          << "2"
+                          << "Non"
+                          << "144 Mhz"
+                          << "FM" << false;
+  QTest::newRow("absent") << QString() << QString() << QString() << "1.8 Mhz"
+                          << "SSB" << true;
+  QTest::newRow("not a number") << "abc"
+                                << "x1"
+                                << "peut-etre"
+                                << "1.8 Mhz"
+                                << "SSB" << true;
+  QTest::newRow("outside the list") << "11"
+                                    << "3"
+                                    << "Oui"
+                                    << "1.8 Mhz"
+                                    << "SSB" << true;
+  QTest::newRow("no selection") << "-1"
+                                << "-1"
+                                << "Non"
+                                << ""
+                                << "" << false;
 }
 
 void StartupTest::storedSettingsSelectBandModeAndDateModeWithFallback() {
@@ -161,8 +189,8 @@ void StartupTest::unreadableLogSaysTheNumberTheFileAndTheCause() {
 
 // "HÉLÈNE" saved by a modern editor: two bytes a letter, columns shifted.
 void StartupTest::logSavedInUtf8IsListedAndOfferedForConversion() {
-  const QByteArray cp1252 = LogBytes({LogLine("F1AAA", "89", "89001", "05/12/26", "09:07", "14 Mhz", true, "",
-                                              "H\xC9L\xC8NE")});
+  const QByteArray cp1252 =
+      LogBytes({LogLine("F1AAA", "89", "89001", "05/12/26", "09:07", "14 Mhz", true, "", "H\xC9L\xC8NE")});
   const QByteArray utf8 = "\xEF\xBB\xBF" + QString::fromLatin1(cp1252).toUtf8();
   {
     Started refused(utf8);  // no answer: "Non"

@@ -13,11 +13,21 @@ void AwardCommandsTest::eachCommandOpensItsWindowOnce_data() {
   QTest::addColumn<QString>("command");
   QTest::addColumn<QString>("window");
   QTest::addColumn<QString>("caption");
-  QTest::newRow("scores") << "Mnu_Score" << "Score_KMB" << "Scores";
-  QTest::newRow("HF diploma") << "Mnu_KMB_HF" << "Diplomes" << "Diplome KMB bande HF";
-  QTest::newRow("VHF diploma") << "Mnu_Diplome_VHF" << "Diplome_VHF" << "Diplome KMB bande VHF";
-  QTest::newRow("map") << "Mnu_Carte_Acti_KMB" << "Carte_Acti_KMB" << "Carte des départements contactés";
-  QTest::newRow("lists") << "Mnu_L_Contacte" << "Aff_Contacte" << "Lavoirs contactés et confirmés";
+  QTest::newRow("scores") << "Mnu_Score"
+                          << "Score_KMB"
+                          << "Scores";
+  QTest::newRow("HF diploma") << "Mnu_KMB_HF"
+                              << "Diplomes"
+                              << "Diplome KMB bande HF";
+  QTest::newRow("VHF diploma") << "Mnu_Diplome_VHF"
+                               << "Diplome_VHF"
+                               << "Diplome KMB bande VHF";
+  QTest::newRow("map") << "Mnu_Carte_Acti_KMB"
+                       << "Carte_Acti_KMB"
+                       << "Carte des départements contactés";
+  QTest::newRow("lists") << "Mnu_L_Contacte"
+                         << "Aff_Contacte"
+                         << "Lavoirs contactés et confirmés";
 }
 
 void AwardCommandsTest::eachCommandOpensItsWindowOnce() {
@@ -47,7 +57,8 @@ void AwardCommandsTest::aClosedWindowReadsTheLogAfresh() {
   QCOMPARE(Find<QLineEdit>(*opened, "HF_CF")->text(), QStringLiteral("1"));
   opened->close();
   QTRY_VERIFY(opened.isNull());
-  s.env.writeFile("F4ABC_KMB.log", LogBytes({first, LogLine("F1BBB", "77", "77001", "05/12/26", "09:08", "14 Mhz", true)}));
+  s.env.writeFile("F4ABC_KMB.log",
+                  LogBytes({first, LogLine("F1BBB", "77", "77001", "05/12/26", "09:08", "14 Mhz", true)}));
   s.trigger("Mnu_Score");
   QCoreApplication::processEvents();
   QWidget* second = TopLevels(QStringLiteral("Score_KMB")).first();

@@ -1,11 +1,10 @@
-#include "core/award/AwardRules.h"
-
 #include <gtest/gtest.h>
 
 #include <cerrno>
 #include <fstream>
 
 #include "award/AwardLog.h"
+#include "core/award/AwardRules.h"
 #include "support/TempFolder.h"
 
 using namespace kmb;
@@ -13,8 +12,8 @@ using award_test::Confirmed;
 using award_test::Unconfirmed;
 
 TEST(BandGroup, KnownLabelsTrimmedButOtherwiseComparedExactly) {
-  for (const char* hf : {"1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "14 Mhz", "18 Mhz", "21 Mhz", "24 Mhz", "28 Mhz", "50 Mhz",
-                         "  14 Mhz "})
+  for (const char* hf :
+       {"1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "14 Mhz", "18 Mhz", "21 Mhz", "24 Mhz", "28 Mhz", "50 Mhz", "  14 Mhz "})
     EXPECT_EQ(BandGroup(hf), "HF") << hf;
   EXPECT_EQ(BandGroup("144 Mhz"), "VHF");
   EXPECT_EQ(BandGroup("432 Mhz"), "UHF");
@@ -32,11 +31,27 @@ TEST(DepartmentNumber, CorsicaInItsFourFormsOnly) {
 TEST(DepartmentNumber, ScoresReadTheLeadingDigitsAndTheMapAWholeNumberUpToNinetyNine) {
   const std::optional<int> none;
   using Cases = std::vector<std::pair<const char*, std::optional<int>>>;
-  for (const auto& [code, number] : Cases{{"89  ", 89}, {"05", 5},    {"2c", 2},    {"7x", 7},  {"20", 20},
-                                          {"97", none}, {"98", none}, {"00", none}, {"xy", none}, {"", none}})
+  for (const auto& [code, number] : Cases{{"89  ", 89},
+                                          {"05", 5},
+                                          {"2c", 2},
+                                          {"7x", 7},
+                                          {"20", 20},
+                                          {"97", none},
+                                          {"98", none},
+                                          {"00", none},
+                                          {"xy", none},
+                                          {"", none}})
     EXPECT_EQ(DepartmentNumber(code, DepartmentReading::LeadingDigits), number) << '"' << code << '"';
-  for (const auto& [code, number] : Cases{{"89", 89},    {" 05 ", 5},  {"00", 0},    {"98", 98},  {"99", 99},
-                                          {"96", none}, {"100", none}, {"7x", none}, {"x7", none}, {"", none}})
+  for (const auto& [code, number] : Cases{{"89", 89},
+                                          {" 05 ", 5},
+                                          {"00", 0},
+                                          {"98", 98},
+                                          {"99", 99},
+                                          {"96", none},
+                                          {"100", none},
+                                          {"7x", none},
+                                          {"x7", none},
+                                          {"", none}})
     EXPECT_EQ(DepartmentNumber(code, DepartmentReading::WholeNumber), number) << '"' << code << '"';
 }
 
@@ -54,8 +69,10 @@ TEST(CountGroup, ContactsConfirmedAndConfirmedDepartments) {
   } cases[] = {
       {"empty log", {}, "HF", {0, 0, 0}},
       {"empty log", {}, "VHF", {0, 0, 0}},
-      {"10 MHz between two HF records counts nowhere", {Confirmed("89"), Confirmed("77", "10 Mhz"), Confirmed("21")},
-       "HF", {2, 2, 2}},
+      {"10 MHz between two HF records counts nowhere",
+       {Confirmed("89"), Confirmed("77", "10 Mhz"), Confirmed("21")},
+       "HF",
+       {2, 2, 2}},
       {"10 MHz", {Confirmed("89"), Confirmed("77", "10 Mhz")}, "VHF", {0, 0, 0}},
       {"no group", {Confirmed("89")}, "", {0, 0, 0}},
       {"18 and 50 MHz are HF", {Confirmed("01", "18 Mhz"), Unconfirmed("02", "50 Mhz")}, "HF", {2, 1, 1}},
@@ -64,7 +81,9 @@ TEST(CountGroup, ContactsConfirmedAndConfirmedDepartments) {
       {"unconfirmed department", {Unconfirmed("89", "144 Mhz"), Confirmed("77", "144 Mhz")}, "VHF", {2, 1, 1}},
       {"Corsican forms", {Confirmed("2A"), Confirmed("2a"), Confirmed("2B"), Confirmed("2b")}, "HF", {4, 4, 2}},
       // "2c" reads as department 2, already marked; "98" and "xx" mark nothing.
-      {"odd codes", {Confirmed("02"), Confirmed("2c"), Confirmed("98"), Confirmed("xx"), Confirmed("20")}, "HF",
+      {"odd codes",
+       {Confirmed("02"), Confirmed("2c"), Confirmed("98"), Confirmed("xx"), Confirmed("20")},
+       "HF",
        {5, 5, 2}},
       // The cut line keeps its band but has lost its QSL mark.
       {"short and empty lines", {"", "F1AAA", Confirmed("89").substr(0, 70), Confirmed("89")}, "HF", {2, 1, 1}},

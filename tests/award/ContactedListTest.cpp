@@ -1,8 +1,7 @@
-#include "core/award/ContactedList.h"
-
 #include <gtest/gtest.h>
 
 #include "award/AwardLog.h"
+#include "core/award/ContactedList.h"
 
 using namespace kmb;
 using award_test::Line;
@@ -29,8 +28,8 @@ TEST(ContactedListLine, FieldsAsTheyStandInSixtyFiveColumns) {
 }
 
 TEST(ListContacted, GroupsInReferenceOrderWithoutRegardToCaseWithCounts) {
-  const Lines log{Line({.ref = "89001"}), Line({.band = "10 Mhz", .ref = "01001"}),
-                  Line({.qsl = true, .ref = "77001"}), Line({.band = "144 Mhz", .ref = "02001"})};
+  const Lines log{Line({.ref = "89001"}), Line({.band = "10 Mhz", .ref = "01001"}), Line({.qsl = true, .ref = "77001"}),
+                  Line({.band = "144 Mhz", .ref = "02001"})};
   const ContactedList hf = ListContacted(log, "HF");
   EXPECT_EQ(Refs(hf), (std::vector<std::string>{"77001", "89001"}));
   EXPECT_EQ(hf.listed, 2);

@@ -1,9 +1,9 @@
 #include <cerrno>
 
-#include "ui/kit/FieldColours.h"
-#include "ui/award/ContactedListWindow.h"
 #include "support/FakeLogbook.h"
 #include "support/FaultyFileSystem.h"
+#include "ui/award/ContactedListWindow.h"
+#include "ui/kit/FieldColours.h"
 
 class ContactedListWindowTest : public QObject {
   Q_OBJECT
@@ -25,8 +25,8 @@ QByteArray Qso(const std::string& ref, const std::string& band, bool qsl, const 
   return LogLine(call, ref.substr(0, 2), ref, "05/12/26", "09:07", band, qsl, name);
 }
 
-const QByteArray kTwoLavoirs = LogBytes({Qso("89001", "14 Mhz", false, "F1AAA", "LAVOIR DU PONT"),
-                                         Qso("77001", "50 Mhz", true, "F5ZZZ", "GRAND LAVOIR")});
+const QByteArray kTwoLavoirs = LogBytes(
+    {Qso("89001", "14 Mhz", false, "F1AAA", "LAVOIR DU PONT"), Qso("77001", "50 Mhz", true, "F5ZZZ", "GRAND LAVOIR")});
 const char* const kHfFile = "F4ABC_Liste_Lavoirs_Bande_HF_05_12_26.txt";
 
 // The window of a station over its log; no log is written when `log` is null.
@@ -83,8 +83,8 @@ void ContactedListWindowTest::opensWithNothingListed() {
 }
 
 void ContactedListWindowTest::listsTheGroupInReferenceOrder() {
-  ListOnLog l(kTwoLavoirs + LogBytes({Qso("01001", "10 Mhz", true), Qso("02001", "144 Mhz", true),
-                                      Qso("03001", "432 Mhz", false)}));
+  ListOnLog l(kTwoLavoirs +
+              LogBytes({Qso("01001", "10 Mhz", true), Qso("02001", "144 Mhz", true), Qso("03001", "432 Mhz", false)}));
   l.show(QStringLiteral("HF"));
   QCOMPARE(l.listed(), QStringList({" 77001  GRAND LAVOIR                    05/12/26  F5ZZZ         *",
                                     " 89001  LAVOIR DU PONT                  05/12/26  F1AAA          "}));
@@ -159,8 +159,8 @@ void ContactedListWindowTest::savingAnEmptyListAndReplacingAnEarlierFile() {
 }
 
 void ContactedListWindowTest::failedSaveLeavesNoFileAndSaysWhy() {
-  for (const kmb::IoError::Step step : {kmb::IoError::Step::Create, kmb::IoError::Step::Write,
-                                        kmb::IoError::Step::Flush, kmb::IoError::Step::Rename}) {
+  for (const kmb::IoError::Step step :
+       {kmb::IoError::Step::Create, kmb::IoError::Step::Write, kmb::IoError::Step::Flush, kmb::IoError::Step::Rename}) {
     kmb::DiskFileSystem disk;
     FaultyFileSystem faulty(disk);
     ListOnLog l(kTwoLavoirs, "F4ABC", &faulty);

@@ -1,6 +1,6 @@
-#include "core/award/DepartmentShape.h"
-
 #include <gtest/gtest.h>
+
+#include "core/award/DepartmentShape.h"
 
 using namespace kmb;
 

@@ -1,5 +1,5 @@
-#include "ui/award/DiplomaWindow.h"
 #include "support/FakeLogbook.h"
+#include "ui/award/DiplomaWindow.h"
 
 class DiplomaWindowTest : public QObject {
   Q_OBJECT
@@ -26,7 +26,8 @@ struct Shown {
 };
 
 Shown Read(QWidget& window, bool hf) {
-  const char* const names[2][4] = {{"Label25", "Label27", "Label28", "Label29"}, {"Label4", "Label18", "Label5", "Label6"}};
+  const char* const names[2][4] = {{"Label25", "Label27", "Label28", "Label29"},
+                                   {"Label4", "Label18", "Label5", "Label6"}};
   const auto& n = names[hf ? 1 : 0];
   auto* verdict = Find<QLabel>(window, n[0]);
   return {verdict->text(), verdict->palette().color(QPalette::WindowText), Find<QLabel>(window, n[1])->text(),

@@ -1,8 +1,7 @@
-#include "core/award/MapColouring.h"
-
 #include <gtest/gtest.h>
 
 #include "award/AwardLog.h"
+#include "core/award/MapColouring.h"
 
 using namespace kmb;
 using award_test::Confirmed;
@@ -52,8 +51,8 @@ TEST(MapColouring, OnlyTheRequestedGroupColours) {
 }
 
 TEST(MapColouring, CorsicaAndOddCodes) {
-  const Lines log{Confirmed("2A"), Unconfirmed("2b"), Confirmed("2c"), Confirmed("7x"), Confirmed("100"),
-                  Confirmed("")};
+  const Lines log{Confirmed("2A"), Unconfirmed("2b"), Confirmed("2c"),
+                  Confirmed("7x"), Confirmed("100"),  Confirmed("")};
   const MapBoxes boxes = ColourMapBoxes(log, "HF");
   EXPECT_EQ(boxes[96], BoxState::Confirmed);
   EXPECT_EQ(boxes[97], BoxState::NotConfirmed);

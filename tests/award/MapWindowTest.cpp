@@ -1,6 +1,6 @@
-#include "ui/kit/FieldColours.h"
-#include "ui/award/MapWindow.h"
 #include "support/FakeLogbook.h"
+#include "ui/award/MapWindow.h"
+#include "ui/kit/FieldColours.h"
 
 class MapWindowTest : public QObject {
   Q_OBJECT
@@ -69,8 +69,8 @@ void MapWindowTest::emptyLogLeavesEveryDepartmentYellow() {
 }
 
 void MapWindowTest::confirmedIsGreenAndUnconfirmedPink() {
-  MapOnLog map(LogBytes({Qso("89", false), Qso("89", true), Qso("77", false), Qso("77", false), Qso("2A", true),
-                         Qso("2b", false)}));
+  MapOnLog map(LogBytes(
+      {Qso("89", false), Qso("89", true), Qso("77", false), Qso("77", false), Qso("2A", true), Qso("2b", false)}));
   QCOMPARE(BoxColour(*map.window, 89), kGreen);
   QCOMPARE(BoxColour(*map.window, 77), kPink);
   QCOMPARE(BoxColour(*map.window, 96), kGreen);
@@ -81,8 +81,8 @@ void MapWindowTest::confirmedIsGreenAndUnconfirmedPink() {
 }
 
 void MapWindowTest::groupChoiceRedrawsTheMap() {
-  MapOnLog map(LogBytes({Qso("01", true, "14 Mhz"), Qso("02", true, "144 Mhz"), Qso("03", false, "432 Mhz"),
-                         Qso("04", true, "10 Mhz")}));
+  MapOnLog map(LogBytes(
+      {Qso("01", true, "14 Mhz"), Qso("02", true, "144 Mhz"), Qso("03", false, "432 Mhz"), Qso("04", true, "10 Mhz")}));
   auto* group = Find<QComboBox>(*map.window, "Bande_Carte");
   QCOMPARE(group->count(), 3);
   QCOMPARE(group->currentText(), QStringLiteral("HF"));
@@ -105,8 +105,8 @@ void MapWindowTest::groupChoiceRedrawsTheMap() {
 }
 
 void MapWindowTest::oddCodesAndBoxesWithoutDepartment() {
-  MapOnLog map(LogBytes({Qso("2c", true), Qso("x1", true), Qso("100", true), Qso("20", true), Qso("98", false),
-                         Qso("99", true)}));
+  MapOnLog map(LogBytes(
+      {Qso("2c", true), Qso("x1", true), Qso("100", true), Qso("20", true), Qso("98", false), Qso("99", true)}));
   MapWindow& window = *map.window;
   window.show();
   QCOMPARE(BoxColour(window, 2), kYellow);

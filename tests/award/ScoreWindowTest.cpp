@@ -1,6 +1,6 @@
-#include "ui/kit/FieldColours.h"
-#include "ui/award/ScoreWindow.h"
 #include "support/FakeLogbook.h"
+#include "ui/award/ScoreWindow.h"
+#include "ui/kit/FieldColours.h"
 
 class ScoreWindowTest : public QObject {
   Q_OBJECT

@@ -14,9 +14,9 @@
 #include <thread>
 
 #include "core/log/FirstNameList.h"
+#include "core/log/LogEdit.h"
 #include "core/log/LogLine.h"
 #include "core/log/LogRewrite.h"
-#include "core/log/LogEdit.h"
 
 using namespace kmb;
 namespace fs = std::filesystem;
@@ -39,8 +39,12 @@ Bytes FirstNameOf(std::size_t n) { return FirstNameLine(CallOf(n), "89", "\xc9LO
     const LogSnapshot listed = ReadLogSnapshot(disk, logPath).snapshot;
     const std::size_t next = listed.lines().size();
     const Bytes line = LogLineOf(next);
-    const LogEdit save{folder, "F4ABC", [&line](const Lines& log) { return AddLogLine(log, line); },
-                       "Temporaire.txt", {FirstNameOf(next)}, "2026-12-06"};
+    const LogEdit save{folder,
+                       "F4ABC",
+                       [&line](const Lines& log) { return AddLogLine(log, line); },
+                       "Temporaire.txt",
+                       {FirstNameOf(next)},
+                       "2026-12-06"};
     if (!EditLog(disk, listed, save).done()) std::_Exit(3);
   }
 }

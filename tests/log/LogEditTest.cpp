@@ -16,8 +16,8 @@ using namespace kmb;
 namespace {
 
 Bytes Line(const std::string& call, const std::string& prenom = "") {
-  return FormatLogLine(QsoRecord{call, "89", prenom, "89001", "05/12/14", "10:00", "SSB", "14 Mhz", "59", "59", "",
-                                 false});
+  return FormatLogLine(
+      QsoRecord{call, "89", prenom, "89001", "05/12/14", "10:00", "SSB", "14 Mhz", "59", "59", "", false});
 }
 
 // The same text as a modern editor saves it: accented letters on two bytes.
@@ -25,8 +25,10 @@ Bytes Utf8(std::string_view cp1252) {
   Bytes out;
   for (char c : cp1252) {
     const auto u = static_cast<unsigned char>(c);
-    if (u < 0x80) out += c;
-    else out += {static_cast<char>(0xC0 | (u >> 6)), static_cast<char>(0x80 | (u & 0x3F))};
+    if (u < 0x80)
+      out += c;
+    else
+      out += {static_cast<char>(0xC0 | (u >> 6)), static_cast<char>(0x80 | (u & 0x3F))};
   }
   return out;
 }
@@ -39,8 +41,8 @@ class LogEditTest : public ::testing::Test {
   LogSnapshot listed() { return ReadLogSnapshot(disk, logPath()).snapshot; }
   EditResult append(const LogSnapshot& shown, const std::string& day = "", FileSystem* fs = nullptr) {
     const Bytes line = Line("F4NEW");
-    const LogEdit edit{folder.path(), "F4ABC", [line](const Lines& l) { return AddLogLine(l, line); },
-                       "Temporaire.txt", {}, day};
+    const LogEdit edit{folder.path(),    "F4ABC", [line](const Lines& l) { return AddLogLine(l, line); },
+                       "Temporaire.txt", {},      day};
     return EditLog(fs ? *fs : disk, shown, edit);
   }
 
@@ -136,7 +138,9 @@ TEST(LogEncoding, EachUtf8LineIsBroughtBackToItsColumns) {
 }
 
 TEST(LogEncoding, LettersWindows1252LacksBecomeTheNearestItHas) {
-  EXPECT_EQ(Cp1252FromUnicode(U"Łódź Őr Șerban Ğül €"), "L\xF3" "dz Or Serban G\xFCl \x80");
+  EXPECT_EQ(Cp1252FromUnicode(U"Łódź Őr Șerban Ğül €"),
+            "L\xF3"
+            "dz Or Serban G\xFCl \x80");
   EXPECT_EQ(NearestCp1252(U'\U0001F600'), "?");
   EXPECT_FALSE(DecodeUtf8("\xC0\xAF"));  // an overlong "/" is not UTF-8
   EXPECT_FALSE(DecodeUtf8("\xED\xA0\x80"));

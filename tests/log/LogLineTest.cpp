@@ -7,8 +7,8 @@ using namespace kmb;
 namespace {
 
 QsoRecord Sample() {
-  return QsoRecord{"F4ABC", "89", "PAUL", "89001", "05/12/26", "09:07", "SSB",
-                   "14 Mhz", "59", "57", "lavoir du bourg", true};
+  return QsoRecord{"F4ABC", "89",     "PAUL", "89001", "05/12/26",        "09:07",
+                   "SSB",   "14 Mhz", "59",   "57",    "lavoir du bourg", true};
 }
 
 }  // namespace
@@ -41,8 +41,12 @@ TEST(FormatLogLine, NameIsTrimmedUpperCasedAndCutToThirty) {
   EXPECT_EQ(FormatLogLine(r).substr(75, 30), "C." + std::string(28, ' '));
   r.nomLavoir = "  " + std::string(35, 'x') + " ";
   EXPECT_EQ(FormatLogLine(r).substr(75, 30), std::string(30, 'X'));
-  r.nomLavoir = "\xe9tang \xe0 l'\xefle stra\xdf" "e";  // étang à l'île straße
-  EXPECT_EQ(Trim(FormatLogLine(r).substr(75, 30)), "\xc9TANG \xc0 L'\xcfLE STRA\xdf" "E");
+  r.nomLavoir =
+      "\xe9tang \xe0 l'\xefle stra\xdf"
+      "e";  // étang à l'île straße
+  EXPECT_EQ(Trim(FormatLogLine(r).substr(75, 30)),
+            "\xc9TANG \xc0 L'\xcfLE STRA\xdf"
+            "E");
 }
 
 TEST(ParseLogLine, ReadsColumnsUntrimmedAndShortLinesGiveShortFields) {
@@ -60,8 +64,8 @@ TEST(ParseLogLine, ReadsColumnsUntrimmedAndShortLinesGiveShortFields) {
 
 TEST(ListRow, NumbersRightAlignedInFiveColumns) {
   const Bytes line = FormatLogLine(Sample());
-  for (const auto& [n, number] : {std::pair{1u, "    1"}, {10u, "   10"}, {9999u, " 9999"}, {10000u, "10000"},
-                                  {99999u, "99999"}}) {
+  for (const auto& [n, number] :
+       {std::pair{1u, "    1"}, {10u, "   10"}, {9999u, " 9999"}, {10000u, "10000"}, {99999u, "99999"}}) {
     EXPECT_EQ(FormatListRow(n, line).substr(0, 5), number);
     EXPECT_EQ(FormatListRow(n, line).size(), kListRowLength);
   }

@@ -17,14 +17,14 @@ Bytes Line(const std::string& call, const std::string& date = "05/12/14", const 
 }  // namespace
 
 TEST(AddLogLine, AppendsUnlessACallSignStartsWithADigit) {
-  EXPECT_EQ(AddLogLine({Line("F1AAA"), Line("F1BBB")}, Line("F4NEW")), (Lines{Line("F1AAA"), Line("F1BBB"),
-                                                                              Line("F4NEW")}));
+  EXPECT_EQ(AddLogLine({Line("F1AAA"), Line("F1BBB")}, Line("F4NEW")),
+            (Lines{Line("F1AAA"), Line("F1BBB"), Line("F4NEW")}));
   EXPECT_EQ(AddLogLine({}, Line("F4NEW")), Lines{Line("F4NEW")});
   // Then it goes before the first of them, whatever the new call sign.
   const Lines log{Line("F1AAA"), Line("9A1AA"), Line("F1BBB"), Line("3A2XX")};
   for (const char* call : {"F4NEW", "4X4AA"})
-    EXPECT_EQ(AddLogLine(log, Line(call)), (Lines{Line("F1AAA"), Line(call), Line("9A1AA"), Line("F1BBB"),
-                                                  Line("3A2XX")}));
+    EXPECT_EQ(AddLogLine(log, Line(call)),
+              (Lines{Line("F1AAA"), Line(call), Line("9A1AA"), Line("F1BBB"), Line("3A2XX")}));
 }
 
 TEST(InsertLogLineByDate, CenturyPivotAndSameMomentGoesFirst) {
@@ -39,8 +39,7 @@ TEST(InsertLogLineByDate, CenturyPivotAndSameMomentGoesFirst) {
 }
 
 TEST(InsertLogLineByDate, UnreadableDatesKeepEveryLineAndAreNeverMoved) {
-  const Lines log{Line("F1AAA", "01/03/14"), "garbage line", Line("F1BAD", "31/02/14"), Line("F1CCC", "07/08/14"),
-                  ""};
+  const Lines log{Line("F1AAA", "01/03/14"), "garbage line", Line("F1BAD", "31/02/14"), Line("F1CCC", "07/08/14"), ""};
   EXPECT_EQ(InsertLogLineByDate(log, Line("F4NEW", "01/05/14")),
             (Lines{Line("F1AAA", "01/03/14"), "garbage line", Line("F1BAD", "31/02/14"), Line("F4NEW", "01/05/14"),
                    Line("F1CCC", "07/08/14"), ""}));

@@ -45,8 +45,8 @@ TEST_F(AdifExportTest, WritesTheHeaderThenOneRecordPerLineInFileOrder) {
                           Line("F1MMM", "02/02/14", "432 Mhz")};
   write("F4ABC_P_KMB.log", kmb::JoinLines(log));
   ASSERT_FALSE(kmb::ExportAdif(disk, folder.path(), "F4ABC_P").error);
-  EXPECT_EQ(read("F4ABC_P_KMB.adi"),
-            kHeader + kmb::AdifRecordOf(log[0]) + "\r\n" + kmb::AdifRecordOf(log[1]) + "\r\n" + kmb::AdifRecordOf(log[2]) + "\r\n");
+  EXPECT_EQ(read("F4ABC_P_KMB.adi"), kHeader + kmb::AdifRecordOf(log[0]) + "\r\n" + kmb::AdifRecordOf(log[1]) + "\r\n" +
+                                         kmb::AdifRecordOf(log[2]) + "\r\n");
   EXPECT_NE(read("F4ABC_P_KMB.adi").find("<BAND:2>6m <MODE:3>SSB <QSO_DATE:8>19990101 "), Bytes::npos);
   EXPECT_EQ(filesInFolder(), (std::set<std::string>{"F4ABC_P_KMB.log", "F4ABC_P_KMB.adi"}));
 }

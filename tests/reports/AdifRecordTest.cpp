@@ -1,5 +1,3 @@
-#include "core/reports/AdifRecord.h"
-
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -8,6 +6,7 @@
 #include <vector>
 
 #include "core/log/LogLine.h"
+#include "core/reports/AdifRecord.h"
 
 namespace {
 
@@ -59,7 +58,7 @@ TEST(AdifRecord, ThePaulExampleIsWrittenByteForByte) {
 
 TEST(AdifRecord, FieldsComeInTheirOrderWithByteLengths) {
   kmb::QsoRecord r = Paul();
-  r.prenom = "H\xC9L\xC8NE";                         // HÉLÈNE, one byte per letter
+  r.prenom = "H\xC9L\xC8NE";                          // HÉLÈNE, one byte per letter
   r.nomLavoir = "LAVOIR  DU PR\xC9 DE LA FONTAINEX";  // 30 characters, a double blank and an accent
   r.dpt = "2a";
   r.ref = "2a001";
@@ -77,11 +76,22 @@ TEST(AdifRecord, FieldsComeInTheirOrderWithByteLengths) {
 
 TEST(AdifRecord, EveryEntryBandGetsTheAdifBandOfItsFrequencyAndOthersNone) {
   kmb::QsoRecord r = Paul();
-  for (const auto& [label, band] : std::vector<std::pair<const char*, const char*>>{
-           {"1.8 Mhz", "160m"}, {"3.5 Mhz", "80m"}, {"7.0 Mhz", "40m"}, {"10 Mhz", "30m"},  {"14 Mhz", "20m"},
-           {"18 Mhz", "17m"},   {"21 Mhz", "15m"},  {"24 Mhz", "12m"},  {"28 Mhz", "10m"},  {"50 Mhz", "6m"},
-           {"144 Mhz", "2m"},   {"432 Mhz", "70cm"}, {"14 MHz", ""},    {"5 Mhz", ""},      {"", ""},
-           {"1296 Mh", ""}}) {
+  for (const auto& [label, band] : std::vector<std::pair<const char*, const char*>>{{"1.8 Mhz", "160m"},
+                                                                                    {"3.5 Mhz", "80m"},
+                                                                                    {"7.0 Mhz", "40m"},
+                                                                                    {"10 Mhz", "30m"},
+                                                                                    {"14 Mhz", "20m"},
+                                                                                    {"18 Mhz", "17m"},
+                                                                                    {"21 Mhz", "15m"},
+                                                                                    {"24 Mhz", "12m"},
+                                                                                    {"28 Mhz", "10m"},
+                                                                                    {"50 Mhz", "6m"},
+                                                                                    {"144 Mhz", "2m"},
+                                                                                    {"432 Mhz", "70cm"},
+                                                                                    {"14 MHz", ""},
+                                                                                    {"5 Mhz", ""},
+                                                                                    {"", ""},
+                                                                                    {"1296 Mh", ""}}) {
     r.bande = label;
     EXPECT_EQ(ValueOf(AdifOf(r), "BAND"), band) << label;
   }
@@ -89,12 +99,26 @@ TEST(AdifRecord, EveryEntryBandGetsTheAdifBandOfItsFrequencyAndOthersNone) {
 
 TEST(AdifRecord, DatesTakeTheLogsCenturyAndMalformedDatesAndTimesAreLeftEmpty) {
   using Cases = std::vector<std::pair<const char*, const char*>>;
-  for (const auto& [date, adif] : Cases{{"05/12/26", "20261205"}, {"01/01/99", "19990101"}, {"31/12/50", "19501231"},
-                                        {"01/01/49", "20490101"}, {"31/12/49", "20491231"}, {"29/02/00", "20000229"},
-                                        {"31/02/26", ""},         {"29/02/25", ""},         {"", ""}, {"5/12/26", ""}, {"05-12-26", ""}, {"aa/12/26", ""}})
+  for (const auto& [date, adif] : Cases{{"05/12/26", "20261205"},
+                                        {"01/01/99", "19990101"},
+                                        {"31/12/50", "19501231"},
+                                        {"01/01/49", "20490101"},
+                                        {"31/12/49", "20491231"},
+                                        {"29/02/00", "20000229"},
+                                        {"31/02/26", ""},
+                                        {"29/02/25", ""},
+                                        {"", ""},
+                                        {"5/12/26", ""},
+                                        {"05-12-26", ""},
+                                        {"aa/12/26", ""}})
     EXPECT_EQ(kmb::AdifDate(date), adif) << date;
-  for (const auto& [time, adif] :
-       Cases{{"09:07", "0907"}, {"00:00", "0000"}, {"23:59", "2359"}, {"25:99", ""}, {"", ""}, {"9:07", ""}, {"09h07", ""}})
+  for (const auto& [time, adif] : Cases{{"09:07", "0907"},
+                                        {"00:00", "0000"},
+                                        {"23:59", "2359"},
+                                        {"25:99", ""},
+                                        {"", ""},
+                                        {"9:07", ""},
+                                        {"09h07", ""}})
     EXPECT_EQ(kmb::AdifTime(time), adif) << time;
 }
 

@@ -1,5 +1,5 @@
-#include "ui/reports/MultiQslWindow.h"
 #include "support/FakeLogbook.h"
+#include "ui/reports/MultiQslWindow.h"
 
 namespace {
 
@@ -41,8 +41,11 @@ void MultiQslWindowTest::opensWithItsCaptionsAndAnEmptyList() {
   QslOnLog q;
   QCOMPARE(q.window.objectName(), QStringLiteral("Multi_QSL"));
   QCOMPARE(q.window.windowTitle(), QStringLiteral("QSL's non reçues"));
-  for (const auto& [name, text] : {std::pair{"Label2", "QSL's non reçues"}, {"Label3", "QSL's non reçues de "},
-                                   {"Label6", "Cliquez"}, {"Recherche", "ICI"}, {"Label1", "pour les afficher"},
+  for (const auto& [name, text] : {std::pair{"Label2", "QSL's non reçues"},
+                                   {"Label3", "QSL's non reçues de "},
+                                   {"Label6", "Cliquez"},
+                                   {"Recherche", "ICI"},
+                                   {"Label1", "pour les afficher"},
                                    {"Imprimer", "Imprimer"}}) {
     QWidget* w = Find<QWidget>(q.window, name);
     auto* label = qobject_cast<QLabel*>(w);
@@ -122,7 +125,8 @@ void MultiQslWindowTest::twentyTickedQsosPrintTwoCardsInCourierBold() {
   if (!HasPdfTools()) QSKIP("poppler-utils are not installed");
   QslOnLog q;
   for (int day = 1; day <= 22; ++day)
-    q.logbook.addLine(LogLine("F1ABC", "89", "89001", QStringLiteral("%1/12/26").arg(day, 2, 10, QLatin1Char('0')).toStdString()));
+    q.logbook.addLine(
+        LogLine("F1ABC", "89", "89001", QStringLiteral("%1/12/26").arg(day, 2, 10, QLatin1Char('0')).toStdString()));
   q.search(QStringLiteral("F1"));
   QCOMPARE(q.list()->count(), 22);
   q.tick(20);

@@ -2,10 +2,10 @@
 
 #include "core/log/LogFile.h"
 #include "core/reports/AdifExport.h"
-#include "ui/reports/AdifExportCommand.h"
 #include "support/FakeLogbook.h"
 #include "support/FaultyFileSystem.h"
 #include "support/MainSession.h"
+#include "ui/reports/AdifExportCommand.h"
 
 using namespace settings_keys;
 
@@ -26,19 +26,22 @@ void ReportCommandsTest::adifExportWritesTheFileAndNamesIt() {
   s.start();
   s.env.messages.clear();
   s.trigger("Mnu_ADIF");
-  QCOMPARE(s.env.messages.shown, QStringList{QStringLiteral("Le fichier a été enregistré sous le nom : F4ABC_P_KMB.adi")});
+  QCOMPARE(s.env.messages.shown,
+           QStringList{QStringLiteral("Le fichier a été enregistré sous le nom : F4ABC_P_KMB.adi")});
   const QByteArray written = s.env.readFile("F4ABC_P_KMB.adi");
   QVERIFY(written.contains("<STATE:2>2a <NAME:0> <BAND:3>20m"));
   QVERIFY(written.contains("<QSO_DATE:8>19990101"));
 
   // Lines typed by hand with dates or times that never were: empty fields, and said.
   s.env.writeFile("F4ABC_P_KMB.log", log + LogBytes({LogLine("F1CCC", "89", "89002", "31/02/26"),
-                                                      LogLine("F1DDD", "89", "89003", "05/12/26", "25:99")}));
+                                                     LogLine("F1DDD", "89", "89003", "05/12/26", "25:99")}));
   s.trigger("Mnu_ADIF");
-  QVERIFY(s.env.messages.last().endsWith(QStringLiteral("2 QSO du log n'ont pas de date ou d'heure valable : ils ont "
-                                                        "été exportés avec QSO_DATE ou TIME_ON vide.")));
-  QVERIFY(s.env.readFile("F4ABC_P_KMB.adi").contains("<CALL:5>F1CCC <STATE:2>89 <NAME:0> <BAND:3>20m <MODE:3>SSB "
-                                                     "<QSO_DATE:0> <TIME_ON:4>0907"));
+  QVERIFY(
+      s.env.messages.last().endsWith(QStringLiteral("2 QSO du log n'ont pas de date ou d'heure valable : ils ont "
+                                                    "été exportés avec QSO_DATE ou TIME_ON vide.")));
+  QVERIFY(s.env.readFile("F4ABC_P_KMB.adi")
+              .contains("<CALL:5>F1CCC <STATE:2>89 <NAME:0> <BAND:3>20m <MODE:3>SSB "
+                        "<QSO_DATE:0> <TIME_ON:4>0907"));
   QVERIFY(s.env.readFile("F4ABC_P_KMB.adi").contains("<QSO_DATE:8>20261205 <TIME_ON:0> "));
 }
 

@@ -57,14 +57,20 @@ TEST(QsoSearch, EachCriterionFindsItsRowsInMainListOrder) {
     const char* text;
     std::vector<int> found;  // indexes in the log
   } cases[] = {
-      {SearchCriterion::Indicatif, "fx", {0, 2, 4}},      {SearchCriterion::Indicatif, "F9", {}},
+      {SearchCriterion::Indicatif, "fx", {0, 2, 4}},
+      {SearchCriterion::Indicatif, "F9", {}},
       // The whole reference only, whatever its case, so Corsican references are found.
-      {SearchCriterion::Reference, "89001", {0}},         {SearchCriterion::Reference, "8900", {}},
-      {SearchCriterion::Reference, "89", {}},             {SearchCriterion::Reference, "2A001", {2}},
-      {SearchCriterion::Reference, "2a001", {2}},         {SearchCriterion::Reference, "77001", {4}},
+      {SearchCriterion::Reference, "89001", {0}},
+      {SearchCriterion::Reference, "8900", {}},
+      {SearchCriterion::Reference, "89", {}},
+      {SearchCriterion::Reference, "2A001", {2}},
+      {SearchCriterion::Reference, "2a001", {2}},
+      {SearchCriterion::Reference, "77001", {4}},
       // The two characters exactly: one never equals a code, nor a code and its blank.
-      {SearchCriterion::Departement, "89", {0, 1}},       {SearchCriterion::Departement, "2a", {2}},
-      {SearchCriterion::Departement, "2A", {}},           {SearchCriterion::Departement, "9", {}},
+      {SearchCriterion::Departement, "89", {0, 1}},
+      {SearchCriterion::Departement, "2a", {2}},
+      {SearchCriterion::Departement, "2A", {}},
+      {SearchCriterion::Departement, "9", {}},
       {SearchCriterion::Departement, "8", {}},
   };
   for (const auto& c : cases) {

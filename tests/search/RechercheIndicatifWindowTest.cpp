@@ -1,5 +1,5 @@
-#include "ui/search/RechercheIndicatifWindow.h"
 #include "support/FakeLogbook.h"
+#include "ui/search/RechercheIndicatifWindow.h"
 
 namespace {
 

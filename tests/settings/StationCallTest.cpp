@@ -10,7 +10,10 @@ TEST(StationCall, AcceptsLettersDigitsAndUnderscoreUpToTwelve) {
   EXPECT_EQ(CheckStationCall("F4ABCDEFGHIJ"), StationCallCheck::Accepted);
   EXPECT_EQ(CheckStationCall("F4ABCDEFGHIJK"), StationCallCheck::TooLong);
   EXPECT_EQ(CheckStationCall(""), StationCallCheck::Empty);
-  for (const char* bad : {"F4 ABC", "F4-ABC", "F4/ABC", "F4\xc9" "BC", "f4abc"})
+  for (const char* bad : {"F4 ABC", "F4-ABC", "F4/ABC",
+                          "F4\xc9"
+                          "BC",
+                          "f4abc"})
     EXPECT_EQ(CheckStationCall(bad), StationCallCheck::ForbiddenCharacter) << bad;
   EXPECT_EQ(StationCallDisplay("F4ABC_P"), "F4ABC/P");
 }

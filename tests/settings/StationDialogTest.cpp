@@ -6,8 +6,8 @@
 #include <QtTest>
 
 #include "app/MainWindow.h"
-#include "ui/settings/StationDialog.h"
 #include "support/MainSession.h"
+#include "ui/settings/StationDialog.h"
 
 using namespace settings_keys;
 
@@ -85,8 +85,8 @@ class StationDialogTest : public QObject {
     Dialog d(env);
     Box(d.dialog)->setText(QStringLiteral("F4ABC"));
     Validate(d.dialog);
-    std::filesystem::permissions(env.file("F4ABC_KMB.log"), std::filesystem::perms::owner_read |
-                                                                std::filesystem::perms::owner_write);
+    std::filesystem::permissions(env.file("F4ABC_KMB.log"),
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     QCOMPARE(env.readFile("F4ABC_KMB.log"), log);
     QCOMPARE(d.accepted, QStringLiteral("F4ABC"));
     QCOMPARE(env.settings->read("Setup F4ABC", kBandeUtilisee, "untouched"), QStringLiteral("untouched"));

@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/kit/LogbookView.h"
 #include "core/log/LogLine.h"
 #include "support/TestSupport.h"
+#include "ui/kit/LogbookView.h"
 
 class FakeLogbook final : public LogbookView {
  public:
@@ -26,7 +26,9 @@ class FakeLogbook final : public LogbookView {
   void selectListRow(int index) override { selected.push_back(index); }
 
   // Appends the list row of a log line, numbered after the others.
-  void addLine(const QByteArray& logLine) { rows.push_back(kmb::FormatListRow(rows.size() + 1, logLine.toStdString())); }
+  void addLine(const QByteArray& logLine) {
+    rows.push_back(kmb::FormatListRow(rows.size() + 1, logLine.toStdString()));
+  }
 
   std::vector<kmb::Bytes> rows;
   std::vector<int> selected;

@@ -54,9 +54,7 @@ class FaultyFileSystem final : public kmb::FileSystem {
     if (fails(kmb::IoError::Step::Create)) return kmb::IoError{kmb::IoError::Step::Create, path, errnum_};
     return real_.createFolder(path);
   }
-  std::vector<std::string> fileNames(const std::filesystem::path& folder) override {
-    return real_.fileNames(folder);
-  }
+  std::vector<std::string> fileNames(const std::filesystem::path& folder) override { return real_.fileNames(folder); }
 
  private:
   bool fails(kmb::IoError::Step step) {

@@ -30,8 +30,8 @@ void MainSession::clickRow(int row) const {
 
 void MainSession::doubleClickRow(int row) const {
   auto* list = widget<QListView>("Liste_KMB");
-  const QPoint at = row < 0 ? QPoint(5, list->viewport()->height() - 5)
-                            : list->visualRect(list->model()->index(row, 0)).center();
+  const QPoint at =
+      row < 0 ? QPoint(5, list->viewport()->height() - 5) : list->visualRect(list->model()->index(row, 0)).center();
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
 }

@@ -1,10 +1,10 @@
 #include "support/TestSupport.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QCoreApplication>
 #include <QWidget>
 
 #include "core/log/LogLine.h"

@@ -6,8 +6,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
-#include <functional>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -22,7 +22,7 @@ class ScriptedMessenger final : public Messenger {
   // left is answered No and recorded as unexpected.
   void answer(std::initializer_list<bool> answers) { answers_.insert(answers_.end(), answers); }
 
-  QStringList shown;      // every text shown, messages and questions
+  QStringList shown;                           // every text shown, messages and questions
   std::function<void(const QString&)> onShow;  // runs while a text is shown
   int unexpectedQuestions = 0;
   QString last() const { return shown.isEmpty() ? QString() : shown.last(); }

@@ -2,8 +2,8 @@
 
 #include "support/TestSupport.h"
 #include "ui/web/AwardPageWindow.h"
-#include "web/LoopbackSite.h"
 #include "ui/web/SitePage.h"
+#include "web/LoopbackSite.h"
 #include "web/WebTests.h"
 
 using namespace settings_keys;
@@ -62,8 +62,8 @@ void AwardPageWindowTest::siteWithClosingSlashGivesTheSamePage() {
 
 // Only http and https are loaded: a stored "javascript:" address never runs.
 void AwardPageWindowTest::unsetOrNonWebSiteShowsWhichSettingToFill() {
-  for (const char* stored : {"", "javascript:document.title='execute'//", "file:///etc/passwd",
-                             "data:text/html,<title>execute</title>"}) {
+  for (const char* stored :
+       {"", "javascript:document.title='execute'//", "file:///etc/passwd", "data:text/html,<title>execute</title>"}) {
     TestEnvironment env;
     env.settings->write(kSetup, kSiteCluster, QStringLiteral("http://cluster.example"));
     env.settings->write(kSetup, kSiteKmb, QString::fromLatin1(stored));

@@ -2,8 +2,8 @@
 
 #include "support/FakeLogbook.h"
 #include "ui/web/ClusterWindow.h"
-#include "web/LoopbackSite.h"
 #include "ui/web/SitePage.h"
+#include "web/LoopbackSite.h"
 #include "web/WebTests.h"
 
 using namespace settings_keys;
@@ -73,14 +73,13 @@ void ClusterWindowTest::everyChoiceNavigatesToItsPageAndIsStored_data() {
   QTest::addColumn<int>("index");
   QTest::addColumn<QString>("path");
   const char* const paths[] = {
-      "/dxc/top_250_HF.html",      "/dxc/top_50_1.8_MHz.html", "/dxc/top_50_3.5_MHz.html", "/dxc/top_50_7_MHz.html",
-      "/dxc/top_50_10_MHz.html",   "/dxc/top_50_14_MHz.html",  "/dxc/top_50_18_MHz.html",  "/dxc/top_50_21_MHz.html",
-      "/dxc/top_50_24_MHz.html",   "/dxc/top_50_28_MHz.html",  "/dxc/top_50_50_MHz.html",  "/dxc/top_50_144_MHz.html",
-      "/dxc/top_50_430_MHz.html",  "/dxc/top_250_VHF.html",
+      "/dxc/top_250_HF.html",     "/dxc/top_50_1.8_MHz.html", "/dxc/top_50_3.5_MHz.html", "/dxc/top_50_7_MHz.html",
+      "/dxc/top_50_10_MHz.html",  "/dxc/top_50_14_MHz.html",  "/dxc/top_50_18_MHz.html",  "/dxc/top_50_21_MHz.html",
+      "/dxc/top_50_24_MHz.html",  "/dxc/top_50_28_MHz.html",  "/dxc/top_50_50_MHz.html",  "/dxc/top_50_144_MHz.html",
+      "/dxc/top_50_430_MHz.html", "/dxc/top_250_VHF.html",
   };
   // Chosen backwards so that every row changes the selection.
-  for (int index = 13; index >= 0; --index)
-    QTest::addRow("%d", index) << index << QString::fromLatin1(paths[index]);
+  for (int index = 13; index >= 0; --index) QTest::addRow("%d", index) << index << QString::fromLatin1(paths[index]);
 }
 
 void ClusterWindowTest::everyChoiceNavigatesToItsPageAndIsStored() {

@@ -5,8 +5,8 @@
 namespace {
 
 QByteArray PageTitled(const QByteArray& title) {
-  const QByteArray body = "<!DOCTYPE html><html><head><title>" + title + "</title></head><body>" + title +
-                          "</body></html>";
+  const QByteArray body =
+      "<!DOCTYPE html><html><head><title>" + title + "</title></head><body>" + title + "</body></html>";
   return "HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nContent-Length: " +
          QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
 }

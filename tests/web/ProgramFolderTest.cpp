@@ -23,8 +23,12 @@ TEST(ProgramFolder, InstalledSystemWideAndRunByRootUsesRootsDataFolder) {
 }
 
 TEST(ProgramFolder, PortableWritableCopyKeepsItsFilesBesideTheExecutable) {
-  const FolderFacts facts{"/media/op/CLE/ORX_KMB", false, true, "/home/op/.local/share/ORX_KMB",
-                          {"orx_kmb", "F4ABC_KMB.log", "Liste_Prenom.txt"}, {}};
+  const FolderFacts facts{"/media/op/CLE/ORX_KMB",
+                          false,
+                          true,
+                          "/home/op/.local/share/ORX_KMB",
+                          {"orx_kmb", "F4ABC_KMB.log", "Liste_Prenom.txt"},
+                          {}};
   const auto choice = ChooseProgramFolder(facts);
   EXPECT_EQ(choice.folder, "/media/op/CLE/ORX_KMB");
   EXPECT_FALSE(choice.readOnly);
@@ -32,7 +36,7 @@ TEST(ProgramFolder, PortableWritableCopyKeepsItsFilesBesideTheExecutable) {
 }
 
 TEST(ProgramFolder, PortableReadOnlyCopyReadsItsLogsWhereTheyAreAndSaysSo) {
-  const FolderFacts facts{"/media/cdrom/ORX_KMB", false, false, "/home/op/.local/share/ORX_KMB",
+  const FolderFacts facts{"/media/cdrom/ORX_KMB",       false, false, "/home/op/.local/share/ORX_KMB",
                           {"orx_kmb", "F4ABC_KMB.log"}, {}};
   const auto choice = ChooseProgramFolder(facts);
   EXPECT_EQ(choice.folder, "/media/cdrom/ORX_KMB");

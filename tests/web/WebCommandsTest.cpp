@@ -126,9 +126,10 @@ void WebCommandsTest::historyListsBothRevisionsEachClosedByALineBreak() {
   MainFixture f;
   f.env.messages.clear();
   f.trigger("Mnu_Historique");
-  QCOMPARE(f.env.messages.shown,
-           QStringList(QStringLiteral("V1.0.0   le 26/07/2013 creation\r\n"
-                                      "V1.0.1   le 01/12/2014 Sauvegarde adif Utilisant <STATE>, <SIG> et <SIG_INFO>\r\n")));
+  QCOMPARE(
+      f.env.messages.shown,
+      QStringList(QStringLiteral("V1.0.0   le 26/07/2013 creation\r\n"
+                                 "V1.0.1   le 01/12/2014 Sauvegarde adif Utilisant <STATE>, <SIG> et <SIG_INFO>\r\n")));
 }
 
 void WebCommandsTest::quitClosesEveryWindowAndEndsTheProgram() {

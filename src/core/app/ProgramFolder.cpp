@@ -53,10 +53,11 @@ std::string CopyOldFiles(FileSystem& fs, const std::filesystem::path& from, cons
   }
   std::string text;
   if (!copied.empty())
-    text = "Des fichiers laissés à côté du programme par une version précédente ont été copiés dans le "
-           "dossier des fichiers d'ORX_KMB :" +
-           copied + "\r\n\r\nDepuis : " + from.string() + "\r\nVers : " + choice.folder.string() +
-           "\r\n\r\nORX_KMB utilise désormais ces copies ; les originaux restent à leur place.";
+    text =
+        "Des fichiers laissés à côté du programme par une version précédente ont été copiés dans le "
+        "dossier des fichiers d'ORX_KMB :" +
+        copied + "\r\n\r\nDepuis : " + from.string() + "\r\nVers : " + choice.folder.string() +
+        "\r\n\r\nORX_KMB utilise désormais ces copies ; les originaux restent à leur place.";
   if (!failed.empty()) {
     if (!text.empty()) text += "\r\n\r\n";
     text += "Ces fichiers n'ont pas pu être copiés dans " + choice.folder.string() + " :" + failed +

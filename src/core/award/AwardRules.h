@@ -10,7 +10,6 @@
 
 namespace kmb {
 
-
 // "HF", "VHF", "UHF", or empty when the trimmed band text is not one of the
 // labels the award knows ("10 Mhz" belongs to no group).
 std::string_view BandGroup(std::string_view band);

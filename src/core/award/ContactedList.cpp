@@ -125,8 +125,7 @@ Bytes NumberedLine(std::size_t number, std::string_view listLine) {
   return text + Bytes(listLine);
 }
 
-std::optional<Bytes> SavedListFileName(std::string_view storedCall, std::string_view group,
-                                       const ClockReading& today) {
+std::optional<Bytes> SavedListFileName(std::string_view storedCall, std::string_view group, const ClockReading& today) {
   if (!IsPlainNamePart(group)) return std::nullopt;
   return Bytes(storedCall) + "_Liste_Lavoirs_Bande_" + Bytes(group) + "_" + TwoDigits(today.day) + "_" +
          TwoDigits(today.month) + "_" + TwoDigits(today.year) + ".txt";

@@ -15,7 +15,8 @@ class PathTokens {
   explicit PathTokens(std::string_view data) : referenceBox_(data) {}
 
   void skipSeparators() {
-    while (pos_ < referenceBox_.size() && (std::isspace(static_cast<unsigned char>(referenceBox_[pos_])) || referenceBox_[pos_] == ','))
+    while (pos_ < referenceBox_.size() &&
+           (std::isspace(static_cast<unsigned char>(referenceBox_[pos_])) || referenceBox_[pos_] == ','))
       ++pos_;
   }
   bool atEnd() {
@@ -122,8 +123,7 @@ MapRings ParseSvgPathRings(std::string_view pathData) {
         rings.back().push_back(current);
         break;
       }
-      default:
-        return rings;
+      default: return rings;
     }
   }
   return rings;

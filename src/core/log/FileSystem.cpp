@@ -10,9 +10,7 @@ namespace kmb {
 namespace fs = std::filesystem;
 namespace {
 
-IoError Fail(IoError::Step step, const fs::path& path, int errnum = errno) {
-  return IoError{step, path, errnum};
-}
+IoError Fail(IoError::Step step, const fs::path& path, int errnum = errno) { return IoError{step, path, errnum}; }
 
 // Closes a descriptor when it goes out of scope.
 class Fd {
@@ -111,8 +109,7 @@ std::vector<std::string> DiskFileSystem::fileNames(const fs::path& folder) {
   return names;
 }
 
-IoStatus ReplaceFileAtomically(FileSystem& fs, const fs::path& target, const fs::path& temp,
-                               const Bytes& bytes) {
+IoStatus ReplaceFileAtomically(FileSystem& fs, const fs::path& target, const fs::path& temp, const Bytes& bytes) {
   if (IoStatus error = fs.checkWritable(target)) return error;
   IoStatus error = fs.writeAll(temp, bytes);
   if (!error) error = fs.flush(temp);

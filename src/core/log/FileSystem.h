@@ -63,8 +63,8 @@ class DiskFileSystem final : public FileSystem {
 // Writes `bytes` to `temp`, flushes it and renames it over `target`. The
 // target is untouched until the rename, so it is always whole: the old
 // content or the new. On failure the temporary file is removed.
-IoStatus ReplaceFileAtomically(FileSystem& fs, const std::filesystem::path& target,
-                               const std::filesystem::path& temp, const Bytes& bytes);
+IoStatus ReplaceFileAtomically(FileSystem& fs, const std::filesystem::path& target, const std::filesystem::path& temp,
+                               const Bytes& bytes);
 
 // French text for the operator: what failed, on which file, and why.
 std::string IoErrorMessage(const IoError& error);  // UTF-8

@@ -70,15 +70,12 @@ DecodedLog DecodeLog(std::string_view bytes) {
 std::string LogEncodingDescription(const DecodedLog& log) {
   const std::string lines = std::to_string(log.convertedLines);
   switch (log.encoding) {
-    case LogEncoding::Utf8:
-      return lines + " ligne(s) enregistrée(s) en UTF-8 (lettres accentuées sur deux octets)";
+    case LogEncoding::Utf8: return lines + " ligne(s) enregistrée(s) en UTF-8 (lettres accentuées sur deux octets)";
     case LogEncoding::Utf8WithMark:
       return "une marque d'ordre des octets UTF-8 en tête du fichier et " + lines + " ligne(s) en UTF-8";
     case LogEncoding::Utf16Le:
-    case LogEncoding::Utf16Be:
-      return "un fichier en UTF-16 (deux octets par caractère)";
-    case LogEncoding::Windows1252:
-      break;
+    case LogEncoding::Utf16Be: return "un fichier en UTF-16 (deux octets par caractère)";
+    case LogEncoding::Windows1252: break;
   }
   return "un fichier en Windows-1252";
 }

@@ -6,9 +6,7 @@
 
 namespace kmb {
 
-Bytes StoredNomLavoir(std::string_view text) {
-  return UpperCp1252(Trim(Trim(text).substr(0, kNomLavoirWidth)));
-}
+Bytes StoredNomLavoir(std::string_view text) { return UpperCp1252(Trim(Trim(text).substr(0, kNomLavoirWidth))); }
 
 Bytes FormatLogLine(const QsoRecord& r) {
   Bytes line;
@@ -30,9 +28,8 @@ Bytes FormatLogLine(const QsoRecord& r) {
 
 QsoRecord ParseLogLine(std::string_view l) {
   namespace c = log_columns;
-  return QsoRecord{c::Indicatif(l), c::Dpt(l),   c::Prenom(l), c::Ref(l),
-                   c::Date(l),      c::Heure(l), c::Mode(l),   c::Bande(l),
-                   c::RstR(l),      c::RstE(l),  c::NomLavoir(l), c::Qsl(l) == '*'};
+  return QsoRecord{c::Indicatif(l), c::Dpt(l),   c::Prenom(l), c::Ref(l),  c::Date(l),      c::Heure(l),
+                   c::Mode(l),      c::Bande(l), c::RstR(l),   c::RstE(l), c::NomLavoir(l), c::Qsl(l) == '*'};
 }
 
 namespace {
@@ -63,10 +60,18 @@ Bytes FormatListRow(std::size_t rowNumber, std::string_view l) {
 
 QsoRecord ParseListRow(std::string_view row) {
   namespace f = fields;
-  return QsoRecord{Trim(InRow(row, f::Indicatif)), Trim(InRow(row, f::Dpt)),       Trim(InRow(row, f::Prenom)),
-                   Trim(InRow(row, f::Ref)),       InRow(row, f::Date),            InRow(row, f::Heure),
-                   Trim(InRow(row, f::Mode)),      Trim(InRow(row, f::Bande)),     Trim(InRow(row, f::RstR)),
-                   Trim(InRow(row, f::RstE)),      Trim(InRow(row, f::NomLavoir)), InRow(row, f::Qsl) == "*"};
+  return QsoRecord{Trim(InRow(row, f::Indicatif)),
+                   Trim(InRow(row, f::Dpt)),
+                   Trim(InRow(row, f::Prenom)),
+                   Trim(InRow(row, f::Ref)),
+                   InRow(row, f::Date),
+                   InRow(row, f::Heure),
+                   Trim(InRow(row, f::Mode)),
+                   Trim(InRow(row, f::Bande)),
+                   Trim(InRow(row, f::RstR)),
+                   Trim(InRow(row, f::RstE)),
+                   Trim(InRow(row, f::NomLavoir)),
+                   InRow(row, f::Qsl) == "*"};
 }
 
 Bytes LogLineFromListRow(std::string_view row) {

@@ -15,8 +15,7 @@ void RegisterAwardCommands(CommandBoard& board) {
     b->openSingleWindow("Diplomes", [b] { return new DiplomaWindow(b->context(), b->logbook(), HfDiplomaFace()); });
   });
   board.onCommand("Mnu_Diplome_VHF", [b] {
-    b->openSingleWindow("Diplome_VHF",
-                        [b] { return new DiplomaWindow(b->context(), b->logbook(), VhfDiplomaFace()); });
+    b->openSingleWindow("Diplome_VHF", [b] { return new DiplomaWindow(b->context(), b->logbook(), VhfDiplomaFace()); });
   });
   board.onCommand("Mnu_Carte_Acti_KMB", [b] {
     b->openSingleWindow("Carte_Acti_KMB", [b] { return new MapWindow(b->context(), b->logbook()); });

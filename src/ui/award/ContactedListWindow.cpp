@@ -8,25 +8,21 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/award/ContactedList.h"
+#include "ui/award/AwardColours.h"
+#include "ui/award/StationLog.h"
 #include "ui/kit/ColumnTitles.h"
-#include "ui/kit/ShownText.h"
 #include "ui/kit/FieldColours.h"
 #include "ui/kit/Fonts.h"
 #include "ui/kit/InputCleaner.h"
 #include "ui/kit/LinePrinter.h"
 #include "ui/kit/LogListModel.h"
+#include "ui/kit/NamedWidgets.h"
+#include "ui/kit/ShownText.h"
 #include "ui/kit/WidgetHelpers.h"
 #include "ui/kit/WindowPlacement.h"
-#include "ui/award/AwardColours.h"
-#include "core/award/ContactedList.h"
-#include "ui/kit/NamedWidgets.h"
-#include "ui/award/StationLog.h"
 
-namespace {
-
-
-
-}  // namespace
+namespace {}  // namespace
 
 ContactedListWindow::ContactedListWindow(AppContext& context, const LogbookView& logbook)
     : context_(context), logbook_(logbook) {

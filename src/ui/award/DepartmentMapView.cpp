@@ -3,9 +3,9 @@
 #include <QLineEdit>
 #include <QPainter>
 
-#include "ui/kit/ShownText.h"
-#include "ui/kit/FieldColours.h"
 #include "ui/award/AwardColours.h"
+#include "ui/kit/FieldColours.h"
+#include "ui/kit/ShownText.h"
 
 namespace {
 
@@ -36,9 +36,7 @@ QLineEdit* DepartmentBox(int index, QWidget* parent) {
   return box;
 }
 
-void CentreAt(QWidget& box, QPointF centre) {
-  box.move((centre - QPointF(box.width(), box.height()) / 2).toPoint());
-}
+void CentreAt(QWidget& box, QPointF centre) { box.move((centre - QPointF(box.width(), box.height()) / 2).toPoint()); }
 
 }  // namespace
 
@@ -81,8 +79,8 @@ QTransform DepartmentMapView::mapTransform() const {
   const double scale = std::min(width() / map_.viewBox.width(), height() / map_.viewBox.height());
   const double left = (width() - map_.viewBox.width() * scale) / 2;
   const double top = (height() - map_.viewBox.height() * scale) / 2;
-  return QTransform::fromTranslate(-map_.viewBox.left(), -map_.viewBox.top()) *
-         QTransform::fromScale(scale, scale) * QTransform::fromTranslate(left, top);
+  return QTransform::fromTranslate(-map_.viewBox.left(), -map_.viewBox.top()) * QTransform::fromScale(scale, scale) *
+         QTransform::fromTranslate(left, top);
 }
 
 QRectF DepartmentMapView::insetFrame() const { return {4, 4, 150, 130}; }

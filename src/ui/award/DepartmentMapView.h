@@ -9,8 +9,8 @@
 #include <QWidget>
 #include <array>
 
-#include "ui/award/DepartmentOutlines.h"
 #include "core/award/MapColouring.h"
+#include "ui/award/DepartmentOutlines.h"
 
 class QLineEdit;
 

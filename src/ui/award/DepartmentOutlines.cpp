@@ -9,7 +9,8 @@
 namespace {
 
 QRectF ViewBox(const QXmlStreamAttributes& attributes) {
-  const QStringList numbers = attributes.value(QStringLiteral("viewBox")).toString().simplified().split(QLatin1Char(' '));
+  const QStringList numbers =
+      attributes.value(QStringLiteral("viewBox")).toString().simplified().split(QLatin1Char(' '));
   if (numbers.size() != 4) return {};
   return {numbers[0].toDouble(), numbers[1].toDouble(), numbers[2].toDouble(), numbers[3].toDouble()};
 }

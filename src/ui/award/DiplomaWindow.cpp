@@ -5,11 +5,11 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "ui/kit/AfterShown.h"
-#include "ui/kit/WindowPlacement.h"
 #include "ui/award/AwardColours.h"
-#include "ui/kit/NamedWidgets.h"
 #include "ui/award/StationLog.h"
+#include "ui/kit/AfterShown.h"
+#include "ui/kit/NamedWidgets.h"
+#include "ui/kit/WindowPlacement.h"
 
 DiplomaFace HfDiplomaFace() {
   return {kmb::kHfDiploma,

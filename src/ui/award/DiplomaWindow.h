@@ -3,9 +3,9 @@
 // QSOs reach the diploma, or how many are missing.
 #include <QWidget>
 
+#include "core/award/Diploma.h"
 #include "ui/kit/AppContext.h"
 #include "ui/kit/LogbookView.h"
-#include "core/award/Diploma.h"
 
 class QLabel;
 

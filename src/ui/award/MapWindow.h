@@ -3,9 +3,9 @@
 // with its legend counts. The operator picks the group (HF at opening).
 #include <QWidget>
 
+#include "core/award/MapColouring.h"
 #include "ui/kit/AppContext.h"
 #include "ui/kit/LogbookView.h"
-#include "core/award/MapColouring.h"
 
 class QComboBox;
 class QLabel;

@@ -6,12 +6,12 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "ui/kit/AfterShown.h"
-#include "ui/kit/WindowPlacement.h"
-#include "ui/award/AwardColours.h"
 #include "core/award/AwardRules.h"
-#include "ui/kit/NamedWidgets.h"
+#include "ui/award/AwardColours.h"
 #include "ui/award/StationLog.h"
+#include "ui/kit/AfterShown.h"
+#include "ui/kit/NamedWidgets.h"
+#include "ui/kit/WindowPlacement.h"
 
 ScoreWindow::ScoreWindow(AppContext& context, const LogbookView& logbook) {
   setObjectName(QStringLiteral("Score_KMB"));
@@ -34,8 +34,8 @@ ScoreWindow::ScoreWindow(AppContext& context, const LogbookView& logbook) {
   PlaceWindow(*this, context.settings);
 }
 
-QFrame* ScoreWindow::buildPanel(const char* frameName, const char* titleName, const QString& title,
-                                Figures& figures, const char* const (&names)[6]) {
+QFrame* ScoreWindow::buildPanel(const char* frameName, const char* titleName, const QString& title, Figures& figures,
+                                const char* const (&names)[6]) {
   auto* frame = NamedFrame(frameName, this);
   auto* grid = new QGridLayout(frame);
   auto* heading = NamedLabel(titleName, title, frame);
@@ -44,7 +44,8 @@ QFrame* ScoreWindow::buildPanel(const char* frameName, const char* titleName, co
   heading->setFont(bold);
   grid->addWidget(heading, 0, 0, 1, 2, Qt::AlignHCenter);
 
-  const QString texts[3] = {QStringLiteral("Nombre de Lavoirs contactés"), QStringLiteral("Nombre de Lavoirs confirmés"),
+  const QString texts[3] = {QStringLiteral("Nombre de Lavoirs contactés"),
+                            QStringLiteral("Nombre de Lavoirs confirmés"),
                             QStringLiteral("Nombre de départements confirmés")};
   QLineEdit** boxes[3] = {&figures.contacted, &figures.confirmed, &figures.departments};
   for (int row = 0; row < 3; ++row) {

@@ -1,9 +1,9 @@
 #pragma once
 // The award windows' way to the log: read afresh each time, and a log that
 // cannot be read is told to the operator and read as empty.
+#include "core/log/LogFile.h"
 #include "ui/kit/AppContext.h"
 #include "ui/kit/LogbookView.h"
-#include "core/log/LogFile.h"
 
 class QWidget;
 

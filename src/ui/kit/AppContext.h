@@ -4,9 +4,9 @@
 #include <filesystem>
 
 #include "core/app/Clock.h"
+#include "core/log/FileSystem.h"
 #include "ui/kit/Messenger.h"
 #include "ui/kit/PrinterChooser.h"
-#include "core/log/FileSystem.h"
 #include "ui/kit/SettingsStore.h"
 
 struct AppContext {

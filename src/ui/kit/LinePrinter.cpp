@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include "ui/kit/ShownText.h"
 #include "ui/kit/Fonts.h"
+#include "ui/kit/ShownText.h"
 
 bool PrintLines(QPrinter& printer, const kmb::Lines& lines) {
   QPainter painter;

@@ -7,8 +7,8 @@ QString KeyPath(const QString& section, const QString& key) { return section + u
 }  // namespace
 
 SettingsStore::SettingsStore()
-    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            QStringLiteral("KMB"), QStringLiteral("KMB"))) {}
+    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("KMB"),
+                                            QStringLiteral("KMB"))) {}
 
 SettingsStore::SettingsStore(const QString& iniFile)
     : settings_(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}
@@ -30,6 +30,4 @@ int SettingsStore::readIndex(const QString& section, const QString& key, int cou
   return kmb::ParseStoredIndex(text.toStdString(), count, fallback);
 }
 
-QString SettingsStore::stationSection(const QString& storedCall) {
-  return settings_keys::kSetup + storedCall;
-}
+QString SettingsStore::stationSection(const QString& storedCall) { return settings_keys::kSetup + storedCall; }

@@ -10,15 +10,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/kit/ShownText.h"
-#include "ui/kit/Fonts.h"
-#include "ui/kit/InputCleaner.h"
-#include "ui/kit/LinePrinter.h"
-#include "ui/kit/WidgetHelpers.h"
-#include "ui/kit/WindowPlacement.h"
 #include "core/reports/QslCard.h"
 #include "core/reports/QslList.h"
 #include "core/settings/StationCall.h"
+#include "ui/kit/Fonts.h"
+#include "ui/kit/InputCleaner.h"
+#include "ui/kit/LinePrinter.h"
+#include "ui/kit/ShownText.h"
+#include "ui/kit/WidgetHelpers.h"
+#include "ui/kit/WindowPlacement.h"
 
 namespace {
 
@@ -61,8 +61,7 @@ QWidget* MultiQslWindow::buildCallFrame() {
   listButton_ = Named(new QPushButton(QStringLiteral("ICI"), frame), "Recherche");
   auto* label1 = Named(new QLabel(QStringLiteral("pour les afficher"), frame), "Label1");
   auto* sentence = new QHBoxLayout;
-  for (QWidget* w : std::initializer_list<QWidget*>{label3, call_, label6, listButton_, label1})
-    sentence->addWidget(w);
+  for (QWidget* w : std::initializer_list<QWidget*>{label3, call_, label6, listButton_, label1}) sentence->addWidget(w);
   sentence->addStretch(1);
   auto* column = new QVBoxLayout(frame);
   column->addWidget(title_);
@@ -146,8 +145,8 @@ void MultiQslWindow::print() {
   if (ticked.empty()) return;
   QPrinter printer;
   if (!ctx_.printers.choose(printer, this)) return;
-  const kmb::Lines card = kmb::QslCardLines(ToCp1252(call_->text()),
-                                                kmb::StationCallDisplay(logbook_.stationCall()), ticked);
+  const kmb::Lines card =
+      kmb::QslCardLines(ToCp1252(call_->text()), kmb::StationCallDisplay(logbook_.stationCall()), ticked);
   if (!PrintLines(printer, card))
     ctx_.messages.inform(this,
                          QStringLiteral("L'impression de la QSL n'a pas pu commencer : imprimante indisponible."));

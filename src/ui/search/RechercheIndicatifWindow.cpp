@@ -12,13 +12,13 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "core/search/SearchResultRow.h"
 #include "ui/kit/ColumnTitles.h"
-#include "ui/kit/ShownText.h"
 #include "ui/kit/Fonts.h"
 #include "ui/kit/InputCleaner.h"
+#include "ui/kit/ShownText.h"
 #include "ui/kit/WidgetHelpers.h"
 #include "ui/kit/WindowPlacement.h"
-#include "core/search/SearchResultRow.h"
 
 using kmb::SearchCriterion;
 
@@ -145,7 +145,9 @@ void RechercheIndicatifWindow::selectCriterionOf(const QObject* box) {
 
 void RechercheIndicatifWindow::focusCriterionBox(int index) { boxOf(CriterionOfOption(index)).setFocus(); }
 
-SearchCriterion RechercheIndicatifWindow::selectedCriterion() const { return CriterionOfOption(criteria_->checkedId()); }
+SearchCriterion RechercheIndicatifWindow::selectedCriterion() const {
+  return CriterionOfOption(criteria_->checkedId());
+}
 
 QLineEdit& RechercheIndicatifWindow::boxOf(SearchCriterion criterion) const {
   switch (criterion) {

@@ -3,9 +3,9 @@
 // or department; a double click on a result selects it in the main list.
 #include <QWidget>
 
+#include "core/search/QsoSearch.h"
 #include "ui/kit/AppContext.h"
 #include "ui/kit/LogbookView.h"
-#include "core/search/QsoSearch.h"
 
 class QButtonGroup;
 class QKeyEvent;

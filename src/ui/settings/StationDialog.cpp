@@ -7,13 +7,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/kit/ShownText.h"
-#include "ui/kit/FieldColours.h"
-#include "ui/kit/InputCleaner.h"
-#include "ui/kit/WidgetHelpers.h"
-#include "ui/kit/WindowPlacement.h"
 #include "core/log/LogFile.h"
 #include "core/settings/StationCall.h"
+#include "ui/kit/FieldColours.h"
+#include "ui/kit/InputCleaner.h"
+#include "ui/kit/ShownText.h"
+#include "ui/kit/WidgetHelpers.h"
+#include "ui/kit/WindowPlacement.h"
 
 using namespace settings_keys;
 
@@ -107,8 +107,7 @@ void StationDialog::acceptCallSign() {
           this, QStringLiteral("L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' "));
       callSign_->clear();
       return;
-    case kmb::StationCallCheck::Accepted:
-      break;
+    case kmb::StationCallCheck::Accepted: break;
   }
   const std::string call = candidate.toStdString();
   const QString section = SettingsStore::stationSection(candidate);

@@ -3,9 +3,9 @@
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
+#include "core/web/SiteAddress.h"
 #include "ui/kit/WindowPlacement.h"
 #include "ui/web/SitePage.h"
-#include "core/web/SiteAddress.h"
 
 namespace {
 
@@ -16,8 +16,7 @@ struct PageWindowLook {
 };
 
 PageWindowLook LookOf(AwardPage page) {
-  if (page == AwardPage::Rules)
-    return {"Reglement", QStringLiteral("Reglement du Diplome Kembaro"), kmb::kRulesPath};
+  if (page == AwardPage::Rules) return {"Reglement", QStringLiteral("Reglement du Diplome Kembaro"), kmb::kRulesPath};
   return {"KMB_Active", QStringLiteral("Liste des KMB activés"), kmb::kActiveListPath};
 }
 

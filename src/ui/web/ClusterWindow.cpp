@@ -8,12 +8,12 @@
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
+#include "core/web/ClusterBands.h"
+#include "core/web/SiteAddress.h"
 #include "ui/kit/InputCleaner.h"
 #include "ui/kit/LogbookView.h"
 #include "ui/kit/WidgetHelpers.h"
 #include "ui/kit/WindowPlacement.h"
-#include "core/web/ClusterBands.h"
-#include "core/web/SiteAddress.h"
 #include "ui/web/SitePage.h"
 
 using namespace settings_keys;

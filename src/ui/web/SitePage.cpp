@@ -4,8 +4,8 @@
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
-#include "ui/kit/SettingsStore.h"
 #include "core/web/SiteAddress.h"
+#include "ui/kit/SettingsStore.h"
 
 namespace {
 
