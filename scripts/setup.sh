@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the package checks
-# need. Quick when all is present.
+# need; with the argument "bench", those of the benchmarks too. Quick when
+# all is present.
 set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-webengine-dev qt6-webengine-dev-tools
   qt6-qpa-plugins qt6-translations-l10n libgl-dev libglx-dev
-  googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
+  googletest libgtest-dev clang libclang-rt-14-dev clang-format libicu-dev
   xvfb xauth poppler-utils fonts-dejavu-core fonts-liberation
   dpkg-dev lintian desktop-file-utils appstream
 )
+[ "${1:-}" = bench ] && packages+=(libbenchmark-dev)
 
 missing=()
 for p in "${packages[@]}"; do
