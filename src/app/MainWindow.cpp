@@ -103,6 +103,7 @@ void MainWindow::buildMenus() {
 
   QMenu* fichier = menu("Mnu_Fichier", QStringLiteral("&Fichier"));
   item(fichier, "Mnu_ADIF", QStringLiteral("&Exporter le log au format ADIF"));
+  item(fichier, "Mnu_Import_ADIF", QStringLiteral("&Importer un fichier ADIF"));
   item(fichier, "Mnu_Quitter", QStringLiteral("&Quitter ORX_KMB"));
 
   QMenu* date = menu("Mnu_Date", QStringLiteral("&Date"));

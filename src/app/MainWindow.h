@@ -41,6 +41,9 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
   AppContext& context() override { return ctx_; }
   LogbookView& logbook() override { return *this; }
   QWidget* messageParent() override { return this; }
+  bool changeLog(const char* tempName, kmb::LogChange change, kmb::Lines firstNameLines) override {
+    return editLog(tempName, std::move(change), std::move(firstNameLines));
+  }
 
   // EntrySurroundings
   bool automaticDate() const override;

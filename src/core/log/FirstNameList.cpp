@@ -1,5 +1,8 @@
 #include "core/log/FirstNameList.h"
 
+#include <unordered_map>
+#include <unordered_set>
+
 #include "core/log/Cp1252Case.h"
 
 namespace kmb {
@@ -28,6 +31,27 @@ Lines StoreFirstName(const Lines& list, const Bytes& newLine) {
     }
   }
   if (!found) out.push_back(newLine);
+  return out;
+}
+
+Lines StoreFirstNames(const Lines& list, const Lines& newLines) {
+  // The last line of each call sign wins, at the place of its first.
+  std::unordered_map<std::string, std::size_t> lastOf;
+  std::vector<std::string> newCalls;
+  for (std::size_t i = 0; i < newLines.size(); ++i) {
+    const std::string key = Column(newLines[i], 1, 12);
+    if (lastOf.insert_or_assign(key, i).second) newCalls.push_back(key);
+  }
+  Lines out = list;
+  std::unordered_set<std::string> listed;
+  for (Bytes& line : out) {
+    const auto found = lastOf.find(Column(line, 1, 12));
+    if (found == lastOf.end()) continue;
+    line = newLines[found->second];
+    listed.insert(found->first);
+  }
+  for (const std::string& key : newCalls)
+    if (!listed.contains(key)) out.push_back(newLines[lastOf[key]]);
   return out;
 }
 

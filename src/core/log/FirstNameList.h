@@ -24,4 +24,7 @@ Bytes FirstNameLine(std::string_view call, std::string_view dpt, std::string_vie
 // Every line of the same call sign becomes `newLine`; appended when none is.
 Lines StoreFirstName(const Lines& list, const Bytes& newLine);
 
+// StoreFirstName for each new line in turn, in one pass over the list.
+Lines StoreFirstNames(const Lines& list, const Lines& newLines);
+
 }  // namespace kmb

@@ -19,8 +19,7 @@ IoStatus LearnFirstNames(FileSystem& fs, const LogEdit& edit, FirstNameFile& kep
   const ReadResult list = fs.readAll(path);
   if (list.error && list.error->errnum != ENOENT) return list.error;
   kept = {list.bytes, !list.error};
-  Lines lines = SplitLines(list.bytes);
-  for (const Bytes& line : edit.firstNameLines) lines = StoreFirstName(lines, line);
+  const Lines lines = StoreFirstNames(SplitLines(list.bytes), edit.firstNameLines);
   return ReplaceFileAtomically(fs, path, edit.folder / "Temporaire.txt", JoinLines(lines));
 }
 

@@ -1,6 +1,9 @@
 #include "core/log/LogRewrite.h"
 
 #include <algorithm>
+#include <limits>
+#include <tuple>
+#include <vector>
 
 #include "core/log/LeadingNumber.h"
 #include "core/log/LogLine.h"
@@ -41,6 +44,42 @@ Lines InsertLogLineByDate(const Lines& log, const Bytes& newLine) {
     const auto lineMoment = LineMoment(line);
     return lineMoment && *lineMoment >= *moment;
   });
+}
+
+Lines InsertLinesByDate(const Lines& log, const Lines& newLines) {
+  // The latest moment up to each line: the first line not earlier than a
+  // new one is the first whose latest moment is not earlier.
+  std::vector<long long> latest(log.size());
+  long long running = std::numeric_limits<long long>::min();
+  for (std::size_t i = 0; i < log.size(); ++i) {
+    if (const auto moment = LineMoment(log[i])) running = std::max(running, *moment);
+    latest[i] = running;
+  }
+  struct Placed {
+    std::size_t at;
+    long long moment;
+    const Bytes* line;
+  };
+  std::vector<Placed> placed;
+  placed.reserve(newLines.size());
+  for (const Bytes& line : newLines) {
+    const auto moment = LineMoment(line);
+    const auto at = moment ? std::lower_bound(latest.begin(), latest.end(), *moment) : latest.end();
+    placed.push_back(
+        {static_cast<std::size_t>(at - latest.begin()), moment.value_or(std::numeric_limits<long long>::max()), &line});
+  }
+  // Date order among themselves too; the file's order for the same moment.
+  std::stable_sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) {
+    return std::tie(a.at, a.moment) < std::tie(b.at, b.moment);
+  });
+  Lines out;
+  out.reserve(log.size() + newLines.size());
+  auto next = placed.begin();
+  for (std::size_t i = 0; i <= log.size(); ++i) {
+    for (; next != placed.end() && next->at == i; ++next) out.push_back(*next->line);
+    if (i < log.size()) out.push_back(log[i]);
+  }
+  return out;
 }
 
 Lines ReplaceLogLineAt(const Lines& log, std::size_t index, const Bytes& newLine) {

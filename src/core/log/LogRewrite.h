@@ -16,6 +16,10 @@ Lines AddLogLine(const Lines& log, const Bytes& newLine);
 // Lines whose date or time cannot be read are passed over, never moved.
 Lines InsertLogLineByDate(const Lines& log, const Bytes& newLine);
 
+// Many new lines, each placed as InsertLogLineByDate places one; new lines of
+// the same moment keep their order.
+Lines InsertLinesByDate(const Lines& log, const Lines& newLines);
+
 // The line at `index` becomes `newLine`; the others keep their bytes.
 Lines ReplaceLogLineAt(const Lines& log, std::size_t index, const Bytes& newLine);
 

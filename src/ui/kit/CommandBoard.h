@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+#include "core/log/LogEdit.h"
 #include "ui/kit/AppContext.h"
 #include "ui/kit/LogbookView.h"
 
@@ -20,6 +21,10 @@ class CommandBoard {
   virtual LogbookView& logbook() = 0;
   // The window the messages of the commands stand in front of.
   virtual QWidget* messageParent() = 0;
+  // Changes the log as the list shows it, as every change of the log does
+  // (copy of the day, first names learnt, atomic rewrite), then lists it;
+  // false when nothing was written, the operator told why.
+  virtual bool changeLog(const char* tempName, kmb::LogChange change, kmb::Lines firstNameLines) = 0;
 
  protected:
   ~CommandBoard() = default;

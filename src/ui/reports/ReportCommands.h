@@ -1,5 +1,5 @@
 #pragma once
 class CommandBoard;
 
-// ADIF export and QSL printing.
+// ADIF export and import, QSL printing.
 void RegisterReportCommands(CommandBoard& board);

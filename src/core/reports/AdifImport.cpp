@@ -1,0 +1,139 @@
+#include "core/reports/AdifImport.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <set>
+#include <tuple>
+
+#include "core/log/Bands.h"
+#include "core/log/Cp1252Case.h"
+#include "core/log/FirstNameList.h"
+#include "core/log/LogLine.h"
+#include "core/log/QsoTime.h"
+
+namespace kmb {
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool AllDigits(std::string_view text) { return std::all_of(text.begin(), text.end(), IsDigit); }
+
+// Two characters of department ("89", "2a", "2B"), then three digits.
+bool IsReference(std::string_view text) {
+  if (text.size() != kRefWidth || !AllDigits(text.substr(2))) return false;
+  const bool corsica = text[0] == '2' && (text[1] == 'a' || text[1] == 'A' || text[1] == 'b' || text[1] == 'B');
+  return corsica || (IsDigit(text[0]) && IsDigit(text[1]));
+}
+
+std::string TwoDigits(int value) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%02d", value % 100);
+  return text;
+}
+
+// YYYYMMDD as jj/mm/aa; the log's two-digit years hold 1950 to 2049 only.
+std::optional<Bytes> LogDate(std::string_view adif) {
+  if (adif.size() != 8 || !AllDigits(adif)) return std::nullopt;
+  int year = 0;
+  std::from_chars(adif.data(), adif.data() + 4, year);
+  if (year < 1950 || year > 2049) return std::nullopt;
+  Bytes date = Bytes(adif.substr(6, 2)) + "/" + Bytes(adif.substr(4, 2)) + "/" + TwoDigits(year);
+  if (!ReadQsoDate(date)) return std::nullopt;
+  return date;
+}
+
+// HHMM or HHMMSS as hh:mm.
+std::optional<Bytes> LogTime(std::string_view adif) {
+  if ((adif.size() != 4 && adif.size() != 6) || !AllDigits(adif)) return std::nullopt;
+  Bytes time = Bytes(adif.substr(0, 2)) + ":" + Bytes(adif.substr(2, 2));
+  if (!ReadQsoTime(time)) return std::nullopt;
+  return time;
+}
+
+const Band* BandOfRecord(const AdifFields& record) {
+  if (record.has("band")) return BandOfAdif(Trim(record.value("band")));
+  double mhz = 0;
+  const Bytes freq = Trim(record.value("freq"));
+  const auto [end, error] = std::from_chars(freq.data(), freq.data() + freq.size(), mhz);
+  if (freq.empty() || error != std::errc{} || end != freq.data() + freq.size()) return nullptr;
+  return BandOfFrequency(mhz);
+}
+
+// The reference and the lavoir name: SIG_INFO under SIG "KMB", or, as this
+// program's own export writes them, the reference in SIG and the name in SIG_INFO.
+std::optional<std::pair<Bytes, Bytes>> ReferenceAndName(const AdifFields& record) {
+  const Bytes sig = Trim(record.value("sig"));
+  const Bytes info = Trim(record.value("sig_info"));
+  if (UpperCp1252(sig) == "KMB" && IsReference(info)) return std::pair{LowerCp1252(info), Bytes()};
+  if (IsReference(sig)) return std::pair{LowerCp1252(sig), info};
+  return std::nullopt;
+}
+
+std::string TooLong(const char* what, std::size_t width) {
+  return std::string(what) + " de plus de " + std::to_string(width) + " caractères";
+}
+
+// What makes two QSOs the same one.
+using QsoKey = std::tuple<Bytes, Bytes, Bytes, Bytes>;
+QsoKey KeyOf(std::string_view line) {
+  return {Trim(log_columns::Indicatif(line)), log_columns::Date(line), log_columns::Heure(line),
+          Trim(log_columns::Bande(line))};
+}
+
+}  // namespace
+
+RecordLine LogLineOfRecord(const AdifFields& record) {
+  QsoRecord qso;
+  qso.indicatif = UpperCp1252(Trim(record.value("call")));
+  if (qso.indicatif.empty()) return {{}, {}, "pas d'indicatif"};
+  if (qso.indicatif.size() > kIndicatifWidth) return {{}, {}, TooLong("indicatif", kIndicatifWidth)};
+  const auto reference = ReferenceAndName(record);
+  if (!reference) return {{}, {}, "pas de référence KMB"};
+  qso.ref = reference->first;
+  qso.nomLavoir = reference->second;
+  const auto date = LogDate(Trim(record.value("qso_date")));
+  if (!date) return {{}, {}, "date absente ou impossible (de 1950 à 2049)"};
+  qso.date = *date;
+  const auto time = LogTime(Trim(record.value("time_on")));
+  if (!time) return {{}, {}, "heure absente ou impossible"};
+  qso.heure = *time;
+  const Band* band = BandOfRecord(record);
+  if (!band) return {{}, {}, "bande que le log ne connaît pas"};
+  qso.bande = band->label;
+  qso.mode = UpperCp1252(Trim(record.value("mode")));
+  if (qso.mode.empty()) return {{}, {}, "pas de mode"};
+  if (qso.mode.size() > kModeWidth) return {{}, {}, TooLong("mode", kModeWidth)};
+  qso.rstR = Trim(record.value("rst_rcvd"));
+  qso.rstE = Trim(record.value("rst_sent"));
+  if (qso.rstR.size() > kRstWidth || qso.rstE.size() > kRstWidth) return {{}, {}, TooLong("report", kRstWidth)};
+  const Bytes state = Trim(record.value("state"));
+  if (state.size() <= kDptWidth) qso.dpt = LowerCp1252(state);
+  const Bytes name = UpperCp1252(Trim(record.value("name")));
+  qso.prenom = name.substr(0, kPrenomWidth);
+  qso.qsl = UpperCp1252(Trim(record.value("qsl_rcvd"))) == "Y";
+  return {FormatLogLine(qso), FirstNameLine(qso.indicatif, qso.dpt, qso.prenom), {}, name.size() > kPrenomWidth};
+}
+
+ImportPlan PlanImport(const std::vector<AdifFields>& records, const Lines& log) {
+  ImportPlan plan;
+  std::set<QsoKey> known;
+  for (const Bytes& line : log) known.insert(KeyOf(line));
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    RecordLine converted = LogLineOfRecord(records[i]);
+    if (!converted.refusal.empty()) {
+      plan.refused.push_back({i + 1, UpperCp1252(Trim(records[i].value("call"))), std::move(converted.refusal)});
+      continue;
+    }
+    if (!known.insert(KeyOf(converted.line)).second) {
+      plan.alreadyInLog.push_back(std::move(converted.line));
+      continue;
+    }
+    plan.firstNameLines.push_back(std::move(converted.firstNameLine));
+    plan.toAdd.push_back(std::move(converted.line));
+    if (converted.firstNameCut) ++plan.firstNamesCut;
+  }
+  return plan;
+}
+
+}  // namespace kmb

@@ -1,0 +1,116 @@
+#include "core/reports/AdifReader.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "core/log/Cp1252Text.h"
+
+namespace kmb {
+namespace {
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+std::string Lower(std::string_view text) {
+  std::string out(text);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
+}
+
+bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// A UTF-8 file has a mark, or is valid UTF-8 and holds a character of two
+// bytes or more; a Windows-1252 file's accented letters are not valid UTF-8.
+bool LooksUtf8(std::string_view bytes) {
+  if (bytes.starts_with(kUtf8Mark)) return true;
+  const bool high =
+      std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+  return high && DecodeUtf8(bytes).has_value();
+}
+
+// Where a value of `length` ends: `length` bytes when that ends a character
+// and is followed by the next tag (or the end); otherwise `length`
+// characters, as some loggers count.
+std::size_t ValueEnd(std::string_view text, std::size_t start, std::size_t length, bool utf8) {
+  const std::size_t asBytes = std::min(text.size(), start + length);
+  if (!utf8) return asBytes;
+  const auto followedByTag = [&](std::size_t end) {
+    if (end < text.size() && IsContinuationByte(text[end])) return false;
+    std::size_t next = end;
+    while (next < text.size() && IsBlank(text[next])) ++next;
+    return next == text.size() || text[next] == '<';
+  };
+  if (followedByTag(asBytes)) return asBytes;
+  std::size_t end = start;
+  for (std::size_t characters = 0; characters < length && end < text.size(); ++characters) {
+    ++end;
+    while (end < text.size() && IsContinuationByte(text[end])) ++end;
+  }
+  return followedByTag(end) ? end : asBytes;
+}
+
+Bytes ToWindows1252(std::string_view value, bool utf8) {
+  if (!utf8) return Bytes(value);
+  const auto characters = DecodeUtf8(value);
+  return characters ? Cp1252FromUnicode(*characters) : Bytes(value);
+}
+
+// A header's free text ends with "<eoh>"; a file that starts with a tag is
+// read from it, header fields and all, and "<eoh>" forgets them.
+std::size_t BodyStart(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t\r\n");
+  if (first == std::string_view::npos || text[first] == '<') return first;
+  const std::size_t header = Lower(text).find("<eoh>");
+  return header == std::string_view::npos ? first : header + 5;
+}
+
+}  // namespace
+
+Bytes AdifFields::value(std::string_view lowerCaseTag) const {
+  for (const auto& [tag, value] : fields)
+    if (tag == lowerCaseTag) return value;
+  return {};
+}
+
+bool AdifFields::has(std::string_view lowerCaseTag) const {
+  return std::any_of(fields.begin(), fields.end(), [&](const auto& field) { return field.first == lowerCaseTag; });
+}
+
+AdifFile ReadAdif(std::string_view bytes) {
+  AdifFile file;
+  file.utf8 = LooksUtf8(bytes);
+  if (bytes.starts_with(kUtf8Mark)) bytes.remove_prefix(kUtf8Mark.size());
+  AdifFields record;
+  for (std::size_t at = BodyStart(bytes); at < bytes.size();) {
+    const std::size_t open = bytes.find('<', at);
+    if (open == std::string_view::npos) break;
+    const std::size_t close = bytes.find('>', open);
+    if (close == std::string_view::npos) break;
+    const std::string spec = Lower(bytes.substr(open + 1, close - open - 1));
+    at = close + 1;
+    if (spec == "eoh") {  // what came before was a header
+      record = {};
+      continue;
+    }
+    if (spec == "eor") {
+      if (!record.fields.empty()) file.records.push_back(std::move(record));
+      record = {};
+      continue;
+    }
+    const std::size_t colon = spec.find(':');
+    if (colon == std::string::npos || colon == 0) continue;
+    const std::string_view lengthText = std::string_view(spec).substr(colon + 1);
+    std::size_t length = 0;
+    const auto [end, error] = std::from_chars(lengthText.data(), lengthText.data() + lengthText.size(), length);
+    if (error != std::errc{} || (end != lengthText.data() + lengthText.size() && *end != ':')) continue;
+    const std::size_t valueEnd = ValueEnd(bytes, at, length, file.utf8);
+    record.fields.emplace_back(spec.substr(0, colon), ToWindows1252(bytes.substr(at, valueEnd - at), file.utf8));
+    file.isAdif = true;
+    at = valueEnd;
+  }
+  return file;
+}
+
+}  // namespace kmb

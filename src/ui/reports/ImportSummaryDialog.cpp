@@ -1,0 +1,92 @@
+#include "ui/reports/ImportSummaryDialog.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QStringListModel>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "ui/kit/Fonts.h"
+#include "ui/kit/ShownText.h"
+#include "ui/kit/WidgetHelpers.h"
+#include "ui/kit/WindowKeys.h"
+#include "ui/kit/WindowPlacement.h"
+
+namespace {
+
+QListView* LinesView(const char* name, const QStringList& lines, QWidget* parent) {
+  auto* view = Named(new QListView(parent), name);
+  view->setModel(new QStringListModel(lines, view));
+  view->setFont(ListFont());
+  view->setUniformItemSizes(true);
+  view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  return view;
+}
+
+QStringList Shown(const kmb::Lines& lines) {
+  QStringList shown;
+  shown.reserve(qsizetype(lines.size()));
+  for (const kmb::Bytes& line : lines) shown << FromCp1252(line);
+  return shown;
+}
+
+QStringList Reasons(const std::vector<kmb::RefusedRecord>& refused) {
+  QStringList shown;
+  for (const kmb::RefusedRecord& record : refused)
+    shown << QStringLiteral("Enregistrement %1 (%2) : %3")
+                 .arg(record.number)
+                 .arg(FromCp1252(record.call), QString::fromStdString(record.reason));
+  return shown;
+}
+
+QString Counts(const kmb::ImportPlan& plan) {
+  QString text = QStringLiteral("%1 QSO à ajouter, %2 déjà dans le log, %3 refusé(s).")
+                     .arg(plan.toAdd.size())
+                     .arg(plan.alreadyInLog.size())
+                     .arg(plan.refused.size());
+  if (plan.firstNamesCut > 0) text += QStringLiteral(" %1 prénom(s) coupé(s) à 15 caractères.").arg(plan.firstNamesCut);
+  return text;
+}
+
+}  // namespace
+
+bool ImportSummaryDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && IsEnter(static_cast<const QKeyEvent&>(*event))) return true;
+  return QDialog::eventFilter(watched, event);
+}
+
+ImportSummaryDialog::ImportSummaryDialog(const kmb::ImportPlan& plan, SettingsStore& settings, QWidget* parent)
+    : QDialog(parent) {
+  setObjectName(QStringLiteral("Importation_ADIF"));
+  setWindowTitle(QStringLiteral("Importation ADIF"));
+  auto* counts = Named(new QLabel(Counts(plan), this), "Compte_Import");
+  auto* tabs = new QTabWidget(this);
+  tabs->addTab(LinesView("QSO_A_Ajouter", Shown(plan.toAdd), tabs),
+               QStringLiteral("&À ajouter (%1)").arg(plan.toAdd.size()));
+  tabs->addTab(LinesView("QSO_Deja_Dans_Le_Log", Shown(plan.alreadyInLog), tabs),
+               QStringLiteral("&Déjà dans le log (%1)").arg(plan.alreadyInLog.size()));
+  tabs->addTab(LinesView("QSO_Refuses", Reasons(plan.refused), tabs),
+               QStringLiteral("&Refusés (%1)").arg(plan.refused.size()));
+  auto* import = Named(new QPushButton(QStringLiteral("Importer"), this), "Importer");
+  auto* cancel = Named(new QPushButton(QStringLiteral("Annuler"), this), "Annuler");
+  import->setEnabled(!plan.toAdd.empty());
+  connect(import, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(import);
+  buttons->addWidget(cancel);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(counts);
+  layout->addWidget(tabs, 1);
+  layout->addLayout(buttons);
+  PressButtonsOnEnter(*this);
+  for (QListView* view : findChildren<QListView*>()) view->installEventFilter(this);
+  resize(QFontMetrics(ListFont()).horizontalAdvance(QString(110, u'M')), 480);
+  PlaceWindow(*this, settings);
+  (plan.toAdd.empty() ? cancel : import)->setFocus();
+}

@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include "core/log/Bands.h"
+#include "core/log/FirstNameList.h"
+#include "core/log/LogLine.h"
+#include "core/log/LogRewrite.h"
+#include "core/reports/AdifExport.h"
+#include "core/reports/AdifImport.h"
+
+using namespace kmb;
+
+namespace {
+
+Bytes Qso(const char* call, const char* dpt, const char* prenom, const char* ref, const char* date, const char* band,
+          bool qsl, const char* lavoir = "", const char* time = "10:00", const char* mode = "SSB") {
+  return FormatLogLine({call, dpt, prenom, ref, date, time, mode, band, "59", "579", lavoir, qsl});
+}
+
+ImportPlan Plan(std::string_view adif, const Lines& log = {}) { return PlanImport(ReadAdif(adif).records, log); }
+
+}  // namespace
+
+// The program's own export, read back into an empty log of the station,
+// gives the log back byte for byte; a second import adds nothing.
+TEST(AdifImport, OwnExportComesBackByteForByte) {
+  Lines log{Qso("F1AAA", "89", "H\xC9L\xC8NE", "89001", "31/12/99", "1.8 Mhz", true, "LAVOIR DE L'\xCELE"),
+            Qso("F1AAB", "2a", "", "2a001", "01/01/00", "3.5 Mhz", false, "", "00:00", "CW")};
+  for (std::size_t i = 0; i < kBands.size(); ++i) {
+    const std::string date = std::to_string(10 + i) + "/06/26";
+    log.push_back(Qso("F5ZZ", "2b", "JOS\xC9", "2b007", date.c_str(), std::string(kBands[i].label).c_str(), i % 2,
+                      "GRAND LAVOIR", "23:59", "FM"));
+  }
+  const AdifFile file = ReadAdif(AdifFileText("F4KMB", log));
+  const ImportPlan plan = PlanImport(file.records, {});
+  EXPECT_TRUE(plan.refused.empty());
+  EXPECT_EQ(InsertLinesByDate({}, plan.toAdd), log);
+  const ImportPlan again = PlanImport(file.records, log);
+  EXPECT_TRUE(again.toAdd.empty());
+  EXPECT_EQ(again.alreadyInLog.size(), log.size());
+}
+
+// Another logger's manner: a header, lower-case tags, SIG "kmb", FREQ
+// without BAND, SSB with its sideband, six-digit times, UTF-8 accents with
+// lengths in bytes in one record and in characters in the next.
+TEST(AdifImport, AnotherLoggersFileMapsFieldByField) {
+  const std::string adif =
+      "Journal export\xC3\xA9 par un autre carnet\r\n<ADIF_VER:5>3.1.4 <programid:6>Autre1 <EOH>\r\n"
+      "<call:6>f4abcd <qso_date:8>20261205 <time_on:6>093512 <freq:6>14.250 <mode:3>SSB <submode:3>USB "
+      "<rst_rcvd:2>59 <rst_sent:3>579 <name:8>H\xC3\xA9l\xC3\xA8ne <state:2>2B <sig:3>kmb <sig_info:5>2B004 "
+      "<qsl_rcvd:1>y <EoR>\r\n"
+      "<CALL:6>EA3XYZ <QSO_DATE:8>19990101 <TIME_ON:4>2359 <BAND:3>40M <MODE:2>CW <RST_RCVD:3>599 <RST_SENT:3>599 "
+      "<NAME:4>Jos\xC3\xA9 <SIG:5>89001 <SIG_INFO:14>Lavoir du pont <QSL_RCVD:1>N <eor>\r\n"
+      "<call:5>F1AAA <qso_date:8>20261205 <time_on:4>0935 <band:3>20m <mode:3>SSB <sig:4>POTA <eor>\r\n"
+      "<call:5>F1BBB <qso_date:8>20261205 <time_on:4>0935 <band:3>20m <mode:4>RTTY <sig:5>89002 <eor>\r\n"
+      "<call:6>F4ABCD <qso_date:8>20261205 <time_on:4>0935 <band:3>20m <mode:3>SSB <sig:5>89003 <eor>\r\n";
+  const ImportPlan plan = Plan(adif);
+  ASSERT_EQ(plan.toAdd.size(), 2u);
+  EXPECT_EQ(plan.toAdd[0],
+            "F4ABCD       2b   H\xC9L\xC8NE          2b004 05/12/26 09:35 SSB 14 Mhz  59  579                          "
+            "      *");
+  EXPECT_EQ(plan.toAdd[1],
+            "EA3XYZ            JOS\xC9            89001 01/01/99 23:59 CW  7.0 Mhz 599 599 LAVOIR DU PONT              "
+            "    ");
+  EXPECT_EQ(plan.firstNameLines[0], "F4ABCD       2b H\xC9L\xC8NE");
+  ASSERT_EQ(plan.refused.size(), 2u);
+  EXPECT_EQ(plan.refused[0].number, 3u);
+  EXPECT_EQ(plan.refused[0].reason, "pas de référence KMB");
+  EXPECT_EQ(plan.refused[1].reason, "mode de plus de 3 caractères");
+  EXPECT_EQ(plan.alreadyInLog.size(), 1u);  // the same call, date, time and band as the first
+}
+
+TEST(AdifImport, EachRefusalSaysWhy) {
+  const std::string good = "<qso_date:8>20261205 <time_on:4>0935 <band:3>20m <mode:3>SSB <sig:5>89001 ";
+  const std::pair<std::string, std::string> cases[] = {
+      {"<call:0> " + good, "pas d'indicatif"},
+      {"<call:13>F4ABC/P/QRP12 " + good, "indicatif de plus de 12 caractères"},
+      {"<call:5>F4ABC <qso_date:8>20260231 <time_on:4>0935 <band:3>20m <mode:3>SSB <sig:5>89001 ",
+       "date absente ou impossible (de 1950 à 2049)"},
+      {"<call:5>F4ABC <qso_date:8>20510101 <time_on:4>0935 <band:3>20m <mode:3>SSB <sig:5>89001 ",
+       "date absente ou impossible (de 1950 à 2049)"},
+      {"<call:5>F4ABC <qso_date:8>20261205 <time_on:4>2460 <band:3>20m <mode:3>SSB <sig:5>89001 ",
+       "heure absente ou impossible"},
+      {"<call:5>F4ABC <qso_date:8>20261205 <time_on:4>0935 <band:4>23cm <freq:4>14.1 <mode:3>SSB <sig:5>89001 ",
+       "bande que le log ne connaît pas"},
+      {"<call:5>F4ABC " + good + "<rst_sent:4>5999 ", "report de plus de 3 caractères"},
+  };
+  for (const auto& [record, reason] : cases) {
+    const ImportPlan plan = Plan(record + "<eor>");
+    ASSERT_EQ(plan.refused.size(), 1u) << record;
+    EXPECT_EQ(plan.refused[0].reason, reason) << record;
+  }
+}
+
+TEST(AdifReader, WindowsFilesNonAdifAndEmptyFiles) {
+  const AdifFile windows = ReadAdif("<name:6>H\xC9L\xC8NE<eor>");  // accented bytes are no UTF-8
+  EXPECT_FALSE(windows.utf8);
+  EXPECT_EQ(windows.records.at(0).value("name"), "H\xC9L\xC8NE");
+  EXPECT_FALSE(ReadAdif("Indicatif;Date;Heure\r\nF4ABC;05/12/26;09:07\r\n").isAdif);
+  const AdifFile headerOnly = ReadAdif("Rien\r\n<adif_ver:5>3.1.4<eoh>\r\n");
+  EXPECT_TRUE(headerOnly.records.empty());
+  EXPECT_EQ(ReadAdif("<call:5>F4ABC <eor> <call:5>F5ABC").records.size(), 1u);  // a record needs its <eor>
+}
+
+// Many lines at once land where one at a time would, in date order.
+TEST(InsertLinesByDate, AsOneAtATimeForDistinctMoments) {
+  const Lines log{Qso("F1A", "89", "", "89001", "01/03/14", "14 Mhz", false), "ligne illisible",
+                  Qso("F1B", "89", "", "89002", "05/06/14", "14 Mhz", false),
+                  Qso("F1C", "89", "", "89003", "01/01/14", "14 Mhz", false)};  // out of order, left in place
+  const Lines added{Qso("F2A", "89", "", "89004", "01/01/99", "14 Mhz", false),
+                    Qso("F2B", "89", "", "89005", "10/06/14", "14 Mhz", false),
+                    Qso("F2C", "89", "", "89006", "02/03/14", "14 Mhz", false),
+                    Qso("F2D", "89", "", "89007", "01/03/14", "14 Mhz", false, "", "09:59")};
+  Lines oneByOne = log;
+  for (const Bytes& line : added) oneByOne = InsertLogLineByDate(oneByOne, line);
+  EXPECT_EQ(InsertLinesByDate(log, added), oneByOne);
+}
+
+TEST(StoreFirstNames, AsOneAtATime) {
+  const Lines list{FirstNameLine("F1AAA", "89", "PAUL"), FirstNameLine("F1BBB", "", ""),
+                   FirstNameLine("F1AAA", "21", "JEAN")};
+  const Lines added{FirstNameLine("F1CCC", "77", "LUC"), FirstNameLine("F1AAA", "89", "PIERRE"),
+                    FirstNameLine("F1CCC", "77", "LUCIEN")};
+  Lines oneByOne = list;
+  for (const Bytes& line : added) oneByOne = StoreFirstName(oneByOne, line);
+  EXPECT_EQ(StoreFirstNames(list, added), oneByOne);
+}
