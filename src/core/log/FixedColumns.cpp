@@ -30,10 +30,13 @@ std::string TitleLine(std::initializer_list<ColumnTitle> titles) {
   for (const ColumnTitle& title : titles) {
     const std::size_t length = title.text.size();
     std::size_t start = title.first;
-    if (length > title.width)
-      start = title.first > (length - title.width) / 2 ? title.first - (length - title.width) / 2 : 1;
-    else if (title.align == TitleAlign::Right)
+    if (length > title.width) {
+      // Rather to the left, so that two titles keep a blank between them.
+      const std::size_t overhang = (length - title.width + 1) / 2;
+      start = title.first > overhang ? title.first - overhang : 1;
+    } else if (title.align == TitleAlign::Right) {
       start = title.first + title.width - length;
+    }
     if (line.size() < start - 1) line.append(start - 1 - line.size(), ' ');
     line.replace(start - 1, std::string::npos, title.text);
   }

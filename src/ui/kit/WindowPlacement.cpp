@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 
 #include "ui/kit/SettingsStore.h"
 
@@ -37,8 +38,10 @@ void KeepOnScreen(QWidget& window) {
   const QSize frameExtra = frame.size() - window.size();
   window.resize(window.size().boundedTo(area.size() - frameExtra));
   const QSize whole = window.frameGeometry().size();
-  window.move(qBound(area.left(), frame.left(), area.right() + 1 - whole.width()),
-              qBound(area.top(), frame.top(), area.bottom() + 1 - whole.height()));
+  // A window that cannot be made as small as the screen starts at its corner.
+  const auto within = [](int at, int first, int last) { return std::max(first, std::min(at, last)); };
+  window.move(within(frame.left(), area.left(), area.right() + 1 - whole.width()),
+              within(frame.top(), area.top(), area.bottom() + 1 - whole.height()));
 }
 
 // Keeps the window's place in the settings when it closes, and brings it
