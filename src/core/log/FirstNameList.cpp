@@ -6,26 +6,37 @@
 #include "core/log/Cp1252Case.h"
 
 namespace kmb {
+namespace {
+
+// "call(12) dpt(2) PRENOM": columns 1-12, 14-15, then 17 to the end.
+constexpr std::size_t kCallWidth = 12;
+constexpr std::size_t kDptFirst = 14;
+constexpr std::size_t kDptWidth = 2;
+constexpr std::size_t kFirstNameFirst = 17;
+
+std::string CallOf(std::string_view line) { return Column(line, 1, kCallWidth); }
+
+}  // namespace
 
 std::optional<KnownStation> FindFirstName(const Lines& list, std::string_view call) {
   std::optional<KnownStation> found;
   for (const Bytes& line : list) {
-    if (Trim(Column(line, 1, 12)) == call)
-      found = KnownStation{Trim(Column(line, 14, 2)), UpperCp1252(ColumnsFrom(line, 17))};
+    if (Trim(CallOf(line)) == call)
+      found = KnownStation{Trim(Column(line, kDptFirst, kDptWidth)), UpperCp1252(ColumnsFrom(line, kFirstNameFirst))};
   }
   return found;
 }
 
 Bytes FirstNameLine(std::string_view call, std::string_view dpt, std::string_view prenom) {
-  return PadRight(call, 12) + " " + PadRight(dpt, 2) + " " + std::string(prenom);
+  return PadRight(call, kCallWidth) + " " + PadRight(dpt, kDptWidth) + " " + std::string(prenom);
 }
 
 Lines StoreFirstName(const Lines& list, const Bytes& newLine) {
-  const std::string key = Column(newLine, 1, 12);
+  const std::string key = CallOf(newLine);
   Lines out = list;
   bool found = false;
   for (Bytes& line : out) {
-    if (Column(line, 1, 12) == key) {
+    if (CallOf(line) == key) {
       line = newLine;
       found = true;
     }
@@ -39,13 +50,13 @@ Lines StoreFirstNames(const Lines& list, const Lines& newLines) {
   std::unordered_map<std::string, std::size_t> lastOf;
   std::vector<std::string> newCalls;
   for (std::size_t i = 0; i < newLines.size(); ++i) {
-    const std::string key = Column(newLines[i], 1, 12);
+    const std::string key = CallOf(newLines[i]);
     if (lastOf.insert_or_assign(key, i).second) newCalls.push_back(key);
   }
   Lines out = list;
   std::unordered_set<std::string> listed;
   for (Bytes& line : out) {
-    const auto found = lastOf.find(Column(line, 1, 12));
+    const auto found = lastOf.find(CallOf(line));
     if (found == lastOf.end()) continue;
     line = newLines[found->second];
     listed.insert(found->first);

@@ -11,17 +11,41 @@ namespace kmb {
 inline constexpr std::size_t kLogLineLength = 107;
 inline constexpr std::size_t kListRowLength = 122;
 
+// One field of the QSO: its columns in the log line and where the list row
+// shows them. The one table both the log and the list are read by.
+struct Field {
+  std::size_t logFirst;  // 1-based
+  std::size_t width;
+  std::size_t rowFirst;  // 1-based, in the 122-column list row
+};
+
+namespace fields {
+inline constexpr Field Indicatif{1, 12, 8};
+inline constexpr Field Dpt{14, 4, 22};  // the code and the first two of its three trailing blanks
+inline constexpr Field Prenom{19, 15, 27};
+inline constexpr Field Ref{35, 5, 43};
+inline constexpr Field Date{41, 8, 50};
+inline constexpr Field Heure{50, 5, 60};
+inline constexpr Field Mode{56, 3, 67};
+inline constexpr Field Bande{60, 7, 72};
+inline constexpr Field RstR{68, 3, 81};
+inline constexpr Field RstE{72, 3, 86};
+inline constexpr Field NomLavoir{76, 30, 90};
+inline constexpr Field Qsl{107, 1, 122};
+inline constexpr Field kAll[] = {Indicatif, Dpt, Prenom, Ref, Date, Heure, Mode, Bande, RstR, RstE, NomLavoir, Qsl};
+}  // namespace fields
+
 // Field widths of the log line.
-inline constexpr std::size_t kIndicatifWidth = 12;
-inline constexpr std::size_t kDptWidth = 2;
-inline constexpr std::size_t kPrenomWidth = 15;
-inline constexpr std::size_t kRefWidth = 5;
-inline constexpr std::size_t kDateWidth = 8;
-inline constexpr std::size_t kHeureWidth = 5;
-inline constexpr std::size_t kModeWidth = 3;
-inline constexpr std::size_t kBandeWidth = 7;
-inline constexpr std::size_t kRstWidth = 3;
-inline constexpr std::size_t kNomLavoirWidth = 30;
+inline constexpr std::size_t kIndicatifWidth = fields::Indicatif.width;
+inline constexpr std::size_t kDptWidth = 2;  // the code, in its piece of 4
+inline constexpr std::size_t kPrenomWidth = fields::Prenom.width;
+inline constexpr std::size_t kRefWidth = fields::Ref.width;
+inline constexpr std::size_t kDateWidth = fields::Date.width;
+inline constexpr std::size_t kHeureWidth = fields::Heure.width;
+inline constexpr std::size_t kModeWidth = fields::Mode.width;
+inline constexpr std::size_t kBandeWidth = fields::Bande.width;
+inline constexpr std::size_t kRstWidth = fields::RstR.width;
+inline constexpr std::size_t kNomLavoirWidth = fields::NomLavoir.width;
 
 // One contact. Texts are Windows-1252 bytes.
 struct QsoRecord {
@@ -51,30 +75,6 @@ Bytes FormatLogLine(const QsoRecord& record);
 // Fields by the column table, untrimmed; `dpt` is columns 14-17 (the code and
 // two blanks). A short line gives short or empty fields.
 QsoRecord ParseLogLine(std::string_view line);
-
-// One field of the QSO: its columns in the log line and where the list row
-// shows them. The one table both the log and the list are read by.
-struct Field {
-  std::size_t logFirst;  // 1-based
-  std::size_t width;
-  std::size_t rowFirst;  // 1-based, in the 122-column list row
-};
-
-namespace fields {
-inline constexpr Field Indicatif{1, 12, 8};
-inline constexpr Field Dpt{14, 4, 22};  // the code and the first two of its three trailing blanks
-inline constexpr Field Prenom{19, 15, 27};
-inline constexpr Field Ref{35, 5, 43};
-inline constexpr Field Date{41, 8, 50};
-inline constexpr Field Heure{50, 5, 60};
-inline constexpr Field Mode{56, 3, 67};
-inline constexpr Field Bande{60, 7, 72};
-inline constexpr Field RstR{68, 3, 81};
-inline constexpr Field RstE{72, 3, 86};
-inline constexpr Field NomLavoir{76, 30, 90};
-inline constexpr Field Qsl{107, 1, 122};
-inline constexpr Field kAll[] = {Indicatif, Dpt, Prenom, Ref, Date, Heure, Mode, Bande, RstR, RstE, NomLavoir, Qsl};
-}  // namespace fields
 
 // The row number fills the first 5 columns of a list row.
 inline constexpr std::size_t kRowNumberWidth = 5;
