@@ -41,6 +41,43 @@ Bytes Transliterated(char32_t c) {
   return out;
 }
 
+// Hands each character of a UTF-8 text to `sink`; false at the first thing
+// that is not UTF-8 (overlong forms, surrogates, values past the last character).
+template <typename Sink>
+bool WalkUtf8(std::string_view utf8, Sink sink) {
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    std::size_t length = 0;
+    char32_t c = 0;
+    if (lead < 0x80) {
+      length = 1;
+      c = lead;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+      length = 2;
+      c = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      length = 3;
+      c = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      length = 4;
+      c = lead & 0x07;
+    } else {
+      return false;
+    }
+    if (i + length > utf8.size()) return false;
+    for (std::size_t k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(utf8[i + k]);
+      if ((next & 0xC0) != 0x80) return false;
+      c = (c << 6) | (next & 0x3F);
+    }
+    const bool overlong = (length == 3 && c < 0x800) || (length == 4 && c < 0x10000);
+    if (overlong || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) return false;
+    sink(c);
+    i += length;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::optional<char> Cp1252Byte(char32_t c) {
@@ -62,38 +99,12 @@ Bytes NearestCp1252(char32_t c) { return Cp1252Letters(c).value_or("?"); }
 std::optional<std::u32string> DecodeUtf8(std::string_view utf8) {
   std::u32string out;
   out.reserve(utf8.size());
-  for (std::size_t i = 0; i < utf8.size();) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    std::size_t length = 0;
-    char32_t c = 0;
-    if (lead < 0x80) {
-      length = 1;
-      c = lead;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2;
-      c = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3;
-      c = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4;
-      c = lead & 0x07;
-    } else {
-      return std::nullopt;
-    }
-    if (i + length > utf8.size()) return std::nullopt;
-    for (std::size_t k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(utf8[i + k]);
-      if ((next & 0xC0) != 0x80) return std::nullopt;
-      c = (c << 6) | (next & 0x3F);
-    }
-    // Overlong forms, surrogates and values past the last character are not UTF-8.
-    const bool overlong = (length == 3 && c < 0x800) || (length == 4 && c < 0x10000);
-    if (overlong || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) return std::nullopt;
-    out += c;
-    i += length;
-  }
+  if (!WalkUtf8(utf8, [&out](char32_t c) { out += c; })) return std::nullopt;
   return out;
+}
+
+bool IsUtf8(std::string_view text) {
+  return WalkUtf8(text, [](char32_t) {});
 }
 
 Bytes Cp1252FromUnicode(std::u32string_view text) {

@@ -22,6 +22,7 @@ Bytes NearestCp1252(char32_t c);
 
 // The characters of a UTF-8 text; empty when it is not valid UTF-8.
 std::optional<std::u32string> DecodeUtf8(std::string_view utf8);
+bool IsUtf8(std::string_view text);
 
 // Characters as Windows-1252, each through NearestCp1252.
 Bytes Cp1252FromUnicode(std::u32string_view text);

@@ -59,7 +59,7 @@ DecodedLog DecodeLog(std::string_view bytes) {
   }
   log.lines = SplitLines(bytes);
   for (Bytes& line : log.lines) {
-    if (!HasHighByte(line) || !DecodeUtf8(line)) continue;
+    if (!HasHighByte(line) || !IsUtf8(line)) continue;
     line = Utf8LineToCp1252(line);
     ++log.convertedLines;
   }

@@ -27,7 +27,7 @@ bool LooksUtf8(std::string_view bytes) {
   if (bytes.starts_with(kUtf8Mark)) return true;
   const bool high =
       std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-  return high && DecodeUtf8(bytes).has_value();
+  return high && IsUtf8(bytes);
 }
 
 // Where a value of `length` ends: `length` bytes when that ends a character
@@ -62,8 +62,10 @@ Bytes ToWindows1252(std::string_view value, bool utf8) {
 std::size_t BodyStart(std::string_view text) {
   const std::size_t first = text.find_first_not_of(" \t\r\n");
   if (first == std::string_view::npos || text[first] == '<') return first;
-  const std::size_t header = Lower(text).find("<eoh>");
-  return header == std::string_view::npos ? first : header + 5;
+  constexpr std::string_view kEndOfHeader = "<eoh>";
+  const auto sameLetter = [](char a, char b) { return a == b || (a >= 'A' && a <= 'Z' && a - 'A' + 'a' == b); };
+  const auto header = std::search(text.begin(), text.end(), kEndOfHeader.begin(), kEndOfHeader.end(), sameLetter);
+  return header == text.end() ? first : static_cast<std::size_t>(header - text.begin()) + kEndOfHeader.size();
 }
 
 }  // namespace
