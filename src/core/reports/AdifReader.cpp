@@ -90,25 +90,25 @@ AdifFile ReadAdif(std::string_view bytes) {
     if (open == std::string_view::npos) break;
     const std::size_t close = bytes.find('>', open);
     if (close == std::string_view::npos) break;
-    const std::string spec = Lower(bytes.substr(open + 1, close - open - 1));
+    const std::string tag = Lower(bytes.substr(open + 1, close - open - 1));
     at = close + 1;
-    if (spec == "eoh") {  // what came before was a header
+    if (tag == "eoh") {  // what came before was a header
       record = {};
       continue;
     }
-    if (spec == "eor") {
+    if (tag == "eor") {
       if (!record.fields.empty()) file.records.push_back(std::move(record));
       record = {};
       continue;
     }
-    const std::size_t colon = spec.find(':');
+    const std::size_t colon = tag.find(':');
     if (colon == std::string::npos || colon == 0) continue;
-    const std::string_view lengthText = std::string_view(spec).substr(colon + 1);
+    const std::string_view lengthText = std::string_view(tag).substr(colon + 1);
     std::size_t length = 0;
     const auto [end, error] = std::from_chars(lengthText.data(), lengthText.data() + lengthText.size(), length);
     if (error != std::errc{} || (end != lengthText.data() + lengthText.size() && *end != ':')) continue;
     const std::size_t valueEnd = ValueEnd(bytes, at, length, file.utf8);
-    record.fields.emplace_back(spec.substr(0, colon), ToWindows1252(bytes.substr(at, valueEnd - at), file.utf8));
+    record.fields.emplace_back(tag.substr(0, colon), ToWindows1252(bytes.substr(at, valueEnd - at), file.utf8));
     file.isAdif = true;
     at = valueEnd;
   }
