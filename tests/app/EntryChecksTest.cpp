@@ -1,35 +1,25 @@
 #include <gtest/gtest.h>
 
-#include "core/app/Clock.h"
 #include "core/entry/EntryChecks.h"
 
 using namespace kmb;
 
+// Which dates and times are real is the date reader's test (LogRewriteTest); here each message.
 TEST(EntryChecks, EachFieldWithItsMessage) {
   using Check = decltype(&CheckDate);
-  const std::string date = "Le format de la date doit etre JJ/MM/AA", time = "Le format de l'heure doit etre HH:MM",
-                    r = "R (de RST)doit etre compris entre 0 et 5", mode3 = "3 caracteres maxi pour le Mode";
+  const std::string date = "Le format de la date doit etre JJ/MM/AA", r = "R (de RST)doit etre compris entre 0 et 5",
+                    mode3 = "3 caracteres maxi pour le Mode";
   const std::vector<std::tuple<Check, std::string, std::string>> cases = {
       {CheckDate, "01/02/08", ""},
-      {CheckDate, "29/02/16", ""},
-      {CheckDate, "00/00/00", date},
       {CheckDate, "31/02/26", date},
       {CheckDate, "29/02/25", date},
-      {CheckDate, "32/01/14", date},
-      {CheckDate, "01/13/14", date},
-      {CheckDate, "01-02-08", date},
-      {CheckDate, "ab/cd/ef", date},
       {CheckDate, "1/02/08", "8 caracteres pour la date ex: 01/02/08"},
       {CheckDate, "", "Entrez une date"},
       {CheckHeure, "23:59", ""},
-      {CheckHeure, "00:00", ""},
-      {CheckHeure, "24:00", time},
-      {CheckHeure, "12:60", time},
-      {CheckHeure, "08h45", time},
+      {CheckHeure, "24:00", "Le format de l'heure doit etre HH:MM"},
       {CheckHeure, "8:45", "5 caracteres pour l'heure ex: 08:45"},
       {CheckHeure, "", "Entrez une Heure"},
       {CheckReport, "599", ""},
-      {CheckReport, "59", ""},
       {CheckReport, "0", ""},
       {CheckReport, "69", r},
       {CheckReport, "S9", r},
@@ -80,10 +70,4 @@ TEST(EntryChecks, RecordEditedWithoutEnterMustFitTheLog) {
   QsoRecord r = good;
   r.nomLavoir = std::string(40, 'X');  // the save cuts the name where the operator sees it
   EXPECT_FALSE(CheckRecordFitsLog(r));
-}
-
-TEST(Clock, TextsKeepLeadingZeros) {
-  const ClockReading r{2026, 3, 5, 9, 5, 3};
-  EXPECT_EQ(TimeText(r), "09:05:03");
-  EXPECT_EQ(DateText(r), "05/03/26");
 }

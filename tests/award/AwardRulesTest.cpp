@@ -1,11 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <fstream>
-
 #include "award/AwardLog.h"
 #include "core/award/AwardRules.h"
-#include "support/TempFolder.h"
+#include "core/award/Diploma.h"
 
 using namespace kmb;
 using award_test::Confirmed;
@@ -55,12 +52,8 @@ TEST(DepartmentNumber, ScoresReadTheLeadingDigitsAndTheMapAWholeNumberUpToNinety
     EXPECT_EQ(DepartmentNumber(code, DepartmentReading::WholeNumber), number) << '"' << code << '"';
 }
 
-TEST(IsConfirmed, OnlyTheStar) {
-  EXPECT_TRUE(IsConfirmed('*'));
-  for (char c : {' ', 'x', '\0'}) EXPECT_FALSE(IsConfirmed(c));
-}
-
 TEST(CountGroup, ContactsConfirmedAndConfirmedDepartments) {
+  EXPECT_TRUE(IsConfirmed('*') && !IsConfirmed(' ') && !IsConfirmed('x') && !IsConfirmed('\0'));
   const struct {
     const char* what;
     Lines log;
@@ -91,16 +84,24 @@ TEST(CountGroup, ContactsConfirmedAndConfirmedDepartments) {
   for (const auto& c : cases) EXPECT_EQ(CountGroup(c.log, c.group), c.counts) << c.what << ", " << c.group;
 }
 
-TEST(OpenStationLog, ReadsTheStationsFileAndReportsAMissingOne) {
-  const TempFolder temp;
-  const std::filesystem::path& folder = temp.path();
-  std::ofstream(folder / "F4ABC_KMB.log", std::ios::binary) << Confirmed("89") << "\r\n" << Confirmed("77") << "\r\n";
-  DiskFileSystem disk;
-  const LinesResult read = OpenStationLog(disk, folder, "F4ABC");
-  EXPECT_FALSE(read.error);
-  EXPECT_EQ(read.lines, (Lines{Confirmed("89"), Confirmed("77")}));
-  const LinesResult missing = OpenStationLog(disk, folder, "F4XYZ");
-  ASSERT_TRUE(missing.error);
-  EXPECT_EQ(missing.error->errnum, ENOENT);
-  EXPECT_TRUE(missing.lines.empty());
+// HF: 30 confirmed QSOs of the HF group; VHF: 10 of the 144 MHz band. Short
+// of it, the number shown is how many are missing.
+TEST(Diploma, ReachedAtThirtyHfOrTenVhfConfirmationsOfItsGroupOnly) {
+  for (const auto& [rule, confirmed, reached, shown] :
+       std::vector<std::tuple<DiplomaRule, int, bool, int>>{{kHfDiploma, 0, false, 30},
+                                                            {kHfDiploma, 12, false, 18},
+                                                            {kHfDiploma, 29, false, 1},
+                                                            {kHfDiploma, 30, true, 30},
+                                                            {kHfDiploma, 41, true, 41},
+                                                            {kVhfDiploma, 9, false, 1},
+                                                            {kVhfDiploma, 10, true, 10}}) {
+    const Lines log(confirmed, Confirmed("89", rule.group == kHf ? "14 Mhz" : "144 Mhz"));
+    const DiplomaStanding standing = EvaluateDiploma(log, rule);
+    EXPECT_EQ(standing.reached(), reached) << rule.group << confirmed;
+    EXPECT_EQ(standing.shownNumber(), shown) << rule.group << confirmed;
+  }
+  const Lines log{Confirmed("01", "50 Mhz"), Confirmed("02", "432 Mhz"), Confirmed("03", "10 Mhz"),
+                  Unconfirmed("04"),         Confirmed("05", "144 Mhz"), Unconfirmed("06", "144 Mhz")};
+  EXPECT_EQ(EvaluateDiploma(log, kHfDiploma).confirmed, 1);
+  EXPECT_EQ(EvaluateDiploma(log, kVhfDiploma).confirmed, 1);
 }

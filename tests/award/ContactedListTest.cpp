@@ -50,12 +50,6 @@ TEST(ListContacted, UnknownGroupOrEmptyLogListsNothing) {
   EXPECT_TRUE(ListContacted({}, "HF").lines.empty());
 }
 
-TEST(NumberedLine, RightAlignedInFiveColumns) {
-  EXPECT_EQ(NumberedLine(1, " 89001"), "    1  89001");
-  EXPECT_EQ(NumberedLine(10, " x"), "   10  x");
-  EXPECT_EQ(NumberedLine(99999, ""), "99999 ");
-}
-
 TEST(SavedListFileName, CallGroupAndShortDate) {
   EXPECT_EQ(SavedListFileName("FXXXX", "HF", kFifthDecember), "FXXXX_Liste_Lavoirs_Bande_HF_05_12_26.txt");
   EXPECT_EQ(SavedListFileName("FXXXX", "VHF", {2027, 2, 1}), "FXXXX_Liste_Lavoirs_Bande_VHF_01_02_27.txt");
@@ -64,14 +58,12 @@ TEST(SavedListFileName, CallGroupAndShortDate) {
     EXPECT_FALSE(SavedListFileName("FXXXX", group, kFifthDecember)) << group;
 }
 
-TEST(SavedListContent, ByteForByteEvenWhenEmpty) {
-  const Bytes title = " F4ABC Liste alphanumerique des Lavoirs contact\xE9s bande ";
-  const Bytes header =
-      " au 05/12/2026\r\n\r\n   N\xB0   Ref        Nom du Lavoir                Date    Indicatif    QSL\r\n\r\n";
-  const Bytes author = "\r\n                        ORX_KMB - carnet de trafic du Diplome Kembaro\r\n";
-  EXPECT_EQ(SavedListContent("F4ABC", "HF", kFifthDecember, {" 77001  A", " 89001  B"}),
-            title + "HF" + header + "    1  77001  A\r\n    2  89001  B\r\n" + author);
-  EXPECT_EQ(SavedListContent("F4ABC", "VHF", kFifthDecember, {}), title + "VHF" + header + author);
+// The whole file of a list is checked by ContactedListWindowTest::savesTheListByteForByte.
+TEST(SavedListContent, AnEmptyListKeepsTitleHeaderAndAuthor) {
+  EXPECT_EQ(SavedListContent("FXXXX", "VHF", {2027, 2, 1}, {}),
+            " FXXXX Liste alphanumerique des Lavoirs contact\xE9s bande VHF au 01/02/2027\r\n\r\n"
+            "   N\xB0   Ref        Nom du Lavoir                Date    Indicatif    QSL\r\n\r\n\r\n"
+            "                        ORX_KMB - carnet de trafic du Diplome Kembaro\r\n");
 }
 
 TEST(PrintedListLines, IndentedNumberedLinesBetweenHeaderAndAuthor) {

@@ -3,20 +3,6 @@
 #include "support/FakeLogbook.h"
 #include "support/FaultyFileSystem.h"
 #include "ui/award/ContactedListWindow.h"
-#include "ui/kit/FieldColours.h"
-
-class ContactedListWindowTest : public QObject {
-  Q_OBJECT
- private slots:
-  void opensWithNothingListed();
-  void listsTheGroupInReferenceOrder();
-  void savesTheListByteForByte();
-  void savingAnEmptyListAndReplacingAnEarlierFile();
-  void failedSaveLeavesNoFileAndSaysWhy();
-  void printsTheListInCourierNew();
-  void cancelledPrinterChoicePrintsNothing();
-  void missingLogListsNothingAndSaysWhy();
-};
 
 namespace {
 
@@ -29,11 +15,11 @@ const QByteArray kTwoLavoirs = LogBytes(
     {Qso("89001", "14 Mhz", false, "F1AAA", "LAVOIR DU PONT"), Qso("77001", "50 Mhz", true, "F5ZZZ", "GRAND LAVOIR")});
 const char* const kHfFile = "F4ABC_Liste_Lavoirs_Bande_HF_05_12_26.txt";
 
-// The window of a station over its log; no log is written when `log` is null.
+// The window of a station over its log.
 struct ListOnLog {
   explicit ListOnLog(const QByteArray& log, const std::string& call = "F4ABC", kmb::FileSystem* files = nullptr)
       : logbook(call) {
-    if (!log.isNull()) env.writeFile(call + "_KMB.log", log);
+    env.writeFile(call + "_KMB.log", log);
     context = std::make_unique<AppContext>(
         AppContext{env.folder(), files ? *files : env.files, env.messages, *env.settings, env.clock, env.printers});
     window = std::make_unique<ContactedListWindow>(*context, logbook);
@@ -49,6 +35,7 @@ struct ListOnLog {
     click("Afficher");
   }
   void click(const char* button) { QTest::mouseClick(Find<QPushButton>(*window, button), Qt::LeftButton); }
+  bool enabled(const char* button) const { return Find<QPushButton>(*window, button)->isEnabled(); }
   QString counts() const {
     return Find<QLabel>(*window, "Compt_C")->text() + QLatin1Char('/') + Find<QLabel>(*window, "Compt_V")->text();
   }
@@ -61,111 +48,91 @@ struct ListOnLog {
 
 }  // namespace
 
-void ContactedListWindowTest::opensWithNothingListed() {
-  ListOnLog l(kTwoLavoirs);
-  QWidget& window = *l.window;
-  QCOMPARE(window.objectName(), QStringLiteral("Aff_Contacte"));
-  QCOMPARE(window.windowTitle(), QStringLiteral("Lavoirs contactés et confirmés"));
-  auto* group = Find<QComboBox>(window, "Bande_D");
-  QVERIFY(group->isEditable());
-  QCOMPARE(group->count(), 2);
-  QCOMPARE(group->itemText(0), QStringLiteral("HF"));
-  QCOMPARE(group->itemText(1), QStringLiteral("VHF"));
-  QCOMPARE(group->currentText(), QStringLiteral("HF"));
-  QVERIFY(!Find<QPushButton>(window, "Enregistrer")->isEnabled());
-  QVERIFY(!Find<QPushButton>(window, "Imprimer")->isEnabled());
-  QCOMPARE(Find<QPushButton>(window, "Command1")->text(), QStringLiteral("Quitter"));
-  QCOMPARE(Find<QLabel>(window, "Label3")->text(), QStringLiteral("Lavoirs contactés bande"));
-  QCOMPARE(Find<QLabel>(window, "Label4")->text(), QStringLiteral("Lavoirs confirmés bande"));
-  QCOMPARE(l.listed(), QStringList());
-  QCOMPARE(FieldColour(*Find<QListView>(window, "Liste_KMB_Contacte")), QColor(255, 255, 192));
-  QVERIFY(IsMonospaced(Find<QListView>(window, "Liste_KMB_Contacte")->font()));
-}
-
-void ContactedListWindowTest::listsTheGroupInReferenceOrder() {
-  ListOnLog l(kTwoLavoirs +
-              LogBytes({Qso("01001", "10 Mhz", true), Qso("02001", "144 Mhz", true), Qso("03001", "432 Mhz", false)}));
-  l.show(QStringLiteral("HF"));
-  QCOMPARE(l.listed(), QStringList({" 77001  GRAND LAVOIR                    05/12/26  F5ZZZ         *",
-                                    " 89001  LAVOIR DU PONT                  05/12/26  F1AAA          "}));
-  QCOMPARE(l.counts(), QStringLiteral("2/1"));
-  QVERIFY(Find<QPushButton>(*l.window, "Enregistrer")->isEnabled());
-  QVERIFY(Find<QPushButton>(*l.window, "Imprimer")->isEnabled());
-  l.show(QStringLiteral("VHF"));
-  QCOMPARE(l.listed().size(), 1);
-  QVERIFY(l.listed()[0].startsWith(QStringLiteral(" 02001")));
-  QCOMPARE(l.counts(), QStringLiteral("1/1"));
-  // A typed group lists only if it is a known one.
-  l.show(QStringLiteral("UHF"));
-  QCOMPARE(l.counts(), QStringLiteral("1/0"));
-  l.show(QStringLiteral("hf"));
-  QCOMPARE(l.listed(), QStringList());
-  QCOMPARE(l.counts(), QStringLiteral("0/0"));
-}
-
-void ContactedListWindowTest::savesTheListByteForByte() {
-  ListOnLog l(kTwoLavoirs);
-  l.env.clock.local = {2026, 12, 5, 23, 59, 0};
-  l.env.clock.utc = {2026, 12, 6, 0, 59, 0};  // the local date names the file
-  l.show(QStringLiteral("HF"));
-  l.click("Enregistrer");
-  const QByteArray expected =
-      " F4ABC Liste alphanumerique des Lavoirs contact\xE9s bande HF au 05/12/2026\r\n"
-      "\r\n"
-      "   N\xB0   Ref        Nom du Lavoir                Date    Indicatif    QSL\r\n"
-      "\r\n"
-      "    1  77001  GRAND LAVOIR                    05/12/26  F5ZZZ         *\r\n"
-      "    2  89001  LAVOIR DU PONT                  05/12/26  F1AAA          \r\n"
-      "\r\n"
-      "                        ORX_KMB - carnet de trafic du Diplome Kembaro\r\n";
-  QCOMPARE(l.env.readFile(kHfFile), expected);
-  QCOMPARE(l.env.messages.shown, QStringList({QStringLiteral("Fichier enregistré sous le nom : ") + kHfFile}));
-  QVERIFY(!l.env.exists(kHfFile + std::string(".tmp")));
-}
-
-void ContactedListWindowTest::savingAnEmptyListAndReplacingAnEarlierFile() {
-  ListOnLog l(kTwoLavoirs, "FXXXX");
-  l.env.clock.local = {2027, 2, 1, 8, 0, 0};
-  l.env.writeFile("FXXXX_Liste_Lavoirs_Bande_VHF_01_02_27.txt", "an earlier list that is much longer than the new one");
-  l.show(QStringLiteral("VHF"));
-  l.click("Enregistrer");
-  QCOMPARE(l.env.readFile("FXXXX_Liste_Lavoirs_Bande_VHF_01_02_27.txt"),
-           QByteArray(" FXXXX Liste alphanumerique des Lavoirs contact\xE9s bande VHF au 01/02/2027\r\n"
-                      "\r\n"
-                      "   N\xB0   Ref        Nom du Lavoir                Date    Indicatif    QSL\r\n"
-                      "\r\n"
-                      "\r\n"
-                      "                        ORX_KMB - carnet de trafic du Diplome Kembaro\r\n"));
-  // The group shown at saving time names the file, even before a new display.
-  Find<QComboBox>(*l.window, "Bande_D")->setCurrentText(QStringLiteral("HF"));
-  l.click("Enregistrer");
-  QVERIFY(l.env.readFile("FXXXX_Liste_Lavoirs_Bande_HF_01_02_27.txt").contains("bande HF au 01/02/2027\r\n\r\n"));
-  QVERIFY(l.env.messages.last().endsWith(QStringLiteral("FXXXX_Liste_Lavoirs_Bande_HF_01_02_27.txt")));
-
-  // The typed group becomes part of a file name: nothing may lead it out of the folder.
-  const auto before = std::distance(std::filesystem::directory_iterator(l.env.folder().parent_path()),
-                                    std::filesystem::directory_iterator());
-  for (const char* group : {"/../../evade", "..", "a\\b", "C:x"}) {
-    l.env.messages.clear();
-    Find<QComboBox>(*l.window, "Bande_D")->setCurrentText(QString::fromLatin1(group));
-    l.click("Enregistrer");
-    QVERIFY2(l.env.messages.last().contains(QStringLiteral("ne peut pas entrer dans un nom de fichier")), group);
+class ContactedListWindowTest : public QObject {
+  Q_OBJECT
+ private slots:
+  // Nothing is listed, saved or printed before "Afficher"; a typed group lists only if it is a known one.
+  void listsTheGroupInReferenceOrder() {
+    ListOnLog l(kTwoLavoirs + LogBytes({Qso("01001", "10 Mhz", true), Qso("02001", "144 Mhz", true),
+                                        Qso("03001", "432 Mhz", false)}));
+    auto* group = Find<QComboBox>(*l.window, "Bande_D");
+    QVERIFY(group->isEditable());
+    QCOMPARE(QStringList({group->itemText(0), group->itemText(1), group->currentText()}),
+             QStringList({"HF", "VHF", "HF"}));
+    QCOMPARE(group->count(), 2);
+    QVERIFY(!l.enabled("Enregistrer") && !l.enabled("Imprimer"));
+    QCOMPARE(l.listed(), QStringList());
+    QVERIFY(IsMonospaced(Find<QListView>(*l.window, "Liste_KMB_Contacte")->font()));
+    l.show(QStringLiteral("HF"));
+    QCOMPARE(l.listed(), QStringList({" 77001  GRAND LAVOIR                    05/12/26  F5ZZZ         *",
+                                      " 89001  LAVOIR DU PONT                  05/12/26  F1AAA          "}));
+    QCOMPARE(l.counts(), QStringLiteral("2/1"));
+    QVERIFY(l.enabled("Enregistrer") && l.enabled("Imprimer"));
+    l.show(QStringLiteral("VHF"));
+    QCOMPARE(l.listed().size(), 1);
+    QVERIFY(l.listed()[0].startsWith(QStringLiteral(" 02001")));
+    QCOMPARE(l.counts(), QStringLiteral("1/1"));
+    l.show(QStringLiteral("UHF"));
+    QCOMPARE(l.counts(), QStringLiteral("1/0"));
   }
-  QCOMPARE(std::distance(std::filesystem::directory_iterator(l.env.folder().parent_path()),
-                         std::filesystem::directory_iterator()),
-           before);
-  QCOMPARE(std::distance(std::filesystem::directory_iterator(l.env.folder()), std::filesystem::directory_iterator()),
-           3);  // the log and the two lists
-}
 
-void ContactedListWindowTest::failedSaveLeavesNoFileAndSaysWhy() {
-  for (const kmb::IoError::Step step :
-       {kmb::IoError::Step::Create, kmb::IoError::Step::Write, kmb::IoError::Step::Flush, kmb::IoError::Step::Rename}) {
+  void savesTheListByteForByte() {
+    ListOnLog l(kTwoLavoirs);
+    l.env.clock.local = {2026, 12, 5, 23, 59, 0};
+    l.env.clock.utc = {2026, 12, 6, 0, 59, 0};  // the local date names the file
+    l.show(QStringLiteral("HF"));
+    l.click("Enregistrer");
+    const QByteArray expected =
+        " F4ABC Liste alphanumerique des Lavoirs contact\xE9s bande HF au 05/12/2026\r\n"
+        "\r\n"
+        "   N\xB0   Ref        Nom du Lavoir                Date    Indicatif    QSL\r\n"
+        "\r\n"
+        "    1  77001  GRAND LAVOIR                    05/12/26  F5ZZZ         *\r\n"
+        "    2  89001  LAVOIR DU PONT                  05/12/26  F1AAA          \r\n"
+        "\r\n"
+        "                        ORX_KMB - carnet de trafic du Diplome Kembaro\r\n";
+    QCOMPARE(l.env.readFile(kHfFile), expected);
+    QCOMPARE(l.env.messages.shown, QStringList({QStringLiteral("Fichier enregistré sous le nom : ") + kHfFile}));
+    QVERIFY(!l.env.exists(kHfFile + std::string(".tmp")));
+  }
+
+  void savingAnEmptyListAndReplacingAnEarlierFile() {
+    ListOnLog l(kTwoLavoirs, "FXXXX");
+    l.env.clock.local = {2027, 2, 1, 8, 0, 0};
+    const char* const vhf = "FXXXX_Liste_Lavoirs_Bande_VHF_01_02_27.txt";
+    l.env.writeFile(vhf, "an earlier list that is much longer than the new one, and never kept in any part of it");
+    l.show(QStringLiteral("VHF"));
+    l.click("Enregistrer");
+    QVERIFY(l.env.readFile(vhf).startsWith(" FXXXX Liste alphanumerique des Lavoirs contact\xE9s bande VHF"));
+    QVERIFY(!l.env.readFile(vhf).contains("kept"));
+    // The group shown at saving time names the file, even before a new display.
+    Find<QComboBox>(*l.window, "Bande_D")->setCurrentText(QStringLiteral("HF"));
+    l.click("Enregistrer");
+    QVERIFY(l.env.readFile("FXXXX_Liste_Lavoirs_Bande_HF_01_02_27.txt").contains("bande HF au 01/02/2027\r\n\r\n"));
+    QVERIFY(l.env.messages.last().endsWith(QStringLiteral("FXXXX_Liste_Lavoirs_Bande_HF_01_02_27.txt")));
+
+    // The typed group becomes part of a file name: nothing may lead it out of the folder.
+    const auto before = std::distance(std::filesystem::directory_iterator(l.env.folder().parent_path()),
+                                      std::filesystem::directory_iterator());
+    for (const char* group : {"/../../evade", "..", "a\\b", "C:x"}) {
+      l.env.messages.clear();
+      Find<QComboBox>(*l.window, "Bande_D")->setCurrentText(QString::fromLatin1(group));
+      l.click("Enregistrer");
+      QVERIFY2(l.env.messages.last().contains(QStringLiteral("ne peut pas entrer dans un nom de fichier")), group);
+    }
+    QCOMPARE(std::distance(std::filesystem::directory_iterator(l.env.folder().parent_path()),
+                           std::filesystem::directory_iterator()),
+             before);
+    QCOMPARE(std::distance(std::filesystem::directory_iterator(l.env.folder()), std::filesystem::directory_iterator()),
+             3);  // the log and the two lists
+  }
+
+  void failedSaveLeavesNoFileAndSaysWhy() {
     kmb::DiskFileSystem disk;
     FaultyFileSystem faulty(disk);
     ListOnLog l(kTwoLavoirs, "F4ABC", &faulty);
     l.show(QStringLiteral("HF"));
-    faulty.failAt(step, ENOSPC);
+    faulty.failAt(kmb::IoError::Step::Write, ENOSPC);
     l.click("Enregistrer");
     QVERIFY(!l.env.exists(kHfFile));
     QVERIFY(!l.env.exists(kHfFile + std::string(".tmp")));
@@ -175,48 +142,33 @@ void ContactedListWindowTest::failedSaveLeavesNoFileAndSaysWhy() {
              qPrintable(said));
     QVERIFY(!said.contains(QStringLiteral("Fichier enregistré")));
   }
-}
 
-void ContactedListWindowTest::printsTheListInCourierNew() {
-  if (!HasPdfTools()) QSKIP("poppler-utils are not installed");
-  QByteArray log;
-  for (int n = 0; n < 12; ++n) log += Qso("890" + std::to_string(10 + n), "14 Mhz", n % 2 == 0) + "\r\n";
-  ListOnLog l(log);
-  l.show(QStringLiteral("HF"));
-  l.click("Imprimer");
-  QCOMPARE(l.env.printers.asked, 1);
-  const QStringList lines = PrintedLines(l.env.printers.pdfPath);
-  auto lineWith = [&](const char* text) { return lines.filter(QString::fromUtf8(text)).value(0); };
-  QCOMPARE(lineWith("Liste alphanumerique"),
-           QStringLiteral("F4ABC Liste alphanumerique des Lavoirs contactés bande HF au 05/12/2026"));
-  QCOMPARE(lineWith("Nom du Lavoir"), QStringLiteral("N° Ref Nom du Lavoir Date Indicatif QSL"));
-  QCOMPARE(lineWith("89010"), QStringLiteral("1 89010 LAVOIR 05/12/26 F1AAA *"));
-  QCOMPARE(lineWith("89021"), QStringLiteral("12 89021 LAVOIR 05/12/26 F1AAA"));
-  QCOMPARE(lineWith("Kembaro"), QStringLiteral("ORX_KMB - carnet de trafic du Diplome Kembaro"));
-  const QString fonts = PdfFonts(l.env.printers.pdfPath);
-  QVERIFY2(fonts.contains(QStringLiteral("Courier")) || fonts.contains(QStringLiteral("LiberationMono-Bold")),
-           qPrintable(fonts));
-}
-
-void ContactedListWindowTest::cancelledPrinterChoicePrintsNothing() {
-  ListOnLog l(kTwoLavoirs);
-  l.env.printers.accept = false;
-  l.show(QStringLiteral("HF"));
-  l.click("Imprimer");
-  QCOMPARE(l.env.printers.asked, 1);
-  QVERIFY(!QFile::exists(l.env.printers.pdfPath));
-  QCOMPARE(l.env.messages.shown, QStringList());
-}
-
-void ContactedListWindowTest::missingLogListsNothingAndSaysWhy() {
-  ListOnLog l{QByteArray()};
-  QCOMPARE(l.env.messages.shown, QStringList());  // nothing is read before "Afficher"
-  l.show(QStringLiteral("HF"));
-  QCOMPARE(l.listed(), QStringList());
-  QCOMPARE(l.counts(), QStringLiteral("0/0"));
-  QCOMPARE(l.env.messages.shown.size(), 1);
-  QVERIFY(l.env.messages.last().contains(QStringLiteral("F4ABC_KMB.log")));
-}
+  void printsTheListInCourierNew() {
+    QByteArray log;
+    for (int n = 0; n < 12; ++n) log += Qso("890" + std::to_string(10 + n), "14 Mhz", n % 2 == 0) + "\r\n";
+    ListOnLog l(log);
+    l.show(QStringLiteral("HF"));
+    l.env.printers.accept = false;  // a cancelled printer choice prints nothing
+    l.click("Imprimer");
+    QVERIFY(!QFile::exists(l.env.printers.pdfPath));
+    if (!HasPdfTools()) QSKIP("poppler-utils are not installed");
+    l.env.printers.accept = true;
+    l.click("Imprimer");
+    QCOMPARE(l.env.printers.asked, 2);
+    QCOMPARE(l.env.messages.shown, QStringList());
+    const QStringList lines = PrintedLines(l.env.printers.pdfPath);
+    auto lineWith = [&](const char* text) { return lines.filter(QString::fromUtf8(text)).value(0); };
+    QCOMPARE(lineWith("Liste alphanumerique"),
+             QStringLiteral("F4ABC Liste alphanumerique des Lavoirs contactés bande HF au 05/12/2026"));
+    QCOMPARE(lineWith("Nom du Lavoir"), QStringLiteral("N° Ref Nom du Lavoir Date Indicatif QSL"));
+    QCOMPARE(lineWith("89010"), QStringLiteral("1 89010 LAVOIR 05/12/26 F1AAA *"));
+    QCOMPARE(lineWith("89021"), QStringLiteral("12 89021 LAVOIR 05/12/26 F1AAA"));
+    QCOMPARE(lineWith("Kembaro"), QStringLiteral("ORX_KMB - carnet de trafic du Diplome Kembaro"));
+    const QString fonts = PdfFonts(l.env.printers.pdfPath);
+    QVERIFY2(fonts.contains(QStringLiteral("Courier")) || fonts.contains(QStringLiteral("LiberationMono-Bold")),
+             qPrintable(fonts));
+  }
+};
 
 QTEST_MAIN(ContactedListWindowTest)
 #include "ContactedListWindowTest.moc"

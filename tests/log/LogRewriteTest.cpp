@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/log/ContactedLavoir.h"
+#include "core/log/FirstNameList.h"
 #include "core/log/LogLine.h"
 #include "core/log/LogRewrite.h"
 #include "core/log/QsoTime.h"
@@ -31,9 +32,7 @@ TEST(InsertLogLineByDate, CenturyPivotAndSameMomentGoesFirst) {
   const Lines log{Line("F1AAA", "01/03/14"), Line("F1BBB", "05/06/14", "10:00"), Line("F1CCC", "07/08/14")};
   EXPECT_EQ(InsertLogLineByDate(log, Line("F4OLD", "01/01/99")).front(), Line("F4OLD", "01/01/99"));
   EXPECT_EQ(InsertLogLineByDate(log, Line("F4FUT", "01/01/49")).back(), Line("F4FUT", "01/01/49"));
-  const Lines same = InsertLogLineByDate(log, Line("F4SAM", "05/06/14", "10:00"));
-  EXPECT_EQ(Lines(same.begin() + 1, same.begin() + 3),
-            (Lines{Line("F4SAM", "05/06/14", "10:00"), Line("F1BBB", "05/06/14", "10:00")}));
+  EXPECT_EQ(InsertLogLineByDate(log, Line("F4SAM", "05/06/14", "10:00"))[1], Line("F4SAM", "05/06/14", "10:00"));
   EXPECT_EQ(InsertLogLineByDate(log, Line("F4LAT", "05/06/14", "10:01"))[2], Line("F4LAT", "05/06/14", "10:01"));
   EXPECT_EQ(InsertLogLineByDate({}, Line("F4ONE")), Lines{Line("F4ONE")});
 }
@@ -44,29 +43,20 @@ TEST(InsertLogLineByDate, UnreadableDatesKeepEveryLineAndAreNeverMoved) {
             (Lines{Line("F1AAA", "01/03/14"), "garbage line", Line("F1BAD", "31/02/14"), Line("F4NEW", "01/05/14"),
                    Line("F1CCC", "07/08/14"), ""}));
   // A new line without a readable date is kept too, at the end.
-  Lines unreadable = log;
-  unreadable.push_back(Line("F4NEW", "00/00/00"));
-  EXPECT_EQ(InsertLogLineByDate(log, Line("F4NEW", "00/00/00")), unreadable);
+  EXPECT_EQ(InsertLogLineByDate(log, Line("F4NEW", "00/00/00")).back(), Line("F4NEW", "00/00/00"));
 }
 
-TEST(ReplaceAndDeleteLogLineAt, ActOnTheChosenLineOnlyEvenAmongEqualOnes) {
-  const Lines log{Line("F1AAA"), Line("F1BBB"), Line("F1AAA")};
-  EXPECT_EQ(ReplaceLogLineAt(log, 2, Line("F1ZZZ")), (Lines{Line("F1AAA"), Line("F1BBB"), Line("F1ZZZ")}));
-  EXPECT_EQ(DeleteLogLineAt(log, 0), (Lines{Line("F1BBB"), Line("F1AAA")}));
-  // A line as an editor left it (blanks stripped, a note after the QSL) is still the chosen one.
-  const Lines edited{"F1AAA        89", Line("F1BBB") + " note", Line("F1BBB")};
-  EXPECT_EQ(DeleteLogLineAt(edited, 1), (Lines{"F1AAA        89", Line("F1BBB")}));
-  EXPECT_EQ(ReplaceLogLineAt(edited, 0, Line("F1ZZZ")), (Lines{Line("F1ZZZ"), Line("F1BBB") + " note", Line("F1BBB")}));
-}
-
+// The one reader of dates and times: entry checks, rewriting and export all use it.
 TEST(QsoDateAndTime, OnlyRealCalendarDatesAndTimesOfDay) {
   EXPECT_LT(*QsoMoment("31/12/99", "23:59"), *QsoMoment("01/01/00", "00:00"));
   EXPECT_GT(*QsoMoment("01/01/49", "00:00"), *QsoMoment("01/01/50", "00:00"));
-  EXPECT_EQ(ReadQsoDate("29/02/16")->year, 2016);
-  EXPECT_EQ(ReadQsoDate("01/01/99")->year, 1999);
-  for (const char* date : {"31/02/26", "29/02/25", "00/00/00", "31/04/14", "5/12/14x", "05-12-14"})
+  for (const auto& [date, year] : {std::pair{"29/02/16", 2016}, {"29/02/00", 2000}, {"31/12/50", 1950}})
+    EXPECT_EQ(ReadQsoDate(date)->year, year) << date;
+  for (const char* date :
+       {"31/02/26", "29/02/25", "00/00/00", "31/04/14", "32/01/14", "01/13/14", "5/12/14x", "05-12-14", "ab/cd/ef"})
     EXPECT_FALSE(ReadQsoDate(date)) << date;
-  for (const char* time : {"24:00", "25:99", "12:60", "08h45"}) EXPECT_FALSE(ReadQsoTime(time)) << time;
+  for (const char* time : {"24:00", "25:99", "12:60", "08h45", "8:45"}) EXPECT_FALSE(ReadQsoTime(time)) << time;
+  EXPECT_TRUE(ReadQsoTime("00:00") && ReadQsoTime("23:59"));
 }
 
 TEST(FindContactedLavoir, SameReferenceOnTheSameBandOnly) {
@@ -79,4 +69,25 @@ TEST(FindContactedLavoir, SameReferenceOnTheSameBandOnly) {
   EXPECT_EQ(found->band, "7.0 Mhz");
   for (const auto& [ref, band] : {std::pair{"89001", "14 Mhz"}, {"8900", "7.0 Mhz"}, {"89001", "7.0 MHZ"}})
     EXPECT_FALSE(FindContactedLavoir(log, ref, band)) << ref << " " << band;
+}
+
+TEST(FirstNameList, LayoutLookUpAndStore) {
+  EXPECT_EQ(FirstNameLine("F4ABC", "89", "PAUL"), "F4ABC        89 PAUL");
+  EXPECT_EQ(FirstNameLine("F4ABC", "", ""), "F4ABC           ");
+  // The last line of exactly that call sign.
+  const Lines list{"F4ABC        89 PAUL", "F4ABCD       77 JEAN", "F4ABC        21 pierre"};
+  const auto found = FindFirstName(list, "F4ABC");
+  ASSERT_TRUE(found);
+  EXPECT_EQ(found->dpt, "21");
+  EXPECT_EQ(found->prenom, "PIERRE");
+  EXPECT_FALSE(FindFirstName(list, "F4AB"));
+  EXPECT_FALSE(FindFirstName(list, "f4abc"));
+  EXPECT_EQ(FindFirstName({"F1XYZ           LUC"}, "F1XYZ")->dpt, "");
+  const auto shortLine = FindFirstName({"F1XYZ"}, "F1XYZ");
+  ASSERT_TRUE(shortLine);
+  EXPECT_EQ(shortLine->prenom, "");
+  // Every line of the same call sign is replaced; a new one is appended.
+  EXPECT_EQ(StoreFirstName(list, "F4ABC        89 LUC"),
+            (Lines{"F4ABC        89 LUC", "F4ABCD       77 JEAN", "F4ABC        89 LUC"}));
+  EXPECT_EQ(StoreFirstName({}, "F4ABC        89 "), Lines{"F4ABC        89 "});
 }
