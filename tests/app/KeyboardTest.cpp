@@ -27,13 +27,8 @@ void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
   QTest::keyClick(target, key, modifiers);
 }
 
-// One key a character, letters outside Latin-1 too.
-void Type(const QString& text, QWidget* into = Focused()) {
-  for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, into, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
-
 void TypeAndEnter(const QString& text) {
-  Type(text);
+  TypeKeys(*Focused(), text);
   Press(Qt::Key_Return);
 }
 
@@ -179,26 +174,6 @@ class KeyboardTest : public QObject {
       }
       QCOMPARE(QSet<QString>(letters.begin(), letters.end()).size(), letters.size());
     }
-  }
-
-  // Typed or pasted, a Polish or Romanian name keeps its letters, and the
-  // line keeps its 107 columns.
-  void lettersWindows1252LacksBecomeTheNearestOnes() {
-    MainSession s({});
-    s.typeAndEnter("Ind_A", QStringLiteral("sp5abc"));
-    s.field("Prenom_A")->insert(QStringLiteral("Łukasz"));
-    QCOMPARE(s.text("Prenom_A"), QStringLiteral("Lukasz"));
-    s.enter("Prenom_A");
-    s.walk({{"Dpt_A", "21"}, {"Ref_A", "21001"}});
-    s.enterEach({"Mode_A", "RST_A", "RSTE_A"});
-    s.field("Rem_A")->setText({});
-    Type(QStringLiteral("Ștefan Gődör"), s.field("Rem_A"));
-    QCOMPARE(s.text("Rem_A"), QStringLiteral("STEFAN GoDöR"));  // accented letters keep their case until the save
-    s.enterEach({"Rem_A", "QSL_A"});
-    s.save();
-    QVERIFY(s.log().contains("LUKASZ"));
-    QVERIFY(s.log().contains("STEFAN GOD\xD6R"));
-    QCOMPARE(s.log().size(), 107 + 2);
   }
 
   // From the first control, Tab goes left to right along a line, then down to

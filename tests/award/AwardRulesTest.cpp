@@ -2,10 +2,14 @@
 
 #include "award/AwardLog.h"
 #include "core/award/AwardRules.h"
+#include "core/award/ContactedList.h"
+#include "core/award/DepartmentShape.h"
 #include "core/award/Diploma.h"
+#include "core/award/MapColouring.h"
 
 using namespace kmb;
 using award_test::Confirmed;
+using award_test::Line;
 using award_test::Unconfirmed;
 
 TEST(BandGroup, KnownLabelsTrimmedButOtherwiseComparedExactly) {
@@ -104,4 +108,166 @@ TEST(Diploma, ReachedAtThirtyHfOrTenVhfConfirmationsOfItsGroupOnly) {
                   Unconfirmed("04"),         Confirmed("05", "144 Mhz"), Unconfirmed("06", "144 Mhz")};
   EXPECT_EQ(EvaluateDiploma(log, kHfDiploma).confirmed, 1);
   EXPECT_EQ(EvaluateDiploma(log, kVhfDiploma).confirmed, 1);
+}
+
+namespace {
+
+const ClockReading kFifthDecember{2026, 12, 5, 10, 7, 3};
+
+// The references of the listed lines, in list order.
+std::vector<std::string> Refs(const ContactedList& list) {
+  std::vector<std::string> refs;
+  for (const Bytes& line : list.lines) refs.push_back(line.substr(1, 5));
+  return refs;
+}
+
+}  // namespace
+
+TEST(ContactedListLine, FieldsAsTheyStandInSixtyFiveColumns) {
+  const Bytes line = ContactedListLine(Line({.qsl = true, .ref = "89001", .call = "F1AAA", .name = "GRAND LAVOIR"}));
+  EXPECT_EQ(line, " 89001  GRAND LAVOIR                    05/12/26  F1AAA         *");
+  EXPECT_EQ(line.size(), 65u);
+  EXPECT_EQ(ContactedListLine(Line({.qsl = false})).back(), ' ');
+  EXPECT_EQ(ContactedListLine("F1AAA"), "       F1AAA  ");  // a short line gives short fields
+}
+
+TEST(ListContacted, GroupsInReferenceOrderWithoutRegardToCaseWithCounts) {
+  const Lines log{Line({.ref = "89001"}), Line({.band = "10 Mhz", .ref = "01001"}), Line({.qsl = true, .ref = "77001"}),
+                  Line({.band = "144 Mhz", .ref = "02001"})};
+  const ContactedList hf = ListContacted(log, "HF");
+  EXPECT_EQ(Refs(hf), (std::vector<std::string>{"77001", "89001"}));
+  EXPECT_EQ(hf.listed, 2);
+  EXPECT_EQ(hf.confirmed, 1);
+  EXPECT_EQ(Refs(ListContacted(log, "VHF")), std::vector<std::string>{"02001"});
+  EXPECT_EQ(ListContacted({Line({.band = "432 Mhz"})}, "UHF").listed, 1);
+  const Lines corsica{Line({.ref = "2b001"}), Line({.ref = "2B002"}), Line({.ref = "2a001"})};
+  EXPECT_EQ(Refs(ListContacted(corsica, "HF")), (std::vector<std::string>{"2a001", "2b001", "2B002"}));
+}
+
+TEST(ListContacted, UnknownGroupOrEmptyLogListsNothing) {
+  const Lines log{Line({}), Line({.band = "10 Mhz"})};
+  for (const char* group : {"", "hf", "10 Mhz", "XYZ"}) {
+    const ContactedList list = ListContacted(log, group);
+    EXPECT_TRUE(list.lines.empty()) << group;
+    EXPECT_EQ(list.listed, 0);
+  }
+  EXPECT_TRUE(ListContacted({}, "HF").lines.empty());
+}
+
+TEST(SavedListFileName, CallGroupAndShortDate) {
+  EXPECT_EQ(SavedListFileName("FXXXX", "HF", kFifthDecember), "FXXXX_Liste_Lavoirs_Bande_HF_05_12_26.txt");
+  EXPECT_EQ(SavedListFileName("FXXXX", "VHF", {2027, 2, 1}), "FXXXX_Liste_Lavoirs_Bande_VHF_01_02_27.txt");
+  EXPECT_EQ(SavedListFileName("F4ABC_P", "UHF", {2030, 11, 30}), "F4ABC_P_Liste_Lavoirs_Bande_UHF_30_11_30.txt");
+  for (const char* group : {"../x", "a/b", "a\\b", "C:", "H\nF", "H\x7F"})
+    EXPECT_FALSE(SavedListFileName("FXXXX", group, kFifthDecember)) << group;
+}
+
+// The whole file of a list is checked by ContactedListWindowTest::savesTheListByteForByte.
+TEST(SavedListContent, AnEmptyListKeepsTitleHeaderAndAuthor) {
+  EXPECT_EQ(SavedListContent("FXXXX", "VHF", {2027, 2, 1}, {}),
+            " FXXXX Liste alphanumerique des Lavoirs contact\xE9s bande VHF au 01/02/2027\r\n\r\n"
+            "   N\xB0   Ref        Nom du Lavoir                Date    Indicatif    QSL\r\n\r\n\r\n"
+            "                        ORX_KMB - carnet de trafic du Diplome Kembaro\r\n");
+}
+
+TEST(PrintedListLines, IndentedNumberedLinesBetweenHeaderAndAuthor) {
+  Lines list;
+  for (int n = 0; n < 10; ++n) list.push_back(" 890" + std::to_string(10 + n));
+  const Lines page = PrintedListLines("F4ABC", "HF", kFifthDecember, list);
+  ASSERT_EQ(page.size(), 4u + 10u + 3u);
+  EXPECT_EQ(page[0], "     F4ABC Liste alphanumerique des Lavoirs contact\xE9s bande HF au 05/12/2026");
+  EXPECT_EQ(page[2], "        N\xB0  Ref         Nom du Lavoir               Date   Indicatif     QSL");
+  EXPECT_EQ(page[4], "        1  89010");
+  EXPECT_EQ(page[13], "       10  89019");
+  EXPECT_EQ(Lines(page.begin() + 14, page.end()),
+            (Lines{"", "", std::string(21, ' ') + "ORX_KMB - carnet de trafic du Diplome Kembaro"}));
+}
+
+TEST(SvgPath, RelativeMoveThenImplicitLines) {
+  const MapRings rings = ParseSvgPathRings("m 10,20 5,0 0,5 -5,0 z");
+  ASSERT_EQ(rings.size(), 1u);
+  EXPECT_EQ(rings[0], (MapRing{{10, 20}, {15, 20}, {15, 25}, {10, 25}}));
+}
+
+TEST(SvgPath, SecondRingStartsFromTheFirstRingsStart) {
+  const MapRings rings = ParseSvgPathRings("m 10,10 4,0 0,4 z m 100,0 1,1 z");
+  ASSERT_EQ(rings.size(), 2u);
+  EXPECT_EQ(rings[1].front(), (MapPoint{110, 10}));
+  EXPECT_EQ(rings[1].back(), (MapPoint{111, 11}));
+}
+
+TEST(SvgPath, AbsoluteAndAxisCommands) {
+  const MapRings rings = ParseSvgPathRings("M1 2L3 4H10V-2h1v1Z");
+  ASSERT_EQ(rings.size(), 1u);
+  EXPECT_EQ(rings[0], (MapRing{{1, 2}, {3, 4}, {10, 4}, {10, -2}, {11, -2}, {11, -1}}));
+}
+
+TEST(SvgPath, StopsAtWhatItCannotRead) {
+  EXPECT_TRUE(ParseSvgPathRings("").empty());
+  const MapRings rings = ParseSvgPathRings("M0,0 L1,1 C 2,2 3,3 4,4");
+  ASSERT_EQ(rings.size(), 1u);
+  EXPECT_EQ(rings[0].size(), 2u);
+  EXPECT_EQ(ParseSvgPathRings("M0,0 L1").front().size(), 1u);
+}
+
+TEST(LabelPoint, CentroidOfTheLargestRing) {
+  const MapRings rings = ParseSvgPathRings("M0,0 H10 V10 H0 Z M20,20 h1 v1 h-1 z");
+  const MapPoint p = LabelPoint(rings);
+  EXPECT_DOUBLE_EQ(p.x, 5);
+  EXPECT_DOUBLE_EQ(p.y, 5);
+  // An L shape: the centroid is pulled towards the heavier arm.
+  const MapPoint l = LabelPoint(ParseSvgPathRings("M0,0 H30 V10 H10 V30 H0 Z"));
+  EXPECT_LT(l.x, 15);
+  EXPECT_LT(l.y, 15);
+  EXPECT_EQ(LabelPoint({}), (MapPoint{0, 0}));
+}
+
+TEST(MapColouring, EmptyLogLeavesEveryBoxUncontacted) {
+  const MapBoxes boxes = ColourMapBoxes({}, "HF");
+  EXPECT_EQ(std::count(boxes.begin(), boxes.end(), BoxState::NotContacted), kMapBoxCount);
+  EXPECT_EQ(CountMapBoxes(boxes), (MapCounts{0, 0, 0}));
+  EXPECT_EQ(CountMapBoxes(boxes).notContacted(), 96);
+}
+
+TEST(MapColouring, ConfirmedWinsInEitherOrderAndTwoUnconfirmedMakeOneBox) {
+  for (const Lines& log : {Lines{Unconfirmed("89"), Confirmed("89")}, Lines{Confirmed("89"), Unconfirmed("89")}}) {
+    const MapBoxes boxes = ColourMapBoxes(log, "HF");
+    EXPECT_EQ(boxes[89], BoxState::Confirmed);
+    EXPECT_EQ(CountMapBoxes(boxes), (MapCounts{1, 0, 1}));
+  }
+  const MapBoxes boxes = ColourMapBoxes({Unconfirmed("77"), Unconfirmed("77")}, "HF");
+  EXPECT_EQ(boxes[77], BoxState::NotConfirmed);
+  EXPECT_EQ(CountMapBoxes(boxes), (MapCounts{1, 1, 0}));
+  EXPECT_EQ(CountMapBoxes(boxes).notContacted(), 95);
+}
+
+TEST(MapColouring, OnlyTheRequestedGroupColours) {
+  const Lines log{Confirmed("01", "144 Mhz"), Confirmed("02", "432 Mhz"), Confirmed("03", "10 Mhz"),
+                  Confirmed("04", "50 Mhz")};
+  const MapBoxes hf = ColourMapBoxes(log, "HF");
+  EXPECT_EQ(CountMapBoxes(hf), (MapCounts{1, 0, 1}));
+  EXPECT_EQ(hf[4], BoxState::Confirmed);
+  EXPECT_EQ(ColourMapBoxes(log, "VHF")[1], BoxState::Confirmed);
+  EXPECT_EQ(ColourMapBoxes(log, "UHF")[2], BoxState::Confirmed);
+  EXPECT_EQ(CountMapBoxes(ColourMapBoxes(log, "")), (MapCounts{0, 0, 0}));
+}
+
+// Boxes 20, 98 and 99 stand for no department but count; box 0 never does.
+TEST(MapColouring, CorsicaOddCodesAndBoxesWithoutDepartment) {
+  const Lines log{Confirmed("2A"), Unconfirmed("2b"), Confirmed("2c"),   Confirmed("7x"), Confirmed("100"),
+                  Confirmed(""),   Confirmed("20"),   Unconfirmed("98"), Confirmed("99"), Confirmed("00")};
+  const MapBoxes boxes = ColourMapBoxes(log, "HF");
+  EXPECT_EQ(boxes[96], BoxState::Confirmed);
+  EXPECT_EQ(boxes[97], BoxState::NotConfirmed);
+  EXPECT_EQ(boxes[2], BoxState::NotContacted);
+  EXPECT_EQ(boxes[7], BoxState::NotContacted);
+  EXPECT_EQ(boxes[0], BoxState::Confirmed);
+  EXPECT_EQ(CountMapBoxes(boxes), (MapCounts{5, 2, 3}));
+  EXPECT_EQ(CountMapBoxes(boxes).notContacted(), 91);
+}
+
+TEST(MapBoxText, CodesOfEveryKindOfBox) {
+  std::string texts;
+  for (int index : {1, 9, 29, 95, 96, 97, 0, 20, 98, 99}) texts += MapBoxText(index) + " ";
+  EXPECT_EQ(texts, "01 09 29 95 2a 2b 00 X X X ");
 }

@@ -116,7 +116,7 @@ TEST_F(LogEditTest, CopiesTheLogOnceADayAndKeepsThirtyCopies) {
 TEST_F(LogEditTest, AFailedCopyIsToldAndDoesNotStopTheChange) {
   writeLog(JoinLines({Line("F1AAA")}));
   FaultyFileSystem faulty(disk);
-  faulty.failOnce(IoError::Step::Create, ENOSPC, 0);  // the backup folder
+  faulty.failAt(IoError::Step::Create, ENOSPC, 0);  // the backup folder
   const EditResult result = append(listed(), "2026-12-06", &faulty);
   EXPECT_TRUE(result.done());
   ASSERT_TRUE(result.backupError);
@@ -129,7 +129,7 @@ TEST_F(LogEditTest, AFailedLogWritePutsTheFirstNameListBack) {
   const auto names = folder.path() / kFirstNameListName;
   ASSERT_FALSE(disk.writeAll(names, "F1AAA        89 PAUL\r\n"));
   FaultyFileSystem faulty(disk);
-  faulty.failOnce(IoError::Step::Write, ENOSPC, 1);  // the list's write passes, the log's fails
+  faulty.failAt(IoError::Step::Write, ENOSPC, 1);  // the list's write passes, the log's fails
   EXPECT_EQ(append(listed(), "", &faulty, {FirstNameLine("F4NEW", "89", "JEAN")}).error->errnum, ENOSPC);
   EXPECT_EQ(disk.readAll(names).bytes, "F1AAA        89 PAUL\r\n");
   EXPECT_EQ(log(), JoinLines({Line("F1AAA")}));

@@ -77,7 +77,9 @@ class StationDialogTest : public QObject {
     QCOMPARE(again.findChild<QLabel*>("I_Station")->text(), QStringLiteral("F4ABC_P"));
   }
 
-  // A stored value that is no call sign never becomes part of a path.
+  // A stored value that is no call sign never becomes part of a path: the
+  // first-run question comes back, and until a station is chosen every key in
+  // the call sign says how to choose one, and nothing is written.
   void storedCallSignOutsideTheFolderIsNotUsed() {
     TestEnvironment env;
     env.settings->write(kSetup, kIndicatifStation, QStringLiteral("../dehors/F4KMB"));
@@ -92,6 +94,15 @@ class StationDialogTest : public QObject {
     QVERIFY(env.messages.shown.value(1).contains(QStringLiteral("Premiere installation")));
     QCOMPARE(main.stationCall(), std::string("FXXXX"));
     QVERIFY(main.listRows().empty());
+    auto* ind = main.findChild<QLineEdit*>("Ind_A");
+    QTest::keyClick(ind, 'a');
+    QCOMPARE(env.messages.last(),
+             QStringLiteral("\r\n         Premiere installation, vous devez entrer votre Indicatif\r\n\r\n"
+                            "Pour cela dans la barre des menus allez dans Station puis Nouvel Indicatif."));
+    QCOMPARE(ind->text(), QStringLiteral("a"));
+    QTest::keyClick(ind, Qt::Key_Return);
+    QCOMPARE(env.messages.shown.size(), 4);
+    QVERIFY(!env.exists("FXXXX_KMB.log"));
   }
 
   // Settings that cannot be written are told once; the chosen station serves

@@ -1,16 +1,8 @@
 #pragma once
 // The main window as a secondary window sees it: a station, the rows of the
 // list, and the rows the window selected.
-#include <QApplication>
-#include <QComboBox>
-#include <QFontMetrics>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QtTest>
+#include <QtWidgets>
 #include <string>
 #include <vector>
 

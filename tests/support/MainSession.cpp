@@ -18,7 +18,13 @@ QString MainSession::text(const char* name) const {
   return qobject_cast<QLineEdit*>(w)->text();
 }
 
-void MainSession::type(const char* name, const QString& text) const { QTest::keyClicks(widget(name), text); }
+QStringList MainSession::texts(std::initializer_list<const char*> names) const {
+  QStringList all;
+  for (const char* name : names) all << text(name);
+  return all;
+}
+
+void MainSession::type(const char* name, const QString& text) const { TypeKeys(*widget(name), text); }
 
 void MainSession::enter(const char* name) const { QTest::keyClick(widget(name), Qt::Key_Return); }
 

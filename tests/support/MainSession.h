@@ -1,13 +1,8 @@
 #pragma once
 // A started main window over a test folder, with helpers that type into its
 // controls the way the operator does.
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QPushButton>
 #include <QtTest>
+#include <QtWidgets>
 #include <memory>
 
 #include "app/MainWindow.h"
@@ -28,6 +23,7 @@ class MainSession {
   }
   QLineEdit* field(const char* name) const { return widget<QLineEdit>(name); }
   QString text(const char* name) const;
+  QStringList texts(std::initializer_list<const char*> names) const;
   void type(const char* name, const QString& text) const;
   void enter(const char* name) const;
   void typeAndEnter(const char* name, const QString& text) const {

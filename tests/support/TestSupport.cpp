@@ -5,6 +5,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTest>
 #include <QWidget>
 
 #include "core/log/LogLine.h"
@@ -77,6 +78,14 @@ QByteArray LogBytes(std::initializer_list<QByteArray> lines) {
 void ShowAndSettle(QWidget& window) {
   window.show();
   QCoreApplication::processEvents();
+}
+
+void TypeKeys(QWidget& widget, const QString& text) {
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const qsizetype width = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+    QTest::sendKeyEvent(QTest::Click, &widget, Qt::Key_unknown, text.mid(i, width), Qt::NoModifier);
+    i += width - 1;
+  }
 }
 
 namespace {

@@ -78,6 +78,8 @@ QByteArray LogBytes(std::initializer_list<QByteArray> lines);
 
 // Shows a window and lets it do what it does once on screen (read the log).
 void ShowAndSettle(QWidget& window);
+// Types every character as one key, letters outside Latin-1 and emoji too.
+void TypeKeys(QWidget& widget, const QString& text);
 
 // The PDF readers of poppler-utils, which the printing tests need.
 bool HasPdfTools();
