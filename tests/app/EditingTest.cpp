@@ -8,33 +8,6 @@ using Step = kmb::IoError::Step;
 class EditingTest : public QObject {
   Q_OBJECT
  private slots:
-  void modificationRewritesTheChosenLineOnly() {
-    const QByteArray twice = LogLine("F1AAA", "89", "89001", "05/12/26", "09:07", "14 Mhz", false, "vieux lavoir");
-    const QByteArray other = LogLine("F1BBB", "77", "77001");
-    MainSession s(LogBytes({twice, other, twice}));
-    s.clickRow(2);
-    s.doubleClickRow(2);
-    QCOMPARE(s.text("Mode_Aff"), QStringLiteral("Modification QSO"));
-    QVERIFY(s.focusedOn("Ind_A"));
-    QVERIFY(s.widget("Valide_A")->isEnabled());
-    QVERIFY(s.field("Date_A")->isEnabled());
-    // Clicks and double clicks on the list do nothing while a row is open.
-    s.clickRow(1);
-    QCOMPARE(s.text("Ind_A"), QStringLiteral("F1AAA"));
-    // The QSO's own reference is no "Lavoir deja contacté".
-    s.field("Ref_A")->setFocus();
-    s.enter("Ref_A");
-    QCOMPARE(s.env.messages.shown, QStringList());
-    QVERIFY(s.focusedOn("Date_A"));
-    s.field("Rem_A")->setText(QStringLiteral("lavoir neuf"));
-    QTest::keyClick(s.widget("QSL_A"), Qt::Key_Space);
-    s.save();
-    const QByteArray changed = LogLine("F1AAA", "89", "89001", "05/12/26", "09:07", "14 Mhz", true, "LAVOIR NEUF");
-    QCOMPARE(s.log(), LogBytes({twice, other, changed}));
-    QCOMPARE(s.text("Mode_Aff"), QStringLiteral("Saisie QSO"));
-    QCOMPARE(s.firstNames(), QByteArray("F1AAA        89 \r\n"));
-  }
-
   void doubleClickOnAnEmptyListLocksClicks() {
     MainSession s({});
     s.doubleClickRow(-1);
@@ -149,24 +122,43 @@ class EditingTest : public QObject {
     }
   }
 
-  // Trailing blanks stripped by an editor, a note typed after the QSL column:
-  // the row still leads to its own line, never to an earlier look-alike.
-  void linesAsEditorsLeftThemAreFoundByTheirPlace() {
-    const QByteArray full = LogLine("F1AAA", "89", "89001");
-    const QByteArray noted = full + " carte envoyee";
+  // A row leads to the line at its place, never to a look-alike: among equal
+  // lines, past a line whose blanks an editor stripped or that holds a note
+  // after the QSL column. A modified line is rewritten whole, the others keep
+  // their bytes.
+  void theChosenRowIsTheLineAtItsPlace() {
+    const QByteArray full = LogLine("F1AAA", "89", "89001", "05/12/26", "09:07", "14 Mhz", false, "vieux lavoir");
     QByteArray stripped = LogLine("F1BBB", "77", "77001");
     while (stripped.endsWith(' ')) stripped.chop(1);
-    MainSession s(LogBytes({full, noted, stripped}));
+    MainSession s(LogBytes({full, full + " carte envoyee", stripped, full}));
     s.clickRow(1);
     s.env.messages.answer({true});
     s.click("Annule_Saisie");
-    QCOMPARE(s.log(), LogBytes({full, stripped}));
-
-    s.clickRow(1);
+    QCOMPARE(s.log(), LogBytes({full, stripped, full}));
     s.doubleClickRow(1);
     s.field("Rem_A")->setText(QStringLiteral("neuf"));
     s.save();
-    QCOMPARE(s.log(), LogBytes({full, LogLine("F1BBB", "77", "77001", "05/12/26", "09:07", "14 Mhz", false, "NEUF")}));
+    const QByteArray mended = LogLine("F1BBB", "77", "77001", "05/12/26", "09:07", "14 Mhz", false, "NEUF");
+    QCOMPARE(s.log(), LogBytes({full, mended, full}));
+
+    s.doubleClickRow(2);
+    QCOMPARE(s.text("Mode_Aff"), QStringLiteral("Modification QSO"));
+    QVERIFY(s.focusedOn("Ind_A"));
+    QVERIFY(s.widget("Valide_A")->isEnabled() && s.field("Date_A")->isEnabled());
+    s.clickRow(1);  // clicks and double clicks on the list do nothing while a row is open
+    QCOMPARE(s.text("Ind_A"), QStringLiteral("F1AAA"));
+    const qsizetype shown = s.env.messages.shown.size();
+    s.field("Ref_A")->setFocus();
+    s.enter("Ref_A");  // the QSO's own reference is no "Lavoir deja contacté"
+    QCOMPARE(s.env.messages.shown.size(), shown);
+    QVERIFY(s.focusedOn("Date_A"));
+    s.field("Rem_A")->setText(QStringLiteral("lavoir neuf"));
+    QTest::keyClick(s.widget("QSL_A"), Qt::Key_Space);
+    s.save();
+    const QByteArray changed = LogLine("F1AAA", "89", "89001", "05/12/26", "09:07", "14 Mhz", true, "LAVOIR NEUF");
+    QCOMPARE(s.log(), LogBytes({full, mended, changed}));
+    QCOMPARE(s.text("Mode_Aff"), QStringLiteral("Saisie QSO"));
+    QCOMPARE(s.firstNames(), QByteArray("F1BBB        77 \r\nF1AAA        89 \r\n"));
   }
 
   void aLogChangedBehindTheProgramIsNeverOverwritten() {

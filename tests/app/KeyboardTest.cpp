@@ -1,10 +1,7 @@
 // The operator types while listening to the radio: every window works from
 // the keyboard alone. These tests send real key events to the widget that
 // has the focus, as the keyboard does, and never a mouse event.
-#include <QMenuBar>
-#include <QRegularExpression>
 
-#include "support/FakeLogbook.h"
 #include "support/MainSession.h"
 #include "ui/settings/StationDialog.h"
 

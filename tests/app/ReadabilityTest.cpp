@@ -1,10 +1,7 @@
 // What the eye meets: titles over their columns, a list that shows enough
 // rows, windows where the operator left them. Run on a 1366 x 768 screen, a
 // common laptop's.
-#include <QScreen>
-#include <QScrollBar>
 
-#include "support/FakeLogbook.h"
 #include "support/MainSession.h"
 #include "ui/award/ContactedListWindow.h"
 #include "ui/kit/ColumnTitles.h"

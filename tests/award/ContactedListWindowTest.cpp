@@ -1,7 +1,5 @@
-#include <cerrno>
-
-#include "support/FakeLogbook.h"
-#include "support/FaultyFileSystem.h"
+#include "support/TestData.h"
+#include "support/TestSupport.h"
 #include "ui/award/ContactedListWindow.h"
 
 namespace {
@@ -82,16 +80,7 @@ class ContactedListWindowTest : public QObject {
     l.env.clock.utc = {2026, 12, 6, 0, 59, 0};  // the local date names the file
     l.show(QStringLiteral("HF"));
     l.click("Enregistrer");
-    const QByteArray expected =
-        " F4ABC Liste alphanumerique des Lavoirs contact\xE9s bande HF au 05/12/2026\r\n"
-        "\r\n"
-        "   N\xB0   Ref        Nom du Lavoir                Date    Indicatif    QSL\r\n"
-        "\r\n"
-        "    1  77001  GRAND LAVOIR                    05/12/26  F5ZZZ         *\r\n"
-        "    2  89001  LAVOIR DU PONT                  05/12/26  F1AAA          \r\n"
-        "\r\n"
-        "                        ORX_KMB - carnet de trafic du Diplome Kembaro\r\n";
-    QCOMPARE(l.env.readFile(kHfFile), expected);
+    QCOMPARE(l.env.readFile(kHfFile), QByteArray::fromStdString(TestData(kHfFile)));
     QCOMPARE(l.env.messages.shown, QStringList({QStringLiteral("Fichier enregistré sous le nom : ") + kHfFile}));
     QVERIFY(!l.env.exists(kHfFile + std::string(".tmp")));
   }
@@ -112,41 +101,22 @@ class ContactedListWindowTest : public QObject {
     QVERIFY(l.env.messages.last().endsWith(QStringLiteral("FXXXX_Liste_Lavoirs_Bande_HF_01_02_27.txt")));
 
     // The typed group becomes part of a file name: nothing may lead it out of the folder.
-    const auto before = std::distance(std::filesystem::directory_iterator(l.env.folder().parent_path()),
-                                      std::filesystem::directory_iterator());
+    const auto entries = [](const std::filesystem::path& folder) {
+      return std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator());
+    };
+    const auto before = entries(l.env.folder().parent_path());
     for (const char* group : {"/../../evade", "..", "a\\b", "C:x"}) {
       l.env.messages.clear();
       Find<QComboBox>(*l.window, "Bande_D")->setCurrentText(QString::fromLatin1(group));
       l.click("Enregistrer");
       QVERIFY2(l.env.messages.last().contains(QStringLiteral("ne peut pas entrer dans un nom de fichier")), group);
     }
-    QCOMPARE(std::distance(std::filesystem::directory_iterator(l.env.folder().parent_path()),
-                           std::filesystem::directory_iterator()),
-             before);
-    QCOMPARE(std::distance(std::filesystem::directory_iterator(l.env.folder()), std::filesystem::directory_iterator()),
-             3);  // the log and the two lists
+    QCOMPARE(entries(l.env.folder().parent_path()), before);
+    QCOMPARE(entries(l.env.folder()), 3);  // the log and the two lists
   }
 
-  void failedSaveLeavesNoFileAndSaysWhy() {
-    kmb::DiskFileSystem disk;
-    FaultyFileSystem faulty(disk);
-    ListOnLog l(kTwoLavoirs, "F4ABC", &faulty);
-    l.show(QStringLiteral("HF"));
-    faulty.failAt(kmb::IoError::Step::Write, ENOSPC);
-    l.click("Enregistrer");
-    QVERIFY(!l.env.exists(kHfFile));
-    QVERIFY(!l.env.exists(kHfFile + std::string(".tmp")));
-    QCOMPARE(l.env.messages.shown.size(), 1);
-    const QString said = l.env.messages.last();
-    QVERIFY2(said.contains(QLatin1String(kHfFile)) && said.contains(QStringLiteral("le disque est plein")),
-             qPrintable(said));
-    QVERIFY(!said.contains(QStringLiteral("Fichier enregistré")));
-  }
-
-  void printsTheListInCourierNew() {
-    QByteArray log;
-    for (int n = 0; n < 12; ++n) log += Qso("890" + std::to_string(10 + n), "14 Mhz", n % 2 == 0) + "\r\n";
-    ListOnLog l(log);
+  void printsTheList() {
+    ListOnLog l(kTwoLavoirs);
     l.show(QStringLiteral("HF"));
     l.env.printers.accept = false;  // a cancelled printer choice prints nothing
     l.click("Imprimer");
@@ -156,17 +126,10 @@ class ContactedListWindowTest : public QObject {
     l.click("Imprimer");
     QCOMPARE(l.env.printers.asked, 2);
     QCOMPARE(l.env.messages.shown, QStringList());
+    // The layout of the page is the core's PrintedListLines test; the font is the one printer's (MultiQslWindowTest).
     const QStringList lines = PrintedLines(l.env.printers.pdfPath);
-    auto lineWith = [&](const char* text) { return lines.filter(QString::fromUtf8(text)).value(0); };
-    QCOMPARE(lineWith("Liste alphanumerique"),
-             QStringLiteral("F4ABC Liste alphanumerique des Lavoirs contactés bande HF au 05/12/2026"));
-    QCOMPARE(lineWith("Nom du Lavoir"), QStringLiteral("N° Ref Nom du Lavoir Date Indicatif QSL"));
-    QCOMPARE(lineWith("89010"), QStringLiteral("1 89010 LAVOIR 05/12/26 F1AAA *"));
-    QCOMPARE(lineWith("89021"), QStringLiteral("12 89021 LAVOIR 05/12/26 F1AAA"));
-    QCOMPARE(lineWith("Kembaro"), QStringLiteral("ORX_KMB - carnet de trafic du Diplome Kembaro"));
-    const QString fonts = PdfFonts(l.env.printers.pdfPath);
-    QVERIFY2(fonts.contains(QStringLiteral("Courier")) || fonts.contains(QStringLiteral("LiberationMono-Bold")),
-             qPrintable(fonts));
+    QCOMPARE(lines.value(0), QStringLiteral("F4ABC Liste alphanumerique des Lavoirs contactés bande HF au 05/12/2026"));
+    QCOMPARE(lines.filter(QStringLiteral("89001")), QStringList{"2 89001 LAVOIR DU PONT 05/12/26 F1AAA"});
   }
 };
 

@@ -1,4 +1,4 @@
-#include "support/FakeLogbook.h"
+#include "support/TestSupport.h"
 #include "ui/award/DiplomaWindow.h"
 
 class DiplomaWindowTest : public QObject {

@@ -1,4 +1,4 @@
-#include "support/FakeLogbook.h"
+#include "support/TestSupport.h"
 #include "ui/search/RechercheIndicatifWindow.h"
 
 namespace {

@@ -1,14 +1,6 @@
 #include "support/TestSupport.h"
 
-#include <QCoreApplication>
-#include <QFile>
 #include <QPrinter>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTest>
-#include <QWidget>
-
-#include "core/log/LogLine.h"
 
 void ScriptedMessenger::inform(QWidget*, const QString& text) {
   shown << text;
@@ -38,12 +30,6 @@ TestEnvironment::TestEnvironment()
       context{folder(), files, messages, *settings, clock, printers} {
   std::filesystem::create_directories(folder());
   printers.pdfPath = dir.filePath(QStringLiteral("sortie.pdf"));
-  clock.utc = {2026, 12, 5, 9, 7, 3};
-  clock.local = {2026, 12, 5, 10, 7, 3};
-}
-
-std::filesystem::path TestEnvironment::folder() const {
-  return std::filesystem::path(dir.path().toStdString()) / "programme";
 }
 
 void TestEnvironment::writeFile(const std::string& name, const QByteArray& bytes) const {
@@ -59,20 +45,31 @@ QByteArray TestEnvironment::readFile(const std::string& name) const {
   return f.readAll();
 }
 
-bool TestEnvironment::exists(const std::string& name) const { return std::filesystem::exists(file(name)); }
-
 QByteArray LogLine(const std::string& call, const std::string& dpt, const std::string& ref, const std::string& date,
                    const std::string& time, const std::string& band, bool qsl, const std::string& name,
                    const std::string& prenom, const std::string& mode) {
-  kmb::QsoRecord r{call, dpt, prenom, ref, date, time, mode, band, "59", "59", name, qsl};
-  const kmb::Bytes line = kmb::FormatLogLine(r);
-  return QByteArray(line.data(), static_cast<qsizetype>(line.size()));
+  return QByteArray::fromStdString(
+      kmb::FormatLogLine({call, dpt, prenom, ref, date, time, mode, band, "59", "59", name, qsl}));
 }
 
 QByteArray LogBytes(std::initializer_list<QByteArray> lines) {
   QByteArray out;
   for (const QByteArray& line : lines) out += line + "\r\n";
   return out;
+}
+
+QList<QWidget*> TopLevels(const QString& name) {
+  QList<QWidget*> found;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == name && w->isVisible()) found << w;
+  return found;
+}
+
+bool IsMonospaced(const QFont& font) {
+  const QFontMetrics metrics(font);
+  const int narrow = metrics.horizontalAdvance(QStringLiteral("iiiiiiii"));
+  return narrow == metrics.horizontalAdvance(QStringLiteral("WWWWWWWW")) &&
+         narrow == metrics.horizontalAdvance(QStringLiteral("        "));
 }
 
 void ShowAndSettle(QWidget& window) {

@@ -1,9 +1,4 @@
-#include <QMenu>
-#include <QScrollBar>
-#include <QTextBlock>
-#include <QTextBrowser>
 
-#include "support/FakeLogbook.h"
 #include "support/MainSession.h"
 #include "web/WebTests.h"
 
