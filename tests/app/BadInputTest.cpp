@@ -1,5 +1,4 @@
-// Bad keyboard input in every text field of every window: very long texts,
-// control characters, characters Windows-1252 cannot hold, pasted lines.
+// Bad input in every text field of every window: long texts, control and foreign characters, pasted lines.
 
 #include "support/MainSession.h"
 #include "ui/award/ContactedListWindow.h"
@@ -109,9 +108,8 @@ class BadInputTest : public QObject {
     QCOMPARE(format, Qt::PlainText);
   }
 
-  // Each field refuses a long text with its message and keeps the focus, joins
-  // pasted lines, then takes its clean value out of junk and hands over to the
-  // next. In manual date mode the QSO goes in date order, and its date stays.
+  // Each field refuses a long text with its message and keeps the focus, joins pasted lines, takes its clean
+  // value out of junk and hands over to the next; in manual date mode the QSO goes in date order, its date stays.
   void everyMainFieldTakesJunkAndTheSavedLineKeepsItsLayout() {
     MainSession s(TwoQsos());
     s.trigger("Mnu_Date_Man");
@@ -208,8 +206,7 @@ class BadInputTest : public QObject {
     }
   }
 
-  // Every text box of the other windows keeps to what a log line can hold, an
-  // editable list gains no item, and a long text never widens its window.
+  // Every text box of the other windows keeps to log characters; no list item added, no window widened.
   void everyBoxOfTheOtherWindowsTakesJunk() {
     MainSession s(TwoQsos());
     RechercheIndicatifWindow search(s.env.context, *s.main);

@@ -70,9 +70,8 @@ class EditingTest : public QObject {
     QCOMPARE(s.log(), LogBytes({early, inserted, same}));
   }
 
-  // Each way of changing the log, made to fail: both files stay as they were,
-  // the cause is said, nothing typed is lost and the change goes through once
-  // the disk is healthy again.
+  // Each way of changing the log, made to fail: both files stay as they were, the cause is said, nothing typed
+  // is lost and the change goes through once the disk is healthy again.
   void failedWritesKeepBothFilesAndTheEntry() {
     const struct {
       const char* operation;
@@ -122,10 +121,8 @@ class EditingTest : public QObject {
     }
   }
 
-  // A row leads to the line at its place, never to a look-alike: among equal
-  // lines, past a line whose blanks an editor stripped or that holds a note
-  // after the QSL column. A modified line is rewritten whole, the others keep
-  // their bytes.
+  // A row leads to the line at its place, never to a look-alike: equal lines, blanks stripped by an editor, a
+  // note after the QSL column. A modified line is rewritten whole, the others keep their bytes.
   void theChosenRowIsTheLineAtItsPlace() {
     const QByteArray full = LogLine("F1AAA", "89", "89001", "05/12/26", "09:07", "14 Mhz", false, "vieux lavoir");
     QByteArray stripped = LogLine("F1BBB", "77", "77001");
@@ -174,8 +171,7 @@ class EditingTest : public QObject {
     QVERIFY(s.env.messages.shown.join(u'|').contains(QStringLiteral("hors d'ORX_KMB")));
     QCOMPARE(int(s.main->listRows().size()), 3);
 
-    // A log deleted while the program runs is not silently replaced by a
-    // one-line log: the operator is told, and the entry waits on screen.
+    // A log deleted meanwhile is not silently replaced by a one-line log: told, and the entry waits on screen.
     QVERIFY(QFile::remove(QString::fromStdString(s.env.file("F4ABC_KMB.log").string())));
     s.walkToValidate("F4XYZ", "77001");
     s.save();

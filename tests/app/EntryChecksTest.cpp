@@ -15,7 +15,7 @@ std::string Answers(Check check, std::initializer_list<std::string> texts) {
 
 }  // namespace
 
-// Which dates and times are real is the date reader's test (LogRewriteTest); here each message.
+// Which dates and times are real is the date reader's test (LogLineTest QsoDateAndTime); here each message.
 TEST(EntryChecks, EachFieldWithItsMessage) {
   const std::string date = "Le format de la date doit etre JJ/MM/AA|", r = "R (de RST)doit etre compris entre 0 et 5|",
                     mode3 = "3 caracteres maxi pour le Mode|";

@@ -1,6 +1,5 @@
-// The operator types while listening to the radio: every window works from
-// the keyboard alone. These tests send real key events to the widget that
-// has the focus, as the keyboard does, and never a mouse event.
+// Every window works from the keyboard alone: real key events to the widget that has the focus, never a mouse
+// event.
 
 #include "support/MainSession.h"
 #include "ui/settings/StationDialog.h"
@@ -35,6 +34,11 @@ bool TabTo(const QString& name) {
   return FocusedName() == name;
 }
 
+void TabAndPress(const char* name, Qt::Key key = Qt::Key_Return) {
+  QVERIFY2(TabTo(QString::fromLatin1(name)), name);
+  Press(key);
+}
+
 QWidget* OpenWindow(const QString& name) {
   const QList<QWidget*> open = TopLevels(name);
   if (open.isEmpty()) return nullptr;
@@ -47,20 +51,29 @@ QWidget* OpenWindow(const QString& name) {
 class KeyboardTest : public QObject {
   Q_OBJECT
  private slots:
-  // First run, station, a QSO saved, modified, deleted, a search, the QSL list
-  // and a saved list of contacted wash-houses.
+  // First run, station, QSOs saved, modified, deleted, a search, the QSL list, a saved list of contacted lavoirs.
   void aWholeSessionWithoutTheMouse() {
     TestEnvironment env;
     MainWindow main(env.context);
-    QTimer::singleShot(0, [] {
+    bool mainHidden = false;
+    QTimer::singleShot(0, [&] {
       QVERIFY(qobject_cast<StationDialog*>(QApplication::activeModalWidget()));
+      mainHidden = !main.isVisible();
       QApplication::setActiveWindow(QApplication::activeModalWidget());
-      TypeAndEnter(QStringLiteral("f4kmb"));
+      TypeAndEnter(QStringLiteral("f4kmb/p"));
       QCOMPARE(FocusedName(), QStringLiteral("Validation"));
       Press(Qt::Key_Enter);  // the keypad's Enter
     });
     main.start();
-    QCOMPARE(main.stationCall(), std::string("F4KMB"));
+    QVERIFY(mainHidden);
+    QCOMPARE(env.messages.shown.value(0),
+             QStringLiteral("\r\nPremiere installation, vous devez entrer votre Indicatif\r\n\r\n"));
+    QCOMPARE(main.stationCall(), std::string("F4KMB_P"));
+    QCOMPARE(Find<QLabel>(main, "I_Station")->text(), QStringLiteral("F4KMB/P"));  // shown as the operator means it
+    QVERIFY(env.exists("F4KMB_P_KMB.log"));
+    QCOMPARE(env.settings->read(kSetup, kIndicatifStation), QStringLiteral("F4KMB_P"));
+    for (const auto& [key, value] : {std::pair{kRevision, " 1.0.1"}, {kBandeUtilisee, "0"}, {kModeUtilise, "0"}})
+      QCOMPARE(env.settings->read("Setup F4KMB_P", key), QString::fromLatin1(value));
     QApplication::setActiveWindow(&main);
     QCOMPARE(FocusedName(), QStringLiteral("Ind_A"));
 
@@ -71,11 +84,10 @@ class KeyboardTest : public QObject {
       QCOMPARE(FocusedName(), QStringLiteral("Valide_A"));
       Press(Qt::Key_Return);
     }
-    QCOMPARE(env.readFile("F4KMB_KMB.log").count('\n'), 2);
+    QCOMPARE(env.readFile("F4KMB_P_KMB.log").count('\n'), 2);
 
     // Modify the first QSO: the list's arrows show a row, Enter opens it.
-    QVERIFY(TabTo(QStringLiteral("Liste_KMB")));
-    Press(Qt::Key_Up);
+    TabAndPress("Liste_KMB", Qt::Key_Up);
     QCOMPARE(Find<QLineEdit>(main, "Ind_A")->text(), QStringLiteral("F4XYZ"));
     Press(Qt::Key_Return);
     QCOMPARE(Find<QLabel>(main, "Mode_Aff")->text(), QStringLiteral("Modification QSO"));
@@ -84,26 +96,23 @@ class KeyboardTest : public QObject {
     TypeAndEnter(QStringLiteral("lavoir neuf"));
     Press(Qt::Key_Return);
     Press(Qt::Key_Return);
-    QVERIFY(env.readFile("F4KMB_KMB.log").startsWith("F4XYZ"));
-    QVERIFY(env.readFile("F4KMB_KMB.log").contains("LAVOIR NEUF"));
+    QVERIFY(env.readFile("F4KMB_P_KMB.log").startsWith("F4XYZ"));
+    QVERIFY(env.readFile("F4KMB_P_KMB.log").contains("LAVOIR NEUF"));
 
     // Delete the second one.
-    QVERIFY(TabTo(QStringLiteral("Liste_KMB")));
-    Press(Qt::Key_Up);
+    TabAndPress("Liste_KMB", Qt::Key_Up);
     Press(Qt::Key_Down);
     QCOMPARE(Find<QLineEdit>(main, "Ind_A")->text(), QStringLiteral("F5ABC"));
     Press(Qt::Key_Delete);
-    QCOMPARE(env.readFile("F4KMB_KMB.log").count('\n'), 1);
+    QCOMPARE(env.readFile("F4KMB_P_KMB.log").count('\n'), 1);
 
     // A search leads back to the QSO.
-    QVERIFY(TabTo(QStringLiteral("Rechercher")));
-    Press(Qt::Key_Return);
+    TabAndPress("Rechercher");
     QWidget* search = OpenWindow(QStringLiteral("Recherche_Indicatif"));
     QVERIFY(search);
     QCOMPARE(FocusedName(), QStringLiteral("Indica"));
     TypeAndEnter(QStringLiteral("xyz"));
-    QVERIFY(TabTo(QStringLiteral("QSO_Effectues")));
-    Press(Qt::Key_Down);
+    TabAndPress("QSO_Effectues", Qt::Key_Down);
     Press(Qt::Key_Return);
     QTRY_VERIFY(TopLevels(QStringLiteral("Recherche_Indicatif")).isEmpty());
     QCOMPARE(Find<QLineEdit>(main, "Ind_A")->text(), QStringLiteral("F4XYZ"));
@@ -115,12 +124,10 @@ class KeyboardTest : public QObject {
     QVERIFY(qsl);
     QVERIFY(TabTo(QStringLiteral("Indicatif")));
     TypeAndEnter(QStringLiteral("f4xyz"));
-    QVERIFY(TabTo(QStringLiteral("Liste_QSO")));
-    Press(Qt::Key_Down);
+    TabAndPress("Liste_QSO", Qt::Key_Down);
     Press(Qt::Key_Space);
     QCOMPARE(Find<QListWidget>(*qsl, "Liste_QSO")->item(0)->checkState(), Qt::Checked);
-    QVERIFY(TabTo(QStringLiteral("Imprimer")));
-    Press(Qt::Key_Return);
+    TabAndPress("Imprimer");
     QCOMPARE(env.printers.asked, 1);
     Press(Qt::Key_Escape);
     QTRY_VERIFY(TopLevels(QStringLiteral("Multi_QSL")).isEmpty());
@@ -132,21 +139,21 @@ class KeyboardTest : public QObject {
     Press(Qt::Key_L);
     QWidget* contacted = OpenWindow(QStringLiteral("Aff_Contacte"));
     QVERIFY(contacted);
-    QVERIFY(TabTo(QStringLiteral("Afficher")));
-    Press(Qt::Key_Return);
-    QVERIFY(TabTo(QStringLiteral("Enregistrer")));
-    Press(Qt::Key_Return);
-    QVERIFY(env.exists("F4KMB_Liste_Lavoirs_Bande_HF_05_12_26.txt"));
+    TabAndPress("Afficher");
+    TabAndPress("Enregistrer");
+    QVERIFY(env.exists("F4KMB_P_Liste_Lavoirs_Bande_HF_05_12_26.txt"));
     Press(Qt::Key_Escape);
     QTRY_VERIFY(TopLevels(QStringLiteral("Aff_Contacte")).isEmpty());
     QApplication::setActiveWindow(&main);
     Press(Qt::Key_Escape);  // never closes the main window
     QVERIFY(main.isVisible());
     QCOMPARE(env.messages.unexpectedQuestions, 0);
+    MainWindow again(env.context);  // the next start shows the stored form
+    again.start();
+    QCOMPARE(Find<QLabel>(again, "I_Station")->text(), QStringLiteral("F4KMB_P"));
   }
 
-  // Alt and a letter reach every menu command; within one menu no two share a
-  // letter. Each command stands in its menu, in the bar's order.
+  // Alt and a letter reach every command, no two alike in a menu; each command in its menu, in the bar's order.
   void menuCommandsHaveMnemonicsThatDoNotClash() {
     MainSession s({});
     QList<QList<QAction*>> menus{s.main->menuBar()->actions()};
@@ -173,8 +180,7 @@ class KeyboardTest : public QObject {
     }
   }
 
-  // From the first control, Tab goes left to right along a line, then down to
-  // the next line, as the eye reads the window.
+  // Tab goes left to right along a line, then down to the next, as the eye reads the window.
   void tabFollowsTheReadingOrder() {
     MainSession s(LogBytes({LogLine("F1AAA", "89", "89001")}));
     s.clickRow(0);

@@ -1,6 +1,4 @@
-// What the eye meets: titles over their columns, a list that shows enough
-// rows, windows where the operator left them. Run on a 1366 x 768 screen, a
-// common laptop's.
+// Titles over their columns, enough rows, windows where they were left; on a 1366 x 768 screen, a laptop's.
 
 #include "support/MainSession.h"
 #include "ui/award/ContactedListWindow.h"
@@ -19,9 +17,8 @@ int TextLeft(QAbstractItemView& view) {
   return view.viewport()->mapToGlobal(view.visualRect(view.model()->index(0, 0)).topLeft()).x();
 }
 
-// Each title starts at the column of the row where its value starts, and the
-// titles are drawn exactly over the rows, scrolled sideways or not.
-// `titleAndValue` is "title=value|title=value...".
+// Each title of "title=value|..." starts at the column where the row's value starts, drawn exactly over the
+// rows, scrolled sideways or not.
 void CheckTitlesOverColumns(ColumnTitles& titles, QAbstractItemView& list, const QString& row,
                             const QString& titleAndValue) {
   const QString text = titles.text();

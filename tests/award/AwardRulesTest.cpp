@@ -1,16 +1,34 @@
 #include <gtest/gtest.h>
 
-#include "award/AwardLog.h"
 #include "core/award/AwardRules.h"
 #include "core/award/ContactedList.h"
 #include "core/award/DepartmentShape.h"
 #include "core/award/Diploma.h"
 #include "core/award/MapColouring.h"
+#include "core/log/LogLine.h"
 
 using namespace kmb;
-using award_test::Confirmed;
-using award_test::Line;
-using award_test::Unconfirmed;
+
+namespace {
+
+// Log lines built by the log's own formatter.
+struct Qso {
+  std::string dpt = "89";
+  std::string band = "14 Mhz";
+  bool qsl = false;
+  std::string ref = "89001";
+  std::string call = "F1AAA";
+  std::string date = "05/12/26";
+  std::string name = "LAVOIR DU PONT";
+};
+
+Bytes Line(const Qso& q) {
+  return FormatLogLine({q.call, q.dpt, "JEAN", q.ref, q.date, "09:07", "SSB", q.band, "59", "59", q.name, q.qsl});
+}
+Bytes Confirmed(std::string dpt, std::string band = "14 Mhz") { return Line({.dpt = dpt, .band = band, .qsl = true}); }
+Bytes Unconfirmed(std::string dpt, std::string band = "14 Mhz") { return Line({.dpt = dpt, .band = band}); }
+
+}  // namespace
 
 TEST(BandGroup, KnownLabelsTrimmedButOtherwiseComparedExactly) {
   for (const char* hf :
@@ -31,8 +49,7 @@ std::string Numbers(DepartmentReading reading, std::initializer_list<const char*
   return out;
 }
 
-// Corsica's four forms are 96 and 97 in both readings, a typed 96 or 97 is no
-// department; the scores read the leading digits, the map a whole number up to 99.
+// Corsica is 96 and 97, a typed 96 or 97 none; scores read leading digits, the map a whole number to 99.
 TEST(DepartmentNumber, CorsicaLeadingDigitsAndWholeNumbers) {
   for (auto reading : {DepartmentReading::LeadingDigits, DepartmentReading::WholeNumber})
     EXPECT_EQ(Numbers(reading, {"2A", "2a  ", "2B", "2b"}), "96 96 97 97 ");
@@ -75,8 +92,7 @@ TEST(CountGroup, ContactsConfirmedAndConfirmedDepartments) {
   for (const auto& c : cases) EXPECT_EQ(CountGroup(c.log, c.group), c.counts) << c.what << ", " << c.group;
 }
 
-// HF: 30 confirmed QSOs of the HF group; VHF: 10 of the 144 MHz band. Short
-// of it, the number shown is how many are missing.
+// HF: 30 confirmed QSOs of the group; VHF: 10 on 144 MHz. Short of it, the number shown is how many miss.
 TEST(Diploma, ReachedAtThirtyHfOrTenVhfConfirmationsOfItsGroupOnly) {
   for (const auto& [rule, confirmed, reached, shown] :
        std::vector<std::tuple<DiplomaRule, int, bool, int>>{{kHfDiploma, 0, false, 30},
@@ -133,11 +149,8 @@ TEST(ListContacted, GroupsInReferenceOrderWithoutRegardToCaseWithCounts) {
 
 TEST(ListContacted, UnknownGroupOrEmptyLogListsNothing) {
   const Lines log{Line({}), Line({.band = "10 Mhz"})};
-  for (const char* group : {"", "hf", "10 Mhz", "XYZ"}) {
-    const ContactedList list = ListContacted(log, group);
-    EXPECT_TRUE(list.lines.empty()) << group;
-    EXPECT_EQ(list.listed, 0);
-  }
+  for (const char* group : {"", "hf", "10 Mhz", "XYZ"})
+    EXPECT_TRUE(ListContacted(log, group).lines.empty() && ListContacted(log, group).listed == 0) << group;
   EXPECT_TRUE(ListContacted({}, "HF").lines.empty());
 }
 
@@ -149,7 +162,7 @@ TEST(SavedListFileName, CallGroupAndShortDate) {
     EXPECT_FALSE(SavedListFileName("FXXXX", group, kFifthDecember)) << group;
 }
 
-// The whole file of a list is checked by ContactedListWindowTest::savesTheListByteForByte.
+// The whole file of a list is checked by AwardWindowsTest::savesTheListByteForByte.
 TEST(SavedListContent, AnEmptyListKeepsTitleHeaderAndAuthor) {
   EXPECT_EQ(SavedListContent("FXXXX", "VHF", {2027, 2, 1}, {}),
             " FXXXX Liste alphanumerique des Lavoirs contact\xE9s bande VHF au 01/02/2027\r\n\r\n"
@@ -170,31 +183,15 @@ TEST(PrintedListLines, IndentedNumberedLinesBetweenHeaderAndAuthor) {
             (Lines{"", "", std::string(21, ' ') + "ORX_KMB - carnet de trafic du Diplome Kembaro"}));
 }
 
-TEST(SvgPath, RelativeMoveThenImplicitLines) {
-  const MapRings rings = ParseSvgPathRings("m 10,20 5,0 0,5 -5,0 z");
-  ASSERT_EQ(rings.size(), 1u);
-  EXPECT_EQ(rings[0], (MapRing{{10, 20}, {15, 20}, {15, 25}, {10, 25}}));
-}
-
-TEST(SvgPath, SecondRingStartsFromTheFirstRingsStart) {
-  const MapRings rings = ParseSvgPathRings("m 10,10 4,0 0,4 z m 100,0 1,1 z");
-  ASSERT_EQ(rings.size(), 2u);
-  EXPECT_EQ(rings[1].front(), (MapPoint{110, 10}));
-  EXPECT_EQ(rings[1].back(), (MapPoint{111, 11}));
-}
-
-TEST(SvgPath, AbsoluteAndAxisCommands) {
-  const MapRings rings = ParseSvgPathRings("M1 2L3 4H10V-2h1v1Z");
-  ASSERT_EQ(rings.size(), 1u);
-  EXPECT_EQ(rings[0], (MapRing{{1, 2}, {3, 4}, {10, 4}, {10, -2}, {11, -2}, {11, -1}}));
-}
-
-TEST(SvgPath, StopsAtWhatItCannotRead) {
+// Relative moves, implicit lines, a second ring from the first's start, axis commands, a stop at curves.
+TEST(SvgPath, EveryStraightLineCommand) {
+  EXPECT_EQ(ParseSvgPathRings("m 10,20 5,0 0,5 -5,0 z"), (MapRings{{{10, 20}, {15, 20}, {15, 25}, {10, 25}}}));
+  EXPECT_EQ(ParseSvgPathRings("m 10,10 4,0 z m 100,0 1,1 z"), (MapRings{{{10, 10}, {14, 10}}, {{110, 10}, {111, 11}}}));
+  EXPECT_EQ(ParseSvgPathRings("M1 2L3 4H10V-2h1v1Z"),
+            (MapRings{{{1, 2}, {3, 4}, {10, 4}, {10, -2}, {11, -2}, {11, -1}}}));
   EXPECT_TRUE(ParseSvgPathRings("").empty());
-  const MapRings rings = ParseSvgPathRings("M0,0 L1,1 C 2,2 3,3 4,4");
-  ASSERT_EQ(rings.size(), 1u);
-  EXPECT_EQ(rings[0].size(), 2u);
-  EXPECT_EQ(ParseSvgPathRings("M0,0 L1").front().size(), 1u);
+  EXPECT_EQ(ParseSvgPathRings("M0,0 L1,1 C 2,2 3,3 4,4"), (MapRings{{{0, 0}, {1, 1}}}));
+  EXPECT_EQ(ParseSvgPathRings("M0,0 L1"), (MapRings{MapRing{MapPoint{0, 0}}}));
 }
 
 TEST(LabelPoint, CentroidOfTheLargestRing) {
@@ -209,14 +206,10 @@ TEST(LabelPoint, CentroidOfTheLargestRing) {
   EXPECT_EQ(LabelPoint({}), (MapPoint{0, 0}));
 }
 
-TEST(MapColouring, EmptyLogLeavesEveryBoxUncontacted) {
-  const MapBoxes boxes = ColourMapBoxes({}, "HF");
-  EXPECT_EQ(std::count(boxes.begin(), boxes.end(), BoxState::NotContacted), kMapBoxCount);
-  EXPECT_EQ(CountMapBoxes(boxes), (MapCounts{0, 0, 0}));
-  EXPECT_EQ(CountMapBoxes(boxes).notContacted(), 96);
-}
-
 TEST(MapColouring, ConfirmedWinsInEitherOrderAndTwoUnconfirmedMakeOneBox) {
+  const MapBoxes none = ColourMapBoxes({}, "HF");
+  EXPECT_EQ(std::count(none.begin(), none.end(), BoxState::NotContacted), kMapBoxCount);
+  EXPECT_EQ(CountMapBoxes(none).notContacted(), 96);
   for (const Lines& log : {Lines{Unconfirmed("89"), Confirmed("89")}, Lines{Confirmed("89"), Unconfirmed("89")}}) {
     const MapBoxes boxes = ColourMapBoxes(log, "HF");
     EXPECT_EQ(boxes[89], BoxState::Confirmed);

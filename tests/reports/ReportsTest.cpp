@@ -14,7 +14,6 @@
 #include "core/reports/QslList.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempFolder.h"
-#include "support/TestData.h"
 
 using kmb::Bytes;
 namespace fs = std::filesystem;
@@ -26,67 +25,6 @@ kmb::QsoRecord Paul() {
 }
 
 Bytes AdifOf(const kmb::QsoRecord& r) { return kmb::AdifRecordOf(kmb::FormatLogLine(r)); }
-
-}  // namespace
-
-// Every record's shape (lengths, order, <eor>) for any line is the fuzz_adif
-// target's.
-TEST(AdifRecord, ThePaulExampleIsWrittenByteForByte) {
-  EXPECT_EQ(AdifOf(Paul()),
-            "<CALL:5>FXXXX <STATE:2>89 <NAME:4>PAUL "
-            "<BAND:3>20m <MODE:3>SSB <QSO_DATE:8>20261205 "
-            "<TIME_ON:4>0907 <RST_RCVD:2>59 <RST_SENT:2>57 "
-            "<SIG:5>89001 <SIG_INFO:0> <QSL_RCVD:1>Y <eor>");
-}
-
-TEST(AdifRecord, LengthsCountBytesAndInnerBlanksStay) {
-  kmb::QsoRecord r = Paul();
-  r.prenom = "H\xC9L\xC8NE";                          // HÉLÈNE, one byte per letter
-  r.nomLavoir = "LAVOIR  DU PR\xC9 DE LA FONTAINEX";  // 30 characters, a double
-                                                      // blank and an accent
-  r.dpt = "2a";
-  r.ref = "2a001";
-  r.qsl = false;
-  EXPECT_EQ(AdifOf(r),
-            "<CALL:5>FXXXX <STATE:2>2a <NAME:6>H\xC9L\xC8NE <BAND:3>20m <MODE:3>SSB "
-            "<QSO_DATE:8>20261205 "
-            "<TIME_ON:4>0907 <RST_RCVD:2>59 <RST_SENT:2>57 <SIG:5>2a001 "
-            "<SIG_INFO:30>LAVOIR  DU PR\xC9 DE LA FONTAINEX <QSL_RCVD:1>N <eor>");
-}
-
-TEST(AdifRecord, EveryEntryBandGetsTheAdifBandOfItsFrequencyAndOthersNone) {
-  std::string bands;
-  for (const char* label : {"1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "10 Mhz", "14 Mhz", "18 Mhz", "21 Mhz", "24 Mhz", "28 Mhz",
-                            "50 Mhz", "144 Mhz", "432 Mhz", "14 MHz", "5 Mhz", "", "1296 Mh"})
-    bands += kmb::AdifBand(label) + ",";
-  EXPECT_EQ(bands, "160m,80m,40m,30m,20m,17m,15m,12m,10m,6m,2m,70cm,,,,,");
-}
-
-// Which dates and times are real is the date reader's test (LogRewriteTest).
-TEST(AdifRecord, DatesTakeTheLogsCenturyAndMalformedDatesAndTimesAreLeftEmpty) {
-  using Cases = std::vector<std::pair<const char*, const char*>>;
-  for (const auto& [date, adif] : Cases{{"01/01/99", "19990101"},
-                                        {"31/12/50", "19501231"},
-                                        {"01/01/49", "20490101"},
-                                        {"29/02/00", "20000229"},
-                                        {"31/02/26", ""},
-                                        {"", ""}})
-    EXPECT_EQ(kmb::AdifDate(date), adif) << date;
-  for (const auto& [time, adif] : Cases{{"00:00", "0000"}, {"23:59", "2359"}, {"25:99", ""}, {"", ""}})
-    EXPECT_EQ(kmb::AdifTime(time), adif) << time;
-}
-
-TEST(AdifRecord, OnlyAStarInColumn107IsAReceivedQslAndAShortLineReadsAsBlank) {
-  Bytes line = kmb::FormatLogLine(Paul());
-  line[106] = 'x';
-  EXPECT_NE(kmb::AdifRecordOf(line).find("<QSL_RCVD:1>N <eor>"), Bytes::npos);
-  EXPECT_EQ(kmb::AdifRecordOf("F1ABC        89"),
-            "<CALL:5>F1ABC <STATE:2>89 <NAME:0> <BAND:0> <MODE:0> <QSO_DATE:0> "
-            "<TIME_ON:0> <RST_RCVD:0> "
-            "<RST_SENT:0> <SIG:0> <SIG_INFO:0> <QSL_RCVD:1>N <eor>");
-}
-
-namespace {
 
 Bytes Line(const char* call, const char* date, const char* band) {
   return kmb::FormatLogLine({call, "89", "", "89001", date, "09:07", "SSB", band, "59", "57", "", false});
@@ -110,10 +48,71 @@ class AdifExportTest : public ::testing::Test {
   kmb::DiskFileSystem disk;
 };
 
+Bytes ListRow(std::size_t number, const char* call, const char* dpt, bool qsl = false, const char* name = "") {
+  return kmb::FormatListRow(number, kmb::FormatLogLine({call, dpt, "PAUL", "89001", "05/12/26", "09:07", "SSB",
+                                                        "14 Mhz", "59", "57", name, qsl}));
+}
+
+std::vector<Bytes> TickedRows(std::size_t count) {
+  std::vector<Bytes> rows;
+  for (std::size_t i = 1; i <= count; ++i) rows.push_back(kmb::QslListRow(ListRow(i, "F1AAA", "89")));
+  return rows;
+}
+
 }  // namespace
 
-// Each export replaces the earlier file whole; an empty log gives the header
-// only.
+// Every record's shape (lengths, order, <eor>) for any line is the fuzz_adif target's.
+TEST(AdifRecord, ThePaulExampleIsWrittenByteForByte) {
+  EXPECT_EQ(AdifOf(Paul()),
+            "<CALL:5>FXXXX <STATE:2>89 <NAME:4>PAUL <BAND:3>20m <MODE:3>SSB <QSO_DATE:8>20261205 "
+            "<TIME_ON:4>0907 <RST_RCVD:2>59 <RST_SENT:2>57 <SIG:5>89001 <SIG_INFO:0> <QSL_RCVD:1>Y <eor>");
+}
+
+TEST(AdifRecord, LengthsCountBytesAndInnerBlanksStay) {
+  kmb::QsoRecord r = Paul();
+  r.prenom = "H\xC9L\xC8NE";                          // HÉLÈNE, one byte per letter
+  r.nomLavoir = "LAVOIR  DU PR\xC9 DE LA FONTAINEX";  // 30 characters, a double blank and an accent
+  r.dpt = "2a";
+  r.ref = "2a001";
+  r.qsl = false;
+  EXPECT_EQ(AdifOf(r),
+            "<CALL:5>FXXXX <STATE:2>2a <NAME:6>H\xC9L\xC8NE <BAND:3>20m <MODE:3>SSB <QSO_DATE:8>20261205 "
+            "<TIME_ON:4>0907 <RST_RCVD:2>59 <RST_SENT:2>57 <SIG:5>2a001 "
+            "<SIG_INFO:30>LAVOIR  DU PR\xC9 DE LA FONTAINEX <QSL_RCVD:1>N <eor>");
+}
+
+TEST(AdifRecord, EveryEntryBandGetsTheAdifBandOfItsFrequencyAndOthersNone) {
+  std::string bands;
+  for (const char* label : {"1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "10 Mhz", "14 Mhz", "18 Mhz", "21 Mhz", "24 Mhz", "28 Mhz",
+                            "50 Mhz", "144 Mhz", "432 Mhz", "14 MHz", "5 Mhz", "", "1296 Mh"})
+    bands += kmb::AdifBand(label) + ",";
+  EXPECT_EQ(bands, "160m,80m,40m,30m,20m,17m,15m,12m,10m,6m,2m,70cm,,,,,");
+}
+
+// Which dates and times are real is the date reader's test (LogLineTest QsoDateAndTime).
+TEST(AdifRecord, DatesTakeTheLogsCenturyAndMalformedDatesAndTimesAreLeftEmpty) {
+  using Cases = std::vector<std::pair<const char*, const char*>>;
+  for (const auto& [date, adif] : Cases{{"01/01/99", "19990101"},
+                                        {"31/12/50", "19501231"},
+                                        {"01/01/49", "20490101"},
+                                        {"29/02/00", "20000229"},
+                                        {"31/02/26", ""},
+                                        {"", ""}})
+    EXPECT_EQ(kmb::AdifDate(date), adif) << date;
+  for (const auto& [time, adif] : Cases{{"00:00", "0000"}, {"23:59", "2359"}, {"25:99", ""}, {"", ""}})
+    EXPECT_EQ(kmb::AdifTime(time), adif) << time;
+}
+
+TEST(AdifRecord, OnlyAStarInColumn107IsAReceivedQslAndAShortLineReadsAsBlank) {
+  Bytes line = kmb::FormatLogLine(Paul());
+  line[106] = 'x';
+  EXPECT_NE(kmb::AdifRecordOf(line).find("<QSL_RCVD:1>N <eor>"), Bytes::npos);
+  EXPECT_EQ(kmb::AdifRecordOf("F1ABC        89"),
+            "<CALL:5>F1ABC <STATE:2>89 <NAME:0> <BAND:0> <MODE:0> <QSO_DATE:0> <TIME_ON:0> <RST_RCVD:0> "
+            "<RST_SENT:0> <SIG:0> <SIG_INFO:0> <QSL_RCVD:1>N <eor>");
+}
+
+// Each export replaces the earlier file whole; an empty log gives the header only.
 TEST_F(AdifExportTest, WritesTheHeaderThenOneRecordPerLineInFileOrder) {
   write("F4ABC_P_KMB.log", kmb::JoinLines({Line("F1ZZZ", "05/12/26", "14 Mhz"), Line("F1AAA", "01/01/99", "50 Mhz"),
                                            Line("F1MMM", "02/02/14", "432 Mhz")}));
@@ -149,21 +148,6 @@ TEST_F(AdifExportTest, AFailedWriteKeepsThePreviousExportWholeAndLeavesNoTempora
   }
 }
 
-namespace {
-
-Bytes ListRow(std::size_t number, const char* call, const char* dpt, bool qsl = false, const char* name = "") {
-  return kmb::FormatListRow(number, kmb::FormatLogLine({call, dpt, "PAUL", "89001", "05/12/26", "09:07", "SSB",
-                                                        "14 Mhz", "59", "57", name, qsl}));
-}
-
-std::vector<Bytes> TickedRows(std::size_t count) {
-  std::vector<Bytes> rows;
-  for (std::size_t i = 1; i <= count; ++i) rows.push_back(kmb::QslListRow(ListRow(i, "F1AAA", "89")));
-  return rows;
-}
-
-}  // namespace
-
 TEST(QslListRow, IsBuiltFromTheMainListRowPieceByPiece) {
   const Bytes row = kmb::QslListRow(ListRow(7, "FXXXX", "89"));
   EXPECT_EQ(row, "05/12/26  09:07   89   KMB 89001   SSB  14 Mhz   59   57" + std::string(34, ' '));
@@ -184,9 +168,8 @@ TEST(AwaitedQslRows, ListsMatchingCallSignsWithoutAReceivedQslInListOrder) {
   EXPECT_FALSE(kmb::QslReceived(rows[1]));
 }
 
-// 18 QSOs a card, every card as high as a full one: heading, header, the QSO
-// lines, empty lines up to 19, signature and "-"; a full card is set apart
-// from the next by one more empty line.
+// 18 QSOs a card, each as high as a full one (heading, header, QSOs, empty lines to 19, signature, "-"); a full
+// card is set apart from the next by one more empty line.
 TEST(QslCardLines, CardsHoldEighteenQsosAndKeepTheirHeight) {
   EXPECT_TRUE(kmb::QslCardLines("F1AAA", "F4ABC", {}).empty());
   EXPECT_EQ(kmb::JoinLines(kmb::QslCardLines("F1AAA", "F4ABC", TickedRows(20))), TestData("qsl-cards-20.txt"));

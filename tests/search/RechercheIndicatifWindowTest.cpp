@@ -66,11 +66,9 @@ class RechercheIndicatifWindowTest : public QObject {
     QVERIFY(w.logbook.selected.empty());
   }
 
-  // A click into a box selects its criterion, typing into it does not; Enter
-  // in any box searches the selected criterion. Each step: the option clicked
-  // first (0: none), the box, clicked or not, the text typed into it once
-  // emptied (none: Enter alone), the text it shows, then after Enter the
-  // results, the messages, the text left and the criterion selected.
+  // A click into a box selects its criterion, typing does not; Enter in any box searches the selected one. A step:
+  // option clicked (0: none), box, clicked or not, text typed once emptied (none: Enter alone), text shown; then
+  // after Enter the results, messages, text left and criterion selected.
   void eachCriterionSearchesOrSaysWhyNot() {
     OpenWindow w;
     const QString reference = QStringLiteral("5 caracteres maxi pour la référence ex: 77001");

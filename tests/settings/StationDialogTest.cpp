@@ -1,5 +1,4 @@
-// The station dialog with good calls; junk and refused calls are in the bad
-// input tests.
+// The station dialog with good calls; junk and refused calls are in the bad input tests.
 #include "support/MainSession.h"
 #include "ui/settings/StationDialog.h"
 
@@ -50,37 +49,8 @@ class StationDialogTest : public QObject {
     QCOMPARE(env.settings->read("Setup F4ABC", kBandeUtilisee, "untouched"), QStringLiteral("untouched"));
   }
 
-  void firstRunAsksForTheStation() {
-    TestEnvironment env;
-    MainWindow main(env.context);
-    bool mainWasHidden = false;
-    QTimer::singleShot(0, [&] {
-      QWidget* dialog = qobject_cast<StationDialog*>(QApplication::activeModalWidget());
-      if (!dialog) return;
-      mainWasHidden = !main.isVisible();
-      QTest::keyClicks(Box(*dialog), "f4abc/p");
-      Validate(*dialog);
-    });
-    main.start();
-    QVERIFY(mainWasHidden);
-    QCOMPARE(env.messages.shown.value(0),
-             QStringLiteral("\r\nPremiere installation, vous devez entrer votre Indicatif\r\n\r\n"));
-    QCOMPARE(main.stationCall(), std::string("F4ABC_P"));
-    QCOMPARE(main.findChild<QLabel*>("I_Station")->text(), QStringLiteral("F4ABC/P"));
-    QVERIFY(env.exists("F4ABC_P_KMB.log"));
-    QCOMPARE(env.settings->read(kSetup, kIndicatifStation), QStringLiteral("F4ABC_P"));
-    QCOMPARE(env.settings->read("Setup F4ABC_P", kRevision), QStringLiteral(" 1.0.1"));
-    QCOMPARE(env.settings->read("Setup F4ABC_P", kBandeUtilisee), QStringLiteral("0"));
-    QCOMPARE(env.settings->read("Setup F4ABC_P", kModeUtilise), QStringLiteral("0"));
-    // Next start shows the stored form.
-    MainWindow again(env.context);
-    again.start();
-    QCOMPARE(again.findChild<QLabel*>("I_Station")->text(), QStringLiteral("F4ABC_P"));
-  }
-
-  // A stored value that is no call sign never becomes part of a path: the
-  // first-run question comes back, and until a station is chosen every key in
-  // the call sign says how to choose one, and nothing is written.
+  // A stored value that is no call sign never becomes part of a path: the first-run question comes back, and
+  // until a station is chosen every key in the call sign says how to choose one; nothing is written.
   void storedCallSignOutsideTheFolderIsNotUsed() {
     TestEnvironment env;
     env.settings->write(kSetup, kIndicatifStation, QStringLiteral("../dehors/F4KMB"));

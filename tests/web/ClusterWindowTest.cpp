@@ -57,11 +57,7 @@ class ClusterWindowTest : public QObject {
     }
     QCOMPARE(f.env.settings->read(QStringLiteral("Setup F6XYZ"), kBandeCluster), QStringLiteral("5"));
     QCOMPARE(f.env.settings->read(kSetup, kBandeCluster), QString());
-  }
-
-  void typedBandChoosesNoCodeAndStoresMinusOne() {
-    ClusterFixture f;
-    const auto window = f.open();
+    // A band typed over the list chooses no code, and is stored as -1.
     Find<QComboBox>(*window, "Bande_CL")->setEditText(QStringLiteral("433 Mhz"));
     Find<QPushButton>(*window, "Afficher")->click();
     QCOMPARE(f.shown(*window), f.page("/dxc/top_50__MHz.html"));

@@ -1,3 +1,4 @@
+// The main window from its start: the log listed, the entry walk and the clock.
 #include "support/MainSession.h"
 
 using namespace settings_keys;
@@ -9,13 +10,109 @@ const QColor kYellow(255, 255, 192);
 
 QColor Colour(QWidget* w) { return w->palette().color(QPalette::Base); }
 
+QByteArray Repeated(int lines) { return (LogLine("F1AAA", "89", "89001") + "\r\n").repeated(lines); }
+
 }  // namespace
 
-class EntryWalkTest : public QObject {
+class MainWindowTest : public QObject {
   Q_OBJECT
  private slots:
-  // Saved in automatic date mode, the QSO goes before the first call sign
-  // starting with a digit; letters Windows-1252 lacks become the nearest ones.
+  void threeLineLogListsNumberedRowsAndEndsOnAFreshEntry() {
+    MainSession s(
+        LogBytes({LogLine("F1AAA", "89", "89001"), LogLine("F1BBB", "77", "77001"), LogLine("F1CCC", "2a", "2a001")}));
+    QCOMPARE(s.env.messages.shown, QStringList());
+    QCOMPARE(int(s.main->listRows().size()), 3);
+    QCOMPARE(s.main->listRows()[2].substr(0, 5), std::string("    3"));
+    QCOMPARE(s.widget<QListView>("Liste_KMB")->currentIndex().row(), 2);
+    // The last row was shown, then the fresh entry emptied the frame.
+    QCOMPARE(s.texts({"Ind_A", "Rem_A", "Mode_Aff", "I_Station"}), QStringList({"", "C. ", "Saisie QSO", "F4ABC"}));
+    QVERIFY(s.field("Ind_A")->isEnabled());
+    QCOMPARE(s.main->windowTitle(), QStringLiteral("ORX KMB   Diplome Kembaro Revision  1.0.1"));
+    QCOMPARE(s.env.settings->read("Setup F4ABC", kRevision), QStringLiteral(" 1.0.1"));
+    QCOMPARE(s.env.settings->read(kSetup, kCheminRepertoire), QString::fromStdString(s.env.folder().string()));
+    QVERIFY(QFontInfo(s.widget("Liste_KMB")->font()).fixedPitch());
+  }
+
+  void storedSettingsSelectBandModeAndDateModeWithFallback() {
+    const struct {
+      const char *band, *mode, *date, *bandShown, *modeShown;
+      bool automatic;
+    } cases[] = {{"10", "2", "Non", "144 Mhz", "FM", false},
+                 {"abc", "3", "peut-etre", "1.8 Mhz", "SSB", true},
+                 {"-1", "-1", "Non", "", "", false}};
+    for (const auto& c : cases) {
+      MainSession s({}, false);
+      for (const auto& [key, value] : {std::pair{kBandeUtilisee, c.band}, {kModeUtilise, c.mode}, {kDateAuto, c.date}})
+        s.env.settings->write("Setup F4ABC", key, QString::fromLatin1(value));
+      s.start();
+      QCOMPARE(s.texts({"Bande_A", "Mode_A"}), QStringList({c.bandShown, c.modeShown}));
+      QCOMPARE(s.widget<QAction>("Mnu_Date_Auto")->isChecked(), c.automatic);
+      QCOMPARE(s.widget<QAction>("Mnu_Date_Man")->isChecked(), !c.automatic);
+    }
+  }
+
+  // A missing log is said in front of the real clock and a ready entry, never design placeholders; no file made.
+  void absentLogListsNothingAndSaysSoInFrontOfRealValues() {
+    MainSession s({}, false);
+    QFile::remove(QString::fromStdString(s.env.file("F4ABC_KMB.log").string()));
+    QStringList behind;
+    s.env.messages.onShow = [&](const QString&) {
+      for (const char* name : {"Label33", "Label37", "Ref_A", "Date_A", "Heure_A", "RST_A"}) behind << s.text(name);
+    };
+    s.start();
+    QCOMPARE(behind, QStringList({"05/12/26", "09:07 Utc", "", "", "", "59"}));
+    QVERIFY(s.env.messages.last().contains(QStringLiteral("introuvable")));
+    QVERIFY(s.main->listRows().empty());
+    QVERIFY(!s.env.exists("F4ABC_KMB.log"));
+  }
+
+  void aLogBeyondTheListsLimitIsNeitherListedNorTouched() {
+    MainSession over(Repeated(100000));
+    QVERIFY(over.main->listRows().empty());
+    QCOMPARE(over.env.messages.shown.size(), 1);
+    QVERIFY(over.env.messages.last().contains(QStringLiteral("99999")));
+    QCOMPARE(over.log(), Repeated(100000));
+  }
+
+  void unreadableLogSaysTheNumberTheFileAndTheCause() {
+    MainSession s({}, false);
+    const QString log = QString::fromStdString(s.env.file("F4ABC_KMB.log").string());
+    QFile::remove(log);
+    QVERIFY(QDir().mkpath(log));
+    s.start();
+    QCOMPARE(s.env.messages.shown.size(), 1);
+    const QString text = s.env.messages.last();
+    QVERIFY2(text.startsWith(QStringLiteral("Erreur N° 21\r\nImpossible de lire le fichier ") + log +
+                             QStringLiteral(" : c'est un dossier")),
+             qPrintable(text));
+    QVERIFY(s.main->listRows().empty());
+    QVERIFY(s.main->isVisible());
+  }
+
+  // "HÉLÈNE" saved by a modern editor: two bytes a letter, columns shifted.
+  void logSavedInUtf8IsListedAndOfferedForConversion() {
+    const QByteArray cp1252 =
+        LogBytes({LogLine("F1AAA", "89", "89001", "05/12/26", "09:07", "14 Mhz", true, "", "H\xC9L\xC8NE")});
+    const QByteArray utf8 = "\xEF\xBB\xBF" + QString::fromLatin1(cp1252).toUtf8();
+    MainSession refused(utf8);  // no answer: "Non"
+    QVERIFY(refused.env.messages.shown.value(0).contains(QStringLiteral("UTF-8")));
+    QCOMPARE(QByteArray::fromStdString(refused.main->listRows()[0]).mid(26, 6), QByteArray("H\xC9L\xC8NE"));
+    QCOMPARE(refused.main->listRows()[0].size(), std::size_t(122));
+    refused.walkToValidate("F4XYZ", "77001");
+    refused.save();
+    QCOMPARE(refused.log(), utf8);
+    QCOMPARE(refused.text("Ind_A"), QStringLiteral("F4XYZ"));
+
+    MainSession accepted(utf8, false);
+    accepted.env.messages.answer({true});
+    accepted.start();
+    QCOMPARE(accepted.log(), cp1252);
+    QCOMPARE(accepted.env.readFile("F4ABC_KMB.log.avant-conversion"), utf8);
+    QCOMPARE(int(accepted.main->listRows().size()), 1);
+  }
+
+  // In automatic date mode the QSO goes before the first call sign starting with a digit; foreign letters
+  // become the nearest ones.
   void automaticDateWalkSavesOneQsoByteForByte() {
     const QByteArray first = LogLine("F1AAA", "89", "89001"), nine = LogLine("9A1AA", "89", "89002");
     MainSession s(LogBytes({first, nine}));
@@ -75,8 +172,7 @@ class EntryWalkTest : public QObject {
     QVERIFY(s.focusedOn("Ind_A"));
   }
 
-  // A known call sign fills its first name and department; answering No then
-  // writes nothing and still empties the entry.
+  // A known call sign fills its first name and department; answering No writes nothing, empties the entry.
   void knownCallSignFillsItsFieldsAndNoWritesNothing() {
     const QByteArray log = LogBytes({LogLine("F1AAA", "89", "89001")});
     MainSession s(log);
@@ -133,12 +229,11 @@ class EntryWalkTest : public QObject {
     QCOMPARE(s.env.settings->read("Setup F4ABC", kDateAuto), QStringLiteral("Non"));
     s.trigger("Mnu_Date_Auto");
     s.trigger("Mnu_Date_Auto");
-    QVERIFY(s.main->findChild<QAction*>("Mnu_Date_Auto")->isChecked());
-    QVERIFY(!s.main->findChild<QAction*>("Mnu_Date_Man")->isChecked());
+    QVERIFY(s.widget<QAction>("Mnu_Date_Auto")->isChecked() && !s.widget<QAction>("Mnu_Date_Man")->isChecked());
     QCOMPARE(s.text("Date_A"), QString());
     QCOMPARE(s.env.settings->read("Setup F4ABC", kDateAuto), QStringLiteral("Oui"));
   }
 };
 
-QTEST_MAIN(EntryWalkTest)
-#include "EntryWalkTest.moc"
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

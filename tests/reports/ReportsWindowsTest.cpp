@@ -1,5 +1,13 @@
-#include "support/TestSupport.h"
+// The reports the operator asks for: the ADIF export, the awaited QSL cards.
+#include <cerrno>
+
+#include "support/FaultyFileSystem.h"
+#include "support/MainSession.h"
+#include "support/TempFolder.h"
+#include "ui/reports/AdifExportCommand.h"
 #include "ui/reports/MultiQslWindow.h"
+
+using namespace settings_keys;
 
 namespace {
 
@@ -26,9 +34,43 @@ struct QslOnLog {
 
 }  // namespace
 
-class MultiQslWindowTest : public QObject {
+class ReportsWindowsTest : public QObject {
   Q_OBJECT
  private slots:
+  void adifExportNamesTheFileAndCountsTheQsosWithoutDateOrTime() {
+    MainSession s({}, false);
+    s.env.settings->write(kSetup, kIndicatifStation, "F4ABC_P");
+    s.env.writeFile("F4ABC_P_KMB.log", LogBytes({LogLine("F1AAA", "89", "89001")}));
+    s.start();
+    s.env.messages.clear();
+    s.trigger("Mnu_ADIF");
+    QCOMPARE(s.env.messages.shown,
+             QStringList{QStringLiteral("Le fichier a été enregistré sous le nom : F4ABC_P_KMB.adi")});
+    QVERIFY(s.env.readFile("F4ABC_P_KMB.adi").contains("<CALL:5>F1AAA"));
+    // Lines typed by hand with dates or times that never were are said.
+    s.env.writeFile("F4ABC_P_KMB.log",
+                    LogBytes({LogLine("F1AAA", "89", "89001"), LogLine("F1CCC", "89", "89002", "31/02/26"),
+                              LogLine("F1DDD", "89", "89003", "05/12/26", "25:99")}));
+    s.trigger("Mnu_ADIF");
+    QVERIFY(
+        s.env.messages.last().endsWith(QStringLiteral("2 QSO du log n'ont pas de date ou d'heure valable : ils ont "
+                                                      "été exportés avec QSO_DATE ou TIME_ON vide.")));
+  }
+
+  void adifExportThatCannotWriteSaysWhyAndKeepsThePreviousFile() {
+    TestEnvironment env;
+    env.writeFile("F4ABC_KMB.log", LogBytes({LogLine("F1AAA", "89", "89001")}));
+    env.writeFile("F4ABC_KMB.adi", "ancien export\r\n");
+    FaultyFileSystem faulty(env.files);
+    faulty.failAt(kmb::IoError::Step::Write, ENOSPC);
+    AppContext context{env.folder(), faulty, env.messages, *env.settings, env.clock, env.printers};
+    ExportAdifFile(context, "F4ABC", nullptr);
+    QCOMPARE(env.messages.shown.size(), 1);
+    QVERIFY(env.messages.last().startsWith(QStringLiteral("Impossible d'écrire le fichier")));
+    QVERIFY(env.messages.last().contains(QStringLiteral("le disque est plein")));
+    QCOMPARE(env.readFile("F4ABC_KMB.adi"), QByteArray("ancien export\r\n"));
+  }
+
   void enterListsTheAwaitedQslsOfTheTypedCallSign() {
     QslOnLog q;
     for (const auto& [call, qsl] : {std::pair{"FXXXX", true}, {"FXXXX", false}, {"ZFXXY", false}, {"F1ABC", false}})
@@ -106,19 +148,12 @@ class MultiQslWindowTest : public QObject {
     q.print();
     QCOMPARE(q.env.messages.shown, QStringList());
     // The layout text keeps the lines but not every blank: compare words.
-    QStringList expected;
-    for (int first = 1; first <= 20; first += 18) {
-      expected << QStringLiteral("F1ABC confirme les QSO's suivants avec la station F4ABC/P")
-               << QStringLiteral("Date Debut Dpt N° KMB Mode Bande RstE RstR |");
-      for (int day = first; day <= std::min(20, first + 17); ++day)
-        expected << QStringLiteral("%1/12/26 09:07 89 KMB 89001 SSB 14 Mhz 59 59").arg(day, 2, 10, QLatin1Char('0'));
-      expected << QStringLiteral("signature :") << QStringLiteral("-");
-    }
-    QCOMPARE(PrintedLines(q.env.printers.pdfPath), expected);
+    const QString printed = QString::fromStdString(TestData("qsl-cards-20-printed.txt"));
+    QCOMPARE(PrintedLines(q.env.printers.pdfPath), printed.split(u'\n', Qt::SkipEmptyParts));
     const QString used = PdfFonts(q.env.printers.pdfPath);
     QVERIFY2(used.contains(QStringLiteral("Mono-Bold")) || used.contains(QStringLiteral("Courier")), qPrintable(used));
   }
 };
 
-QTEST_MAIN(MultiQslWindowTest)
-#include "MultiQslWindowTest.moc"
+QTEST_MAIN(ReportsWindowsTest)
+#include "ReportsWindowsTest.moc"
