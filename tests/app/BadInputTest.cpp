@@ -12,16 +12,14 @@ using namespace settings_keys;
 namespace {
 
 // What a keyboard can send besides Enter and Tab; the clipboard adds those.
-const QString kTypedJunk = QStringLiteral("\x01\x1b\x7f\U0001F600");
-const QString kPastedJunk = QStringLiteral("\t") + kTypedJunk + QStringLiteral("\r\n");
-const QString kMultiLine = QStringLiteral("ligne une\r\nligne deux\nligne trois\r");
-const QString kBadCall = QStringLiteral("L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ");
-const QString kSaveQuestion = QStringLiteral("Voulez vous enregistrer ces données ?");
+const QString kTypedJunk = u"\x01\x1b\x7f\U0001F600"_s;
+const QString kPastedJunk = u"\t"_s + kTypedJunk + u"\r\n"_s;
+const QString kMultiLine = u"ligne une\r\nligne deux\nligne trois\r"_s;
+const QString kBadCall = u"L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' "_s;
+const QString kSaveQuestion = u"Voulez vous enregistrer ces données ?"_s;
 
 // 1,000 characters mixing letters, digits, blanks, accents and `junk`.
-QString LongText(const QString& junk) {
-  return (QStringLiteral("Lavoir 89 \u00e9t\u00e9 ") + junk).repeated(80).left(1000);
-}
+QString LongText(const QString& junk) { return (u"Lavoir 89 \u00e9t\u00e9 "_s + junk).repeated(80).left(1000); }
 
 // `clean` with `junk` put inside and after it.
 QString Salted(const QString& clean, const QString& junk) { return clean.left(1) + junk + clean.mid(1) + junk; }
@@ -77,14 +75,6 @@ QByteArray TwoQsos() {
                    LogLine("F5ZZZ", "77", "77001", "02/12/26", "08:00", "144 Mhz", true, "GRAND LAVOIR")});
 }
 
-struct OpenStationDialog {
-  OpenStationDialog() : dialog(env.context), accepted(&dialog, &StationDialog::stationAccepted) { dialog.show(); }
-  TestEnvironment env;
-  StationDialog dialog;
-  QSignalSpy accepted;
-  QLineEdit* box = dialog.findChild<QLineEdit*>("New_Indicatif");
-};
-
 }  // namespace
 
 class BadInputTest : public QObject {
@@ -93,7 +83,7 @@ class BadInputTest : public QObject {
   // A call sign or a file name holding markup is shown as typed, never rendered.
   void messageBoxesShowTheirTextAsTyped() {
     BoxMessenger boxes;
-    const QString text = QStringLiteral("Impossible de lire le fichier <h1>F4ABC</h1>_KMB.log");
+    const QString text = u"Impossible de lire le fichier <h1>F4ABC</h1>_KMB.log"_s;
     QString shown;
     Qt::TextFormat format = Qt::RichText;
     QTimer::singleShot(0, [&] {
@@ -117,7 +107,7 @@ class BadInputTest : public QObject {
     const std::tuple<const char*, QString, QString, bool> walk[] = {
         {"Bande_A", "14 Mhz", "7 caracteres maxi pour la QRG", false},
         {"Ind_A", "F4XYZ", "12 caracteres maxi pour l'indicatif", true},
-        {"Prenom_A", QStringLiteral("ZO\u00c9"), "15 caracteres maxi pour le Prenom", true},
+        {"Prenom_A", u"ZO\u00c9"_s, "15 caracteres maxi pour le Prenom", true},
         {"Dpt_A", "21", "2 caracteres maxi pour le Departement", false},
         {"Ref_A", "21007", "5 caracteres pour la reference ex: 89001", false},
         {"Date_A", "01/12/26", "8 caracteres pour la date ex: 01/02/08", false},
@@ -125,8 +115,7 @@ class BadInputTest : public QObject {
         {"Mode_A", "CW", "6 caracteres maxi pour le Mode", false},
         {"RST_A", "579", "3 caracteres maxi pour le Report", false},
         {"RSTE_A", "559", "3 caracteres maxi pour le Report", false},
-        {"Rem_A", QStringLiteral("\u0152UVRE DU BOURG \u00e0 \u20ac"), "30 caracteres maxi pour le nom du Lavoir",
-         true},
+        {"Rem_A", u"\u0152UVRE DU BOURG \u00e0 \u20ac"_s, "30 caracteres maxi pour le nom du Lavoir", true},
     };
     for (std::size_t i = 0; i < std::size(walk); ++i) {
       const auto& [field, clean, refusal, typed] = walk[i];
@@ -139,7 +128,7 @@ class BadInputTest : public QObject {
       QCOMPARE(s.env.messages.last(), refusal);
       QVERIFY2(s.focusedOn(field), field);
       Paste(*editor, kMultiLine);
-      QCOMPARE(editor->text(), QStringLiteral("ligne uneligne deuxligne trois"));
+      QCOMPARE(editor->text(), u"ligne uneligne deuxligne trois"_s);
       Put(*editor, typed, clean);
       QCOMPARE(editor->text(), clean);
       const qsizetype shown = s.env.messages.shown.size();
@@ -163,7 +152,7 @@ class BadInputTest : public QObject {
     QCOMPARE(added.mid(106), QByteArray("*\r\n"));
     QCOMPARE(s.firstNames(), QByteArray("F4XYZ        21 ZO\xc9\r\n"));
     QCOMPARE(FolderFaults(s.env), QStringList());
-    QCOMPARE(s.text("Date_A"), QStringLiteral("02/12/26"));  // the last row's, shown by the return
+    QCOMPARE(s.text("Date_A"), u"02/12/26"_s);  // the last row's, shown by the return
   }
 
   void fieldsChangedWithoutEnterStillCannotBreakTheLine() {
@@ -172,7 +161,7 @@ class BadInputTest : public QObject {
     Paste(*s.field("Prenom_A"), LongText(kPastedJunk));
     Paste(*s.field("Rem_A"), LongText(kPastedJunk));
     s.save();
-    QCOMPARE(s.env.messages.last(), QStringLiteral("15 caracteres maxi pour le Prenom"));
+    QCOMPARE(s.env.messages.last(), u"15 caracteres maxi pour le Prenom"_s);
     QCOMPARE(s.log(), QByteArray());
     Paste(*s.field("Prenom_A"), Salted("PAUL", kPastedJunk));
     s.save();
@@ -188,21 +177,24 @@ class BadInputTest : public QObject {
         {LongText(kPastedJunk), "12 caracteres maximum pour l'indicatif", true},  // the refused text stays
         {kPastedJunk, "Vous devez entrer un indicatif", true},
         {"../F4", kBadCall, false},
-        {QStringLiteral("\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9"), kBadCall, false},  // one byte a letter, not two
+        {u"\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9"_s, kBadCall, false},  // one byte a letter, not two
     };
     for (const auto& [pasted, message, kept] : cases) {
-      OpenStationDialog d;
-      Paste(*d.box, pasted);
-      QVERIFY(HoldsOnlyLogCharacters(d.box->text()));
-      const QString before = d.box->text();
-      Enter(*d.box);
-      Click(d.dialog, "Validation");
-      QCOMPARE(d.env.messages.shown, QStringList{message});
-      QCOMPARE(d.box->text(), kept ? before : QString());
-      QVERIFY(d.dialog.isVisible());
-      QCOMPARE(d.accepted.count(), 0);
-      QCOMPARE(FolderFiles(d.env), QStringList());
-      QCOMPARE(d.env.settings->read(kSetup, kIndicatifStation, "absent"), QStringLiteral("absent"));
+      TestEnvironment env;
+      StationDialog dialog(env.context);
+      QSignalSpy accepted(&dialog, &StationDialog::stationAccepted);
+      dialog.show();
+      auto* box = Find<QLineEdit>(dialog, u"New_Indicatif"_s);
+      Paste(*box, pasted);
+      QVERIFY(HoldsOnlyLogCharacters(box->text()));
+      const QString before = box->text();
+      Enter(*box);
+      Click(dialog, "Validation");
+      QCOMPARE(env.messages.shown, QStringList{message});
+      QCOMPARE(box->text(), kept ? before : QString());
+      QVERIFY(dialog.isVisible() && accepted.isEmpty());
+      QCOMPARE(FolderFiles(env), QStringList());
+      QCOMPARE(env.settings->read(kSetup, kIndicatifStation, "absent"), u"absent"_s);
     }
   }
 
@@ -228,9 +220,9 @@ class BadInputTest : public QObject {
           Enter(*box);
         }
         Paste(*box, kMultiLine);
-        QCOMPARE(box->text(), QStringLiteral("ligne uneligne deuxligne trois"));
+        QCOMPARE(box->text(), u"ligne uneligne deuxligne trois"_s);
         Put(*box, false, "F1AAA");
-        QCOMPARE(box->text(), QStringLiteral("F1AAA"));
+        QCOMPARE(box->text(), u"F1AAA"_s);
         if (combo) QCOMPARE(combo->count(), items);
       }
       QApplication::processEvents();
@@ -241,9 +233,9 @@ class BadInputTest : public QObject {
     Put(*contacted.findChild<QComboBox*>("Bande_D")->lineEdit(), false);
     for (const char* button : {"Afficher", "Enregistrer", "Imprimer"}) Click(contacted, button);
     QCOMPARE(s.env.printers.asked, 1);
-    QVERIFY(s.env.messages.last().startsWith(QStringLiteral("La liste n'a pas été enregistrée dans le fichier")));
-    QVERIFY(s.env.messages.last().contains(QStringLiteral("nom de fichier trop long")));
-    QVERIFY(!s.env.messages.shown.join(u'|').contains(QStringLiteral("Fichier enregistré")));
+    QVERIFY(s.env.messages.last().startsWith(u"La liste n'a pas été enregistrée dans le fichier"_s));
+    QVERIFY(s.env.messages.last().contains(u"nom de fichier trop long"_s));
+    QVERIFY(!s.env.messages.shown.join(u'|').contains(u"Fichier enregistré"_s));
     QCOMPARE(FolderFaults(s.env), QStringList());
   }
 };

@@ -36,7 +36,7 @@ class EditingTest : public QObject {
     QVERIFY(s.widget("Annule_Saisie")->isEnabled());
     s.env.messages.answer({false});
     s.click("Annule_Saisie");
-    QCOMPARE(s.env.messages.last(), QStringLiteral("Voulez vous Supprimer ce QSO ?"));
+    QCOMPARE(s.env.messages.last(), u"Voulez vous Supprimer ce QSO ?"_s);
     QCOMPARE(s.log(), LogBytes({a, b, a}));
     QCOMPARE(s.text("Ind_A"), QString());
     QVERIFY(!s.widget("Annule_Saisie")->isEnabled());
@@ -54,16 +54,14 @@ class EditingTest : public QObject {
     MainSession s(LogBytes({early, same}));
     s.clickRow(0);
     s.click("Ajout_QSO");
-    QCOMPARE(s.text("Mode_Aff"), QStringLiteral("Insertion QSO"));
+    QCOMPARE(s.text("Mode_Aff"), u"Insertion QSO"_s);
     QVERIFY(s.focusedOn("Ind_A"));
-    for (const char* field : {"Ind_A", "Prenom_A", "Dpt_A", "Ref_A", "Rem_A"}) s.field(field)->clear();
+    for (const char* field : {"Ind_A", "Prenom_A", "Dpt_A", "Ref_A", "Date_A", "Heure_A", "Rem_A"})
+      s.field(field)->clear();
     s.walk({{"Ind_A", "F4NEW"}, {"Prenom_A", ""}, {"Dpt_A", "21"}, {"Ref_A", "21001"}});
     QVERIFY(s.focusedOn("Date_A"));  // insertion never takes the clock
-    s.field("Date_A")->setText(QStringLiteral("05/06/14"));
-    s.enter("Date_A");
-    s.field("Heure_A")->setText(QStringLiteral("12:30"));
-    s.enter("Heure_A");
-    s.enterEach({"Mode_A", "RST_A", "RSTE_A", "Rem_A", "QSL_A"});
+    s.walk({{"Date_A", "05/06/14"}, {"Heure_A", "12:30"}});
+    s.enterToValidate();
     s.save();
     // The band shown by the row click stays in the band field.
     const QByteArray inserted = LogLine("F4NEW", "21", "21001", "05/06/14", "12:30", "14 Mhz");
@@ -73,17 +71,11 @@ class EditingTest : public QObject {
   // Each way of changing the log, made to fail: both files stay as they were, the cause is said, nothing typed
   // is lost and the change goes through once the disk is healthy again.
   void failedWritesKeepBothFilesAndTheEntry() {
-    const struct {
-      const char* operation;
-      Step step;
-      int errnum;
-      const char* cause;
-    } faults[] = {
-        {"add", Step::Create, EACCES, "accès refusé"}, {"insert", Step::Write, ENOSPC, "disque est plein"},
-        {"modify", Step::Flush, EIO, "entrée-sortie"}, {"delete", Step::Rename, EBUSY, "occupé"},
-        {"add", Step::Check, EACCES, "accès refusé"},
-    };
-    for (const auto& [operation, step, errnum, cause] : faults) {
+    for (const auto& [operation, step, errnum, cause] : {std::tuple{"add", Step::Create, EACCES, "accès refusé"},
+                                                         {"insert", Step::Write, ENOSPC, "disque est plein"},
+                                                         {"modify", Step::Flush, EIO, "entrée-sortie"},
+                                                         {"delete", Step::Rename, EBUSY, "occupé"},
+                                                         {"add", Step::Check, EACCES, "accès refusé"}}) {
       const QByteArray log = LogBytes({LogLine("F1AAA", "89", "89001", "01/03/14"), LogLine("F1BBB", "77", "77001")});
       const QByteArray names = "F1AAA        89 PAUL\r\n";
       MainSession s(log, false);
@@ -96,10 +88,10 @@ class EditingTest : public QObject {
         s.env.messages.answer({true});
         s.click(op == "delete" ? "Annule_Saisie" : "Valide_A");
       };
-      if (op == "delete" || op == "modify") s.clickRow(0);
+      if (op == "delete") s.clickRow(0);
       if (op == "modify") {
         s.doubleClickRow(0);
-        s.field("Rem_A")->setText(QStringLiteral("NOUVEAU NOM"));
+        s.field("Rem_A")->setText(u"NOUVEAU NOM"_s);
       } else if (op != "delete") {
         const bool insert = op == "insert";
         if (insert) s.click("Ajout_QSO");
@@ -113,7 +105,7 @@ class EditingTest : public QObject {
       QVERIFY(!s.env.exists("Temporaire.txt") && !s.env.exists("Temporaire6.txt"));
       QCOMPARE(int(s.main->listRows().size()), 2);
       if (op == "delete") continue;
-      QCOMPARE(s.text("Ind_A"), op == "modify" ? QStringLiteral("F1AAA") : QStringLiteral("F4XYZ"));
+      QCOMPARE(s.text("Ind_A"), op == "modify" ? u"F1AAA"_s : u"F4XYZ"_s);
       faulty.heal();
       act();
       QVERIFY(s.log() != log);
@@ -133,28 +125,28 @@ class EditingTest : public QObject {
     s.click("Annule_Saisie");
     QCOMPARE(s.log(), LogBytes({full, stripped, full}));
     s.doubleClickRow(1);
-    s.field("Rem_A")->setText(QStringLiteral("neuf"));
+    s.field("Rem_A")->setText(u"neuf"_s);
     s.save();
     const QByteArray mended = LogLine("F1BBB", "77", "77001", "05/12/26", "09:07", "14 Mhz", false, "NEUF");
     QCOMPARE(s.log(), LogBytes({full, mended, full}));
 
     s.doubleClickRow(2);
-    QCOMPARE(s.text("Mode_Aff"), QStringLiteral("Modification QSO"));
+    QCOMPARE(s.text("Mode_Aff"), u"Modification QSO"_s);
     QVERIFY(s.focusedOn("Ind_A"));
     QVERIFY(s.widget("Valide_A")->isEnabled() && s.field("Date_A")->isEnabled());
     s.clickRow(1);  // clicks and double clicks on the list do nothing while a row is open
-    QCOMPARE(s.text("Ind_A"), QStringLiteral("F1AAA"));
+    QCOMPARE(s.text("Ind_A"), u"F1AAA"_s);
     const qsizetype shown = s.env.messages.shown.size();
     s.field("Ref_A")->setFocus();
     s.enter("Ref_A");  // the QSO's own reference is no "Lavoir deja contacté"
     QCOMPARE(s.env.messages.shown.size(), shown);
     QVERIFY(s.focusedOn("Date_A"));
-    s.field("Rem_A")->setText(QStringLiteral("lavoir neuf"));
+    s.field("Rem_A")->setText(u"lavoir neuf"_s);
     QTest::keyClick(s.widget("QSL_A"), Qt::Key_Space);
     s.save();
     const QByteArray changed = LogLine("F1AAA", "89", "89001", "05/12/26", "09:07", "14 Mhz", true, "LAVOIR NEUF");
     QCOMPARE(s.log(), LogBytes({full, mended, changed}));
-    QCOMPARE(s.text("Mode_Aff"), QStringLiteral("Saisie QSO"));
+    QCOMPARE(s.text("Mode_Aff"), u"Saisie QSO"_s);
     QCOMPARE(s.firstNames(), QByteArray("F1BBB        77 \r\nF1AAA        89 \r\n"));
   }
 
@@ -168,7 +160,7 @@ class EditingTest : public QObject {
     s.env.messages.answer({true});
     s.click("Annule_Saisie");
     QCOMPARE(s.log(), edited);
-    QVERIFY(s.env.messages.shown.join(u'|').contains(QStringLiteral("hors d'ORX_KMB")));
+    QVERIFY(s.env.messages.shown.join(u'|').contains(u"hors d'ORX_KMB"_s));
     QCOMPARE(int(s.main->listRows().size()), 3);
 
     // A log deleted meanwhile is not silently replaced by a one-line log: told, and the entry waits on screen.
@@ -176,8 +168,8 @@ class EditingTest : public QObject {
     s.walkToValidate("F4XYZ", "77001");
     s.save();
     QVERIFY(!s.env.exists("F4ABC_KMB.log"));
-    QVERIFY(s.env.messages.last().contains(QStringLiteral("introuvable")));
-    QCOMPARE(s.text("Ind_A"), QStringLiteral("F4XYZ"));
+    QVERIFY(s.env.messages.last().contains(u"introuvable"_s));
+    QCOMPARE(s.text("Ind_A"), u"F4XYZ"_s);
     s.save();
     QVERIFY(s.log().startsWith("F4XYZ"));
     QCOMPARE(s.log().count('\n'), 1);

@@ -19,7 +19,7 @@ QString FocusedName() {
 
 void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
   QWidget* target = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : Focused();
-  QVERIFY2(target, qPrintable(QStringLiteral("nothing has the focus for key %1").arg(key)));
+  QVERIFY2(target, qPrintable(u"nothing has the focus for key %1"_s.arg(key)));
   QTest::keyClick(target, key, modifiers);
 }
 
@@ -60,40 +60,39 @@ class KeyboardTest : public QObject {
       QVERIFY(qobject_cast<StationDialog*>(QApplication::activeModalWidget()));
       mainHidden = !main.isVisible();
       QApplication::setActiveWindow(QApplication::activeModalWidget());
-      TypeAndEnter(QStringLiteral("f4kmb/p"));
-      QCOMPARE(FocusedName(), QStringLiteral("Validation"));
+      TypeAndEnter(u"f4kmb/p"_s);
+      QCOMPARE(FocusedName(), u"Validation"_s);
       Press(Qt::Key_Enter);  // the keypad's Enter
     });
     main.start();
     QVERIFY(mainHidden);
-    QCOMPARE(env.messages.shown.value(0),
-             QStringLiteral("\r\nPremiere installation, vous devez entrer votre Indicatif\r\n\r\n"));
+    QCOMPARE(env.messages.shown.value(0), u"\r\nPremiere installation, vous devez entrer votre Indicatif\r\n\r\n"_s);
     QCOMPARE(main.stationCall(), std::string("F4KMB_P"));
-    QCOMPARE(Find<QLabel>(main, "I_Station")->text(), QStringLiteral("F4KMB/P"));  // shown as the operator means it
+    QCOMPARE(Find<QLabel>(main, "I_Station")->text(), u"F4KMB/P"_s);  // shown as the operator means it
     QVERIFY(env.exists("F4KMB_P_KMB.log"));
-    QCOMPARE(env.settings->read(kSetup, kIndicatifStation), QStringLiteral("F4KMB_P"));
+    QCOMPARE(env.settings->read(kSetup, kIndicatifStation), u"F4KMB_P"_s);
     for (const auto& [key, value] : {std::pair{kRevision, " 1.0.1"}, {kBandeUtilisee, "0"}, {kModeUtilise, "0"}})
       QCOMPARE(env.settings->read("Setup F4KMB_P", key), QString::fromLatin1(value));
     QApplication::setActiveWindow(&main);
-    QCOMPARE(FocusedName(), QStringLiteral("Ind_A"));
+    QCOMPARE(FocusedName(), u"Ind_A"_s);
 
     env.messages.answer({true, true, true, true});
     for (const auto& [call, ref] : {std::pair{"f4xyz", "21001"}, {"f5abc", "89001"}}) {
       for (const char* text : {call, "jean", "21", ref}) TypeAndEnter(QString::fromLatin1(text));
       for (int i = 0; i < 5; ++i) Press(Qt::Key_Return);  // mode, reports, lavoir name, QSL
-      QCOMPARE(FocusedName(), QStringLiteral("Valide_A"));
+      QCOMPARE(FocusedName(), u"Valide_A"_s);
       Press(Qt::Key_Return);
     }
     QCOMPARE(env.readFile("F4KMB_P_KMB.log").count('\n'), 2);
 
     // Modify the first QSO: the list's arrows show a row, Enter opens it.
     TabAndPress("Liste_KMB", Qt::Key_Up);
-    QCOMPARE(Find<QLineEdit>(main, "Ind_A")->text(), QStringLiteral("F4XYZ"));
+    QCOMPARE(Find<QLineEdit>(main, "Ind_A")->text(), u"F4XYZ"_s);
     Press(Qt::Key_Return);
-    QCOMPARE(Find<QLabel>(main, "Mode_Aff")->text(), QStringLiteral("Modification QSO"));
+    QCOMPARE(Find<QLabel>(main, "Mode_Aff")->text(), u"Modification QSO"_s);
     while (FocusedName() != QLatin1String("Rem_A")) Press(Qt::Key_Return);
     Press(Qt::Key_A, Qt::ControlModifier);
-    TypeAndEnter(QStringLiteral("lavoir neuf"));
+    TypeAndEnter(u"lavoir neuf"_s);
     Press(Qt::Key_Return);
     Press(Qt::Key_Return);
     QVERIFY(env.readFile("F4KMB_P_KMB.log").startsWith("F4XYZ"));
@@ -102,55 +101,55 @@ class KeyboardTest : public QObject {
     // Delete the second one.
     TabAndPress("Liste_KMB", Qt::Key_Up);
     Press(Qt::Key_Down);
-    QCOMPARE(Find<QLineEdit>(main, "Ind_A")->text(), QStringLiteral("F5ABC"));
+    QCOMPARE(Find<QLineEdit>(main, "Ind_A")->text(), u"F5ABC"_s);
     Press(Qt::Key_Delete);
     QCOMPARE(env.readFile("F4KMB_P_KMB.log").count('\n'), 1);
 
     // A search leads back to the QSO.
     TabAndPress("Rechercher");
-    QWidget* search = OpenWindow(QStringLiteral("Recherche_Indicatif"));
+    QWidget* search = OpenWindow(u"Recherche_Indicatif"_s);
     QVERIFY(search);
-    QCOMPARE(FocusedName(), QStringLiteral("Indica"));
-    TypeAndEnter(QStringLiteral("xyz"));
+    QCOMPARE(FocusedName(), u"Indica"_s);
+    TypeAndEnter(u"xyz"_s);
     TabAndPress("QSO_Effectues", Qt::Key_Down);
     Press(Qt::Key_Return);
-    QTRY_VERIFY(TopLevels(QStringLiteral("Recherche_Indicatif")).isEmpty());
-    QCOMPARE(Find<QLineEdit>(main, "Ind_A")->text(), QStringLiteral("F4XYZ"));
+    QTRY_VERIFY(TopLevels(u"Recherche_Indicatif"_s).isEmpty());
+    QCOMPARE(Find<QLineEdit>(main, "Ind_A")->text(), u"F4XYZ"_s);
 
     // The QSL list: Alt+Q, the call sign, Space ticks, Enter prints.
     QApplication::setActiveWindow(&main);
     Press(Qt::Key_Q, Qt::AltModifier);
-    QWidget* qsl = OpenWindow(QStringLiteral("Multi_QSL"));
+    QWidget* qsl = OpenWindow(u"Multi_QSL"_s);
     QVERIFY(qsl);
-    QVERIFY(TabTo(QStringLiteral("Indicatif")));
-    TypeAndEnter(QStringLiteral("f4xyz"));
+    QVERIFY(TabTo(u"Indicatif"_s));
+    TypeAndEnter(u"f4xyz"_s);
     TabAndPress("Liste_QSO", Qt::Key_Down);
     Press(Qt::Key_Space);
     QCOMPARE(Find<QListWidget>(*qsl, "Liste_QSO")->item(0)->checkState(), Qt::Checked);
     TabAndPress("Imprimer");
     QCOMPARE(env.printers.asked, 1);
     Press(Qt::Key_Escape);
-    QTRY_VERIFY(TopLevels(QStringLiteral("Multi_QSL")).isEmpty());
+    QTRY_VERIFY(TopLevels(u"Multi_QSL"_s).isEmpty());
 
     // The contacted list: Alt+L, then L in the menu; shown and saved with Enter.
     QApplication::setActiveWindow(&main);
     Press(Qt::Key_L, Qt::AltModifier);
     QTRY_VERIFY(QApplication::activePopupWidget());
     Press(Qt::Key_L);
-    QWidget* contacted = OpenWindow(QStringLiteral("Aff_Contacte"));
+    QWidget* contacted = OpenWindow(u"Aff_Contacte"_s);
     QVERIFY(contacted);
     TabAndPress("Afficher");
     TabAndPress("Enregistrer");
     QVERIFY(env.exists("F4KMB_P_Liste_Lavoirs_Bande_HF_05_12_26.txt"));
     Press(Qt::Key_Escape);
-    QTRY_VERIFY(TopLevels(QStringLiteral("Aff_Contacte")).isEmpty());
+    QTRY_VERIFY(TopLevels(u"Aff_Contacte"_s).isEmpty());
     QApplication::setActiveWindow(&main);
     Press(Qt::Key_Escape);  // never closes the main window
     QVERIFY(main.isVisible());
     QCOMPARE(env.messages.unexpectedQuestions, 0);
     MainWindow again(env.context);  // the next start shows the stored form
     again.start();
-    QCOMPARE(Find<QLabel>(again, "I_Station")->text(), QStringLiteral("F4KMB_P"));
+    QCOMPARE(Find<QLabel>(again, "I_Station")->text(), u"F4KMB_P"_s);
   }
 
   // Alt and a letter reach every command, no two alike in a menu; each command in its menu, in the bar's order.
@@ -168,7 +167,7 @@ class KeyboardTest : public QObject {
                                   "Mnu_New_Indicatif", "Mnu_Liste Mnu_L_Contacte", "Mnu_Carte Mnu_Carte_Acti_KMB",
                                   "Mnu_Score", "Mnu_Diplomes Mnu_KMB_HF Mnu_Diplome_VHF", "Mnu_Non_Recue",
                                   "Mnu_Cluster", "Mnu_Aide Mnu_Guide Mnu_Apropos Mnu_Reglement Mnu_Historique"}));
-    const QRegularExpression mnemonic(QStringLiteral("&(\\w)"));
+    const QRegularExpression mnemonic(u"&(\\w)"_s);
     for (const QList<QAction*>& menu : menus) {
       QStringList letters;
       for (QAction* action : menu) {
@@ -194,7 +193,7 @@ class KeyboardTest : public QObject {
       const QPoint at = control->mapTo(s.main.get(), QPoint(0, control->height() / 2));
       const bool sameLine = std::abs(at.y() - previous.y()) < control->height() / 2;
       QVERIFY2(sameLine ? at.x() > previous.x() : at.y() > previous.y(),
-               qPrintable(FocusedName() + QStringLiteral(" after ") + order.join(u',')));
+               qPrintable(FocusedName() + u" after "_s + order.join(u',')));
       order << FocusedName();
       previous = at;
       Press(Qt::Key_Tab);

@@ -27,8 +27,8 @@ class MainWindowTest : public QObject {
     // The last row was shown, then the fresh entry emptied the frame.
     QCOMPARE(s.texts({"Ind_A", "Rem_A", "Mode_Aff", "I_Station"}), QStringList({"", "C. ", "Saisie QSO", "F4ABC"}));
     QVERIFY(s.field("Ind_A")->isEnabled());
-    QCOMPARE(s.main->windowTitle(), QStringLiteral("ORX KMB   Diplome Kembaro Revision  1.0.1"));
-    QCOMPARE(s.env.settings->read("Setup F4ABC", kRevision), QStringLiteral(" 1.0.1"));
+    QCOMPARE(s.main->windowTitle(), u"ORX KMB   Diplome Kembaro Revision  1.0.1"_s);
+    QCOMPARE(s.env.settings->read("Setup F4ABC", kRevision), u" 1.0.1"_s);
     QCOMPARE(s.env.settings->read(kSetup, kCheminRepertoire), QString::fromStdString(s.env.folder().string()));
     QVERIFY(QFontInfo(s.widget("Liste_KMB")->font()).fixedPitch());
   }
@@ -61,7 +61,7 @@ class MainWindowTest : public QObject {
     };
     s.start();
     QCOMPARE(behind, QStringList({"05/12/26", "09:07 Utc", "", "", "", "59"}));
-    QVERIFY(s.env.messages.last().contains(QStringLiteral("introuvable")));
+    QVERIFY(s.env.messages.last().contains(u"introuvable"_s));
     QVERIFY(s.main->listRows().empty());
     QVERIFY(!s.env.exists("F4ABC_KMB.log"));
   }
@@ -70,7 +70,7 @@ class MainWindowTest : public QObject {
     MainSession over(Repeated(100000));
     QVERIFY(over.main->listRows().empty());
     QCOMPARE(over.env.messages.shown.size(), 1);
-    QVERIFY(over.env.messages.last().contains(QStringLiteral("99999")));
+    QVERIFY(over.env.messages.last().contains(u"99999"_s));
     QCOMPARE(over.log(), Repeated(100000));
   }
 
@@ -82,8 +82,7 @@ class MainWindowTest : public QObject {
     s.start();
     QCOMPARE(s.env.messages.shown.size(), 1);
     const QString text = s.env.messages.last();
-    QVERIFY2(text.startsWith(QStringLiteral("Erreur N° 21\r\nImpossible de lire le fichier ") + log +
-                             QStringLiteral(" : c'est un dossier")),
+    QVERIFY2(text.startsWith(u"Erreur N° 21\r\nImpossible de lire le fichier "_s + log + u" : c'est un dossier"_s),
              qPrintable(text));
     QVERIFY(s.main->listRows().empty());
     QVERIFY(s.main->isVisible());
@@ -95,13 +94,13 @@ class MainWindowTest : public QObject {
         LogBytes({LogLine("F1AAA", "89", "89001", "05/12/26", "09:07", "14 Mhz", true, "", "H\xC9L\xC8NE")});
     const QByteArray utf8 = "\xEF\xBB\xBF" + QString::fromLatin1(cp1252).toUtf8();
     MainSession refused(utf8);  // no answer: "Non"
-    QVERIFY(refused.env.messages.shown.value(0).contains(QStringLiteral("UTF-8")));
+    QVERIFY(refused.env.messages.shown.value(0).contains(u"UTF-8"_s));
     QCOMPARE(QByteArray::fromStdString(refused.main->listRows()[0]).mid(26, 6), QByteArray("H\xC9L\xC8NE"));
     QCOMPARE(refused.main->listRows()[0].size(), std::size_t(122));
     refused.walkToValidate("F4XYZ", "77001");
     refused.save();
     QCOMPARE(refused.log(), utf8);
-    QCOMPARE(refused.text("Ind_A"), QStringLiteral("F4XYZ"));
+    QCOMPARE(refused.text("Ind_A"), u"F4XYZ"_s);
 
     MainSession accepted(utf8, false);
     accepted.env.messages.answer({true});
@@ -117,16 +116,16 @@ class MainWindowTest : public QObject {
     const QByteArray first = LogLine("F1AAA", "89", "89001"), nine = LogLine("9A1AA", "89", "89002");
     MainSession s(LogBytes({first, nine}));
     s.type("Ind_A", "f4xyz");
-    QCOMPARE(s.text("Ind_A"), QStringLiteral("F4XYZ"));
+    QCOMPARE(s.text("Ind_A"), u"F4XYZ"_s);
     s.enter("Ind_A");
     QVERIFY(s.focusedOn("Prenom_A"));
     QCOMPARE(Colour(s.field("Ind_A")), kYellow);
     QCOMPARE(Colour(s.field("Prenom_A")), kGreen);
-    s.type("Prenom_A", QStringLiteral("Łukasz"));
-    QCOMPARE(s.text("Prenom_A"), QStringLiteral("LUKASZ"));
+    s.type("Prenom_A", u"Łukasz"_s);
+    QCOMPARE(s.text("Prenom_A"), u"LUKASZ"_s);
     s.enter("Prenom_A");
     s.type("Dpt_A", "2A");
-    QCOMPARE(s.text("Dpt_A"), QStringLiteral("2A"));
+    QCOMPARE(s.text("Dpt_A"), u"2A"_s);
     s.enter("Dpt_A");
     s.typeAndEnter("Ref_A", "2A001");
     QVERIFY(s.focusedOn("Mode_A"));
@@ -136,8 +135,8 @@ class MainWindowTest : public QObject {
     s.enterEach({"Mode_A", "RST_A"});
     s.field("RSTE_A")->clear();
     s.typeAndEnter("RSTE_A", "57");
-    s.type("Rem_A", QStringLiteral("Ștefan Gődör"));
-    QCOMPARE(s.text("Rem_A"), QStringLiteral("C. STEFAN GoDöR"));  // accented letters keep their case until the save
+    s.type("Rem_A", u"Ștefan Gődör"_s);
+    QCOMPARE(s.text("Rem_A"), u"C. STEFAN GoDöR"_s);  // accented letters keep their case until the save
     s.enter("Rem_A");
     QTest::keyClick(s.widget("QSL_A"), Qt::Key_Space);
     s.enter("QSL_A");
@@ -165,9 +164,9 @@ class MainWindowTest : public QObject {
     MainSession s(LogBytes({LogLine("F1AAA", "89", "89001", "12/05/13", "10:00", "7.0 Mhz")}), false);
     s.env.settings->write("Setup F4ABC", kBandeUtilisee, "2");
     s.start();
-    QCOMPARE(s.text("Bande_A"), QStringLiteral("7.0 Mhz"));
+    QCOMPARE(s.text("Bande_A"), u"7.0 Mhz"_s);
     s.walk({{"Ind_A", "F4XYZ"}, {"Prenom_A", "JEAN"}, {"Dpt_A", "89"}, {"Ref_A", "89001"}});
-    QCOMPARE(s.env.messages.last(), QStringLiteral("89001 Lavoir deja contacté le 12/05/13 sur 7.0 Mhz"));
+    QCOMPARE(s.env.messages.last(), u"89001 Lavoir deja contacté le 12/05/13 sur 7.0 Mhz"_s);
     QCOMPARE(s.texts({"Ind_A", "Prenom_A", "Ref_A"}), QStringList({"", "", ""}));
     QVERIFY(s.focusedOn("Ind_A"));
   }
@@ -196,19 +195,19 @@ class MainWindowTest : public QObject {
     auto* band = s.widget<QComboBox>("Bande_A");
     band->setCurrentIndex(4);
     s.enter("Bande_A");
-    QCOMPARE(s.env.settings->read("Setup F4ABC", kBandeUtilisee), QStringLiteral("4"));
+    QCOMPARE(s.env.settings->read("Setup F4ABC", kBandeUtilisee), u"4"_s);
     QVERIFY(s.focusedOn("Ind_A"));
     // A band typed by hand matches no item of the list.
     band->setEditText({});
     s.typeAndEnter("Bande_A", "432 mhz");
-    QCOMPARE(s.text("Bande_A"), QStringLiteral("432 MHZ"));
-    QCOMPARE(s.env.settings->read("Setup F4ABC", kBandeUtilisee), QStringLiteral("-1"));
+    QCOMPARE(s.text("Bande_A"), u"432 MHZ"_s);
+    QCOMPARE(s.env.settings->read("Setup F4ABC", kBandeUtilisee), u"-1"_s);
     band->setCurrentIndex(10);
     s.enter("Bande_A");
     s.walkToValidate("F4XYZ", "89001");
     s.widget<QComboBox>("Mode_A")->setCurrentIndex(1);
     s.save();
-    QCOMPARE(s.text("Bande_A"), QStringLiteral("144 Mhz"));
+    QCOMPARE(s.text("Bande_A"), u"144 Mhz"_s);
     QVERIFY(s.log().contains("144 Mhz"));
   }
 
@@ -220,18 +219,18 @@ class MainWindowTest : public QObject {
     s.start();
     QCOMPARE(s.texts({"Label37", "Label34", "Label33"}), QStringList({"23:59 Utc", "00:59 Loc", "04/03/26"}));
     s.env.clock.utc = {2026, 3, 5, 9, 5, 3};
-    QTRY_COMPARE(s.text("Label37"), QStringLiteral("09:05 Utc"));  // at the next tick
-    QCOMPARE(s.text("Label33"), QStringLiteral("05/03/26"));
+    QTRY_COMPARE(s.text("Label37"), u"09:05 Utc"_s);  // at the next tick
+    QCOMPARE(s.text("Label33"), u"05/03/26"_s);
     s.trigger("Mnu_Date_Man");
-    s.field("Date_A")->setText(QStringLiteral("01/01/26"));
+    s.field("Date_A")->setText(u"01/01/26"_s);
     s.trigger("Mnu_Date_Man");
-    QCOMPARE(s.text("Date_A"), QStringLiteral("01/01/26"));
-    QCOMPARE(s.env.settings->read("Setup F4ABC", kDateAuto), QStringLiteral("Non"));
+    QCOMPARE(s.text("Date_A"), u"01/01/26"_s);
+    QCOMPARE(s.env.settings->read("Setup F4ABC", kDateAuto), u"Non"_s);
     s.trigger("Mnu_Date_Auto");
     s.trigger("Mnu_Date_Auto");
     QVERIFY(s.widget<QAction>("Mnu_Date_Auto")->isChecked() && !s.widget<QAction>("Mnu_Date_Man")->isChecked());
     QCOMPARE(s.text("Date_A"), QString());
-    QCOMPARE(s.env.settings->read("Setup F4ABC", kDateAuto), QStringLiteral("Oui"));
+    QCOMPARE(s.env.settings->read("Setup F4ABC", kDateAuto), u"Oui"_s);
   }
 };
 

@@ -25,7 +25,7 @@ void CheckTitlesOverColumns(ColumnTitles& titles, QAbstractItemView& list, const
   for (const QString& pair : titleAndValue.split(u'|')) {
     const QString title = pair.section(u'=', 0, 0), value = pair.section(u'=', 1);
     QVERIFY2(text.indexOf(title) == row.indexOf(value),
-             qPrintable(QStringLiteral("%1 over %2 in\n%3\n%4").arg(title, value, text, row)));
+             qPrintable(u"%1 over %2 in\n%3\n%4"_s.arg(title, value, text, row)));
   }
   QCOMPARE(titles.font(), list.font());
   QCOMPARE(TextLeft(titles), TextLeft(list));
@@ -48,8 +48,7 @@ class ReadabilityTest : public QObject {
         *s.widget<ColumnTitles>("Label_Liste_BQRT"), *list, row,
         QStringLiteral("Indicatif=F4XYZ|Dpt=21 |Prenom=JEAN|Ref=21001|Date=05/12/26|QTR=09:07|Mode=CW |"
                        "QRG=14 Mhz|RSTR=59   59|Nom du Lavoir=LAVOIR|SL=*"));
-    QCOMPARE(s.widget<ColumnTitles>("Label_Liste_BQRT")->text().indexOf(QStringLiteral("N°")) + 2,
-             row.indexOf(u'1') + 1);
+    QCOMPARE(s.widget<ColumnTitles>("Label_Liste_BQRT")->text().indexOf(u"N°"_s) + 2, row.indexOf(u'1') + 1);
 
     FakeLogbook logbook;
     logbook.addLine(kQso);
@@ -60,7 +59,7 @@ class ReadabilityTest : public QObject {
     auto* results = Find<QListWidget>(search, "QSO_Effectues");
     CheckTitlesOverColumns(
         *Find<ColumnTitles>(search, "Label13"), *results, results->item(0)->text(),
-        QStringLiteral("Indicatif=F4XYZ|Dpt=21 |Date=05/12/26|Bande=14 Mhz|N° KMB=21001|Nom du Lavoir=LAVOIR|SL=*"));
+        u"Indicatif=F4XYZ|Dpt=21 |Date=05/12/26|Bande=14 Mhz|N° KMB=21001|Nom du Lavoir=LAVOIR|SL=*"_s);
 
     ContactedListWindow contacted(s.env.context, *s.main);
     ShowAndSettle(contacted);
@@ -68,7 +67,7 @@ class ReadabilityTest : public QObject {
     auto* lines = Find<QListView>(contacted, "Liste_KMB_Contacte");
     CheckTitlesOverColumns(*Find<ColumnTitles>(contacted, "Label2"), *lines,
                            lines->model()->index(0, 0).data().toString(),
-                           QStringLiteral("Ref=21001|Nom du Lavoir=LAVOIR|Date=05/12/26|Indicatif=F4XYZ|SL=*"));
+                           u"Ref=21001|Nom du Lavoir=LAVOIR|Date=05/12/26|Indicatif=F4XYZ|SL=*"_s);
   }
 
   void mainWindowShowsTwentyFiveRowsAndGrowsWithTheWindow() {
@@ -76,7 +75,7 @@ class ReadabilityTest : public QObject {
     MainSession s(QByteArray(LogBytes({kQso})).repeated(40));
     const QRect frame = s.main->frameGeometry();
     QVERIFY2(frame.height() <= 768 - 40 && frame.width() <= 1366,
-             qPrintable(QStringLiteral("%1 x %2").arg(frame.width()).arg(frame.height())));
+             qPrintable(u"%1 x %2"_s.arg(frame.width()).arg(frame.height())));
     auto* list = s.widget<QListView>("Liste_KMB");
     QVERIFY2(list->viewport()->height() >= 25 * list->sizeHintForRow(0),
              qPrintable(QString::number(list->viewport()->height() / list->sizeHintForRow(0))));
@@ -88,18 +87,18 @@ class ReadabilityTest : public QObject {
   void windowsComeBackWhereTheyWereLeftAndOnScreen() {
     MainSession s(LogBytes({kQso}));
     s.trigger("Mnu_L_Contacte");
-    QWidget* contacted = TopLevels(QStringLiteral("Aff_Contacte")).value(0);
+    QWidget* contacted = TopLevels(u"Aff_Contacte"_s).value(0);
     QVERIFY(contacted);
     const QRect left(120, 80, 700, 400);
     contacted->setGeometry(left);
     contacted->close();
     s.trigger("Mnu_L_Contacte");
-    QTRY_COMPARE(TopLevels(QStringLiteral("Aff_Contacte")).value(0)->geometry(), left);
-    TopLevels(QStringLiteral("Aff_Contacte")).value(0)->close();
+    QTRY_COMPARE(TopLevels(u"Aff_Contacte"_s).value(0)->geometry(), left);
+    TopLevels(u"Aff_Contacte"_s).value(0)->close();
     s.main->close();
 
     // Left on a bigger screen than today's: brought back whole onto this one.
-    s.env.settings->write(kSetup, QStringLiteral("Fenetre Main"), QStringLiteral("1900,1000,2400,1400"));
+    s.env.settings->write(kSetup, u"Fenetre Main"_s, u"1900,1000,2400,1400"_s);
     MainWindow again(s.env.context);
     again.start();
     QVERIFY(QRect(0, 0, 1366, 768).contains(again.frameGeometry()));

@@ -33,9 +33,9 @@ struct OnLog {
     ShowAndSettle(*window);
   }
   // The texts of labels and boxes, joined by "|".
-  QString texts(std::initializer_list<const char*> names) const {
+  QString texts(const QStringList& names) const {
     QStringList all;
-    for (const char* name : names) {
+    for (const QString& name : names) {
       auto* label = window->template findChild<QLabel*>(name);
       all << (label ? label->text() : Find<QLineEdit>(*window, name)->text());
     }
@@ -43,9 +43,7 @@ struct OnLog {
   }
   void click(const char* button) { QTest::mouseClick(Find<QPushButton>(*window, button), Qt::LeftButton); }
   bool enabled(const char* button) const { return Find<QPushButton>(*window, button)->isEnabled(); }
-  QLineEdit* box(int index) {
-    return Find<QLineEdit>(*window, QStringLiteral("Dep_%1").arg(index, 2, 10, QLatin1Char('0')));
-  }
+  QLineEdit* box(int index) { return Find<QLineEdit>(*window, u"Dep_%1"_s.arg(index, 2, 10, QLatin1Char('0'))); }
   QColor colour(int index) { return FieldColour(*box(index)); }
   // The contacted list's lines, after "Afficher" for `group`.
   QStringList listed(const QString& group) {
@@ -74,9 +72,9 @@ class AwardWindowsTest : public QObject {
                   Qso("2A", "50 Mhz", true), Qso("2a", "18 Mhz", true), Qso("01", "10 Mhz", true),
                   Qso("02", "432 Mhz", true), Qso("03", "144 Mhz", true), Qso("04", "144 Mhz", false)}));
     // HF: 89 twice and 96 confirmed, 77 only worked; 10 and 432 MHz nowhere.
-    QCOMPARE(w.texts({"HF_CT", "HF_CF", "HF_Dpt", "VHF_CT", "VHF_CF", "VHF_Dpt"}), QStringLiteral("5|4|2|2|1|1"));
-    for (const char* name : {"HF_CT", "HF_CF", "HF_Dpt", "VHF_CT", "VHF_CF", "VHF_Dpt"})
-      QVERIFY(Find<QLineEdit>(*w.window, name)->isReadOnly());
+    const QStringList figures = {"HF_CT", "HF_CF", "HF_Dpt", "VHF_CT", "VHF_CF", "VHF_Dpt"};
+    QCOMPARE(w.texts(figures), u"5|4|2|2|1|1"_s);
+    for (const QString& name : figures) QVERIFY(Find<QLineEdit>(*w.window, name)->isReadOnly());
     QCOMPARE(w.env.messages.shown, QStringList());
     QVERIFY(Find<QWidget>(*w.window, "Frame2")->y() < Find<QWidget>(*w.window, "Frame3")->y());
     QVERIFY(Find<QWidget>(*w.window, "HF_CT")->y() < Find<QWidget>(*w.window, "HF_CF")->y());
@@ -85,29 +83,16 @@ class AwardWindowsTest : public QObject {
 
   // The verdict, in red or green, then words, number and words read as one line.
   void eachDiplomaSaysItsVerdict() {
-    const struct {
-      bool hf;
-      int confirmed;
-      const char* shown;
-      QColor colour;
-      const char* names[4];
-    } cases[] = {
-        {true,
-         12,
-         "Vous ne pouvez pas obtenir le diplome KMB HF|il vous manque |18|Lavoirs confirmés",
-         QColor(255, 0, 0),
-         {"Label4", "Label18", "Label5", "Label6"}},
-        {false,
-         10,
-         "Bravo vous pouvez obtenir le diplome KMB VHF|avec les QSL des|10|Lavoirs confirmés",
-         QColor(0, 128, 0),
-         {"Label25", "Label27", "Label28", "Label29"}},
-    };
-    for (const auto& [hf, confirmed, shown, colour, names] : cases) {
+    for (const auto& [hf, confirmed, labels, shown, colour] :
+         {std::tuple{true, 12, "Label4 Label18 Label5 Label6",
+                     "Vous ne pouvez pas obtenir le diplome KMB HF|il vous manque |18|Lavoirs confirmés", Qt::red},
+          {false, 10, "Label25 Label27 Label28 Label29",
+           "Bravo vous pouvez obtenir le diplome KMB VHF|avec les QSL des|10|Lavoirs confirmés", Qt::darkGreen}}) {
       const QByteArray line = Qso("89", hf ? "14 Mhz" : "144 Mhz", true) + "\r\n";
       OnLog<DiplomaWindow> w(line.repeated(confirmed), "F4ABC", hf ? HfDiplomaFace() : VhfDiplomaFace());
-      QCOMPARE(w.texts({names[0], names[1], names[2], names[3]}), QString::fromUtf8(shown));
-      QCOMPARE(Find<QLabel>(*w.window, names[0])->palette().color(QPalette::WindowText), colour);
+      const QStringList names = QString::fromLatin1(labels).split(u' ');
+      QCOMPARE(w.texts(names), QString::fromUtf8(shown));
+      QCOMPARE(Find<QLabel>(*w.window, names[0])->palette().color(QPalette::WindowText), QColor(colour));
       QCOMPARE(w.env.messages.shown, QStringList());
       const QRect before = Find<QLabel>(*w.window, names[1])->geometry();
       const QRect number = Find<QLabel>(*w.window, names[2])->geometry();
@@ -121,10 +106,10 @@ class AwardWindowsTest : public QObject {
                                  Qso("77", "14 Mhz", false), Qso("2A", "14 Mhz", true), Qso("2b", "14 Mhz", false)}));
     QCOMPARE(QList<QColor>({w.colour(89), w.colour(77), w.colour(96), w.colour(97), w.colour(1)}),
              QList<QColor>({kGreen, kPink, kGreen, kPink, kYellow}));
-    QCOMPARE(w.box(96)->text(), QStringLiteral("2a"));
+    QCOMPARE(w.box(96)->text(), u"2a"_s);
     QCOMPARE(w.texts({"NB_Dep", "Nb_Conf", "Nb_Nconf", "Nb_Ncont"}),
-             QStringLiteral("4| 2 Dpt confirmés| 2 Dpt non confirmés| 92 Dpt non contactés"));
-    QVERIFY(Find<QLabel>(*w.window, "Attribution")->text().contains(QStringLiteral("CC BY 4.0")));
+             u"4| 2 Dpt confirmés| 2 Dpt non confirmés| 92 Dpt non contactés"_s);
+    QVERIFY(Find<QLabel>(*w.window, "Attribution")->text().contains(u"CC BY 4.0"_s));
     QCOMPARE(w.env.messages.shown, QStringList());
   }
 
@@ -134,18 +119,18 @@ class AwardWindowsTest : public QObject {
     auto* group = Find<QComboBox>(*w.window, "Bande_Carte");
     QVERIFY(!group->isEditable());  // no typed group that names none
     QCOMPARE(group->count(), 3);
-    QCOMPARE(group->currentText(), QStringLiteral("HF"));
+    QCOMPARE(group->currentText(), u"HF"_s);
     QCOMPARE(QList<QColor>({w.colour(1), w.colour(2), w.colour(4)}), QList<QColor>({kGreen, kYellow, kYellow}));
-    group->setCurrentText(QStringLiteral("VHF"));
+    group->setCurrentText(u"VHF"_s);
     QCOMPARE(QList<QColor>({w.colour(1), w.colour(2)}), QList<QColor>({kYellow, kGreen}));
     QCOMPARE(w.texts({"NB_Dep", "Nb_Conf", "Nb_Nconf", "Nb_Ncont"}),
-             QStringLiteral("1| 1 Dpt confirmés| 0 Dpt non confirmés| 95 Dpt non contactés"));
+             u"1| 1 Dpt confirmés| 0 Dpt non confirmés| 95 Dpt non contactés"_s);
     // The log is read again: a QSO logged meanwhile shows.
     w.env.writeFile("F4ABC_KMB.log", LogBytes({Qso("03", "432 Mhz", false), Qso("05", "432 Mhz", true)}));
-    group->setCurrentText(QStringLiteral("UHF"));
+    group->setCurrentText(u"UHF"_s);
     QCOMPARE(QList<QColor>({w.colour(3), w.colour(5), w.colour(2)}), QList<QColor>({kPink, kGreen, kYellow}));
     QCOMPARE(w.texts({"NB_Dep", "Nb_Conf", "Nb_Nconf", "Nb_Ncont"}),
-             QStringLiteral("2| 1 Dpt confirmés| 1 Dpt non confirmés| 94 Dpt non contactés"));
+             u"2| 1 Dpt confirmés| 1 Dpt non confirmés| 94 Dpt non contactés"_s);
   }
 
   // The boxes of 20 and 98, which stand for no department, show only when a QSO marks them.
@@ -182,10 +167,10 @@ class AwardWindowsTest : public QObject {
     MapWindow window(env.context, logbook);
     QVERIFY(env.messages.shown.isEmpty());
     ShowAndSettle(window);
-    QCOMPARE(Find<QLabel>(window, "NB_Dep")->text(), QStringLiteral("0"));
-    QCOMPARE(Find<QLineEdit>(window, "Nb_Ncont")->text(), QStringLiteral(" 96 Dpt non contactés"));
+    QCOMPARE(Find<QLabel>(window, "NB_Dep")->text(), u"0"_s);
+    QCOMPARE(Find<QLineEdit>(window, "Nb_Ncont")->text(), u" 96 Dpt non contactés"_s);
     QCOMPARE(env.messages.shown.size(), 1);
-    QVERIFY(env.messages.last().contains(QStringLiteral("F4ABC_KMB.log")));
+    QVERIFY(env.messages.last().contains(u"F4ABC_KMB.log"_s));
   }
 
   // Nothing is listed, saved or printed before "Afficher"; a typed group lists only if it is a known one.
@@ -203,12 +188,12 @@ class AwardWindowsTest : public QObject {
     QVERIFY(IsMonospaced(Find<QListView>(*w.window, "Liste_KMB_Contacte")->font()));
     QCOMPARE(w.listed("HF"), QStringList({" 77001  GRAND LAVOIR                    05/12/26  F5ZZZ         *",
                                           " 89001  LAVOIR DU PONT                  05/12/26  F1AAA          "}));
-    QCOMPARE(w.texts({"Compt_C", "Compt_V"}), QStringLiteral("2|1"));
+    QCOMPARE(w.texts({"Compt_C", "Compt_V"}), u"2|1"_s);
     QVERIFY(w.enabled("Enregistrer") && w.enabled("Imprimer"));
-    QCOMPARE(w.listed("VHF").value(0).left(6), QStringLiteral(" 02001"));
-    QCOMPARE(w.texts({"Compt_C", "Compt_V"}), QStringLiteral("1|1"));
+    QCOMPARE(w.listed("VHF").value(0).left(6), u" 02001"_s);
+    QCOMPARE(w.texts({"Compt_C", "Compt_V"}), u"1|1"_s);
     w.listed("UHF");
-    QCOMPARE(w.texts({"Compt_C", "Compt_V"}), QStringLiteral("1|0"));
+    QCOMPARE(w.texts({"Compt_C", "Compt_V"}), u"1|0"_s);
   }
 
   void savesTheListByteForByte() {
@@ -218,7 +203,7 @@ class AwardWindowsTest : public QObject {
     w.listed("HF");
     w.click("Enregistrer");
     QCOMPARE(w.env.readFile(kHfFile), QByteArray::fromStdString(TestData(kHfFile)));
-    QCOMPARE(w.env.messages.shown, QStringList({QStringLiteral("Fichier enregistré sous le nom : ") + kHfFile}));
+    QCOMPARE(w.env.messages.shown, QStringList({u"Fichier enregistré sous le nom : "_s + kHfFile}));
     QVERIFY(!w.env.exists(kHfFile + std::string(".tmp")));
   }
 
@@ -232,10 +217,10 @@ class AwardWindowsTest : public QObject {
     QVERIFY(w.env.readFile(vhf).startsWith(" FXXXX Liste alphanumerique des Lavoirs contact\xE9s bande VHF"));
     QVERIFY(!w.env.readFile(vhf).contains("kept"));
     // The group shown at saving time names the file, even before a new display.
-    Find<QComboBox>(*w.window, "Bande_D")->setCurrentText(QStringLiteral("HF"));
+    Find<QComboBox>(*w.window, "Bande_D")->setCurrentText(u"HF"_s);
     w.click("Enregistrer");
     QVERIFY(w.env.readFile("FXXXX_Liste_Lavoirs_Bande_HF_01_02_27.txt").contains("bande HF au 01/02/2027\r\n\r\n"));
-    QVERIFY(w.env.messages.last().endsWith(QStringLiteral("FXXXX_Liste_Lavoirs_Bande_HF_01_02_27.txt")));
+    QVERIFY(w.env.messages.last().endsWith(u"FXXXX_Liste_Lavoirs_Bande_HF_01_02_27.txt"_s));
 
     // The typed group becomes part of a file name: nothing may lead it out of the folder.
     const auto entries = [](const std::filesystem::path& folder) {
@@ -245,7 +230,7 @@ class AwardWindowsTest : public QObject {
     for (const char* group : {"/../../evade", "..", "a\\b", "C:x"}) {
       Find<QComboBox>(*w.window, "Bande_D")->setCurrentText(QString::fromLatin1(group));
       w.click("Enregistrer");
-      QVERIFY2(w.env.messages.last().contains(QStringLiteral("ne peut pas entrer dans un nom de fichier")), group);
+      QVERIFY2(w.env.messages.last().contains(u"ne peut pas entrer dans un nom de fichier"_s), group);
     }
     QCOMPARE(entries(w.env.folder().parent_path()), before);
     QCOMPARE(entries(w.env.folder()), 3);  // the log and the two lists
@@ -264,8 +249,8 @@ class AwardWindowsTest : public QObject {
     QCOMPARE(w.env.printers.asked, 2);
     QCOMPARE(w.env.messages.shown, QStringList());
     const QStringList lines = PrintedLines(w.env.printers.pdfPath);
-    QCOMPARE(lines.value(0), QStringLiteral("F4ABC Liste alphanumerique des Lavoirs contactés bande HF au 05/12/2026"));
-    QCOMPARE(lines.filter(QStringLiteral("89001")), QStringList{"2 89001 LAVOIR DU PONT 05/12/26 F1AAA"});
+    QCOMPARE(lines.value(0), u"F4ABC Liste alphanumerique des Lavoirs contactés bande HF au 05/12/2026"_s);
+    QCOMPARE(lines.filter(u"89001"_s), QStringList{"2 89001 LAVOIR DU PONT 05/12/26 F1AAA"});
   }
 };
 

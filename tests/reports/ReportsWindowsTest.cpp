@@ -44,8 +44,7 @@ class ReportsWindowsTest : public QObject {
     s.start();
     s.env.messages.clear();
     s.trigger("Mnu_ADIF");
-    QCOMPARE(s.env.messages.shown,
-             QStringList{QStringLiteral("Le fichier a été enregistré sous le nom : F4ABC_P_KMB.adi")});
+    QCOMPARE(s.env.messages.shown, QStringList{u"Le fichier a été enregistré sous le nom : F4ABC_P_KMB.adi"_s});
     QVERIFY(s.env.readFile("F4ABC_P_KMB.adi").contains("<CALL:5>F1AAA"));
     // Lines typed by hand with dates or times that never were are said.
     s.env.writeFile("F4ABC_P_KMB.log",
@@ -66,8 +65,8 @@ class ReportsWindowsTest : public QObject {
     AppContext context{env.folder(), faulty, env.messages, *env.settings, env.clock, env.printers};
     ExportAdifFile(context, "F4ABC", nullptr);
     QCOMPARE(env.messages.shown.size(), 1);
-    QVERIFY(env.messages.last().startsWith(QStringLiteral("Impossible d'écrire le fichier")));
-    QVERIFY(env.messages.last().contains(QStringLiteral("le disque est plein")));
+    QVERIFY(env.messages.last().startsWith(u"Impossible d'écrire le fichier"_s));
+    QVERIFY(env.messages.last().contains(u"le disque est plein"_s));
     QCOMPARE(env.readFile("F4ABC_KMB.adi"), QByteArray("ancien export\r\n"));
   }
 
@@ -81,26 +80,26 @@ class ReportsWindowsTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(&q.window));
     q.call()->setFocus();
     QTest::keyClicks(q.call(), "fx");
-    QCOMPARE(q.call()->text(), QStringLiteral("FX"));
+    QCOMPARE(q.call()->text(), u"FX"_s);
     QTest::keyClick(q.call(), Qt::Key_Return);
     QCOMPARE(q.list()->count(), 2);
     for (int i = 0; i < q.list()->count(); ++i) {
-      QVERIFY(q.list()->item(i)->text().startsWith(QStringLiteral("05/12/26  09:07   89   KMB 89001")));
+      QVERIFY(q.list()->item(i)->text().startsWith(u"05/12/26  09:07   89   KMB 89001"_s));
       QVERIFY(q.list()->item(i)->flags() & Qt::ItemIsUserCheckable);
       QCOMPARE(q.list()->item(i)->checkState(), Qt::Unchecked);
     }
-    QCOMPARE(Find<QLabel>(q.window, "Label2")->text(), QStringLiteral("QSL's non reçues de FX"));
-    QCOMPARE(q.call()->text(), QStringLiteral("FX"));
+    QCOMPARE(Find<QLabel>(q.window, "Label2")->text(), u"QSL's non reçues de FX"_s);
+    QCOMPARE(q.call()->text(), u"FX"_s);
     QVERIFY(Find<QPushButton>(q.window, "Recherche")->hasFocus());
     QCOMPARE(q.env.messages.shown, QStringList());
   }
 
   void theButtonListsToo() {
     QslOnLog q({{"05/12/26", false}, {"06/12/26", false}});
-    q.search(QStringLiteral("F1ABC"));
+    q.search(u"F1ABC"_s);
     QCOMPARE(q.list()->count(), 2);
-    QVERIFY(q.list()->item(1)->text().startsWith(QStringLiteral("06/12/26")));
-    q.search(QStringLiteral("F9ZZZ"));
+    QVERIFY(q.list()->item(1)->text().startsWith(u"06/12/26"_s));
+    q.search(u"F9ZZZ"_s);
     QCOMPARE(q.list()->count(), 0);
     QCOMPARE(q.env.messages.shown, QStringList());
   }
@@ -108,23 +107,23 @@ class ReportsWindowsTest : public QObject {
   void anEmptyCallSignIsRefused() {
     QslOnLog q({{"05/12/26", false}});
     QTest::keyClick(q.call(), Qt::Key_Return);
-    QCOMPARE(q.env.messages.shown, QStringList{QStringLiteral("Entrez un indicatif")});
-    QCOMPARE(Find<QLabel>(q.window, "Label2")->text(), QStringLiteral("QSL's non reçues"));
+    QCOMPARE(q.env.messages.shown, QStringList{u"Entrez un indicatif"_s});
+    QCOMPARE(Find<QLabel>(q.window, "Label2")->text(), u"QSL's non reçues"_s);
     QCOMPARE(q.list()->count(), 0);
     q.print();  // an empty list is refused
-    QCOMPARE(q.env.messages.last(), QStringLiteral("Pas de QSO a imprimer"));
+    QCOMPARE(q.env.messages.last(), u"Pas de QSO a imprimer"_s);
     // A card must name the station that confirms: an emptied box prints nothing.
-    q.search(QStringLiteral("F1ABC"));
+    q.search(u"F1ABC"_s);
     q.tick(1);
     q.call()->clear();
     q.print();
-    QCOMPARE(q.env.messages.last(), QStringLiteral("Entrez un indicatif"));
+    QCOMPARE(q.env.messages.last(), u"Entrez un indicatif"_s);
     QCOMPARE(q.env.printers.asked, 0);
   }
 
   void printingNothingPrintsNothing() {
     QslOnLog q({{"05/12/26", false}});
-    q.search(QStringLiteral("F1ABC"));
+    q.search(u"F1ABC"_s);
     q.print();  // nothing ticked
     QCOMPARE(q.env.printers.asked, 0);
     q.tick(1);
@@ -139,19 +138,18 @@ class ReportsWindowsTest : public QObject {
     if (!HasPdfTools()) QSKIP("poppler-utils are not installed");
     QslOnLog q;
     for (int day = 1; day <= 22; ++day)
-      q.logbook.addLine(
-          LogLine("F1ABC", "89", "89001", QStringLiteral("%1/12/26").arg(day, 2, 10, QLatin1Char('0')).toStdString()));
-    q.search(QStringLiteral("F1"));
+      q.logbook.addLine(LogLine("F1ABC", "89", "89001", u"%1/12/26"_s.arg(day, 2, 10, QLatin1Char('0')).toStdString()));
+    q.search(u"F1"_s);
     QCOMPARE(q.list()->count(), 22);
     q.tick(20);
-    q.call()->setText(QStringLiteral("F1ABC"));  // the heading takes the box's text at printing time
+    q.call()->setText(u"F1ABC"_s);  // the heading takes the box's text at printing time
     q.print();
     QCOMPARE(q.env.messages.shown, QStringList());
     // The layout text keeps the lines but not every blank: compare words.
     const QString printed = QString::fromStdString(TestData("qsl-cards-20-printed.txt"));
     QCOMPARE(PrintedLines(q.env.printers.pdfPath), printed.split(u'\n', Qt::SkipEmptyParts));
     const QString used = PdfFonts(q.env.printers.pdfPath);
-    QVERIFY2(used.contains(QStringLiteral("Mono-Bold")) || used.contains(QStringLiteral("Courier")), qPrintable(used));
+    QVERIFY2(used.contains(u"Mono-Bold"_s) || used.contains(u"Courier"_s), qPrintable(used));
   }
 };
 

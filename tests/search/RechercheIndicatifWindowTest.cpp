@@ -19,7 +19,7 @@ struct OpenWindow {
     if (!QTest::qWaitForWindowActive(&window)) qFatal("window not active");
   }
   QLineEdit* box(const char* name) { return Find<QLineEdit>(window, name); }
-  QRadioButton* option(int n) { return Find<QRadioButton>(window, QStringLiteral("Option1_%1").arg(n)); }
+  QRadioButton* option(int n) { return Find<QRadioButton>(window, u"Option1_%1"_s.arg(n)); }
   // Types into a box (after a click on it, which selects its criterion) and presses Enter.
   void enter(const char* name, const QString& typed, bool click = true) {
     if (click) QTest::mouseClick(box(name), Qt::LeftButton);
@@ -55,9 +55,9 @@ class RechercheIndicatifWindowTest : public QObject {
     for (const char* box : {"Indica", "Data", "Depa"}) QCOMPARE(w.box(box)->text(), QString());
     QVERIFY(w.box("Indica")->hasFocus());
     QTest::keyClicks(w.box("Indica"), "fx");
-    QCOMPARE(w.box("Indica")->text(), QStringLiteral("FX"));
+    QCOMPARE(w.box("Indica")->text(), u"FX"_s);
     QTest::keyClick(w.box("Indica"), Qt::Key_Return);
-    QCOMPARE(w.results(), QStringLiteral("1,3"));
+    QCOMPARE(w.results(), u"1,3"_s);
     QCOMPARE(w.box("Indica")->text(), QString());
     QCOMPARE(w.shown(), QStringList());
     // Quitter closes without touching the main list.
@@ -71,7 +71,7 @@ class RechercheIndicatifWindowTest : public QObject {
   // after Enter the results, messages, text left and criterion selected.
   void eachCriterionSearchesOrSaysWhyNot() {
     OpenWindow w;
-    const QString reference = QStringLiteral("5 caracteres maxi pour la référence ex: 77001");
+    const QString reference = u"5 caracteres maxi pour la référence ex: 77001"_s;
     const struct {
       int option;
       const char* box;
@@ -84,14 +84,14 @@ class RechercheIndicatifWindowTest : public QObject {
         {0, "Data", false, "89001", "89001", "", "Entrez un indicatif", "89001", 1},
         {3, "Data", false, nullptr, "89001", "", "Entrez un departement", "89001", 3},
         {2, "Data", false, "", "", "", reference, "", 2},
-        {0, "Indica", false, "F", "F", "", QStringLiteral("Entrez une référence"), "F", 2},
+        {0, "Indica", false, "F", "F", "", u"Entrez une référence"_s, "F", 2},
         {0, "Data", true, "8900", "8900", "", reference, "8900", 2},
         {0, "Data", true, "89001", "89001", "1", "", "", 2},
         {0, "Data", true, "2a001", "2A001", "3", "", "", 2},
         {0, "Depa", true, "2A", "2A", "3", "", "", 3},
-        {0, "Depa", true, "2AB", "2AB", "3", QStringLiteral("2 caracteres maxi pour le département"), "2ab", 3},
+        {0, "Depa", true, "2AB", "2AB", "3", u"2 caracteres maxi pour le département"_s, "2ab", 3},
         {0, "Depa", false, "", "", "3", "Entrez un Canton", "", 3},
-        {0, "Depa", true, "9", "9", "", QStringLiteral("Pas de QSO trouvé"), "", 3},
+        {0, "Depa", true, "9", "9", "", u"Pas de QSO trouvé"_s, "", 3},
         {0, "Indica", true, "fx", "FX", "1,3", "", "", 1},
         {0, "Indica", false, "abcdefghijklm", "ABCDEFGHIJKLM", "1,3", "12 caracteres maxi pour l'indicatif",
          "ABCDEFGHIJKLM", 1},
@@ -111,10 +111,10 @@ class RechercheIndicatifWindowTest : public QObject {
       QVERIFY2(w.option(criterion)->isChecked(), box);
     }
     // A search that finds nothing says so, and empties every box.
-    w.box("Data")->setText(QStringLiteral("12345"));
-    w.box("Depa")->setText(QStringLiteral("89"));
+    w.box("Data")->setText(u"12345"_s);
+    w.box("Depa")->setText(u"89"_s);
     w.enter("Indica", "k9");
-    QCOMPARE(w.shown().last(), QStringLiteral("Pas de QSO trouvé"));
+    QCOMPARE(w.shown().last(), u"Pas de QSO trouvé"_s);
     QCOMPARE(w.results(), QString());
     for (const char* box : {"Indica", "Data", "Depa"}) QCOMPARE(w.box(box)->text(), QString());
   }
@@ -135,7 +135,7 @@ class RechercheIndicatifWindowTest : public QObject {
     for (int n = 1; n <= 15; ++n) logbook.addLine(LogLine(n == 12 ? "F5XYZ" : "F1ABC", "89", "89001"));
     OpenWindow w(logbook);
     w.enter("Indica", "5x");
-    QCOMPARE(w.results(), QStringLiteral("12"));
+    QCOMPARE(w.results(), u"12"_s);
     auto* results = Find<QListWidget>(w.window, "QSO_Effectues");
     const QPoint centre = results->visualItemRect(results->item(0)).center();
     QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, centre);

@@ -21,16 +21,16 @@ class StationDialogTest : public QObject {
     s.env.settings->write("Setup F1XYZ", kModeUtilise, "1");
     s.env.writeFile("F1XYZ_KMB.log", log + log);
     s.trigger("Mnu_New_Indicatif");
-    QWidget* dialog = TopLevels(QStringLiteral("Station")).value(0);
+    QWidget* dialog = TopLevels(u"Station"_s).value(0);
     QVERIFY(qobject_cast<StationDialog*>(dialog));
     Box(*dialog)->setText("F1XYZ");
     Validate(*dialog);
     QCOMPARE(s.main->stationCall(), std::string("F1XYZ"));
     QCOMPARE(s.env.readFile("F1XYZ_KMB.log"), log + log);
     QCOMPARE(int(s.main->listRows().size()), 2);
-    QCOMPARE(s.text("Bande_A"), QStringLiteral("144 Mhz"));
-    QCOMPARE(s.text("Mode_A"), QStringLiteral("CW"));
-    QCOMPARE(s.env.settings->read("Setup F1XYZ", kBandeUtilisee), QStringLiteral("10"));
+    QCOMPARE(s.text("Bande_A"), u"144 Mhz"_s);
+    QCOMPARE(s.text("Mode_A"), u"CW"_s);
+    QCOMPARE(s.env.settings->read("Setup F1XYZ", kBandeUtilisee), u"10"_s);
   }
 
   void unreadableLogIsNeverEmptied() {
@@ -40,20 +40,20 @@ class StationDialogTest : public QObject {
     std::filesystem::permissions(env.file("F4ABC_KMB.log"), std::filesystem::perms::none);
     StationDialog dialog(env.context);
     QSignalSpy accepted(&dialog, &StationDialog::stationAccepted);
-    Box(dialog)->setText(QStringLiteral("F4ABC"));
+    Box(dialog)->setText(u"F4ABC"_s);
     Validate(dialog);
     std::filesystem::permissions(env.file("F4ABC_KMB.log"),
                                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     QCOMPARE(env.readFile("F4ABC_KMB.log"), log);
-    QCOMPARE(accepted.value(0).value(0).toString(), QStringLiteral("F4ABC"));
-    QCOMPARE(env.settings->read("Setup F4ABC", kBandeUtilisee, "untouched"), QStringLiteral("untouched"));
+    QCOMPARE(accepted.value(0).value(0).toString(), u"F4ABC"_s);
+    QCOMPARE(env.settings->read("Setup F4ABC", kBandeUtilisee, "untouched"), u"untouched"_s);
   }
 
   // A stored value that is no call sign never becomes part of a path: the first-run question comes back, and
   // until a station is chosen every key in the call sign says how to choose one; nothing is written.
   void storedCallSignOutsideTheFolderIsNotUsed() {
     TestEnvironment env;
-    env.settings->write(kSetup, kIndicatifStation, QStringLiteral("../dehors/F4KMB"));
+    env.settings->write(kSetup, kIndicatifStation, u"../dehors/F4KMB"_s);
     std::filesystem::create_directories(env.folder() / "../dehors");
     env.writeFile("../dehors/F4KMB_KMB.log", LogBytes({LogLine("F1AAA", "89", "89001")}));
     MainWindow main(env.context);
@@ -61,8 +61,8 @@ class StationDialogTest : public QObject {
       if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
     });
     main.start();
-    QVERIFY(env.messages.shown.value(0).contains(QStringLiteral("« ../dehors/F4KMB », n'est pas valable")));
-    QVERIFY(env.messages.shown.value(1).contains(QStringLiteral("Premiere installation")));
+    QVERIFY(env.messages.shown.value(0).contains(u"« ../dehors/F4KMB », n'est pas valable"_s));
+    QVERIFY(env.messages.shown.value(1).contains(u"Premiere installation"_s));
     QCOMPARE(main.stationCall(), std::string("FXXXX"));
     QVERIFY(main.listRows().empty());
     auto* ind = main.findChild<QLineEdit*>("Ind_A");
@@ -70,7 +70,7 @@ class StationDialogTest : public QObject {
     QCOMPARE(env.messages.last(),
              QStringLiteral("\r\n         Premiere installation, vous devez entrer votre Indicatif\r\n\r\n"
                             "Pour cela dans la barre des menus allez dans Station puis Nouvel Indicatif."));
-    QCOMPARE(ind->text(), QStringLiteral("a"));
+    QCOMPARE(ind->text(), u"a"_s);
     QTest::keyClick(ind, Qt::Key_Return);
     QCOMPARE(env.messages.shown.size(), 4);
     QVERIFY(!env.exists("FXXXX_KMB.log"));
@@ -80,7 +80,7 @@ class StationDialogTest : public QObject {
   // until the program ends.
   void unwritableSettingsAreToldOnce() {
     TestEnvironment env;
-    const QString ini = env.dir.filePath(QStringLiteral("bloque/KMB.ini"));
+    const QString ini = env.dir.filePath(u"bloque/KMB.ini"_s);
     QVERIFY(QDir().mkpath(ini));  // a folder in the file's place
     SettingsStore blocked(ini);
     AppContext context{env.folder(), env.files, env.messages, blocked, env.clock, env.printers};
@@ -88,13 +88,13 @@ class StationDialogTest : public QObject {
     QTimer::singleShot(0, [] {
       QWidget* dialog = QApplication::activeModalWidget();
       if (!dialog) return;
-      Box(*dialog)->setText(QStringLiteral("f4abc"));  // pasted small letters are taken as capitals
+      Box(*dialog)->setText(u"f4abc"_s);  // pasted small letters are taken as capitals
       Validate(*dialog);
     });
     main.start();
     QCOMPARE(main.stationCall(), std::string("F4ABC"));
-    QCOMPARE(env.messages.shown.filter(QStringLiteral("ne peuvent pas être enregistrés")).size(), 1);
-    QVERIFY(env.messages.shown.filter(QStringLiteral("ne peuvent pas être enregistrés")).first().contains(ini));
+    QCOMPARE(env.messages.shown.filter(u"ne peuvent pas être enregistrés"_s).size(), 1);
+    QVERIFY(env.messages.shown.filter(u"ne peuvent pas être enregistrés"_s).first().contains(ini));
   }
 
   void settingsStoreRoundTripsSectionsWithBlanks() {
@@ -102,9 +102,9 @@ class StationDialogTest : public QObject {
     env.settings->write("Setup ", "Indicatif Station", "F4ABC");
     env.settings->write("Setup F4ABC", "bande Utilisee", "-1");
     SettingsStore reopened(env.dir.filePath("settings/KMB.ini"));
-    QCOMPARE(reopened.read("Setup ", "Indicatif Station"), QStringLiteral("F4ABC"));
-    QCOMPARE(reopened.read("Setup F4ABC", "bande Utilisee"), QStringLiteral("-1"));
-    QCOMPARE(reopened.read("Setup", "Indicatif Station", "other section"), QStringLiteral("other section"));
+    QCOMPARE(reopened.read("Setup ", "Indicatif Station"), u"F4ABC"_s);
+    QCOMPARE(reopened.read("Setup F4ABC", "bande Utilisee"), u"-1"_s);
+    QCOMPARE(reopened.read("Setup", "Indicatif Station", "other section"), u"other section"_s);
     QCOMPARE(reopened.readIndex("Setup F4ABC", "Mode Utilise", 3), 0);
   }
 };

@@ -1,7 +1,7 @@
 #include "support/MainSession.h"
 
 MainSession::MainSession(const QByteArray& log, bool startNow) {
-  env.settings->write(settings_keys::kSetup, settings_keys::kIndicatifStation, QStringLiteral("F4ABC"));
+  env.settings->write(settings_keys::kSetup, settings_keys::kIndicatifStation, u"F4ABC"_s);
   env.writeFile("F4ABC_KMB.log", log);
   if (startNow) start();
 }

@@ -40,8 +40,8 @@ class MainSession {
   void enterToValidate() const { enterEach({"Mode_A", "RST_A", "RSTE_A", "Rem_A", "QSL_A"}); }
   // The walk from the call sign to the save button; date and time are typed
   // when given (manual date mode, insertion).
-  void walkToValidate(const QString& call, const QString& ref, const QString& prenom = {},
-                      const QString& dpt = QStringLiteral("89"), const QString& date = {}, const QString& time = {});
+  void walkToValidate(const QString& call, const QString& ref, const QString& prenom = {}, const QString& dpt = u"89"_s,
+                      const QString& date = {}, const QString& time = {});
   // Answers Yes to the save question and clicks the save button.
   void save() {
     env.messages.answer({true});

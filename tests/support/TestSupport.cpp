@@ -26,10 +26,11 @@ bool PdfPrinterChooser::choose(QPrinter& printer, QWidget*) {
 }
 
 TestEnvironment::TestEnvironment()
-    : settings(std::make_unique<SettingsStore>(dir.filePath(QStringLiteral("settings/KMB.ini")))),
-      context{folder(), files, messages, *settings, clock, printers} {
+    : settings(std::make_unique<SettingsStore>(dir.filePath(u"settings/KMB.ini"_s))), context{folder(), files,
+                                                                                              messages, *settings,
+                                                                                              clock,    printers} {
   std::filesystem::create_directories(folder());
-  printers.pdfPath = dir.filePath(QStringLiteral("sortie.pdf"));
+  printers.pdfPath = dir.filePath(u"sortie.pdf"_s);
 }
 
 void TestEnvironment::writeFile(const std::string& name, const QByteArray& bytes) const {
@@ -67,9 +68,8 @@ QList<QWidget*> TopLevels(const QString& name) {
 
 bool IsMonospaced(const QFont& font) {
   const QFontMetrics metrics(font);
-  const int narrow = metrics.horizontalAdvance(QStringLiteral("iiiiiiii"));
-  return narrow == metrics.horizontalAdvance(QStringLiteral("WWWWWWWW")) &&
-         narrow == metrics.horizontalAdvance(QStringLiteral("        "));
+  const int narrow = metrics.horizontalAdvance(u"iiiiiiii"_s);
+  return narrow == metrics.horizontalAdvance(u"WWWWWWWW"_s) && narrow == metrics.horizontalAdvance(u"        "_s);
 }
 
 void ShowAndSettle(QWidget& window) {
@@ -97,13 +97,13 @@ QString RunTool(const char* tool, const QStringList& arguments) {
 }  // namespace
 
 bool HasPdfTools() {
-  return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() &&
-         !QStandardPaths::findExecutable(QStringLiteral("pdffonts")).isEmpty();
+  return !QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty() &&
+         !QStandardPaths::findExecutable(u"pdffonts"_s).isEmpty();
 }
 
 QStringList PrintedLines(const QString& pdf) {
   QStringList lines;
-  for (QString line : RunTool("pdftotext", {QStringLiteral("-layout"), pdf, QStringLiteral("-")}).split(u'\n')) {
+  for (QString line : RunTool("pdftotext", {u"-layout"_s, pdf, u"-"_s}).split(u'\n')) {
     line = line.remove(QLatin1Char('\f')).simplified();
     if (!line.isEmpty()) lines << line;
   }

@@ -16,6 +16,8 @@
 #include "ui/kit/AppContext.h"
 #include "ui/kit/LogbookView.h"
 
+using namespace Qt::StringLiterals;
+
 class ScriptedMessenger final : public Messenger {
  public:
   void inform(QWidget* parent, const QString& text) override;

