@@ -26,13 +26,8 @@ Bytes Line(const std::string& call, const std::string& prenom = "") {
 // The same text as a modern editor saves it: accented letters on two bytes.
 Bytes Utf8(std::string_view cp1252) {
   Bytes out;
-  for (char c : cp1252) {
-    const auto u = static_cast<unsigned char>(c);
-    if (u < 0x80)
-      out += c;
-    else
-      out += {static_cast<char>(0xC0 | (u >> 6)), static_cast<char>(0x80 | (u & 0x3F))};
-  }
+  for (const unsigned char u : cp1252)
+    out += u < 0x80 ? Bytes(1, char(u)) : Bytes{char(0xC0 | u >> 6), char(0x80 | (u & 0x3F))};
   return out;
 }
 
