@@ -6,6 +6,7 @@
 #include "core/award/Diploma.h"
 #include "core/award/MapColouring.h"
 #include "core/log/LogLine.h"
+#include "support/TempFolder.h"
 
 using namespace kmb;
 
@@ -62,34 +63,27 @@ TEST(DepartmentNumber, CorsicaLeadingDigitsAndWholeNumbers) {
 
 TEST(CountGroup, ContactsConfirmedAndConfirmedDepartments) {
   EXPECT_TRUE(IsConfirmed('*') && !IsConfirmed(' ') && !IsConfirmed('x') && !IsConfirmed('\0'));
-  const struct {
-    const char* what;
-    Lines log;
-    const char* group;
-    GroupCounts counts;
-  } cases[] = {
-      {"empty log", {}, "HF", {0, 0, 0}},
-      {"empty log", {}, "VHF", {0, 0, 0}},
-      {"10 MHz between two HF records counts nowhere",
-       {Confirmed("89"), Confirmed("77", "10 Mhz"), Confirmed("21")},
-       "HF",
-       {2, 2, 2}},
-      {"10 MHz", {Confirmed("89"), Confirmed("77", "10 Mhz")}, "VHF", {0, 0, 0}},
-      {"no group", {Confirmed("89")}, "", {0, 0, 0}},
-      {"18 and 50 MHz are HF", {Confirmed("01", "18 Mhz"), Unconfirmed("02", "50 Mhz")}, "HF", {2, 1, 1}},
-      {"18 and 50 MHz are not VHF", {Confirmed("01", "18 Mhz"), Unconfirmed("02", "50 Mhz")}, "VHF", {0, 0, 0}},
-      {"same department twice", {Confirmed("89"), Confirmed("89"), Unconfirmed("89")}, "HF", {3, 2, 1}},
-      {"unconfirmed department", {Unconfirmed("89", "144 Mhz"), Confirmed("77", "144 Mhz")}, "VHF", {2, 1, 1}},
-      {"Corsican forms", {Confirmed("2A"), Confirmed("2a"), Confirmed("2B"), Confirmed("2b")}, "HF", {4, 4, 2}},
-      // "2c" reads as department 2, already marked; "98" and "xx" mark nothing.
-      {"odd codes",
-       {Confirmed("02"), Confirmed("2c"), Confirmed("98"), Confirmed("xx"), Confirmed("20")},
-       "HF",
-       {5, 5, 2}},
-      // The cut line keeps its band but has lost its QSL mark.
-      {"short and empty lines", {"", "F1AAA", Confirmed("89").substr(0, 70), Confirmed("89")}, "HF", {2, 1, 1}},
+  // "2c" reads as department 2, already marked; "98" and "xx" mark nothing. A cut line keeps its band, not its QSL.
+  const Lines odd{Confirmed("02"), Confirmed("2c"), Confirmed("98"), Confirmed("xx"), Confirmed("20")};
+  const Lines cut{"", "F1AAA", Confirmed("89").substr(0, 70), Confirmed("89")};
+  const Lines tenMhz{Confirmed("89"), Confirmed("77", "10 Mhz"), Confirmed("21")};
+  const Lines hf1850{Confirmed("01", "18 Mhz"), Unconfirmed("02", "50 Mhz")};
+  const Lines corsica{Confirmed("2A"), Confirmed("2a"), Confirmed("2B"), Confirmed("2b")};
+  const std::vector<std::tuple<Lines, const char*, GroupCounts>> cases = {
+      {{}, "HF", {0, 0, 0}},
+      {{}, "VHF", {0, 0, 0}},
+      {tenMhz, "HF", {2, 2, 2}},
+      {tenMhz, "VHF", {0, 0, 0}},
+      {{Confirmed("89")}, "", {0, 0, 0}},
+      {hf1850, "HF", {2, 1, 1}},
+      {hf1850, "VHF", {0, 0, 0}},
+      {{Confirmed("89"), Confirmed("89"), Unconfirmed("89")}, "HF", {3, 2, 1}},
+      {{Unconfirmed("89", "144 Mhz"), Confirmed("77", "144 Mhz")}, "VHF", {2, 1, 1}},
+      {corsica, "HF", {4, 4, 2}},
+      {odd, "HF", {5, 5, 2}},
+      {cut, "HF", {2, 1, 1}},
   };
-  for (const auto& c : cases) EXPECT_EQ(CountGroup(c.log, c.group), c.counts) << c.what << ", " << c.group;
+  for (const auto& [log, group, counts] : cases) EXPECT_EQ(CountGroup(log, group), counts) << log.size() << group;
 }
 
 // HF: 30 confirmed QSOs of the group; VHF: 10 on 144 MHz. Short of it, the number shown is how many miss.
@@ -173,14 +167,7 @@ TEST(SavedListContent, AnEmptyListKeepsTitleHeaderAndAuthor) {
 TEST(PrintedListLines, IndentedNumberedLinesBetweenHeaderAndAuthor) {
   Lines list;
   for (int n = 0; n < 10; ++n) list.push_back(" 890" + std::to_string(10 + n));
-  const Lines page = PrintedListLines("F4ABC", "HF", kFifthDecember, list);
-  ASSERT_EQ(page.size(), 4u + 10u + 3u);
-  EXPECT_EQ(page[0], "     F4ABC Liste alphanumerique des Lavoirs contact\xE9s bande HF au 05/12/2026");
-  EXPECT_EQ(page[2], "        N\xB0  Ref         Nom du Lavoir               Date   Indicatif     QSL");
-  EXPECT_EQ(page[4], "        1  89010");
-  EXPECT_EQ(page[13], "       10  89019");
-  EXPECT_EQ(Lines(page.begin() + 14, page.end()),
-            (Lines{"", "", std::string(21, ' ') + "ORX_KMB - carnet de trafic du Diplome Kembaro"}));
+  EXPECT_EQ(JoinLines(PrintedListLines("F4ABC", "HF", kFifthDecember, list)), TestData("printed-list-hf.txt"));
 }
 
 // Relative moves, implicit lines, a second ring from the first's start, axis commands, a stop at curves.
