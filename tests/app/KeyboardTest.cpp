@@ -1,5 +1,4 @@
-// Every window works from the keyboard alone: real key events to the widget that has the focus, never a mouse
-// event.
+// Every window works from the keyboard alone: key events to the widget that has the focus, never a mouse event.
 
 #include "support/MainSession.h"
 #include "ui/settings/StationDialog.h"
@@ -93,10 +92,9 @@ class KeyboardTest : public QObject {
     while (FocusedName() != QLatin1String("Rem_A")) Press(Qt::Key_Return);
     Press(Qt::Key_A, Qt::ControlModifier);
     TypeAndEnter(u"lavoir neuf"_s);
-    Press(Qt::Key_Return);
-    Press(Qt::Key_Return);
-    QVERIFY(env.readFile("F4KMB_P_KMB.log").startsWith("F4XYZ"));
-    QVERIFY(env.readFile("F4KMB_P_KMB.log").contains("LAVOIR NEUF"));
+    for (int i = 0; i < 2; ++i) Press(Qt::Key_Return);  // QSL, save
+    QVERIFY(env.readFile("F4KMB_P_KMB.log").startsWith("F4XYZ") &&
+            env.readFile("F4KMB_P_KMB.log").contains("LAVOIR NEUF"));
 
     // Delete the second one.
     TabAndPress("Liste_KMB", Qt::Key_Up);
@@ -107,8 +105,7 @@ class KeyboardTest : public QObject {
 
     // A search leads back to the QSO.
     TabAndPress("Rechercher");
-    QWidget* search = OpenWindow(u"Recherche_Indicatif"_s);
-    QVERIFY(search);
+    QVERIFY(OpenWindow(u"Recherche_Indicatif"_s));
     QCOMPARE(FocusedName(), u"Indica"_s);
     TypeAndEnter(u"xyz"_s);
     TabAndPress("QSO_Effectues", Qt::Key_Down);
@@ -136,8 +133,7 @@ class KeyboardTest : public QObject {
     Press(Qt::Key_L, Qt::AltModifier);
     QTRY_VERIFY(QApplication::activePopupWidget());
     Press(Qt::Key_L);
-    QWidget* contacted = OpenWindow(u"Aff_Contacte"_s);
-    QVERIFY(contacted);
+    QVERIFY(OpenWindow(u"Aff_Contacte"_s));
     TabAndPress("Afficher");
     TabAndPress("Enregistrer");
     QVERIFY(env.exists("F4KMB_P_Liste_Lavoirs_Bande_HF_05_12_26.txt"));

@@ -160,27 +160,25 @@ class MainWindowTest : public QObject {
     QCOMPARE(s.widget<QListView>("Liste_KMB")->currentIndex().row(), 2);
   }
 
-  void alreadyContactedReferenceDiscardsTheEntry() {
-    MainSession s(LogBytes({LogLine("F1AAA", "89", "89001", "12/05/13", "10:00", "7.0 Mhz")}), false);
+  // A known call sign fills its first name and department; a lavoir contacted on the band discards the entry;
+  // answering No writes nothing and still empties the entry.
+  void knownStationContactedLavoirAndAnswerNo() {
+    const QByteArray log = LogBytes({LogLine("F1AAA", "89", "89001", "12/05/13", "10:00", "7.0 Mhz")});
+    MainSession s(log, false);
     s.env.settings->write("Setup F4ABC", kBandeUtilisee, "2");
+    s.env.writeFile("Liste_Prenom.txt", "F4XYZ        21 JEAN\r\n");
     s.start();
     QCOMPARE(s.text("Bande_A"), u"7.0 Mhz"_s);
-    s.walk({{"Ind_A", "F4XYZ"}, {"Prenom_A", "JEAN"}, {"Dpt_A", "89"}, {"Ref_A", "89001"}});
-    QCOMPARE(s.env.messages.last(), u"89001 Lavoir deja contacté le 12/05/13 sur 7.0 Mhz"_s);
-    QCOMPARE(s.texts({"Ind_A", "Prenom_A", "Ref_A"}), QStringList({"", "", ""}));
-    QVERIFY(s.focusedOn("Ind_A"));
-  }
-
-  // A known call sign fills its first name and department; answering No writes nothing, empties the entry.
-  void knownCallSignFillsItsFieldsAndNoWritesNothing() {
-    const QByteArray log = LogBytes({LogLine("F1AAA", "89", "89001")});
-    MainSession s(log);
-    s.env.writeFile("Liste_Prenom.txt", "F4XYZ        21 JEAN\r\n");
-    s.typeAndEnter("Ind_A", "F4XYZ");
-    QCOMPARE(s.texts({"Dpt_A", "Prenom_A"}), QStringList({"21", "JEAN"}));
-    QVERIFY(s.field("Dpt_A")->isEnabled());
-    s.enterEach({"Prenom_A", "Dpt_A"});
-    s.typeAndEnter("Ref_A", "77001");
+    for (const char* ref : {"89001", "77001"}) {
+      QVERIFY(s.focusedOn("Ind_A"));
+      QCOMPARE(s.texts({"Ind_A", "Prenom_A", "Ref_A"}), QStringList({"", "", ""}));
+      s.typeAndEnter("Ind_A", "F4XYZ");
+      QCOMPARE(s.texts({"Dpt_A", "Prenom_A"}), QStringList({"21", "JEAN"}));
+      QVERIFY(s.field("Dpt_A")->isEnabled());
+      s.enterEach({"Prenom_A", "Dpt_A"});
+      s.typeAndEnter("Ref_A", QString::fromLatin1(ref));
+    }
+    QCOMPARE(s.env.messages.shown, QStringList{u"89001 Lavoir deja contacté le 12/05/13 sur 7.0 Mhz"_s});
     s.enterToValidate();
     s.env.messages.answer({false});
     s.click("Valide_A");

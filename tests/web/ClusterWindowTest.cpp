@@ -35,17 +35,6 @@ void Choose(ClusterWindow& window, int index) {
 class ClusterWindowTest : public QObject {
   Q_OBJECT
  private slots:
-  void firstOpeningLoadsTheHfGroupPage() {
-    ClusterFixture f;
-    const auto window = f.open();
-    QCOMPARE(f.shown(*window), f.page("/dxc/top_250_HF.html"));
-    auto* bands = Find<QComboBox>(*window, "Bande_CL");
-    QCOMPARE(bands->currentText(), u"All HF"_s);
-    QCOMPARE(bands->count(), 14);
-    QVERIFY(bands->isEditable());
-    QCOMPARE(f.storedBand(), u"0"_s);
-  }
-
   void everyChoiceNavigatesToItsPageAndIsKeptPerStation() {
     ClusterFixture f;
     f.env.settings->write(u"Setup F6XYZ"_s, kBandeCluster, u"5"_s);
@@ -64,13 +53,16 @@ class ClusterWindowTest : public QObject {
     QCOMPARE(f.storedBand(), u"-1"_s);
   }
 
-  // The stored value is read with the leading-number rule, or falls back to All HF, and written back.
+  // The stored value (none at first) is read with the leading-number rule, or falls back to All HF, and written back.
   void storedValueSelectsItsBandOrAllHf() {
-    for (const auto& [stored, index, path] :
-         {std::tuple{"12 (432 Mhz)", 12, "/dxc/top_50_430_MHz.html"}, std::tuple{"VHF", 0, "/dxc/top_250_HF.html"}}) {
+    for (const auto& [stored, index, path] : {std::tuple{"", 0, "/dxc/top_250_HF.html"},
+                                              {"12 (432 Mhz)", 12, "/dxc/top_50_430_MHz.html"},
+                                              {"VHF", 0, "/dxc/top_250_HF.html"}}) {
       ClusterFixture f;
-      f.env.settings->write(kStation, kBandeCluster, QString::fromLatin1(stored));
+      if (*stored) f.env.settings->write(kStation, kBandeCluster, QString::fromLatin1(stored));
       const auto window = f.open();
+      QCOMPARE(Find<QComboBox>(*window, "Bande_CL")->count(), 14);
+      QVERIFY(Find<QComboBox>(*window, "Bande_CL")->isEditable());
       QCOMPARE(Find<QComboBox>(*window, "Bande_CL")->currentIndex(), index);
       QCOMPARE(f.shown(*window), f.page(path));
       QCOMPARE(f.storedBand(), QString::number(index));

