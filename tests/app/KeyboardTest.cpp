@@ -1,10 +1,5 @@
-// The operator types while listening to the radio: every window works from
-// the keyboard alone. These tests send real key events to the widget that
-// has the focus, as the keyboard does, and never a mouse event.
-#include <QMenuBar>
-#include <QRegularExpression>
+// Every window works from the keyboard alone: key events to the widget that has the focus, never a mouse event.
 
-#include "support/FakeLogbook.h"
 #include "support/MainSession.h"
 #include "ui/settings/StationDialog.h"
 
@@ -23,17 +18,12 @@ QString FocusedName() {
 
 void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
   QWidget* target = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : Focused();
-  QVERIFY2(target, qPrintable(QStringLiteral("nothing has the focus for key %1").arg(key)));
+  QVERIFY2(target, qPrintable(u"nothing has the focus for key %1"_s.arg(key)));
   QTest::keyClick(target, key, modifiers);
 }
 
-// One key a character, letters outside Latin-1 too.
-void Type(const QString& text, QWidget* into = Focused()) {
-  for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, into, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
-
 void TypeAndEnter(const QString& text) {
-  Type(text);
+  TypeKeys(*Focused(), text);
   Press(Qt::Key_Return);
 }
 
@@ -41,6 +31,11 @@ void TypeAndEnter(const QString& text) {
 bool TabTo(const QString& name) {
   for (int i = 0; i < 40 && FocusedName() != name; ++i) Press(Qt::Key_Tab);
   return FocusedName() == name;
+}
+
+void TabAndPress(const char* name, Qt::Key key = Qt::Key_Return) {
+  QVERIFY2(TabTo(QString::fromLatin1(name)), name);
+  Press(key);
 }
 
 QWidget* OpenWindow(const QString& name) {
@@ -55,170 +50,153 @@ QWidget* OpenWindow(const QString& name) {
 class KeyboardTest : public QObject {
   Q_OBJECT
  private slots:
-  void aWholeSessionWithoutTheMouse();
-  void menuCommandsHaveMnemonicsThatDoNotClash();
-  void lettersWindows1252LacksBecomeTheNearestOnes();
-  void tabFollowsTheReadingOrder();
-};
+  // First run, station, QSOs saved, modified, deleted, a search, the QSL list, a saved list of contacted lavoirs.
+  void aWholeSessionWithoutTheMouse() {
+    TestEnvironment env;
+    MainWindow main(env.context);
+    bool mainHidden = false;
+    QTimer::singleShot(0, [&] {
+      QVERIFY(qobject_cast<StationDialog*>(QApplication::activeModalWidget()));
+      mainHidden = !main.isVisible();
+      QApplication::setActiveWindow(QApplication::activeModalWidget());
+      TypeAndEnter(u"f4kmb/p"_s);
+      QCOMPARE(FocusedName(), u"Validation"_s);
+      Press(Qt::Key_Enter);  // the keypad's Enter
+    });
+    main.start();
+    QVERIFY(mainHidden);
+    QCOMPARE(env.messages.shown.value(0), u"\r\nPremiere installation, vous devez entrer votre Indicatif\r\n\r\n"_s);
+    QCOMPARE(main.stationCall(), std::string("F4KMB_P"));
+    QCOMPARE(Find<QLabel>(main, "I_Station")->text(), u"F4KMB/P"_s);  // shown as the operator means it
+    QVERIFY(env.exists("F4KMB_P_KMB.log"));
+    QCOMPARE(env.settings->read(kSetup, kIndicatifStation), u"F4KMB_P"_s);
+    for (const auto& [key, value] : {std::pair{kRevision, " 1.0.1"}, {kBandeUtilisee, "0"}, {kModeUtilise, "0"}})
+      QCOMPARE(env.settings->read("Setup F4KMB_P", key), QString::fromLatin1(value));
+    QApplication::setActiveWindow(&main);
+    QCOMPARE(FocusedName(), u"Ind_A"_s);
 
-// First run, station, a QSO saved, modified, deleted, a search, the QSL list
-// and a saved list of contacted wash-houses.
-void KeyboardTest::aWholeSessionWithoutTheMouse() {
-  TestEnvironment env;
-  MainWindow main(env.context);
-  QTimer::singleShot(0, [] {
-    QVERIFY(qobject_cast<StationDialog*>(QApplication::activeModalWidget()));
-    QApplication::setActiveWindow(QApplication::activeModalWidget());
-    TypeAndEnter(QStringLiteral("f4kmb"));
-    QCOMPARE(FocusedName(), QStringLiteral("Validation"));
-    Press(Qt::Key_Enter);  // the keypad's Enter
-  });
-  main.start();
-  QCOMPARE(main.stationCall(), std::string("F4KMB"));
-  QApplication::setActiveWindow(&main);
-  QCOMPARE(FocusedName(), QStringLiteral("Ind_A"));
-
-  env.messages.answer({true, true, true, true});
-  for (const auto& [call, ref] : {std::pair{"f4xyz", "21001"}, {"f5abc", "89001"}}) {
-    for (const char* text : {call, "jean", "21", ref}) TypeAndEnter(QString::fromLatin1(text));
-    for (int i = 0; i < 5; ++i) Press(Qt::Key_Return);  // mode, reports, lavoir name, QSL
-    QCOMPARE(FocusedName(), QStringLiteral("Valide_A"));
-    Press(Qt::Key_Return);
-  }
-  QCOMPARE(env.readFile("F4KMB_KMB.log").count('\n'), 2);
-
-  // Modify the first QSO: the list's arrows show a row, Enter opens it.
-  QVERIFY(TabTo(QStringLiteral("Liste_KMB")));
-  Press(Qt::Key_Up);
-  QCOMPARE(Find<QLineEdit>(main, "Ind_A")->text(), QStringLiteral("F4XYZ"));
-  Press(Qt::Key_Return);
-  QCOMPARE(Find<QLabel>(main, "Mode_Aff")->text(), QStringLiteral("Modification QSO"));
-  while (FocusedName() != QLatin1String("Rem_A")) Press(Qt::Key_Return);
-  Press(Qt::Key_A, Qt::ControlModifier);
-  TypeAndEnter(QStringLiteral("lavoir neuf"));
-  Press(Qt::Key_Return);
-  Press(Qt::Key_Return);
-  QVERIFY(env.readFile("F4KMB_KMB.log").startsWith("F4XYZ"));
-  QVERIFY(env.readFile("F4KMB_KMB.log").contains("LAVOIR NEUF"));
-
-  // Delete the second one.
-  QVERIFY(TabTo(QStringLiteral("Liste_KMB")));
-  Press(Qt::Key_Up);
-  Press(Qt::Key_Down);
-  QCOMPARE(Find<QLineEdit>(main, "Ind_A")->text(), QStringLiteral("F5ABC"));
-  Press(Qt::Key_Delete);
-  QCOMPARE(env.readFile("F4KMB_KMB.log").count('\n'), 1);
-
-  // A search leads back to the QSO.
-  QVERIFY(TabTo(QStringLiteral("Rechercher")));
-  Press(Qt::Key_Return);
-  QWidget* search = OpenWindow(QStringLiteral("Recherche_Indicatif"));
-  QVERIFY(search);
-  QCOMPARE(FocusedName(), QStringLiteral("Indica"));
-  TypeAndEnter(QStringLiteral("xyz"));
-  QVERIFY(TabTo(QStringLiteral("QSO_Effectues")));
-  Press(Qt::Key_Down);
-  Press(Qt::Key_Return);
-  QTRY_VERIFY(TopLevels(QStringLiteral("Recherche_Indicatif")).isEmpty());
-  QCOMPARE(Find<QLineEdit>(main, "Ind_A")->text(), QStringLiteral("F4XYZ"));
-
-  // The QSL list: Alt+Q, the call sign, Space ticks, Enter prints.
-  QApplication::setActiveWindow(&main);
-  Press(Qt::Key_Q, Qt::AltModifier);
-  QWidget* qsl = OpenWindow(QStringLiteral("Multi_QSL"));
-  QVERIFY(qsl);
-  QVERIFY(TabTo(QStringLiteral("Indicatif")));
-  TypeAndEnter(QStringLiteral("f4xyz"));
-  QVERIFY(TabTo(QStringLiteral("Liste_QSO")));
-  Press(Qt::Key_Down);
-  Press(Qt::Key_Space);
-  QCOMPARE(Find<QListWidget>(*qsl, "Liste_QSO")->item(0)->checkState(), Qt::Checked);
-  QVERIFY(TabTo(QStringLiteral("Imprimer")));
-  Press(Qt::Key_Return);
-  QCOMPARE(env.printers.asked, 1);
-  Press(Qt::Key_Escape);
-  QTRY_VERIFY(TopLevels(QStringLiteral("Multi_QSL")).isEmpty());
-
-  // The contacted list: Alt+L, then L in the menu; shown and saved with Enter.
-  QApplication::setActiveWindow(&main);
-  Press(Qt::Key_L, Qt::AltModifier);
-  QTRY_VERIFY(QApplication::activePopupWidget());
-  Press(Qt::Key_L);
-  QWidget* contacted = OpenWindow(QStringLiteral("Aff_Contacte"));
-  QVERIFY(contacted);
-  QVERIFY(TabTo(QStringLiteral("Afficher")));
-  Press(Qt::Key_Return);
-  QVERIFY(TabTo(QStringLiteral("Enregistrer")));
-  Press(Qt::Key_Return);
-  QVERIFY(env.exists("F4KMB_Liste_Lavoirs_Bande_HF_05_12_26.txt"));
-  Press(Qt::Key_Escape);
-  QTRY_VERIFY(TopLevels(QStringLiteral("Aff_Contacte")).isEmpty());
-  QApplication::setActiveWindow(&main);
-  Press(Qt::Key_Escape);  // never closes the main window
-  QVERIFY(main.isVisible());
-  QCOMPARE(env.messages.unexpectedQuestions, 0);
-}
-
-// Alt and a letter reach every menu command; within one menu no two share a letter.
-void KeyboardTest::menuCommandsHaveMnemonicsThatDoNotClash() {
-  MainSession s({});
-  QList<QList<QAction*>> menus{s.main->menuBar()->actions()};
-  for (QAction* action : s.main->menuBar()->actions())
-    if (action->menu()) menus << action->menu()->actions();
-  const QRegularExpression mnemonic(QStringLiteral("&(\\w)"));
-  for (const QList<QAction*>& menu : menus) {
-    QStringList letters;
-    for (QAction* action : menu) {
-      const auto match = mnemonic.match(action->text());
-      QVERIFY2(match.hasMatch(), qPrintable(action->objectName()));
-      letters << match.captured(1).toLower();
+    env.messages.answer({true, true, true, true});
+    for (const auto& [call, ref] : {std::pair{"f4xyz", "21001"}, {"f5abc", "89001"}}) {
+      for (const char* text : {call, "jean", "21", ref}) TypeAndEnter(QString::fromLatin1(text));
+      for (int i = 0; i < 5; ++i) Press(Qt::Key_Return);  // mode, reports, lavoir name, QSL
+      QCOMPARE(FocusedName(), u"Valide_A"_s);
+      Press(Qt::Key_Return);
     }
-    QCOMPARE(QSet<QString>(letters.begin(), letters.end()).size(), letters.size());
-  }
-}
+    QCOMPARE(env.readFile("F4KMB_P_KMB.log").count('\n'), 2);
 
-// Typed or pasted, a Polish or Romanian name keeps its letters, and the
-// line keeps its 107 columns.
-void KeyboardTest::lettersWindows1252LacksBecomeTheNearestOnes() {
-  MainSession s({});
-  s.typeAndEnter("Ind_A", QStringLiteral("sp5abc"));
-  s.field("Prenom_A")->insert(QStringLiteral("Łukasz"));
-  QCOMPARE(s.text("Prenom_A"), QStringLiteral("Lukasz"));
-  s.enter("Prenom_A");
-  s.walk({{"Dpt_A", "21"}, {"Ref_A", "21001"}});
-  s.enterEach({"Mode_A", "RST_A", "RSTE_A"});
-  s.field("Rem_A")->setText({});
-  Type(QStringLiteral("Ștefan Gődör"), s.field("Rem_A"));
-  QCOMPARE(s.text("Rem_A"), QStringLiteral("STEFAN GoDöR"));  // accented letters keep their case until the save
-  s.enterEach({"Rem_A", "QSL_A"});
-  s.save();
-  QVERIFY(s.log().contains("LUKASZ"));
-  QVERIFY(s.log().contains("STEFAN GOD\xD6R"));
-  QCOMPARE(s.log().size(), 107 + 2);
-}
+    // Modify the first QSO: the list's arrows show a row, Enter opens it.
+    TabAndPress("Liste_KMB", Qt::Key_Up);
+    QCOMPARE(Find<QLineEdit>(main, "Ind_A")->text(), u"F4XYZ"_s);
+    Press(Qt::Key_Return);
+    QCOMPARE(Find<QLabel>(main, "Mode_Aff")->text(), u"Modification QSO"_s);
+    while (FocusedName() != QLatin1String("Rem_A")) Press(Qt::Key_Return);
+    Press(Qt::Key_A, Qt::ControlModifier);
+    TypeAndEnter(u"lavoir neuf"_s);
+    for (int i = 0; i < 2; ++i) Press(Qt::Key_Return);  // QSL, save
+    QVERIFY(env.readFile("F4KMB_P_KMB.log").startsWith("F4XYZ") &&
+            env.readFile("F4KMB_P_KMB.log").contains("LAVOIR NEUF"));
 
-// From the first control, Tab goes left to right along a line, then down to
-// the next line, as the eye reads the window.
-void KeyboardTest::tabFollowsTheReadingOrder() {
-  MainSession s(LogBytes({LogLine("F1AAA", "89", "89001")}));
-  s.clickRow(0);
-  s.doubleClickRow(0);  // every entry control open
-  QApplication::setActiveWindow(s.main.get());
-  s.widget("Bande_A")->setFocus();
-  QStringList order;
-  QPoint previous(-1, -1);
-  while (FocusedName() != QLatin1String("Liste_KMB") && order.size() < 30) {
-    QWidget* control = s.widget(qPrintable(FocusedName()));
-    const QPoint at = control->mapTo(s.main.get(), QPoint(0, control->height() / 2));
-    const bool sameLine = std::abs(at.y() - previous.y()) < control->height() / 2;
-    QVERIFY2(sameLine ? at.x() > previous.x() : at.y() > previous.y(),
-             qPrintable(FocusedName() + QStringLiteral(" after ") + order.join(u',')));
-    order << FocusedName();
-    previous = at;
-    Press(Qt::Key_Tab);
+    // Delete the second one.
+    TabAndPress("Liste_KMB", Qt::Key_Up);
+    Press(Qt::Key_Down);
+    QCOMPARE(Find<QLineEdit>(main, "Ind_A")->text(), u"F5ABC"_s);
+    Press(Qt::Key_Delete);
+    QCOMPARE(env.readFile("F4KMB_P_KMB.log").count('\n'), 1);
+
+    // A search leads back to the QSO.
+    TabAndPress("Rechercher");
+    QVERIFY(OpenWindow(u"Recherche_Indicatif"_s));
+    QCOMPARE(FocusedName(), u"Indica"_s);
+    TypeAndEnter(u"xyz"_s);
+    TabAndPress("QSO_Effectues", Qt::Key_Down);
+    Press(Qt::Key_Return);
+    QTRY_VERIFY(TopLevels(u"Recherche_Indicatif"_s).isEmpty());
+    QCOMPARE(Find<QLineEdit>(main, "Ind_A")->text(), u"F4XYZ"_s);
+
+    // The QSL list: Alt+Q, the call sign, Space ticks, Enter prints.
+    QApplication::setActiveWindow(&main);
+    Press(Qt::Key_Q, Qt::AltModifier);
+    QWidget* qsl = OpenWindow(u"Multi_QSL"_s);
+    QVERIFY(qsl);
+    QVERIFY(TabTo(u"Indicatif"_s));
+    TypeAndEnter(u"f4xyz"_s);
+    TabAndPress("Liste_QSO", Qt::Key_Down);
+    Press(Qt::Key_Space);
+    QCOMPARE(Find<QListWidget>(*qsl, "Liste_QSO")->item(0)->checkState(), Qt::Checked);
+    TabAndPress("Imprimer");
+    QCOMPARE(env.printers.asked, 1);
+    Press(Qt::Key_Escape);
+    QTRY_VERIFY(TopLevels(u"Multi_QSL"_s).isEmpty());
+
+    // The contacted list: Alt+L, then L in the menu; shown and saved with Enter.
+    QApplication::setActiveWindow(&main);
+    Press(Qt::Key_L, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    Press(Qt::Key_L);
+    QVERIFY(OpenWindow(u"Aff_Contacte"_s));
+    TabAndPress("Afficher");
+    TabAndPress("Enregistrer");
+    QVERIFY(env.exists("F4KMB_P_Liste_Lavoirs_Bande_HF_05_12_26.txt"));
+    Press(Qt::Key_Escape);
+    QTRY_VERIFY(TopLevels(u"Aff_Contacte"_s).isEmpty());
+    QApplication::setActiveWindow(&main);
+    Press(Qt::Key_Escape);  // never closes the main window
+    QVERIFY(main.isVisible());
+    QCOMPARE(env.messages.unexpectedQuestions, 0);
+    MainWindow again(env.context);  // the next start shows the stored form
+    again.start();
+    QCOMPARE(Find<QLabel>(again, "I_Station")->text(), u"F4KMB_P"_s);
   }
-  QCOMPARE(order.size(), 18);  // twelve entry controls, six buttons, then the list
-}
+
+  // Alt and a letter reach every command, no two alike in a menu; each command in its menu, in the bar's order.
+  void menuCommandsHaveMnemonicsThatDoNotClash() {
+    MainSession s({});
+    QList<QList<QAction*>> menus{s.main->menuBar()->actions()};
+    QStringList places;
+    for (QAction* action : s.main->menuBar()->actions()) {
+      places << action->objectName();
+      if (!action->menu()) continue;
+      menus << action->menu()->actions();
+      for (QAction* item : action->menu()->actions()) places.last() += u' ' + item->objectName();
+    }
+    QCOMPARE(places, QStringList({"Mnu_Fichier Mnu_ADIF Mnu_Import_ADIF Mnu_Quitter", "Mnu_Date Mnu_Date_Auto Mnu_Date_Man",
+                                  "Mnu_New_Indicatif", "Mnu_Liste Mnu_L_Contacte", "Mnu_Carte Mnu_Carte_Acti_KMB",
+                                  "Mnu_Score", "Mnu_Diplomes Mnu_KMB_HF Mnu_Diplome_VHF", "Mnu_Non_Recue",
+                                  "Mnu_Cluster", "Mnu_Aide Mnu_Guide Mnu_Apropos Mnu_Reglement Mnu_Historique"}));
+    const QRegularExpression mnemonic(u"&(\\w)"_s);
+    for (const QList<QAction*>& menu : menus) {
+      QStringList letters;
+      for (QAction* action : menu) {
+        const auto match = mnemonic.match(action->text());
+        QVERIFY2(match.hasMatch(), qPrintable(action->objectName()));
+        letters << match.captured(1).toLower();
+      }
+      QCOMPARE(QSet<QString>(letters.begin(), letters.end()).size(), letters.size());
+    }
+  }
+
+  // Tab goes left to right along a line, then down to the next, as the eye reads the window.
+  void tabFollowsTheReadingOrder() {
+    MainSession s(LogBytes({LogLine("F1AAA", "89", "89001")}));
+    s.clickRow(0);
+    s.doubleClickRow(0);  // every entry control open
+    QApplication::setActiveWindow(s.main.get());
+    s.widget("Bande_A")->setFocus();
+    QStringList order;
+    QPoint previous(-1, -1);
+    while (FocusedName() != QLatin1String("Liste_KMB") && order.size() < 30) {
+      QWidget* control = s.widget(qPrintable(FocusedName()));
+      const QPoint at = control->mapTo(s.main.get(), QPoint(0, control->height() / 2));
+      const bool sameLine = std::abs(at.y() - previous.y()) < control->height() / 2;
+      QVERIFY2(sameLine ? at.x() > previous.x() : at.y() > previous.y(),
+               qPrintable(FocusedName() + u" after "_s + order.join(u',')));
+      order << FocusedName();
+      previous = at;
+      Press(Qt::Key_Tab);
+    }
+    QCOMPARE(order.size(), 18);  // twelve entry controls, six buttons, then the list
+  }
+};
 
 QTEST_MAIN(KeyboardTest)
 #include "KeyboardTest.moc"

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 
 #include "core/log/Cp1252Text.h"
 #include "core/log/DailyBackup.h"
+#include "core/log/FirstNameList.h"
 #include "core/log/LogConversion.h"
 #include "core/log/LogEdit.h"
 #include "core/log/LogLine.h"
@@ -23,13 +26,8 @@ Bytes Line(const std::string& call, const std::string& prenom = "") {
 // The same text as a modern editor saves it: accented letters on two bytes.
 Bytes Utf8(std::string_view cp1252) {
   Bytes out;
-  for (char c : cp1252) {
-    const auto u = static_cast<unsigned char>(c);
-    if (u < 0x80)
-      out += c;
-    else
-      out += {static_cast<char>(0xC0 | (u >> 6)), static_cast<char>(0x80 | (u & 0x3F))};
-  }
+  for (const unsigned char u : cp1252)
+    out += u < 0x80 ? Bytes(1, char(u)) : Bytes{char(0xC0 | u >> 6), char(0x80 | (u & 0x3F))};
   return out;
 }
 
@@ -39,10 +37,11 @@ class LogEditTest : public ::testing::Test {
   void writeLog(const Bytes& bytes) { ASSERT_FALSE(disk.writeAll(logPath(), bytes)); }
   Bytes log() { return disk.readAll(logPath()).bytes; }
   LogSnapshot listed() { return ReadLogSnapshot(disk, logPath()).snapshot; }
-  EditResult append(const LogSnapshot& shown, const std::string& day = "", FileSystem* fs = nullptr) {
+  EditResult append(const LogSnapshot& shown, const std::string& day = "", FileSystem* fs = nullptr,
+                    const Lines& names = {}) {
     const Bytes line = Line("F4NEW");
     const LogEdit edit{folder.path(),    "F4ABC", [line](const Lines& l) { return AddLogLine(l, line); },
-                       "Temporaire.txt", {},      day};
+                       "Temporaire.txt", names,   day};
     return EditLog(fs ? *fs : disk, shown, edit);
   }
 
@@ -112,11 +111,23 @@ TEST_F(LogEditTest, CopiesTheLogOnceADayAndKeepsThirtyCopies) {
 TEST_F(LogEditTest, AFailedCopyIsToldAndDoesNotStopTheChange) {
   writeLog(JoinLines({Line("F1AAA")}));
   FaultyFileSystem faulty(disk);
-  faulty.failOnce(IoError::Step::Create, ENOSPC, 0);  // the backup folder
+  faulty.failAt(IoError::Step::Create, ENOSPC, 0);  // the backup folder
   const EditResult result = append(listed(), "2026-12-06", &faulty);
   EXPECT_TRUE(result.done());
   ASSERT_TRUE(result.backupError);
   EXPECT_EQ(log(), JoinLines({Line("F1AAA"), Line("F4NEW")}));
+}
+
+// The log write fails after the first-name list was written: the list is put back as it was.
+TEST_F(LogEditTest, AFailedLogWritePutsTheFirstNameListBack) {
+  writeLog(JoinLines({Line("F1AAA")}));
+  const auto names = folder.path() / kFirstNameListName;
+  ASSERT_FALSE(disk.writeAll(names, "F1AAA        89 PAUL\r\n"));
+  FaultyFileSystem faulty(disk);
+  faulty.failAt(IoError::Step::Write, ENOSPC, 1);  // the list's write passes, the log's fails
+  EXPECT_EQ(append(listed(), "", &faulty, {FirstNameLine("F4NEW", "89", "JEAN")}).error->errnum, ENOSPC);
+  EXPECT_EQ(disk.readAll(names).bytes, "F1AAA        89 PAUL\r\n");
+  EXPECT_EQ(log(), JoinLines({Line("F1AAA")}));
 }
 
 TEST(LogEncoding, EachUtf8LineIsBroughtBackToItsColumns) {
@@ -144,4 +155,48 @@ TEST(LogEncoding, LettersWindows1252LacksBecomeTheNearestItHas) {
   EXPECT_EQ(NearestCp1252(U'\U0001F600'), "?");
   EXPECT_FALSE(DecodeUtf8("\xC0\xAF"));  // an overlong "/" is not UTF-8
   EXPECT_FALSE(DecodeUtf8("\xED\xA0\x80"));
+}
+
+TEST(SplitLines, HandlesEveryLineEnd) {
+  EXPECT_TRUE(SplitLines("").empty());
+  EXPECT_EQ(SplitLines("a\r\nb\r\n"), (Lines{"a", "b"}));
+  EXPECT_EQ(SplitLines("a\nb"), (Lines{"a", "b"}));
+  EXPECT_EQ(SplitLines("a\r\n\r\nb"), (Lines{"a", "", "b"}));
+  EXPECT_EQ(JoinLines({"a", "b"}), "a\r\nb\r\n");
+  EXPECT_EQ(JoinLines({}), "");
+}
+
+TEST_F(LogEditTest, CreateLogFileMakesAnEmptyFileAndNeverEmptiesAnExistingOne) {
+  EXPECT_FALSE(CreateLogFile(disk, folder.path(), "F4ABC"));
+  EXPECT_TRUE(disk.exists(logPath()));
+  EXPECT_EQ(log(), "");
+  writeLog("QSO\r\n");
+  EXPECT_TRUE(CreateLogFile(disk, folder.path(), "F4ABC"));
+  EXPECT_EQ(log(), "QSO\r\n");
+}
+
+TEST_F(LogEditTest, EachFailingStepOfAnAtomicReplaceLeavesTheTargetAsItWas) {
+  using Step = IoError::Step;
+  for (const Step step : {Step::Write, Step::Flush, Step::Rename, Step::Create, Step::Check}) {
+    writeLog("old\r\n");
+    FaultyFileSystem faulty(disk);
+    faulty.failAt(step, ENOSPC);
+    const IoStatus error = ReplaceFileAtomically(faulty, logPath(), folder.path() / "Temporaire.txt", "new\r\n");
+    ASSERT_TRUE(error) << static_cast<int>(step);
+    EXPECT_EQ(error->errnum, ENOSPC);
+    EXPECT_EQ(log(), "old\r\n");
+    EXPECT_FALSE(disk.exists(folder.path() / "Temporaire.txt"));
+    EXPECT_NE(IoErrorMessage(*error).find("disque est plein"), std::string::npos);
+  }
+}
+
+TEST_F(LogEditTest, AnAtomicReplaceRefusesAReadOnlyTargetAndAReadOnlyFolder) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root may write anywhere";
+  writeLog("old\r\n");
+  ::chmod(logPath().c_str(), 0444);
+  EXPECT_TRUE(ReplaceFileAtomically(disk, logPath(), folder.path() / "T.txt", "new\r\n"));
+  ::chmod(logPath().c_str(), 0644);
+  ::chmod(folder.path().c_str(), 0555);
+  EXPECT_TRUE(ReplaceFileAtomically(disk, logPath(), folder.path() / "T.txt", "new\r\n"));
+  EXPECT_EQ(log(), "old\r\n");
 }

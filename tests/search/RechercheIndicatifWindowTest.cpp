@@ -1,4 +1,4 @@
-#include "support/FakeLogbook.h"
+#include "support/TestSupport.h"
 #include "ui/search/RechercheIndicatifWindow.h"
 
 namespace {
@@ -19,19 +19,19 @@ struct OpenWindow {
     if (!QTest::qWaitForWindowActive(&window)) qFatal("window not active");
   }
   QLineEdit* box(const char* name) { return Find<QLineEdit>(window, name); }
-  QRadioButton* option(int n) { return Find<QRadioButton>(window, QStringLiteral("Option1_%1").arg(n)); }
+  QRadioButton* option(int n) { return Find<QRadioButton>(window, u"Option1_%1"_s.arg(n)); }
   // Types into a box (after a click on it, which selects its criterion) and presses Enter.
   void enter(const char* name, const QString& typed, bool click = true) {
     if (click) QTest::mouseClick(box(name), Qt::LeftButton);
     QTest::keyClicks(box(name), typed);
     QTest::keyClick(box(name), Qt::Key_Return);
   }
-  // The row numbers of the results, their first five characters.
-  QStringList results() {
+  // The row numbers of the results, joined by commas.
+  QString results() {
     auto* list = Find<QListWidget>(window, "QSO_Effectues");
     QStringList numbers;
-    for (int i = 0; i < list->count(); ++i) numbers << list->item(i)->text().left(5);
-    return numbers;
+    for (int i = 0; i < list->count(); ++i) numbers << list->item(i)->text().left(5).trimmed();
+    return numbers.join(u',');
   }
   QStringList& shown() { return env.messages.shown; }
 
@@ -45,162 +45,105 @@ struct OpenWindow {
 class RechercheIndicatifWindowTest : public QObject {
   Q_OBJECT
  private slots:
-  void opensOnTheCallSignCriterionWithEmptyBoxes();
-  void aCallSignSearchListsMatchesInOrderAndEmptiesTheBox();
-  void searchesByEachCriterion();
-  void inputErrorsAreReportedAndKeepTheText();
-  void enterInAnotherBoxSearchesTheSelectedCriterion();
-  void aSearchThatFindsNothingSaysSoAndEmptiesTheBoxes();
-  void theOptionsMoveTheFocusToTheirBox();
-  void aDoubleClickSelectsTheQsoInTheMainListAndCloses();
-};
-
-void RechercheIndicatifWindowTest::opensOnTheCallSignCriterionWithEmptyBoxes() {
-  OpenWindow w;
-  QCOMPARE(w.window.objectName(), QStringLiteral("Recherche_Indicatif"));
-  QCOMPARE(w.window.windowTitle(), QStringLiteral("Rechercher un QSO"));
-  QCOMPARE(Find<QLabel>(w.window, "Label3")->text(), QStringLiteral("Rechercher un QSO par ..."));
-  QCOMPARE(w.option(1)->text(), QStringLiteral("Indicatif"));
-  QCOMPARE(w.option(2)->text(), QStringLiteral("N° KMB"));
-  QCOMPARE(w.option(3)->text(), QStringLiteral("Dpt"));
-  QVERIFY(w.option(1)->isChecked());
-  QCOMPARE(Find<QPushButton>(w.window, "Command1")->text(), QStringLiteral("Quitter"));
-  auto* results = Find<QListWidget>(w.window, "QSO_Effectues");
-  QCOMPARE(results->toolTip(), QStringLiteral("Double clique sur le QSO pour retour au log"));
-  QVERIFY(IsMonospaced(results->font()));
-  QCOMPARE(results->count(), 0);
-  for (const char* box : {"Indica", "Data", "Depa"}) QCOMPARE(w.box(box)->text(), QString());
-  QVERIFY(w.box("Indica")->hasFocus());
-  // Quitter closes without touching the main list.
-  QTest::mouseClick(Find<QPushButton>(w.window, "Command1"), Qt::LeftButton);
-  QVERIFY(!w.window.isVisible());
-  QVERIFY(w.logbook.selected.empty());
-}
-
-void RechercheIndicatifWindowTest::aCallSignSearchListsMatchesInOrderAndEmptiesTheBox() {
-  OpenWindow w;
-  QTest::keyClicks(w.box("Indica"), "fx");
-  QCOMPARE(w.box("Indica")->text(), QStringLiteral("FX"));
-  QTest::keyClick(w.box("Indica"), Qt::Key_Return);
-  QCOMPARE(w.results(), QStringList({"    1", "    3"}));
-  const QString first = Find<QListWidget>(w.window, "QSO_Effectues")->item(0)->text();
-  QCOMPARE(first.size(), 86);
-  QCOMPARE(first.left(24), QStringLiteral("    1  FXXXX         89 "));
-  QCOMPARE(w.box("Indica")->text(), QString());
-  QCOMPARE(w.shown(), QStringList());
-}
-
-void RechercheIndicatifWindowTest::searchesByEachCriterion() {
-  OpenWindow w;
-  w.enter("Data", "89001");
-  QVERIFY(w.option(2)->isChecked());
-  QCOMPARE(w.results(), QStringList{"    1"});
-  QCOMPARE(w.box("Data")->text(), QString());
-  // A Corsican reference typed in small letters is shown and found in capitals.
-  QTest::mouseClick(w.box("Data"), Qt::LeftButton);
-  QTest::keyClicks(w.box("Data"), "2a001");
-  QCOMPARE(w.box("Data")->text(), QStringLiteral("2A001"));
-  QTest::keyClick(w.box("Data"), Qt::Key_Return);
-  QCOMPARE(w.results(), QStringList{"    3"});
-  // A department keeps its capitals as typed, and searches in small letters.
-  QTest::mouseClick(w.box("Depa"), Qt::LeftButton);
-  QTest::keyClicks(w.box("Depa"), "2A");
-  QCOMPARE(w.box("Depa")->text(), QStringLiteral("2A"));
-  QTest::keyClick(w.box("Depa"), Qt::Key_Return);
-  QCOMPARE(w.results(), QStringList{"    3"});
-  w.enter("Depa", "89");
-  QCOMPARE(w.results(), QStringList({"    1", "    2"}));
-  QCOMPARE(w.shown(), QStringList());
-}
-
-void RechercheIndicatifWindowTest::inputErrorsAreReportedAndKeepTheText() {
-  OpenWindow w;
-  w.enter("Indica", "fx");
-  w.enter("Indica", "abcdefghijklm", false);
-  QCOMPARE(w.shown(), QStringList{QStringLiteral("12 caracteres maxi pour l'indicatif")});
-  QCOMPARE(w.box("Indica")->text(), QStringLiteral("ABCDEFGHIJKLM"));
-  QCOMPARE(w.results(), QStringList({"    1", "    3"}));  // no search ran: the previous results stay
-  w.box("Indica")->clear();
-  w.enter("Indica", "", false);
-  QCOMPARE(w.shown().last(), QStringLiteral("Entrez un indicatif"));
-  QCOMPARE(w.shown().size(), 2);
-
-  const QString reference = QStringLiteral("5 caracteres maxi pour la référence ex: 77001");
-  w.shown().clear();
-  w.enter("Data", "8900");
-  QCOMPARE(w.box("Data")->text(), QStringLiteral("8900"));
-  w.box("Data")->clear();
-  w.enter("Data", "", false);
-  QCOMPARE(w.shown(), QStringList({reference, reference}));
-
-  w.shown().clear();
-  w.enter("Depa", "2AB");
-  QCOMPARE(w.shown(), QStringList{QStringLiteral("2 caracteres maxi pour le département")});
-  QCOMPARE(w.box("Depa")->text(), QStringLiteral("2ab"));
-  w.box("Depa")->clear();
-  w.enter("Depa", "", false);
-  QCOMPARE(w.shown().last(), QStringLiteral("Entrez un Canton"));
-  w.enter("Depa", "9");
-  QCOMPARE(w.shown().last(), QStringLiteral("Pas de QSO trouvé"));
-  QCOMPARE(w.shown().size(), 3);
-}
-
-void RechercheIndicatifWindowTest::enterInAnotherBoxSearchesTheSelectedCriterion() {
-  OpenWindow w;
-  // Typed without a click: the call-sign criterion stays selected.
-  w.enter("Data", "89001", false);
-  QVERIFY(w.option(1)->isChecked());
-  QCOMPARE(w.shown(), QStringList{QStringLiteral("Entrez un indicatif")});
-  QCOMPARE(w.box("Data")->text(), QStringLiteral("89001"));
-  // With the department criterion and its box empty, its own message.
-  w.option(3)->click();
-  QTest::keyClick(w.box("Data"), Qt::Key_Return);
-  QCOMPARE(w.shown().last(), QStringLiteral("Entrez un departement"));
-  w.option(2)->click();
-  w.box("Data")->clear();
-  w.enter("Indica", "F", false);
-  QCOMPARE(w.shown().last(), QStringLiteral("Entrez une référence"));
-  QCOMPARE(w.box("Indica")->text(), QStringLiteral("F"));
-}
-
-void RechercheIndicatifWindowTest::aSearchThatFindsNothingSaysSoAndEmptiesTheBoxes() {
-  OpenWindow w;
-  w.enter("Indica", "fx");
-  w.box("Data")->setText(QStringLiteral("12345"));
-  w.box("Depa")->setText(QStringLiteral("89"));
-  w.enter("Indica", "k9");
-  QCOMPARE(w.shown(), QStringList{QStringLiteral("Pas de QSO trouvé")});
-  QCOMPARE(w.results(), QStringList());
-  for (const char* box : {"Indica", "Data", "Depa"}) QCOMPARE(w.box(box)->text(), QString());
-  OpenWindow empty{FakeLogbook()};
-  empty.enter("Indica", "fx");
-  QCOMPARE(empty.shown(), QStringList{QStringLiteral("Pas de QSO trouvé")});
-}
-
-void RechercheIndicatifWindowTest::theOptionsMoveTheFocusToTheirBox() {
-  OpenWindow w;
-  for (const auto& [option, box] : {std::pair{3, "Depa"}, std::pair{2, "Data"}, std::pair{1, "Indica"}}) {
-    QTest::mouseClick(w.option(option), Qt::LeftButton);
-    QVERIFY2(w.box(box)->hasFocus(), box);
+  // The window opens on the call-sign criterion, its boxes empty; small letters are typed as capitals.
+  void aCallSignSearchListsMatchesInOrderAndEmptiesTheBox() {
+    OpenWindow w;
+    QVERIFY(w.option(1)->isChecked());
+    auto* results = Find<QListWidget>(w.window, "QSO_Effectues");
+    QVERIFY(IsMonospaced(results->font()));
+    QCOMPARE(results->count(), 0);
+    for (const char* box : {"Indica", "Data", "Depa"}) QCOMPARE(w.box(box)->text(), QString());
+    QVERIFY(w.box("Indica")->hasFocus());
+    QTest::keyClicks(w.box("Indica"), "fx");
+    QCOMPARE(w.box("Indica")->text(), u"FX"_s);
+    QTest::keyClick(w.box("Indica"), Qt::Key_Return);
+    QCOMPARE(w.results(), u"1,3"_s);
+    QCOMPARE(w.box("Indica")->text(), QString());
+    QCOMPARE(w.shown(), QStringList());
+    // Quitter closes without touching the main list.
+    QTest::mouseClick(Find<QPushButton>(w.window, "Command1"), Qt::LeftButton);
+    QVERIFY(!w.window.isVisible());
+    QVERIFY(w.logbook.selected.empty());
   }
-  // Moving with the keyboard leaves the criterion alone.
-  w.box("Depa")->setFocus(Qt::TabFocusReason);
-  QVERIFY(w.option(1)->isChecked());
-}
 
-void RechercheIndicatifWindowTest::aDoubleClickSelectsTheQsoInTheMainListAndCloses() {
-  FakeLogbook logbook;
-  for (int n = 1; n <= 15; ++n) logbook.addLine(LogLine(n == 12 ? "F5XYZ" : "F1ABC", "89", "89001"));
-  OpenWindow w(logbook);
-  w.enter("Indica", "5x");
-  QCOMPARE(w.results(), QStringList{"   12"});
-  auto* results = Find<QListWidget>(w.window, "QSO_Effectues");
-  const QPoint centre = results->visualItemRect(results->item(0)).center();
-  QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, centre);
-  QTest::mouseDClick(results->viewport(), Qt::LeftButton, {}, centre);
-  QCOMPARE(w.logbook.selected, std::vector<int>{11});
-  QVERIFY(!w.window.isVisible());
-}
+  // A click into a box selects its criterion, typing does not; Enter in any box searches the selected one. A step:
+  // option clicked (0: none), box, clicked or not, text typed once emptied (none: Enter alone), text shown; then
+  // after Enter the results, messages, text left and criterion selected.
+  void eachCriterionSearchesOrSaysWhyNot() {
+    OpenWindow w;
+    const QString reference = u"5 caracteres maxi pour la référence ex: 77001"_s;
+    const struct {
+      int option;
+      const char* box;
+      bool click;
+      const char *typed, *shows, *results;
+      QString messages;
+      const char* left;
+      int criterion;
+    } steps[] = {
+        {0, "Data", false, "89001", "89001", "", "Entrez un indicatif", "89001", 1},
+        {3, "Data", false, nullptr, "89001", "", "Entrez un departement", "89001", 3},
+        {2, "Data", false, "", "", "", reference, "", 2},
+        {0, "Indica", false, "F", "F", "", u"Entrez une référence"_s, "F", 2},
+        {0, "Data", true, "8900", "8900", "", reference, "8900", 2},
+        {0, "Data", true, "89001", "89001", "1", "", "", 2},
+        {0, "Data", true, "2a001", "2A001", "3", "", "", 2},
+        {0, "Depa", true, "2A", "2A", "3", "", "", 3},
+        {0, "Depa", true, "2AB", "2AB", "3", u"2 caracteres maxi pour le département"_s, "2ab", 3},
+        {0, "Depa", false, "", "", "3", "Entrez un Canton", "", 3},
+        {0, "Depa", true, "9", "9", "", u"Pas de QSO trouvé"_s, "", 3},
+        {0, "Indica", true, "fx", "FX", "1,3", "", "", 1},
+        {0, "Indica", false, "abcdefghijklm", "ABCDEFGHIJKLM", "1,3", "12 caracteres maxi pour l'indicatif",
+         "ABCDEFGHIJKLM", 1},
+        {0, "Indica", false, "", "", "1,3", "Entrez un indicatif", "", 1},
+    };
+    for (const auto& [option, box, click, typed, shows, results, messages, left, criterion] : steps) {
+      const qsizetype before = w.shown().size();
+      if (option) w.option(option)->click();
+      if (click) QTest::mouseClick(w.box(box), Qt::LeftButton);
+      if (typed) w.box(box)->clear();
+      if (typed) QTest::keyClicks(w.box(box), typed);
+      QCOMPARE(w.box(box)->text(), QString::fromLatin1(shows));
+      QTest::keyClick(w.box(box), Qt::Key_Return);
+      QCOMPARE(w.results(), QString::fromLatin1(results));
+      QCOMPARE(w.shown().mid(before).join(u'|'), messages);
+      QCOMPARE(w.box(box)->text(), QString::fromLatin1(left));
+      QVERIFY2(w.option(criterion)->isChecked(), box);
+    }
+    // A search that finds nothing says so, and empties every box.
+    w.box("Data")->setText(u"12345"_s);
+    w.box("Depa")->setText(u"89"_s);
+    w.enter("Indica", "k9");
+    QCOMPARE(w.shown().last(), u"Pas de QSO trouvé"_s);
+    QCOMPARE(w.results(), QString());
+    for (const char* box : {"Indica", "Data", "Depa"}) QCOMPARE(w.box(box)->text(), QString());
+  }
+
+  void theOptionsMoveTheFocusToTheirBox() {
+    OpenWindow w;
+    for (const auto& [option, box] : {std::pair{3, "Depa"}, std::pair{2, "Data"}, std::pair{1, "Indica"}}) {
+      QTest::mouseClick(w.option(option), Qt::LeftButton);
+      QVERIFY2(w.box(box)->hasFocus(), box);
+    }
+    // Moving with the keyboard leaves the criterion alone.
+    w.box("Depa")->setFocus(Qt::TabFocusReason);
+    QVERIFY(w.option(1)->isChecked());
+  }
+
+  void aDoubleClickSelectsTheQsoInTheMainListAndCloses() {
+    FakeLogbook logbook;
+    for (int n = 1; n <= 15; ++n) logbook.addLine(LogLine(n == 12 ? "F5XYZ" : "F1ABC", "89", "89001"));
+    OpenWindow w(logbook);
+    w.enter("Indica", "5x");
+    QCOMPARE(w.results(), u"12"_s);
+    auto* results = Find<QListWidget>(w.window, "QSO_Effectues");
+    const QPoint centre = results->visualItemRect(results->item(0)).center();
+    QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(results->viewport(), Qt::LeftButton, {}, centre);
+    QCOMPARE(w.logbook.selected, std::vector<int>{11});
+    QVERIFY(!w.window.isVisible());
+  }
+};
 
 QTEST_MAIN(RechercheIndicatifWindowTest)
 #include "RechercheIndicatifWindowTest.moc"

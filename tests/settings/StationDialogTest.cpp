@@ -1,11 +1,4 @@
-// The station dialog with good calls; junk and refused calls are in the bad
-// input tests.
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QtTest>
-
-#include "app/MainWindow.h"
+// The station dialog with good calls; junk and refused calls are in the bad input tests.
 #include "support/MainSession.h"
 #include "ui/settings/StationDialog.h"
 
@@ -16,46 +9,11 @@ namespace {
 QLineEdit* Box(QWidget& dialog) { return dialog.findChild<QLineEdit*>("New_Indicatif"); }
 void Validate(QWidget& dialog) { QTest::mouseClick(dialog.findChild<QPushButton*>("Validation"), Qt::LeftButton); }
 
-struct Dialog {
-  explicit Dialog(TestEnvironment& env) : dialog(env.context) {
-    QObject::connect(&dialog, &StationDialog::stationAccepted, [this](const QString& c) { accepted = c; });
-    dialog.show();
-  }
-  StationDialog dialog;
-  QString accepted;
-};
-
 }  // namespace
 
 class StationDialogTest : public QObject {
   Q_OBJECT
  private slots:
-  void opensEmptyAndEnterOnlyMovesToValidez() {
-    TestEnvironment env;
-    Dialog d(env);
-    QCOMPARE(d.dialog.windowTitle(), QStringLiteral("Selection Indicatif"));
-    QCOMPARE(Box(d.dialog)->text(), QString());
-    QTest::keyClicks(Box(d.dialog), "F4ABC");
-    QTest::keyClick(Box(d.dialog), Qt::Key_Return);
-    QVERIFY(d.accepted.isNull());
-    QCOMPARE(d.dialog.focusWidget()->objectName(), QStringLiteral("Validation"));
-    QVERIFY(!env.exists("F4ABC_KMB.log"));
-  }
-
-  void newStationCreatesItsLogAndDefaults() {
-    TestEnvironment env;
-    Dialog d(env);
-    Box(d.dialog)->setText(QStringLiteral("f4abc_p"));  // pasted small letters are accepted
-    Validate(d.dialog);
-    QCOMPARE(d.accepted, QStringLiteral("F4ABC_P"));
-    QVERIFY(env.exists("F4ABC_P_KMB.log"));
-    QCOMPARE(env.readFile("F4ABC_P_KMB.log"), QByteArray());
-    QCOMPARE(env.settings->read(kSetup, kIndicatifStation), QStringLiteral("F4ABC_P"));
-    QCOMPARE(env.settings->read("Setup F4ABC_P", kBandeUtilisee), QStringLiteral("0"));
-    QCOMPARE(env.settings->read("Setup F4ABC_P", kModeUtilise), QStringLiteral("0"));
-    QVERIFY(!d.dialog.isVisible());
-  }
-
   void existingStationKeepsItsLogAndMemories() {
     const QByteArray log = LogBytes({LogLine("F1AAA", "89", "89001")});
     MainSession s(log);
@@ -63,18 +21,22 @@ class StationDialogTest : public QObject {
     s.env.settings->write("Setup F1XYZ", kModeUtilise, "1");
     s.env.writeFile("F1XYZ_KMB.log", log + log);
     s.trigger("Mnu_New_Indicatif");
-    QWidget* dialog = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (w->objectName() == "Station" && w->isVisible()) dialog = w;
+    QWidget* dialog = TopLevels(u"Station"_s).value(0);
     QVERIFY(qobject_cast<StationDialog*>(dialog));
     Box(*dialog)->setText("F1XYZ");
     Validate(*dialog);
     QCOMPARE(s.main->stationCall(), std::string("F1XYZ"));
     QCOMPARE(s.env.readFile("F1XYZ_KMB.log"), log + log);
     QCOMPARE(int(s.main->listRows().size()), 2);
-    QCOMPARE(s.text("Bande_A"), QStringLiteral("144 Mhz"));
-    QCOMPARE(s.text("Mode_A"), QStringLiteral("CW"));
-    QCOMPARE(s.env.settings->read("Setup F1XYZ", kBandeUtilisee), QStringLiteral("10"));
+    QCOMPARE(s.text("Bande_A"), u"144 Mhz"_s);
+    QCOMPARE(s.text("Mode_A"), u"CW"_s);
+    QCOMPARE(s.env.settings->read("Setup F1XYZ", kBandeUtilisee), u"10"_s);
+    // The settings file read again, as the next start reads it: "Setup " keeps its blank.
+    SettingsStore reopened(s.env.dir.filePath(u"settings/KMB.ini"_s));
+    QCOMPARE(reopened.read(kSetup, kIndicatifStation), u"F1XYZ"_s);
+    QCOMPARE(reopened.read("Setup", kIndicatifStation, "other section"), u"other section"_s);
+    QCOMPARE(reopened.readIndex("Setup F1XYZ", kBandeUtilisee, 11), 10);
+    QCOMPARE(reopened.readIndex("Setup F1XYZ", kDateAuto, 3), 0);
   }
 
   void unreadableLogIsNeverEmptied() {
@@ -82,48 +44,22 @@ class StationDialogTest : public QObject {
     const QByteArray log = LogBytes({LogLine("F1AAA", "89", "89001")});
     env.writeFile("F4ABC_KMB.log", log);
     std::filesystem::permissions(env.file("F4ABC_KMB.log"), std::filesystem::perms::none);
-    Dialog d(env);
-    Box(d.dialog)->setText(QStringLiteral("F4ABC"));
-    Validate(d.dialog);
+    StationDialog dialog(env.context);
+    QSignalSpy accepted(&dialog, &StationDialog::stationAccepted);
+    Box(dialog)->setText(u"F4ABC"_s);
+    Validate(dialog);
     std::filesystem::permissions(env.file("F4ABC_KMB.log"),
                                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     QCOMPARE(env.readFile("F4ABC_KMB.log"), log);
-    QCOMPARE(d.accepted, QStringLiteral("F4ABC"));
-    QCOMPARE(env.settings->read("Setup F4ABC", kBandeUtilisee, "untouched"), QStringLiteral("untouched"));
+    QCOMPARE(accepted.value(0).value(0).toString(), u"F4ABC"_s);
+    QCOMPARE(env.settings->read("Setup F4ABC", kBandeUtilisee, "untouched"), u"untouched"_s);
   }
 
-  void firstRunAsksForTheStation() {
-    TestEnvironment env;
-    MainWindow main(env.context);
-    bool mainWasHidden = false;
-    QTimer::singleShot(0, [&] {
-      QWidget* dialog = qobject_cast<StationDialog*>(QApplication::activeModalWidget());
-      if (!dialog) return;
-      mainWasHidden = !main.isVisible();
-      QTest::keyClicks(Box(*dialog), "f4abc/p");
-      Validate(*dialog);
-    });
-    main.start();
-    QVERIFY(mainWasHidden);
-    QCOMPARE(env.messages.shown.value(0),
-             QStringLiteral("\r\nPremiere installation, vous devez entrer votre Indicatif\r\n\r\n"));
-    QCOMPARE(main.stationCall(), std::string("F4ABC_P"));
-    QCOMPARE(main.findChild<QLabel*>("I_Station")->text(), QStringLiteral("F4ABC/P"));
-    QVERIFY(env.exists("F4ABC_P_KMB.log"));
-    QCOMPARE(env.settings->read(kSetup, kIndicatifStation), QStringLiteral("F4ABC_P"));
-    QCOMPARE(env.settings->read("Setup F4ABC_P", kRevision), QStringLiteral(" 1.0.1"));
-    QVERIFY(!env.settings->read(kSetup, kCheminRepertoire).isEmpty());
-    QCOMPARE(main.windowTitle(), QStringLiteral("ORX KMB   Diplome Kembaro Revision  1.0.1"));
-    // Next start shows the stored form.
-    MainWindow again(env.context);
-    again.start();
-    QCOMPARE(again.findChild<QLabel*>("I_Station")->text(), QStringLiteral("F4ABC_P"));
-  }
-
-  // A stored value that is no call sign never becomes part of a path.
+  // A stored value that is no call sign never becomes part of a path: the first-run question comes back, and
+  // until a station is chosen every key in the call sign says how to choose one; nothing is written.
   void storedCallSignOutsideTheFolderIsNotUsed() {
     TestEnvironment env;
-    env.settings->write(kSetup, kIndicatifStation, QStringLiteral("../dehors/F4KMB"));
+    env.settings->write(kSetup, kIndicatifStation, u"../dehors/F4KMB"_s);
     std::filesystem::create_directories(env.folder() / "../dehors");
     env.writeFile("../dehors/F4KMB_KMB.log", LogBytes({LogLine("F1AAA", "89", "89001")}));
     MainWindow main(env.context);
@@ -131,17 +67,26 @@ class StationDialogTest : public QObject {
       if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
     });
     main.start();
-    QVERIFY(env.messages.shown.value(0).contains(QStringLiteral("« ../dehors/F4KMB », n'est pas valable")));
-    QVERIFY(env.messages.shown.value(1).contains(QStringLiteral("Premiere installation")));
+    QVERIFY(env.messages.shown.value(0).contains(u"« ../dehors/F4KMB », n'est pas valable"_s));
+    QVERIFY(env.messages.shown.value(1).contains(u"Premiere installation"_s));
     QCOMPARE(main.stationCall(), std::string("FXXXX"));
     QVERIFY(main.listRows().empty());
+    auto* ind = main.findChild<QLineEdit*>("Ind_A");
+    QTest::keyClick(ind, 'a');
+    QCOMPARE(env.messages.last(),
+             QStringLiteral("\r\n         Premiere installation, vous devez entrer votre Indicatif\r\n\r\n"
+                            "Pour cela dans la barre des menus allez dans Station puis Nouvel Indicatif."));
+    QCOMPARE(ind->text(), u"a"_s);
+    QTest::keyClick(ind, Qt::Key_Return);
+    QCOMPARE(env.messages.shown.size(), 4);
+    QVERIFY(!env.exists("FXXXX_KMB.log"));
   }
 
   // Settings that cannot be written are told once; the chosen station serves
   // until the program ends.
   void unwritableSettingsAreToldOnce() {
     TestEnvironment env;
-    const QString ini = env.dir.filePath(QStringLiteral("bloque/KMB.ini"));
+    const QString ini = env.dir.filePath(u"bloque/KMB.ini"_s);
     QVERIFY(QDir().mkpath(ini));  // a folder in the file's place
     SettingsStore blocked(ini);
     AppContext context{env.folder(), env.files, env.messages, blocked, env.clock, env.printers};
@@ -149,24 +94,13 @@ class StationDialogTest : public QObject {
     QTimer::singleShot(0, [] {
       QWidget* dialog = QApplication::activeModalWidget();
       if (!dialog) return;
-      QTest::keyClicks(Box(*dialog), "f4abc");
+      Box(*dialog)->setText(u"f4abc"_s);  // pasted small letters are taken as capitals
       Validate(*dialog);
     });
     main.start();
     QCOMPARE(main.stationCall(), std::string("F4ABC"));
-    QCOMPARE(env.messages.shown.filter(QStringLiteral("ne peuvent pas être enregistrés")).size(), 1);
-    QVERIFY(env.messages.shown.filter(QStringLiteral("ne peuvent pas être enregistrés")).first().contains(ini));
-  }
-
-  void settingsStoreRoundTripsSectionsWithBlanks() {
-    TestEnvironment env;
-    env.settings->write("Setup ", "Indicatif Station", "F4ABC");
-    env.settings->write("Setup F4ABC", "bande Utilisee", "-1");
-    SettingsStore reopened(env.dir.filePath("settings/KMB.ini"));
-    QCOMPARE(reopened.read("Setup ", "Indicatif Station"), QStringLiteral("F4ABC"));
-    QCOMPARE(reopened.read("Setup F4ABC", "bande Utilisee"), QStringLiteral("-1"));
-    QCOMPARE(reopened.read("Setup", "Indicatif Station", "other section"), QStringLiteral("other section"));
-    QCOMPARE(reopened.readIndex("Setup F4ABC", "Mode Utilise", 3), 0);
+    QCOMPARE(env.messages.shown.filter(u"ne peuvent pas être enregistrés"_s).size(), 1);
+    QVERIFY(env.messages.shown.filter(u"ne peuvent pas être enregistrés"_s).first().contains(ini));
   }
 };
 

@@ -4,71 +4,59 @@
 #include "core/log/FileSystem.h"
 
 class FaultyFileSystem final : public kmb::FileSystem {
+  using Path = std::filesystem::path;
+  using Step = kmb::IoError::Step;
+
  public:
   explicit FaultyFileSystem(kmb::FileSystem& real) : real_(real) {}
 
   // Every later call of that step fails with `errnum` (Create stands for the
-  // opening of a file for writing, Write for the writing itself).
-  void failAt(kmb::IoError::Step step, int errnum) {
+  // opening of a file for writing, Write for the writing itself); with
+  // `passing`, only the call that comes after that many good ones fails.
+  void failAt(Step step, int errnum, int passing = -1) {
     failing_ = step;
     errnum_ = errnum;
-    armed_ = true;
-    once_ = false;
-  }
-  // Only the call of that step that comes after `passing` good ones fails.
-  void failOnce(kmb::IoError::Step step, int errnum, int passing) {
-    failAt(step, errnum);
-    once_ = true;
     passing_ = passing;
+    armed_ = true;
   }
   void heal() { armed_ = false; }
 
-  kmb::ReadResult readAll(const std::filesystem::path& path) override {
-    if (fails(kmb::IoError::Step::Read)) return {{}, kmb::IoError{kmb::IoError::Step::Read, path, errnum_}};
-    return real_.readAll(path);
+  kmb::ReadResult readAll(const Path& p) override {
+    return fails(Step::Read) ? kmb::ReadResult{{}, Fail(Step::Read, p)} : real_.readAll(p);
   }
-  kmb::IoStatus writeAll(const std::filesystem::path& path, const kmb::Bytes& bytes) override {
-    if (fails(kmb::IoError::Step::Create)) return kmb::IoError{kmb::IoError::Step::Create, path, errnum_};
-    if (fails(kmb::IoError::Step::Write)) {
-      // A failed write may leave a partial file behind, as a full disk does.
-      (void)real_.writeAll(path, bytes.substr(0, bytes.size() / 2));
-      return kmb::IoError{kmb::IoError::Step::Write, path, errnum_};
-    }
-    return real_.writeAll(path, bytes);
+  kmb::IoStatus writeAll(const Path& p, const kmb::Bytes& bytes) override {
+    if (fails(Step::Create)) return Fail(Step::Create, p);
+    if (!fails(Step::Write)) return real_.writeAll(p, bytes);
+    (void)real_.writeAll(p, bytes.substr(0, bytes.size() / 2));  // a failed write may leave a partial file behind
+    return Fail(Step::Write, p);
   }
-  kmb::IoStatus flush(const std::filesystem::path& path) override {
-    if (fails(kmb::IoError::Step::Flush)) return kmb::IoError{kmb::IoError::Step::Flush, path, errnum_};
-    return real_.flush(path);
+  kmb::IoStatus flush(const Path& p) override { return fails(Step::Flush) ? Fail(Step::Flush, p) : real_.flush(p); }
+  kmb::IoStatus rename(const Path& from, const Path& to) override {
+    return fails(Step::Rename) ? Fail(Step::Rename, to) : real_.rename(from, to);
   }
-  kmb::IoStatus rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
-    if (fails(kmb::IoError::Step::Rename)) return kmb::IoError{kmb::IoError::Step::Rename, to, errnum_};
-    return real_.rename(from, to);
+  void remove(const Path& p) override { real_.remove(p); }
+  bool exists(const Path& p) override { return real_.exists(p); }
+  kmb::IoStatus checkWritable(const Path& p) override {
+    return fails(Step::Check) ? Fail(Step::Check, p) : real_.checkWritable(p);
   }
-  void remove(const std::filesystem::path& path) override { real_.remove(path); }
-  bool exists(const std::filesystem::path& path) override { return real_.exists(path); }
-  kmb::IoStatus checkWritable(const std::filesystem::path& path) override {
-    if (fails(kmb::IoError::Step::Check)) return kmb::IoError{kmb::IoError::Step::Check, path, errnum_};
-    return real_.checkWritable(path);
+  kmb::IoStatus createFolder(const Path& p) override {
+    return fails(Step::Create) ? Fail(Step::Create, p) : real_.createFolder(p);
   }
-  kmb::IoStatus createFolder(const std::filesystem::path& path) override {
-    if (fails(kmb::IoError::Step::Create)) return kmb::IoError{kmb::IoError::Step::Create, path, errnum_};
-    return real_.createFolder(path);
-  }
-  std::vector<std::string> fileNames(const std::filesystem::path& folder) override { return real_.fileNames(folder); }
+  std::vector<std::string> fileNames(const Path& folder) override { return real_.fileNames(folder); }
 
  private:
-  bool fails(kmb::IoError::Step step) {
+  bool fails(Step step) {
     if (!armed_ || failing_ != step) return false;
-    if (!once_) return true;
+    if (passing_ < 0) return true;
     if (passing_-- > 0) return false;
     armed_ = false;
     return true;
   }
+  kmb::IoStatus Fail(Step step, const Path& p) const { return kmb::IoError{step, p, errnum_}; }
 
   kmb::FileSystem& real_;
-  kmb::IoError::Step failing_ = kmb::IoError::Step::Read;
+  Step failing_ = Step::Read;
   int errnum_ = 0;
+  int passing_ = -1;
   bool armed_ = false;
-  bool once_ = false;
-  int passing_ = 0;
 };

@@ -1,13 +1,6 @@
 #pragma once
 // A started main window over a test folder, with helpers that type into its
 // controls the way the operator does.
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QPushButton>
-#include <QtTest>
 #include <memory>
 
 #include "app/MainWindow.h"
@@ -18,18 +11,20 @@ class MainSession {
   // Station F4ABC with the given log; the window is started at once unless
   // `start` is false (to change settings or the context first).
   explicit MainSession(const QByteArray& log, bool start = true);
-  void start(AppContext* context = nullptr);
+  void start(AppContext* context = nullptr) {
+    main = std::make_unique<MainWindow>(context ? *context : env.context);
+    main->start();
+  }
 
   template <typename W = QWidget>
   W* widget(const char* name) const {
-    W* w = main->findChild<W*>(QString::fromLatin1(name));
-    if (!w) qFatal("missing widget %s", name);
-    return w;
+    return Find<W>(*main, QString::fromLatin1(name));
   }
   QLineEdit* field(const char* name) const { return widget<QLineEdit>(name); }
   QString text(const char* name) const;
-  void type(const char* name, const QString& text) const;
-  void enter(const char* name) const;
+  QStringList texts(std::initializer_list<const char*> names) const;
+  void type(const char* name, const QString& text) const { TypeKeys(*widget(name), text); }
+  void enter(const char* name) const { QTest::keyClick(widget(name), Qt::Key_Return); }
   void typeAndEnter(const char* name, const QString& text) const {
     type(name, text);
     enter(name);
@@ -43,22 +38,21 @@ class MainSession {
   }
   // Enter in every field after the reference, up to the save button.
   void enterToValidate() const { enterEach({"Mode_A", "RST_A", "RSTE_A", "Rem_A", "QSL_A"}); }
+  // The walk from the call sign to the save button; date and time are typed
+  // when given (manual date mode, insertion).
+  void walkToValidate(const QString& call, const QString& ref, const QString& prenom = {}, const QString& dpt = u"89"_s,
+                      const QString& date = {}, const QString& time = {});
   // Answers Yes to the save question and clicks the save button.
   void save() {
     env.messages.answer({true});
     click("Valide_A");
   }
-  void clickRow(int row) const;
-  void doubleClickRow(int row) const;
+  // A click, or a double click, on a row of the list; -1 is below the last one.
+  void clickRow(int row, bool twice = false) const;
+  void doubleClickRow(int row) const { clickRow(row, true); }
   void click(const char* name) const { QTest::mouseClick(widget<QPushButton>(name), Qt::LeftButton); }
-  void trigger(const char* action) const;
-  QWidget* focused() const { return main->focusWidget(); }
+  void trigger(const char* action) const { widget<QAction>(action)->trigger(); }
   bool focusedOn(const char* name) const;
-
-  // The walk from the call sign to the save button; date and time are typed
-  // when given (manual date mode, insertion).
-  void walkToValidate(const QString& call, const QString& ref, const QString& prenom = {},
-                      const QString& dpt = QStringLiteral("89"), const QString& date = {}, const QString& time = {});
 
   QByteArray log() const { return env.readFile("F4ABC_KMB.log"); }
   QByteArray firstNames() const { return env.readFile("Liste_Prenom.txt"); }

@@ -1,9 +1,12 @@
 #pragma once
-// A folder of the test's own under the temporary directory, removed with
-// everything in it (made writable again first).
+// Files of the tests' own: a folder under the temporary directory, removed with
+// everything in it (made writable again first), and the byte-exact expected
+// files of tests/data.
 #include <stdlib.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
@@ -26,3 +29,8 @@ class TempFolder {
  private:
   std::filesystem::path path_;
 };
+
+inline std::string TestData(const std::string& name) {
+  std::ifstream in(std::string(KMB_TESTS_DIR) + "/data/" + name, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}

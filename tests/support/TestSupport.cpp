@@ -1,13 +1,6 @@
 #include "support/TestSupport.h"
 
-#include <QCoreApplication>
-#include <QFile>
 #include <QPrinter>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QWidget>
-
-#include "core/log/LogLine.h"
 
 void ScriptedMessenger::inform(QWidget*, const QString& text) {
   shown << text;
@@ -33,16 +26,11 @@ bool PdfPrinterChooser::choose(QPrinter& printer, QWidget*) {
 }
 
 TestEnvironment::TestEnvironment()
-    : settings(std::make_unique<SettingsStore>(dir.filePath(QStringLiteral("settings/KMB.ini")))),
-      context{folder(), files, messages, *settings, clock, printers} {
+    : settings(std::make_unique<SettingsStore>(dir.filePath(u"settings/KMB.ini"_s))), context{folder(), files,
+                                                                                              messages, *settings,
+                                                                                              clock,    printers} {
   std::filesystem::create_directories(folder());
-  printers.pdfPath = dir.filePath(QStringLiteral("sortie.pdf"));
-  clock.utc = {2026, 12, 5, 9, 7, 3};
-  clock.local = {2026, 12, 5, 10, 7, 3};
-}
-
-std::filesystem::path TestEnvironment::folder() const {
-  return std::filesystem::path(dir.path().toStdString()) / "programme";
+  printers.pdfPath = dir.filePath(u"sortie.pdf"_s);
 }
 
 void TestEnvironment::writeFile(const std::string& name, const QByteArray& bytes) const {
@@ -58,14 +46,11 @@ QByteArray TestEnvironment::readFile(const std::string& name) const {
   return f.readAll();
 }
 
-bool TestEnvironment::exists(const std::string& name) const { return std::filesystem::exists(file(name)); }
-
 QByteArray LogLine(const std::string& call, const std::string& dpt, const std::string& ref, const std::string& date,
                    const std::string& time, const std::string& band, bool qsl, const std::string& name,
                    const std::string& prenom, const std::string& mode) {
-  kmb::QsoRecord r{call, dpt, prenom, ref, date, time, mode, band, "59", "59", name, qsl};
-  const kmb::Bytes line = kmb::FormatLogLine(r);
-  return QByteArray(line.data(), static_cast<qsizetype>(line.size()));
+  return QByteArray::fromStdString(
+      kmb::FormatLogLine({call, dpt, prenom, ref, date, time, mode, band, "59", "59", name, qsl}));
 }
 
 QByteArray LogBytes(std::initializer_list<QByteArray> lines) {
@@ -74,9 +59,30 @@ QByteArray LogBytes(std::initializer_list<QByteArray> lines) {
   return out;
 }
 
+QList<QWidget*> TopLevels(const QString& name) {
+  QList<QWidget*> found;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == name && w->isVisible()) found << w;
+  return found;
+}
+
+bool IsMonospaced(const QFont& font) {
+  const QFontMetrics metrics(font);
+  const int narrow = metrics.horizontalAdvance(u"iiiiiiii"_s);
+  return narrow == metrics.horizontalAdvance(u"WWWWWWWW"_s) && narrow == metrics.horizontalAdvance(u"        "_s);
+}
+
 void ShowAndSettle(QWidget& window) {
   window.show();
   QCoreApplication::processEvents();
+}
+
+void TypeKeys(QWidget& widget, const QString& text) {
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const qsizetype width = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+    QTest::sendKeyEvent(QTest::Click, &widget, Qt::Key_unknown, text.mid(i, width), Qt::NoModifier);
+    i += width - 1;
+  }
 }
 
 namespace {
@@ -91,13 +97,13 @@ QString RunTool(const char* tool, const QStringList& arguments) {
 }  // namespace
 
 bool HasPdfTools() {
-  return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() &&
-         !QStandardPaths::findExecutable(QStringLiteral("pdffonts")).isEmpty();
+  return !QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty() &&
+         !QStandardPaths::findExecutable(u"pdffonts"_s).isEmpty();
 }
 
 QStringList PrintedLines(const QString& pdf) {
   QStringList lines;
-  for (QString line : RunTool("pdftotext", {QStringLiteral("-layout"), pdf, QStringLiteral("-")}).split(u'\n')) {
+  for (QString line : RunTool("pdftotext", {u"-layout"_s, pdf, u"-"_s}).split(u'\n')) {
     line = line.remove(QLatin1Char('\f')).simplified();
     if (!line.isEmpty()) lines << line;
   }

@@ -1,17 +1,22 @@
 #pragma once
 // What window tests share: a temporary program folder and settings store,
 // a messenger that records and answers, a clock that tests set, a printer
-// choice that prints to a PDF file.
-#include <QByteArray>
-#include <QStringList>
-#include <QTemporaryDir>
+// choice that prints to a PDF file, and the main window as a secondary
+// window sees it.
+#include <QtTest>
+#include <QtWidgets>
 #include <deque>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "core/log/LogLine.h"
 #include "ui/kit/AppContext.h"
+#include "ui/kit/LogbookView.h"
+
+using namespace Qt::StringLiterals;
 
 class ScriptedMessenger final : public Messenger {
  public:
@@ -34,8 +39,8 @@ class ScriptedMessenger final : public Messenger {
 
 class FixedClock final : public kmb::Clock {
  public:
-  kmb::ClockReading utc;
-  kmb::ClockReading local;
+  kmb::ClockReading utc{2026, 12, 5, 9, 7, 3};
+  kmb::ClockReading local{2026, 12, 5, 10, 7, 3};
   kmb::ClockReading utcNow() const override { return utc; }
   kmb::ClockReading localNow() const override { return local; }
 };
@@ -53,11 +58,11 @@ class PdfPrinterChooser final : public PrinterChooser {
 struct TestEnvironment {
   TestEnvironment();
 
-  std::filesystem::path folder() const;
+  std::filesystem::path folder() const { return std::filesystem::path(dir.path().toStdString()) / "programme"; }
   std::filesystem::path file(const std::string& name) const { return folder() / name; }
   void writeFile(const std::string& name, const QByteArray& bytes) const;
   QByteArray readFile(const std::string& name) const;
-  bool exists(const std::string& name) const;
+  bool exists(const std::string& name) const { return std::filesystem::exists(file(name)); }
 
   QTemporaryDir dir;
   kmb::DiskFileSystem files;
@@ -68,6 +73,26 @@ struct TestEnvironment {
   AppContext context;
 };
 
+// The main window as a secondary window sees it: a station, the rows of the
+// list, and the rows the window selected.
+class FakeLogbook final : public LogbookView {
+ public:
+  explicit FakeLogbook(std::string call = "F4ABC") : call_(std::move(call)) {}
+  std::string stationCall() const override { return call_; }
+  const std::vector<kmb::Bytes>& listRows() const override { return rows; }
+  void selectListRow(int index) override { selected.push_back(index); }
+  // Appends the list row of a log line, numbered after the others.
+  void addLine(const QByteArray& logLine) {
+    rows.push_back(kmb::FormatListRow(rows.size() + 1, logLine.toStdString()));
+  }
+
+  std::vector<kmb::Bytes> rows;
+  std::vector<int> selected;
+
+ private:
+  std::string call_;
+};
+
 // One 107-column log line from its fields; QSL "*" when `qsl`.
 QByteArray LogLine(const std::string& call, const std::string& dpt, const std::string& ref,
                    const std::string& date = "05/12/26", const std::string& time = "09:07",
@@ -76,8 +101,20 @@ QByteArray LogLine(const std::string& call, const std::string& dpt, const std::s
 // Lines joined with CR LF after each.
 QByteArray LogBytes(std::initializer_list<QByteArray> lines);
 
+template <typename W>
+W* Find(QWidget& window, const QString& name) {
+  W* widget = window.findChild<W*>(name);
+  if (!widget) qFatal("missing widget %s", qPrintable(name));
+  return widget;
+}
+// The visible top-level windows of that object name.
+QList<QWidget*> TopLevels(const QString& name);
+// Every character as wide as any other, whatever the font says of itself.
+bool IsMonospaced(const QFont& font);
 // Shows a window and lets it do what it does once on screen (read the log).
 void ShowAndSettle(QWidget& window);
+// Types every character as one key, letters outside Latin-1 and emoji too.
+void TypeKeys(QWidget& widget, const QString& text);
 
 // The PDF readers of poppler-utils, which the printing tests need.
 bool HasPdfTools();

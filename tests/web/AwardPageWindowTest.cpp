@@ -1,19 +1,15 @@
-#include <QtTest>
 
 #include "support/TestSupport.h"
 #include "ui/web/AwardPageWindow.h"
 #include "ui/web/SitePage.h"
-#include "web/LoopbackSite.h"
 #include "web/WebTests.h"
 
 using namespace settings_keys;
 
-Q_DECLARE_METATYPE(AwardPage)
-
 namespace {
 
 QWebEngineView& BrowserOf(QWidget& window) {
-  auto* view = window.findChild<QWebEngineView*>(QStringLiteral("WebBrowser1"));
+  auto* view = window.findChild<QWebEngineView*>(u"WebBrowser1"_s);
   if (!view) qFatal("missing WebBrowser1");
   return *view;
 }
@@ -23,73 +19,37 @@ QWebEngineView& BrowserOf(QWidget& window) {
 class AwardPageWindowTest : public QObject {
   Q_OBJECT
  private slots:
-  void eachWindowLoadsItsPageOfTheAwardSite_data();
-  void eachWindowLoadsItsPageOfTheAwardSite();
-  void siteWithClosingSlashGivesTheSamePage();
-  void unsetOrNonWebSiteShowsWhichSettingToFill();
-  void theBrowserSpeaksFrenchErrorPagesIncluded();
-};
-
-void AwardPageWindowTest::eachWindowLoadsItsPageOfTheAwardSite_data() {
-  QTest::addColumn<AwardPage>("page");
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<QString>("path");
-  QTest::newRow("rules") << AwardPage::Rules << QStringLiteral("Reglement") << QStringLiteral("/KMB/KMB.html");
-  QTest::newRow("active list") << AwardPage::ActiveList << QStringLiteral("KMB_Active")
-                               << QStringLiteral("/KMB/KMB-actif.html");
-}
-
-void AwardPageWindowTest::eachWindowLoadsItsPageOfTheAwardSite() {
-  QFETCH(AwardPage, page);
-  QFETCH(QString, name);
-  QFETCH(QString, path);
-  TestEnvironment env;
-  LoopbackSite site;
-  env.settings->write(kSetup, kSiteKmb, site.address());
-  AwardPageWindow window(env.context, page);
-  QCOMPARE(window.objectName(), name);
-  QVERIFY(WaitForLoad(BrowserOf(window)));
-  QCOMPARE(BrowserOf(window).title(), path);
-  QCOMPARE(site.requested.value(0), path);
-}
-
-void AwardPageWindowTest::siteWithClosingSlashGivesTheSamePage() {
-  TestEnvironment env;
-  env.settings->write(kSetup, kSiteKmb, QStringLiteral("http://kmb.example/"));
-  AwardPageWindow window(env.context, AwardPage::Rules);
-  QCOMPARE(BrowserOf(window).url(), QUrl(QStringLiteral("http://kmb.example/KMB/KMB.html")));
-}
-
-// Only http and https are loaded: a stored "javascript:" address never runs.
-void AwardPageWindowTest::unsetOrNonWebSiteShowsWhichSettingToFill() {
-  for (const char* stored :
-       {"", "javascript:document.title='execute'//", "file:///etc/passwd", "data:text/html,<title>execute</title>"}) {
-    TestEnvironment env;
-    env.settings->write(kSetup, kSiteCluster, QStringLiteral("http://cluster.example"));
-    env.settings->write(kSetup, kSiteKmb, QString::fromLatin1(stored));
-    AwardPageWindow window(env.context, AwardPage::ActiveList);
-    QVERIFY(WaitForLoad(BrowserOf(window)));
-    const QString text = PlainTextOf(BrowserOf(window));
-    QVERIFY2(text.contains(QStringLiteral("« Site KMB »")), stored);
-    QVERIFY(BrowserOf(window).title() != QStringLiteral("execute"));
-    QCOMPARE(env.messages.shown, QStringList());
+  // Each window loads its page of the site, asking for it in French.
+  void eachWindowLoadsItsPageOfTheAwardSite() {
+    for (const auto& [page, name, path] : {std::tuple{AwardPage::Rules, "Reglement", "/KMB/KMB.html"},
+                                           std::tuple{AwardPage::ActiveList, "KMB_Active", "/KMB/KMB-actif.html"}}) {
+      TestEnvironment env;
+      env.settings->write(kSetup, kSiteKmb, u"http://127.0.0.1:1"_s);
+      AwardPageWindow window(env.context, page);
+      QCOMPARE(window.objectName(), QString::fromLatin1(name));
+      QCOMPARE(BrowserOf(window).url().toString(), u"http://127.0.0.1:1"_s + QLatin1String(path));
+      QVERIFY(BrowserOf(window).page()->profile()->httpAcceptLanguage().startsWith(u"fr"));
+    }
   }
-}
 
-void AwardPageWindowTest::theBrowserSpeaksFrenchErrorPagesIncluded() {
-  TestEnvironment env;
-  LoopbackSite site;
-  env.settings->write(kSetup, kSiteKmb, site.address());
-  AwardPageWindow shown(env.context, AwardPage::Rules);
-  QVERIFY(WaitForLoad(BrowserOf(shown)));
-  QVERIFY2(site.languages.value(0).startsWith(QStringLiteral("fr")), qPrintable(site.languages.join(u'|')));
-
-  env.settings->write(kSetup, kSiteKmb, QStringLiteral("http://127.0.0.1:1"));  // nothing listens there
-  AwardPageWindow unreachable(env.context, AwardPage::Rules);
-  QVERIFY(!WaitForLoad(BrowserOf(unreachable)));
-  const QString text = PlainTextOf(BrowserOf(unreachable));
-  QVERIFY2(text.contains(QStringLiteral("inaccessible")), qPrintable(text));
-}
+  // Only http and https are loaded: unset or "javascript:", a page says which setting to fill; an unreachable
+  // site gets the browser's own error page, in French.
+  void unsetOrNonWebSiteShowsWhichSettingToFill() {
+    for (const auto& [stored, loads, said] : {std::tuple{"", true, "« Site KMB »"},
+                                              {"javascript:document.title='execute'//", true, "« Site KMB »"},
+                                              {"http://127.0.0.1:1", false, "inaccessible"}}) {
+      TestEnvironment env;
+      env.settings->write(kSetup, kSiteCluster, u"http://cluster.example"_s);
+      env.settings->write(kSetup, kSiteKmb, QString::fromLatin1(stored));
+      AwardPageWindow window(env.context, AwardPage::ActiveList);
+      QCOMPARE(WaitForLoad(BrowserOf(window)), loads);
+      const QString text = PlainTextOf(BrowserOf(window));
+      QVERIFY2(text.contains(QString::fromUtf8(said)), qPrintable(text));
+      QVERIFY(BrowserOf(window).title() != u"execute"_s);
+      QCOMPARE(env.messages.shown, QStringList());
+    }
+  }
+};
 
 int RunAwardPageWindowTests(int argc, char** argv) {
   AwardPageWindowTest test;

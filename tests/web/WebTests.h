@@ -2,6 +2,7 @@
 // The window tests of the web pages, run from one main that prepares the web
 // engine before the application exists.
 #include <QString>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
 
 int RunClusterWindowTests(int argc, char** argv);
