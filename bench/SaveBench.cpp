@@ -1,4 +1,4 @@
-// Saving one QSO into a long log (rewrite, reload of the list, selection of
+// Saving one QSO into a long log, then deleting it (rewrite, reload of the list, selection of
 // the last row), next to a plain durable copy of the same file.
 #include <benchmark/benchmark.h>
 
@@ -16,26 +16,34 @@ namespace {
 
 void SaveOneQso(benchmark::State& state) {
   BenchFolder bench;
-  bench.writeLog("F4ABC", SampleLog(static_cast<int>(state.range(0))));
+  // One QSO fewer than the size: saving one reaches it, deleting it comes back.
+  bench.writeLog("F4ABC", SampleLog(static_cast<int>(state.range(0)) - 1));
   bench.settings.write(settings_keys::kSetup, settings_keys::kIndicatifStation, "F4ABC");
   MainWindow main(bench.context);
   main.start();
   const kmb::Bytes newLine =
       kmb::FormatLogLine({"F4NEW", "21", "", "21001", "06/12/14", "10:00", "CW", "7.0 Mhz", "599", "599", "C.", false});
-  kmb::LogSnapshot listed = kmb::ReadLogSnapshot(bench.files, bench.logPath).snapshot;
-  const kmb::LogEdit edit{bench.logPath.parent_path(), "F4ABC",
-                          [&](const kmb::Lines& lines) { return kmb::AddLogLine(lines, newLine); }};
+  // As the program saves: the log as listed, its copy of the day, the list filled again.
+  bool saving = true;
   for (auto _ : state) {
-    const kmb::EditResult written = kmb::EditLog(bench.files, listed, edit);
-    if (!written.done()) state.SkipWithError("rewrite failed");
-    main.listWrittenLog(written.lines);
-    listed = kmb::LogSnapshot{kmb::DecodedLog{written.lines}, true};
+    const bool written =
+        saving ? main.changeLog("Temporaire.txt",
+                                [&](kmb::Lines lines) { return kmb::AddLogLine(std::move(lines), newLine); }, {})
+               : main.changeLog("Temporaire.txt",
+                                [](kmb::Lines lines) {
+                                  const std::size_t last = lines.size() - 1;
+                                  return kmb::DeleteLogLineAt(std::move(lines), last);
+                                },
+                                {});
+    if (!written) state.SkipWithError("rewrite failed");
+    saving = !saving;
   }
 }
 
 void DurableCopy(benchmark::State& state) {
   BenchFolder bench;
-  bench.writeLog("F4ABC", SampleLog(static_cast<int>(state.range(0))));
+  // One QSO fewer than the size: saving one reaches it, deleting it comes back.
+  bench.writeLog("F4ABC", SampleLog(static_cast<int>(state.range(0)) - 1));
   const auto copy = bench.logPath.parent_path() / "copie.log";
   for (auto _ : state) {
     const kmb::ReadResult read = bench.files.readAll(bench.logPath);

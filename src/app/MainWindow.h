@@ -49,7 +49,7 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
   bool automaticDate() const override;
 
   // Fills the list from lines just written to the log, last row selected.
-  void listWrittenLog(const kmb::Lines& lines);
+  void listWrittenLog(kmb::Lines lines);
 
  private:
   QWidget* buildStationBand();

@@ -49,8 +49,8 @@ bool MainWindow::loadLogList() {
   return listLines(listedLog_.lines());
 }
 
-void MainWindow::listWrittenLog(const kmb::Lines& lines) {
-  listedLog_ = kmb::LogSnapshot{kmb::DecodedLog{lines}, true};
+void MainWindow::listWrittenLog(kmb::Lines lines) {
+  listedLog_ = kmb::LogSnapshot{kmb::DecodedLog{std::move(lines)}, true};
   listLines(listedLog_.lines());
   list_->selectLastRow();
 }
@@ -104,7 +104,7 @@ void MainWindow::deleteSelectedQso() {
   }
   if (const auto line = chosenLine()) {
     if (ctx_.messages.ask(this, QStringLiteral("Voulez vous Supprimer ce QSO ?")))
-      editLog(kTemporaire, [index = *line](const kmb::Lines& log) { return kmb::DeleteLogLineAt(log, index); }, {});
+      editLog(kTemporaire, [index = *line](kmb::Lines log) { return kmb::DeleteLogLineAt(std::move(log), index); }, {});
   } else {
     ctx_.messages.inform(this, kRowGone);
   }
@@ -130,13 +130,14 @@ bool MainWindow::saveEntry() {
   if (modified)
     return editLog(
         kTemporaire,
-        [newLine, index = *modified](const kmb::Lines& log) { return kmb::ReplaceLogLineAt(log, index, newLine); },
+        [newLine, index = *modified](kmb::Lines log) { return kmb::ReplaceLogLineAt(std::move(log), index, newLine); },
         std::move(firstName));
   if (automaticDate() && form_->mode() == EntryMode::Entry)
     return editLog(
-        kTemporaire, [newLine](const kmb::Lines& log) { return kmb::AddLogLine(log, newLine); }, std::move(firstName));
+        kTemporaire, [newLine](kmb::Lines log) { return kmb::AddLogLine(std::move(log), newLine); },
+        std::move(firstName));
   return editLog(
-      kTemporaire6, [newLine](const kmb::Lines& log) { return kmb::InsertLogLineByDate(log, newLine); },
+      kTemporaire6, [newLine](kmb::Lines log) { return kmb::InsertLogLineByDate(std::move(log), newLine); },
       std::move(firstName));
 }
 
@@ -144,7 +145,7 @@ bool MainWindow::editLog(const char* tempName, kmb::LogChange change, kmb::Lines
   const kmb::LogEdit edit{ctx_.programFolder,        stationCall_,
                           std::move(change),         tempName,
                           std::move(firstNameLines), kmb::DayText(ctx_.clock.localNow())};
-  const kmb::EditResult result = kmb::EditLog(ctx_.files, listedLog_, edit);
+  kmb::EditResult result = kmb::EditLog(ctx_.files, listedLog_, edit);
   if (result.error) {
     reportIoError(*result.error);
     return false;
@@ -171,7 +172,7 @@ bool MainWindow::editLog(const char* tempName, kmb::LogChange change, kmb::Lines
       return false;
     case kmb::EditRefusal::None: break;
   }
-  listWrittenLog(result.lines);
+  listWrittenLog(std::move(result.lines));
   if (result.backupError)
     ctx_.messages.inform(this, QStringLiteral("Le log a bien été enregistré, mais sa copie du jour n'a pas pu être "
                                               "faite.\r\n") +

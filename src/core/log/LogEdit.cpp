@@ -47,12 +47,12 @@ EditResult Refused(EditRefusal refusal) {
 
 EditResult EditLog(FileSystem& fs, const LogSnapshot& listed, const LogEdit& edit) {
   const auto logPath = LogFilePath(edit.folder, edit.storedCall);
-  const SnapshotResult now = ReadLogSnapshot(fs, logPath);
+  SnapshotResult now = ReadLogSnapshot(fs, logPath);
   if (now.error) return Failed(now.error);
   if (!SameQsos(listed, now.snapshot)) return Refused(EditRefusal::ChangedOnDisk);
   if (!now.snapshot.writable()) return Refused(EditRefusal::NotWindows1252);
   EditResult result;
-  result.lines = edit.change(now.snapshot.lines());
+  result.lines = edit.change(std::move(now.snapshot.text.lines));
   if (result.lines.size() > kMaxListedLines) return Refused(EditRefusal::TooManyLines);
 
   if (!edit.backupDay.empty()) result.backupError = BackupLogOfTheDay(fs, edit.folder, edit.storedCall, edit.backupDay);

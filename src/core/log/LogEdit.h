@@ -10,7 +10,7 @@
 
 namespace kmb {
 
-using LogChange = std::function<Lines(const Lines&)>;
+using LogChange = std::function<Lines(Lines)>;  // given the log as it is, gives it changed
 
 struct LogEdit {
   std::filesystem::path folder;  // holds the log, the first-name list, the temporary files

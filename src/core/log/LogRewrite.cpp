@@ -20,27 +20,22 @@ std::optional<long long> LineMoment(std::string_view line) {
 
 // Puts `newLine` before the first line `goesBefore` accepts, or last.
 template <typename Predicate>
-Lines InsertBeforeFirst(const Lines& log, const Bytes& newLine, Predicate goesBefore) {
-  Lines out;
-  out.reserve(log.size() + 1);
-  const auto at = std::find_if(log.begin(), log.end(), goesBefore);
-  out.insert(out.end(), log.begin(), at);
-  out.push_back(newLine);
-  out.insert(out.end(), at, log.end());
-  return out;
+Lines InsertBeforeFirst(Lines log, const Bytes& newLine, Predicate goesBefore) {
+  log.insert(std::find_if(log.begin(), log.end(), goesBefore), newLine);
+  return log;
 }
 
 }  // namespace
 
-Lines AddLogLine(const Lines& log, const Bytes& newLine) {
+Lines AddLogLine(Lines log, const Bytes& newLine) {
   const double key = NumericKey(newLine);
-  return InsertBeforeFirst(log, newLine, [key](const Bytes& line) { return key < NumericKey(line); });
+  return InsertBeforeFirst(std::move(log), newLine, [key](const Bytes& line) { return key < NumericKey(line); });
 }
 
-Lines InsertLogLineByDate(const Lines& log, const Bytes& newLine) {
+Lines InsertLogLineByDate(Lines log, const Bytes& newLine) {
   const auto moment = LineMoment(newLine);
-  if (!moment) return InsertBeforeFirst(log, newLine, [](const Bytes&) { return false; });
-  return InsertBeforeFirst(log, newLine, [&moment](const Bytes& line) {
+  if (!moment) return InsertBeforeFirst(std::move(log), newLine, [](const Bytes&) { return false; });
+  return InsertBeforeFirst(std::move(log), newLine, [&moment](const Bytes& line) {
     const auto lineMoment = LineMoment(line);
     return lineMoment && *lineMoment >= *moment;
   });
@@ -82,16 +77,14 @@ Lines InsertLinesByDate(const Lines& log, const Lines& newLines) {
   return out;
 }
 
-Lines ReplaceLogLineAt(const Lines& log, std::size_t index, const Bytes& newLine) {
-  Lines out = log;
-  if (index < out.size()) out[index] = newLine;
-  return out;
+Lines ReplaceLogLineAt(Lines log, std::size_t index, const Bytes& newLine) {
+  if (index < log.size()) log[index] = newLine;
+  return log;
 }
 
-Lines DeleteLogLineAt(const Lines& log, std::size_t index) {
-  Lines out = log;
-  if (index < out.size()) out.erase(out.begin() + static_cast<std::ptrdiff_t>(index));
-  return out;
+Lines DeleteLogLineAt(Lines log, std::size_t index) {
+  if (index < log.size()) log.erase(log.begin() + static_cast<std::ptrdiff_t>(index));
+  return log;
 }
 
 }  // namespace kmb
