@@ -1,6 +1,7 @@
 #include "core/log/FileSystem.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -40,7 +41,10 @@ IoStatus FlushFolder(const fs::path& file) {
 ReadResult DiskFileSystem::readAll(const fs::path& path) {
   Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (fd.get() < 0) return {{}, Fail(IoError::Step::Read, path)};
+  // Room for the whole file at once: a long log is not copied again as it grows.
   Bytes bytes;
+  struct stat facts {};
+  if (::fstat(fd.get(), &facts) == 0 && facts.st_size > 0) bytes.reserve(static_cast<std::size_t>(facts.st_size));
   char buffer[1 << 16];
   for (;;) {
     const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
