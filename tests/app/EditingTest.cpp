@@ -141,6 +141,11 @@ class EditingTest : public QObject {
     s.enter("Ref_A");  // the QSO's own reference is no "Lavoir deja contacté"
     QCOMPARE(s.env.messages.shown.size(), shown);
     QVERIFY(s.focusedOn("Date_A"));
+    s.field("Heure_A")->setText(u"9:07"_s);  // edited without Enter: refused, nothing written, still a modification
+    s.save();
+    QVERIFY(s.log() == LogBytes({full, mended, full}) && s.firstNames() == "F1BBB        77 \r\n");
+    QCOMPARE(s.text("Mode_Aff"), u"Modification QSO"_s);
+    s.field("Heure_A")->setText(u"09:07"_s);
     s.field("Rem_A")->setText(u"lavoir neuf"_s);
     QTest::keyClick(s.widget("QSL_A"), Qt::Key_Space);
     s.save();
