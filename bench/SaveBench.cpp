@@ -27,9 +27,9 @@ void SaveOneQso(benchmark::State& state) {
   bool saving = true;
   for (auto _ : state) {
     const bool written =
-        saving ? main.changeLog("Temporaire.txt",
+        saving ? main.changeLog(kmb::kTempFileName,
                                 [&](kmb::Lines lines) { return kmb::AddLogLine(std::move(lines), newLine); }, {})
-               : main.changeLog("Temporaire.txt",
+               : main.changeLog(kmb::kTempFileName,
                                 [](kmb::Lines lines) {
                                   const std::size_t last = lines.size() - 1;
                                   return kmb::DeleteLogLineAt(std::move(lines), last);

@@ -232,10 +232,9 @@ void EntryForm::showQso(const kmb::QsoRecord& fields) {
 
 void EntryForm::openQso(const kmb::QsoRecord& fields) {
   rowLocked_ = true;
-  mode_ = EntryMode::Modification;
+  setMode(EntryMode::Modification, QStringLiteral("Modification QSO"));
   for (Control c : kControls) control(c)->setEnabled(true);
   validate_->setEnabled(true);
-  modeCaption_->setText(QStringLiteral("Modification QSO"));
   showQso(fields);
   call_->setEnabled(true);
   SetFieldColour(*call_, kLightGreen);

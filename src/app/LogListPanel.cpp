@@ -57,9 +57,10 @@ const std::vector<kmb::Bytes>& LogListPanel::rows() const { return model_->rows(
 void LogListPanel::selectRow(int index) {
   if (index < 0 || index >= model_->rowCount()) return;
   const QModelIndex row = model_->index(index);
+  const bool moves = list_->currentIndex() != row;  // a move shows the row through currentRowChanged
   list_->setCurrentIndex(row);
   list_->scrollTo(row);
-  emit rowShown();
+  if (!moves) emit rowShown();
 }
 
 void LogListPanel::selectLastRow() { selectRow(model_->rowCount() - 1); }

@@ -169,7 +169,6 @@ void MainWindow::start() {
   setWindowTitle(QStringLiteral("ORX KMB   Diplome Kembaro Revision ") + kRevisionText);
   stationCall_ = storedStationCall();
   stationLabel_->setText(QString::fromStdString(stationCall_));
-  form_->selectStoredBandAndMode();
   applyStoredDateMode();
   // Whatever the first message says, what stands behind it is real: the
   // clock, and an entry ready for a QSO.

@@ -12,9 +12,6 @@
 
 namespace {
 
-constexpr const char* kTemporaire = "Temporaire.txt";
-constexpr const char* kTemporaire6 = "Temporaire6.txt";
-
 const QString kRowGone =
     QStringLiteral("La ligne choisie n'est plus dans la liste : cliquez de nouveau sur le QSO voulu.");
 
@@ -104,7 +101,8 @@ void MainWindow::deleteSelectedQso() {
   }
   if (const auto line = chosenLine()) {
     if (ctx_.messages.ask(this, QStringLiteral("Voulez vous Supprimer ce QSO ?")))
-      editLog(kTemporaire, [index = *line](kmb::Lines log) { return kmb::DeleteLogLineAt(std::move(log), index); }, {});
+      editLog(kmb::kTempFileName,
+              [index = *line](kmb::Lines log) { return kmb::DeleteLogLineAt(std::move(log), index); }, {});
   } else {
     ctx_.messages.inform(this, kRowGone);
   }
@@ -129,15 +127,15 @@ bool MainWindow::saveEntry() {
   kmb::Lines firstName{kmb::FirstNameLine(record.indicatif, record.dpt, record.prenom)};
   if (modified)
     return editLog(
-        kTemporaire,
+        kmb::kTempFileName,
         [newLine, index = *modified](kmb::Lines log) { return kmb::ReplaceLogLineAt(std::move(log), index, newLine); },
         std::move(firstName));
   if (automaticDate() && form_->mode() == EntryMode::Entry)
     return editLog(
-        kTemporaire, [newLine](kmb::Lines log) { return kmb::AddLogLine(std::move(log), newLine); },
+        kmb::kTempFileName, [newLine](kmb::Lines log) { return kmb::AddLogLine(std::move(log), newLine); },
         std::move(firstName));
   return editLog(
-      kTemporaire6, [newLine](kmb::Lines log) { return kmb::InsertLogLineByDate(std::move(log), newLine); },
+      kmb::kDateTempFileName, [newLine](kmb::Lines log) { return kmb::InsertLogLineByDate(log, newLine); },
       std::move(firstName));
 }
 

@@ -4,7 +4,6 @@
 #include <QStandardPaths>
 #include <QTranslator>
 #include <string>
-#include <vector>
 
 #include "app/MainWindow.h"
 #include "core/app/ProgramFolder.h"
@@ -13,27 +12,14 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
-// Names of the regular files of a folder; symbolic links are left out so
-// that no copy reaches outside it.
-std::vector<std::string> RegularFiles(const fs::path& folder) {
-  std::vector<std::string> names;
-  std::error_code ec;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
-    if (it->symlink_status(ec).type() == fs::file_type::regular) names.push_back(it->path().filename().string());
-  return names;
-}
-
 kmb::FolderFacts GatherFolderFacts(kmb::FileSystem& files) {
   kmb::FolderFacts facts;
   facts.executableFolder = QApplication::applicationDirPath().toStdString();
-  std::error_code ec;
-  facts.installed = fs::exists(facts.executableFolder / KMB_INSTALL_MARKER, ec);
+  facts.installed = files.exists(facts.executableFolder / KMB_INSTALL_MARKER);
   facts.executableFolderWritable = !files.checkWritable(facts.executableFolder);
   facts.userDataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
-  facts.executableFolderFiles = RegularFiles(facts.executableFolder);
-  if (!facts.userDataFolder.empty()) facts.userDataFiles = RegularFiles(facts.userDataFolder);
+  facts.executableFolderFiles = files.fileNames(facts.executableFolder);
+  if (!facts.userDataFolder.empty()) facts.userDataFiles = files.fileNames(facts.userDataFolder);
   return facts;
 }
 

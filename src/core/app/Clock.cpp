@@ -3,17 +3,13 @@
 #include <cstdio>
 #include <ctime>
 
+#include "core/log/FixedColumns.h"
+
 namespace kmb {
 namespace {
 
 ClockReading FromTm(const std::tm& tm) {
   return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
-}
-
-std::string TwoDigits(int value) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d", value % 100);
-  return text;
 }
 
 }  // namespace

@@ -2,16 +2,16 @@
 
 #include <algorithm>
 
+#include "core/log/FirstNameList.h"
+#include "core/log/LogFile.h"
+
 namespace kmb {
 
 namespace {
 
-constexpr std::string_view kLogEnding = "_KMB.log";
-constexpr std::string_view kFirstNames = "Liste_Prenom.txt";
-
 bool IsOperatorFile(const std::string& name) {
-  if (name == kFirstNames) return true;
-  return name.size() > kLogEnding.size() && name.ends_with(kLogEnding);
+  if (name == kFirstNameListName) return true;
+  return name.size() > kLogFileEnding.size() && name.ends_with(kLogFileEnding);
 }
 
 std::vector<std::string> OperatorFiles(const std::vector<std::string>& names) {
@@ -45,7 +45,7 @@ std::string CopyOldFiles(FileSystem& fs, const std::filesystem::path& from, cons
   for (const std::string& name : choice.filesToCopy) {
     ReadResult read = fs.readAll(from / name);
     IoStatus error = read.error;
-    if (!error) error = ReplaceFileAtomically(fs, choice.folder / name, choice.folder / "Temporaire.txt", read.bytes);
+    if (!error) error = ReplaceFileAtomically(fs, choice.folder / name, choice.folder / kTempFileName, read.bytes);
     if (error)
       failed += "\r\n" + IoErrorMessage(*error);
     else

@@ -15,12 +15,6 @@ constexpr std::string_view kSavedHeader = "   N\xB0   Ref        Nom du Lavoir  
 constexpr std::string_view kPrintedHeader =
     "        N\xB0  Ref         Nom du Lavoir               Date   Indicatif     QSL";
 
-std::string TwoDigits(int value) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%02d", value % 100);
-  return text;
-}
-
 std::string FullDate(const ClockReading& today) {
   char text[16];
   std::snprintf(text, sizeof text, "%02d/%02d/%04d", today.day, today.month, today.year);

@@ -12,25 +12,23 @@ namespace {
 // Walks path data: command letters and numbers separated by blanks or commas.
 class PathTokens {
  public:
-  explicit PathTokens(std::string_view data) : referenceBox_(data) {}
+  explicit PathTokens(std::string_view data) : data_(data) {}
 
   void skipSeparators() {
-    while (pos_ < referenceBox_.size() &&
-           (std::isspace(static_cast<unsigned char>(referenceBox_[pos_])) || referenceBox_[pos_] == ','))
-      ++pos_;
+    while (pos_ < data_.size() && (std::isspace(static_cast<unsigned char>(data_[pos_])) || data_[pos_] == ',')) ++pos_;
   }
   bool atEnd() {
     skipSeparators();
-    return pos_ >= referenceBox_.size();
+    return pos_ >= data_.size();
   }
   bool atCommand() {
     skipSeparators();
-    return pos_ < referenceBox_.size() && std::isalpha(static_cast<unsigned char>(referenceBox_[pos_]));
+    return pos_ < data_.size() && std::isalpha(static_cast<unsigned char>(data_[pos_]));
   }
-  char command() { return referenceBox_[pos_++]; }
+  char command() { return data_[pos_++]; }
   std::optional<double> number() {
     skipSeparators();
-    const std::string rest(referenceBox_.substr(pos_, 32));
+    const std::string rest(data_.substr(pos_, 32));
     char* end = nullptr;
     const double value = std::strtod(rest.c_str(), &end);
     if (end == rest.c_str()) return std::nullopt;
@@ -39,7 +37,7 @@ class PathTokens {
   }
 
  private:
-  std::string_view referenceBox_;
+  std::string_view data_;
   std::size_t pos_ = 0;
 };
 

@@ -2,14 +2,10 @@
 
 #include <algorithm>
 
+#include "core/log/Cp1252Case.h"
+
 namespace kmb {
 namespace {
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
-}
 
 template <typename Matches>
 const Band* FindBand(Matches matches) {
@@ -24,7 +20,8 @@ const Band* BandOfLabel(std::string_view label) {
 }
 
 const Band* BandOfAdif(std::string_view adif) {
-  return FindBand([adif](const Band& band) { return SameIgnoringCase(band.adif, adif); });
+  const std::string lower = LowerCp1252(adif);  // the table's ADIF names are in small letters
+  return FindBand([&lower](const Band& band) { return band.adif == lower; });
 }
 
 const Band* BandOfFrequency(double mhz) {

@@ -4,6 +4,8 @@
 #include <unicode/unistr.h>
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <memory>
 
 namespace kmb {
@@ -79,6 +81,20 @@ bool WalkUtf8(std::string_view utf8, Sink sink) {
 }
 
 }  // namespace
+
+// Eight bytes at a time and without an early exit, so a long log is looked
+// through at the speed of memory.
+bool HasHighByte(std::string_view text) {
+  std::uint64_t seen = 0;
+  std::size_t i = 0;
+  for (; i + 8 <= text.size(); i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + i, 8);
+    seen |= word;
+  }
+  for (; i < text.size(); ++i) seen |= static_cast<unsigned char>(text[i]);
+  return (seen & 0x8080808080808080ULL) != 0;
+}
 
 std::optional<char> Cp1252Byte(char32_t c) {
   if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);

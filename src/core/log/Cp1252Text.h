@@ -20,6 +20,11 @@ std::optional<Bytes> Cp1252Letters(char32_t c);
 // Cp1252Letters, or "?" when there are none, so a loss stays visible.
 Bytes NearestCp1252(char32_t c);
 
+inline constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+// Whether any byte is past ASCII; plain ASCII is the same in every encoding here.
+bool HasHighByte(std::string_view text);
+
 // The characters of a UTF-8 text; empty when it is not valid UTF-8.
 std::optional<std::u32string> DecodeUtf8(std::string_view utf8);
 bool IsUtf8(std::string_view text);

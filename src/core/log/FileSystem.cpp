@@ -109,7 +109,7 @@ std::vector<std::string> DiskFileSystem::fileNames(const fs::path& folder) {
   std::vector<std::string> names;
   std::error_code ec;
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
-    names.push_back(it->path().filename().string());
+    if (it->symlink_status(ec).type() == fs::file_type::regular) names.push_back(it->path().filename().string());
   return names;
 }
 

@@ -42,7 +42,9 @@ class FileSystem {
   virtual IoStatus checkWritable(const std::filesystem::path& path) = 0;
   // Creates the folder unless it is there already.
   virtual IoStatus createFolder(const std::filesystem::path& path) = 0;
-  // Names of the entries of a folder; none when it cannot be read.
+  // Names of the regular files of a folder, symbolic links left out so that
+  // nothing read or removed through them lies outside it; none when the
+  // folder cannot be read.
   virtual std::vector<std::string> fileNames(const std::filesystem::path& folder) = 0;
 };
 

@@ -31,19 +31,7 @@ Bytes FirstNameLine(std::string_view call, std::string_view dpt, std::string_vie
   return PadRight(call, kCallWidth) + " " + PadRight(dpt, kDptWidth) + " " + std::string(prenom);
 }
 
-Lines StoreFirstName(const Lines& list, const Bytes& newLine) {
-  const std::string key = CallOf(newLine);
-  Lines out = list;
-  bool found = false;
-  for (Bytes& line : out) {
-    if (CallOf(line) == key) {
-      line = newLine;
-      found = true;
-    }
-  }
-  if (!found) out.push_back(newLine);
-  return out;
-}
+Lines StoreFirstName(const Lines& list, const Bytes& newLine) { return StoreFirstNames(list, {newLine}); }
 
 Lines StoreFirstNames(const Lines& list, const Lines& newLines) {
   // The last line of each call sign wins, at the place of its first.

@@ -1,5 +1,7 @@
 #include "core/log/FixedColumns.h"
 
+#include <cstdio>
+
 namespace kmb {
 
 std::string Column(std::string_view text, std::size_t first, std::size_t width) {
@@ -23,6 +25,12 @@ std::string Trim(std::string_view text) {
   if (begin == std::string_view::npos) return {};
   const auto end = text.find_last_not_of(' ');
   return std::string(text.substr(begin, end - begin + 1));
+}
+
+std::string TwoDigits(int value) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d", value % 100);
+  return text;
 }
 
 std::string TitleLine(std::initializer_list<ColumnTitle> titles) {

@@ -23,6 +23,9 @@ std::string PadRight(std::string_view text, std::size_t width);
 // Removes leading and trailing blanks (only the blank, as the log writes it).
 std::string Trim(std::string_view text);
 
+// The last two digits of a number, "05" for 5 and for 2005.
+std::string TwoDigits(int value);
+
 enum class TitleAlign { Left, Right };
 
 // A column title and the columns it stands over.

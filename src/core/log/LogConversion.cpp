@@ -21,9 +21,8 @@ ConversionResult ConvertLogToWindows1252(FileSystem& fs, const std::filesystem::
   if (read.error) return {{}, {}, read.error};
   ConversionResult result{FreeOriginalName(fs, logPath), DecodeLog(read.bytes).lines, std::nullopt};
   const auto folder = logPath.parent_path();
-  result.error = ReplaceFileAtomically(fs, result.original, folder / "Temporaire.txt", read.bytes);
-  if (!result.error)
-    result.error = ReplaceFileAtomically(fs, logPath, folder / "Temporaire.txt", JoinLines(result.lines));
+  result.error = ReplaceFileAtomically(fs, result.original, folder / kTempFileName, read.bytes);
+  if (!result.error) result.error = ReplaceFileAtomically(fs, logPath, folder / kTempFileName, JoinLines(result.lines));
   return result;
 }
 

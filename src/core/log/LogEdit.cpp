@@ -20,13 +20,13 @@ IoStatus LearnFirstNames(FileSystem& fs, const LogEdit& edit, FirstNameFile& kep
   if (list.error && list.error->errnum != ENOENT) return list.error;
   kept = {list.bytes, !list.error};
   const Lines lines = StoreFirstNames(SplitLines(list.bytes), edit.firstNameLines);
-  return ReplaceFileAtomically(fs, path, edit.folder / "Temporaire.txt", JoinLines(lines));
+  return ReplaceFileAtomically(fs, path, edit.folder / kTempFileName, JoinLines(lines));
 }
 
 void PutFirstNamesBack(FileSystem& fs, const LogEdit& edit, const FirstNameFile& kept) {
   const auto path = edit.folder / kFirstNameListName;
   if (kept.existed)
-    (void)ReplaceFileAtomically(fs, path, edit.folder / "Temporaire.txt", kept.before);
+    (void)ReplaceFileAtomically(fs, path, edit.folder / kTempFileName, kept.before);
   else
     fs.remove(path);
 }

@@ -16,9 +16,9 @@ struct LogEdit {
   std::filesystem::path folder;  // holds the log, the first-name list, the temporary files
   std::string storedCall;
   LogChange change;
-  const char* tempName = "Temporaire.txt";  // "Temporaire6.txt" for a date insertion
-  Lines firstNameLines;                     // learnt before the log is written
-  std::string backupDay;                    // "YYYY-MM-DD"; empty: no copy of the day
+  const char* tempName = kTempFileName;  // kDateTempFileName for a date insertion
+  Lines firstNameLines;                  // learnt before the log is written
+  std::string backupDay;                 // "YYYY-MM-DD"; empty: no copy of the day
 };
 
 enum class EditRefusal {

@@ -1,30 +1,12 @@
 #include "core/log/LogEncoding.h"
 
-#include <cstdint>
-#include <cstring>
-
 #include "core/log/Cp1252Text.h"
 
 namespace kmb {
 namespace {
 
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
 constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
-
-// Eight bytes at a time and without an early exit, so a long log is looked
-// through at the speed of memory.
-bool HasHighByte(std::string_view text) {
-  std::uint64_t seen = 0;
-  std::size_t i = 0;
-  for (; i + 8 <= text.size(); i += 8) {
-    std::uint64_t word;
-    std::memcpy(&word, text.data() + i, 8);
-    seen |= word;
-  }
-  for (; i < text.size(); ++i) seen |= static_cast<unsigned char>(text[i]);
-  return (seen & 0x8080808080808080ULL) != 0;
-}
 
 // Code units to characters; a lone surrogate becomes U+FFFD.
 std::u32string DecodeUtf16(std::string_view bytes, bool littleEndian) {

@@ -5,7 +5,7 @@
 namespace kmb {
 
 std::filesystem::path LogFilePath(const std::filesystem::path& folder, std::string_view storedCall) {
-  return folder / (std::string(storedCall) + "_KMB.log");
+  return folder / (std::string(storedCall) + std::string(kLogFileEnding));
 }
 
 Lines SplitLines(std::string_view bytes) {

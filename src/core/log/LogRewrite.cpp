@@ -18,28 +18,16 @@ std::optional<long long> LineMoment(std::string_view line) {
   return QsoMoment(log_columns::Date(line), log_columns::Heure(line));
 }
 
-// Puts `newLine` before the first line `goesBefore` accepts, or last.
-template <typename Predicate>
-Lines InsertBeforeFirst(Lines log, const Bytes& newLine, Predicate goesBefore) {
-  log.insert(std::find_if(log.begin(), log.end(), goesBefore), newLine);
-  return log;
-}
-
 }  // namespace
 
 Lines AddLogLine(Lines log, const Bytes& newLine) {
   const double key = NumericKey(newLine);
-  return InsertBeforeFirst(std::move(log), newLine, [key](const Bytes& line) { return key < NumericKey(line); });
+  log.insert(std::find_if(log.begin(), log.end(), [key](const Bytes& line) { return key < NumericKey(line); }),
+             newLine);
+  return log;
 }
 
-Lines InsertLogLineByDate(Lines log, const Bytes& newLine) {
-  const auto moment = LineMoment(newLine);
-  if (!moment) return InsertBeforeFirst(std::move(log), newLine, [](const Bytes&) { return false; });
-  return InsertBeforeFirst(std::move(log), newLine, [&moment](const Bytes& line) {
-    const auto lineMoment = LineMoment(line);
-    return lineMoment && *lineMoment >= *moment;
-  });
-}
+Lines InsertLogLineByDate(const Lines& log, const Bytes& newLine) { return InsertLinesByDate(log, {newLine}); }
 
 Lines InsertLinesByDate(const Lines& log, const Lines& newLines) {
   // The latest moment up to each line: the first line not earlier than a

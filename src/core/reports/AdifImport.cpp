@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdio>
 #include <set>
 #include <tuple>
 
@@ -24,12 +23,6 @@ bool IsReference(std::string_view text) {
   if (text.size() != kRefWidth || !AllDigits(text.substr(2))) return false;
   const bool corsica = text[0] == '2' && (text[1] == 'a' || text[1] == 'A' || text[1] == 'b' || text[1] == 'B');
   return corsica || (IsDigit(text[0]) && IsDigit(text[1]));
-}
-
-std::string TwoDigits(int value) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%02d", value % 100);
-  return text;
 }
 
 // YYYYMMDD as jj/mm/aa; the log's two-digit years hold 1950 to 2049 only.

@@ -3,19 +3,11 @@
 #include <algorithm>
 #include <charconv>
 
+#include "core/log/Cp1252Case.h"
 #include "core/log/Cp1252Text.h"
 
 namespace kmb {
 namespace {
-
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-
-std::string Lower(std::string_view text) {
-  std::string out(text);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return out;
-}
 
 bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
@@ -23,12 +15,7 @@ bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 // A UTF-8 file has a mark, or is valid UTF-8 and holds a character of two
 // bytes or more; a Windows-1252 file's accented letters are not valid UTF-8.
-bool LooksUtf8(std::string_view bytes) {
-  if (bytes.starts_with(kUtf8Mark)) return true;
-  const bool high =
-      std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-  return high && IsUtf8(bytes);
-}
+bool LooksUtf8(std::string_view bytes) { return bytes.starts_with(kUtf8Mark) || (HasHighByte(bytes) && IsUtf8(bytes)); }
 
 // Where a value of `length` ends: `length` bytes when that ends a character
 // and is followed by the next tag (or the end); otherwise `length`
@@ -90,7 +77,7 @@ AdifFile ReadAdif(std::string_view bytes) {
     if (open == std::string_view::npos) break;
     const std::size_t close = bytes.find('>', open);
     if (close == std::string_view::npos) break;
-    const std::string tag = Lower(bytes.substr(open + 1, close - open - 1));
+    const std::string tag = LowerCp1252(bytes.substr(open + 1, close - open - 1));
     at = close + 1;
     if (tag == "eoh") {  // what came before was a header
       record = {};

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/log/Cp1252Case.h"
+
 namespace kmb {
 namespace {
 
@@ -17,13 +19,6 @@ std::string_view WithoutClosingSlashes(std::string_view site) {
   return last == std::string_view::npos ? std::string_view{} : site.substr(0, last + 1);
 }
 
-std::string Lower(std::string_view text) {
-  std::string out(text);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return out;
-}
-
 // "scheme:" at the start, unless what follows the colon is a port number.
 std::optional<std::string> SchemeOf(std::string_view site) {
   const auto colon = site.find(':');
@@ -36,7 +31,7 @@ std::optional<std::string> SchemeOf(std::string_view site) {
   if (!std::all_of(scheme.begin(), scheme.end(), schemeCharacter)) return std::nullopt;
   const bool port = colon + 1 < site.size() && site[colon + 1] >= '0' && site[colon + 1] <= '9';
   if (port && site.substr(colon + 1).find("//") == std::string_view::npos) return std::nullopt;
-  return Lower(scheme);
+  return LowerCp1252(scheme);
 }
 
 bool IsBandGroup(std::string_view pageCode) { return pageCode == "HF" || pageCode == "VHF"; }

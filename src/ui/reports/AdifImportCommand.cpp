@@ -74,7 +74,7 @@ void ImportAdifFile(CommandBoard& board) {
   if (summary.exec() != QDialog::Accepted) return;
   const kmb::Lines added = read.plan.toAdd;
   if (board.changeLog(
-          "Temporaire6.txt", [added](kmb::Lines lines) { return kmb::InsertLinesByDate(lines, added); },
+          kmb::kDateTempFileName, [added](kmb::Lines lines) { return kmb::InsertLinesByDate(lines, added); },
           read.plan.firstNameLines))
     ctx.messages.inform(parent, QStringLiteral("%1 QSO importés").arg(added.size()));
 }
