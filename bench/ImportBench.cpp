@@ -7,19 +7,18 @@
 #include <string>
 
 #include "BenchSupport.h"
+#include "core/log/Bands.h"
 #include "core/log/LogRewrite.h"
 #include "core/reports/AdifImport.h"
+#include "core/reports/AdifRecord.h"
 
 namespace {
 
-std::string Field(const char* tag, const std::string& value) {
-  return "<" + std::string(tag) + ":" + std::to_string(value.size()) + ">" + value + " ";
-}
+std::string Field(const char* tag, const std::string& value) { return kmb::AdifField(tag, value) + " "; }
 
 // Distinct QSOs over a few years, UTF-8 names, lower-case tags.
 std::string OtherLoggersFile(int records) {
   std::string file = "Export d'un autre carnet\r\n<adif_ver:5>3.1.4 <eoh>\r\n";
-  const char* bands[] = {"160m", "80m", "40m", "30m", "20m", "17m", "15m", "12m", "10m", "6m", "2m", "70cm"};
   for (int n = 0; n < records; ++n) {
     char date[16];
     std::snprintf(date, sizeof date, "20%02d%02d%02d", 15 + n % 10, 1 + n % 12, 1 + n % 28);
@@ -28,7 +27,8 @@ std::string OtherLoggersFile(int records) {
     const int department = 1 + n % 95;
     const std::string ref = (department < 10 ? "0" : "") + std::to_string(department) + std::to_string(100 + n % 900);
     file += Field("call", "f" + std::to_string(n % 9) + "abc" + std::to_string(n / 9 % 1000)) +
-            Field("qso_date", date) + Field("time_on", time) + Field("band", bands[n % 12]) + Field("mode", "SSB") +
+            Field("qso_date", date) + Field("time_on", time) +
+            Field("band", std::string(kmb::kBands[n % kmb::kBandCount].adif)) + Field("mode", "SSB") +
             Field("rst_rcvd", "59") + Field("rst_sent", "59") + Field("name", "H\xC3\xA9l\xC3\xA8ne") +
             Field("sig", "KMB") + Field("sig_info", ref) + Field("qsl_rcvd", n % 3 ? "Y" : "N") + "<eor>\r\n";
   }

@@ -53,6 +53,7 @@ configure_file(${KMB_PACKAGE_SOURCES}/changelog.in ${KMB_GENERATED}/changelog @O
 # The map's licence, as the copyright file's stand-alone licence text.
 file(READ ${PROJECT_SOURCE_DIR}/resources/map/LICENSE.md KMB_MAP_LICENCE_TEXT)
 string(STRIP "${KMB_MAP_LICENCE_TEXT}" KMB_MAP_LICENCE_TEXT)
+# Twice: of two blank lines in a row, one pass only reaches the first.
 string(REGEX REPLACE "\n[ \t]*\n" "\n.\n" KMB_MAP_LICENCE_TEXT "${KMB_MAP_LICENCE_TEXT}")
 string(REGEX REPLACE "\n[ \t]*\n" "\n.\n" KMB_MAP_LICENCE_TEXT "${KMB_MAP_LICENCE_TEXT}")
 string(REPLACE "\n" "\n " KMB_MAP_LICENCE_TEXT " ${KMB_MAP_LICENCE_TEXT}")
@@ -96,8 +97,9 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "QSOs are typed on the keyboard, field after field with the Enter key,"
   "into a plain text log kept per station call sign. The program computes"
   "the scores, the HF and VHF diplomas, a map of the departments and the"
-  "list of the wash-houses contacted, exports the log in ADIF, prints QSL"
-  "card backs and shows the award's rules and a DX cluster in web views."
+  "list of the wash-houses contacted, exports the log in ADIF, imports the"
+  "QSOs of other loggers' ADIF files, prints QSL card backs and shows the"
+  "award's rules and a DX cluster in web views."
   ""
   "The program and its guide speak French.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -62,12 +62,9 @@ bool EntryForm::keyPress(Control c, QKeyEvent& key) {
   }
   rememberBandAndMode(c);
   const bool keptAsTyped = c == Control::Dpt || c == Control::Ref || c == Control::Qsl;
-  const QString text = key.text();
-  if (keptAsTyped || text.size() != 1 || text.at(0) < u'a' || text.at(0) > u'z') return false;
   QLineEdit* editor = EditorOf(control(c));
-  if (!editor || editor->isReadOnly() || !editor->isEnabled()) return false;
-  editor->insert(text.toUpper());
-  return true;
+  if (keptAsTyped || !editor || editor->isReadOnly() || !editor->isEnabled()) return false;
+  return TypeSmallLetterAsCapital(*editor, key);
 }
 
 kmb::Check EntryForm::checkOf(Control c) {

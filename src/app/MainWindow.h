@@ -40,6 +40,7 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
   void openSingleWindow(const QString& name, std::function<QWidget*()> make) override;
   AppContext& context() override { return ctx_; }
   LogbookView& logbook() override { return *this; }
+  const kmb::Lines& listedLog() const override { return listedLog_.lines(); }
   QWidget* messageParent() override { return this; }
   bool changeLog(const char* tempName, kmb::LogChange change, kmb::Lines firstNameLines) override {
     return editLog(tempName, std::move(change), std::move(firstNameLines));

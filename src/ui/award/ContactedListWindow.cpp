@@ -22,8 +22,6 @@
 #include "ui/kit/WidgetHelpers.h"
 #include "ui/kit/WindowPlacement.h"
 
-namespace {}  // namespace
-
 ContactedListWindow::ContactedListWindow(AppContext& context, const LogbookView& logbook)
     : context_(context), logbook_(logbook) {
   setObjectName(QStringLiteral("Aff_Contacte"));

@@ -19,6 +19,8 @@ class CommandBoard {
   virtual void openSingleWindow(const QString& name, std::function<QWidget*()> make) = 0;
   virtual AppContext& context() = 0;
   virtual LogbookView& logbook() = 0;
+  // The log's lines as the list shows them, which every change acts on.
+  virtual const kmb::Lines& listedLog() const = 0;
   // The window the messages of the commands stand in front of.
   virtual QWidget* messageParent() = 0;
   // Changes the log as the list shows it, as every change of the log does

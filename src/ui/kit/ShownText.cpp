@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 
+#include "core/log/Cp1252Case.h"
 #include "core/log/Cp1252Text.h"
 
 QString FromCp1252(std::string_view bytes) {
@@ -25,25 +26,14 @@ QString CleanTypedText(const QString& text) {
   return out;
 }
 
-namespace {
+QString UpperKeepingLength(const QString& text) { return FromCp1252(kmb::UpperCp1252(ToCp1252(text))); }
 
-// Only a mapping that stays one Windows-1252 character is taken.
-template <typename Convert>
-QString MapKeepingLength(const QString& text, Convert convert) {
-  QString out = text;
-  for (QChar& c : out) {
-    const QString mapped = convert(QString(c));
-    if (mapped.size() == 1 && kmb::Cp1252Byte(mapped.at(0).unicode())) c = mapped.at(0);
-  }
-  return out;
+QString LowerKeepingLength(const QString& text) { return FromCp1252(kmb::LowerCp1252(ToCp1252(text))); }
+
+QListWidgetItem* AddRowItem(QListWidget& list, const kmb::Bytes& row) {
+  auto* item = new QListWidgetItem(FromCp1252(row), &list);
+  item->setData(Qt::UserRole, QByteArray::fromStdString(row));
+  return item;
 }
 
-}  // namespace
-
-QString UpperKeepingLength(const QString& text) {
-  return MapKeepingLength(text, [](const QString& s) { return s.toUpper(); });
-}
-
-QString LowerKeepingLength(const QString& text) {
-  return MapKeepingLength(text, [](const QString& s) { return s.toLower(); });
-}
+kmb::Bytes RowBytes(const QListWidgetItem& item) { return item.data(Qt::UserRole).toByteArray().toStdString(); }

@@ -1,6 +1,7 @@
 #pragma once
 // Conversion between what the windows show (QString) and what the files hold
 // (Windows-1252 bytes).
+#include <QListWidget>
 #include <QString>
 #include <string_view>
 
@@ -21,3 +22,7 @@ QString CleanTypedText(const QString& text);
 // Upper case, character by character, never changing the length ("ß" stays).
 QString UpperKeepingLength(const QString& text);
 QString LowerKeepingLength(const QString& text);
+
+// An item of `list` showing `row`, which it keeps as bytes for RowBytes.
+QListWidgetItem* AddRowItem(QListWidget& list, const kmb::Bytes& row);
+kmb::Bytes RowBytes(const QListWidgetItem& item);

@@ -1,6 +1,7 @@
 #pragma once
 // Small helpers every window uses to build its controls and read its keys.
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QString>
 
 // Gives a control the name tests and the code know it by.
@@ -12,3 +13,11 @@ W* Named(W* widget, const char* name) {
 
 // Both Enter keys, the main one and the keypad's.
 inline bool IsEnter(const QKeyEvent& key) { return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter; }
+
+// Small letters a to z are typed as capitals; true when the key was taken.
+inline bool TypeSmallLetterAsCapital(QLineEdit& box, const QKeyEvent& key) {
+  const QString text = key.text();
+  if (text.size() != 1 || text.at(0) < u'a' || text.at(0) > u'z') return false;
+  box.insert(text.toUpper());
+  return true;
+}

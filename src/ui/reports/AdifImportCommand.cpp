@@ -7,7 +7,6 @@
 #include <future>
 
 #include "core/log/LogRewrite.h"
-#include "core/log/LogSnapshot.h"
 #include "ui/kit/CommandBoard.h"
 #include "ui/reports/ImportSummaryDialog.h"
 
@@ -20,16 +19,16 @@ struct ReadImport {
   kmb::ImportPlan plan;
 };
 
-ReadImport ReadAndPlan(kmb::FileSystem& files, const std::filesystem::path& file, const std::filesystem::path& log) {
+// Planned against the log as the list shows it, which is what the import changes.
+ReadImport ReadAndPlan(kmb::FileSystem& files, const std::filesystem::path& file, const kmb::Lines& listed) {
   ReadImport result;
   const kmb::ReadResult read = files.readAll(file);
   result.error = read.error;
   if (read.error) return result;
   const kmb::AdifFile adif = kmb::ReadAdif(read.bytes);
-  const kmb::LinesResult lines = kmb::ReadLogLines(files, log);
   result.isAdif = adif.isAdif;
   result.records = adif.records.size();
-  result.plan = kmb::PlanImport(adif.records, lines.lines);
+  result.plan = kmb::PlanImport(adif.records, listed);
   return result;
 }
 
@@ -43,7 +42,9 @@ ReadImport ReadWithoutFreezing(QWidget* parent, std::function<ReadImport()> work
   progress.setMinimumDuration(1000);
   while (reading.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
     progress.setValue(0);
-    QApplication::processEvents();
+    // Until the progress shows, keys and clicks wait, so that no other
+    // command changes the log the plan is made on.
+    QApplication::processEvents(progress.isVisible() ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
   }
   return reading.get();
 }
@@ -58,8 +59,9 @@ void ImportAdifFile(CommandBoard& board) {
       QStringLiteral("Fichiers ADIF (*.adi *.adif)"), nullptr, QFileDialog::DontUseNativeDialog);
   if (chosen.isEmpty()) return;
   const std::filesystem::path file = chosen.toStdString();
-  const auto log = kmb::LogFilePath(ctx.programFolder, board.logbook().stationCall());
-  const ReadImport read = ReadWithoutFreezing(parent, [&] { return ReadAndPlan(ctx.files, file, log); });
+  // A copy for the reading thread: the list is the window's.
+  const ReadImport read = ReadWithoutFreezing(
+      parent, [&files = ctx.files, file, listed = board.listedLog()] { return ReadAndPlan(files, file, listed); });
   if (read.error) {
     ctx.messages.inform(parent, QString::fromStdString(kmb::IoErrorMessage(*read.error)));
     return;
@@ -72,9 +74,9 @@ void ImportAdifFile(CommandBoard& board) {
   }
   ImportSummaryDialog summary(read.plan, ctx.settings, parent);
   if (summary.exec() != QDialog::Accepted) return;
-  const kmb::Lines added = read.plan.toAdd;
+  const kmb::Lines& added = read.plan.toAdd;
   if (board.changeLog(
-          kmb::kDateTempFileName, [added](kmb::Lines lines) { return kmb::InsertLinesByDate(lines, added); },
+          kmb::kDateTempFileName, [&added](kmb::Lines lines) { return kmb::InsertLinesByDate(lines, added); },
           read.plan.firstNameLines))
     ctx.messages.inform(parent, QStringLiteral("%1 QSO importés").arg(added.size()));
 }

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "ui/kit/Fonts.h"
+#include "ui/kit/LogListModel.h"
 #include "ui/kit/ShownText.h"
 #include "ui/kit/WidgetHelpers.h"
 #include "ui/kit/WindowKeys.h"
@@ -17,29 +18,30 @@
 
 namespace {
 
-QListView* LinesView(const char* name, const QStringList& lines, QWidget* parent) {
+QListView* LinesView(const char* name, QAbstractItemModel* model, QWidget* parent) {
   auto* view = Named(new QListView(parent), name);
-  view->setModel(new QStringListModel(lines, view));
+  model->setParent(view);
+  view->setModel(model);
   view->setFont(ListFont());
   view->setUniformItemSizes(true);
   view->setEditTriggers(QAbstractItemView::NoEditTriggers);
   return view;
 }
 
-QStringList Shown(const kmb::Lines& lines) {
-  QStringList shown;
-  shown.reserve(qsizetype(lines.size()));
-  for (const kmb::Bytes& line : lines) shown << FromCp1252(line);
-  return shown;
+// Log lines stay bytes until they are painted: a long file shows at once.
+QAbstractItemModel* LogLines(const kmb::Lines& lines) {
+  auto* model = new LogListModel;
+  model->setRows(lines);
+  return model;
 }
 
-QStringList Reasons(const std::vector<kmb::RefusedRecord>& refused) {
+QAbstractItemModel* Reasons(const std::vector<kmb::RefusedRecord>& refused) {
   QStringList shown;
   for (const kmb::RefusedRecord& record : refused)
     shown << QStringLiteral("Enregistrement %1 (%2) : %3")
                  .arg(record.number)
                  .arg(FromCp1252(record.call), QString::fromStdString(record.reason));
-  return shown;
+  return new QStringListModel(shown);
 }
 
 QString Counts(const kmb::ImportPlan& plan) {
@@ -64,9 +66,9 @@ ImportSummaryDialog::ImportSummaryDialog(const kmb::ImportPlan& plan, SettingsSt
   setWindowTitle(QStringLiteral("Importation ADIF"));
   auto* counts = Named(new QLabel(Counts(plan), this), "Compte_Import");
   auto* tabs = new QTabWidget(this);
-  tabs->addTab(LinesView("QSO_A_Ajouter", Shown(plan.toAdd), tabs),
+  tabs->addTab(LinesView("QSO_A_Ajouter", LogLines(plan.toAdd), tabs),
                QStringLiteral("&À ajouter (%1)").arg(plan.toAdd.size()));
-  tabs->addTab(LinesView("QSO_Deja_Dans_Le_Log", Shown(plan.alreadyInLog), tabs),
+  tabs->addTab(LinesView("QSO_Deja_Dans_Le_Log", LogLines(plan.alreadyInLog), tabs),
                QStringLiteral("&Déjà dans le log (%1)").arg(plan.alreadyInLog.size()));
   tabs->addTab(LinesView("QSO_Refuses", Reasons(plan.refused), tabs),
                QStringLiteral("&Refusés (%1)").arg(plan.refused.size()));

@@ -23,7 +23,6 @@
 namespace {
 
 const QString kTitle = QStringLiteral("QSL's non reçues");
-constexpr int kRowBytesRole = Qt::UserRole;
 
 }  // namespace
 
@@ -40,7 +39,6 @@ MultiQslWindow::MultiQslWindow(AppContext& context, const LogbookView& logbook) 
   connect(listButton_, &QPushButton::clicked, this, &MultiQslWindow::listAwaitedQsls);
   connect(printButton_, &QPushButton::clicked, this, &MultiQslWindow::print);
 
-  awaited_->clear();
   resize(760, 520);
   PressButtonsOnEnter(*this);
   PlaceWindow(*this, ctx_.settings);
@@ -98,12 +96,7 @@ bool MultiQslWindow::callSignKeyPress(const QKeyEvent& key) {
     listButton_->setFocus();
     return true;
   }
-  const QString text = key.text();
-  if (text.size() == 1 && text.at(0) >= u'a' && text.at(0) <= u'z') {
-    call_->insert(text.toUpper());
-    return true;
-  }
-  return false;
+  return TypeSmallLetterAsCapital(*call_, key);
 }
 
 void MultiQslWindow::listAwaitedQsls() {
@@ -115,10 +108,9 @@ void MultiQslWindow::listAwaitedQsls() {
   title_->setText(QStringLiteral("QSL's non reçues de ") + typed);
   awaited_->clear();
   for (const kmb::Bytes& row : kmb::AwaitedQslRows(logbook_.listRows(), ToCp1252(typed))) {
-    auto* item = new QListWidgetItem(FromCp1252(row), awaited_);
+    QListWidgetItem* item = AddRowItem(*awaited_, row);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Unchecked);
-    item->setData(kRowBytesRole, QByteArray::fromStdString(row));
   }
 }
 
@@ -126,7 +118,7 @@ std::vector<kmb::Bytes> MultiQslWindow::tickedRows() const {
   std::vector<kmb::Bytes> ticked;
   for (int i = 0; i < awaited_->count(); ++i) {
     const QListWidgetItem* item = awaited_->item(i);
-    if (item->checkState() == Qt::Checked) ticked.push_back(item->data(kRowBytesRole).toByteArray().toStdString());
+    if (item->checkState() == Qt::Checked) ticked.push_back(RowBytes(*item));
   }
   return ticked;
 }

@@ -24,19 +24,9 @@ using kmb::SearchCriterion;
 
 namespace {
 
-constexpr int kRowBytesRole = Qt::UserRole;
 constexpr qsizetype kMaxCallLength = 12;
 constexpr qsizetype kRefLength = 5;
 constexpr qsizetype kMaxDptLength = 2;
-
-bool IsSmallLetter(const QString& text) { return text.size() == 1 && text.at(0) >= u'a' && text.at(0) <= u'z'; }
-
-// Small letters a to z are typed as capitals; true when the key was taken.
-bool TypeSmallLetterAsCapital(QLineEdit& box, const QKeyEvent& key) {
-  if (!IsSmallLetter(key.text())) return false;
-  box.insert(key.text().toUpper());
-  return true;
-}
 
 // Option buttons are numbered 1 to 3: call sign, reference, department.
 SearchCriterion CriterionOfOption(int index) {
@@ -76,7 +66,6 @@ RechercheIndicatifWindow::RechercheIndicatifWindow(AppContext& context, LogbookV
   connect(quitter, &QPushButton::clicked, this, &QWidget::close);
   connect(results_, &QListWidget::itemDoubleClicked, this, &RechercheIndicatifWindow::returnToResult);
 
-  callBox_->clear();
   resize(820, 480);
   PressButtonsOnEnter(*this);
   PlaceWindow(*this, ctx_.settings);
@@ -188,7 +177,6 @@ bool RechercheIndicatifWindow::departmentKeyPress(const QKeyEvent& key) {
     inform(QStringLiteral("2 caracteres maxi pour le département"));
   } else if (departmentBox_->text().isEmpty()) {
     inform(QStringLiteral("Entrez un Canton"));
-    departmentBox_->clear();
   } else {
     search();
   }
@@ -207,17 +195,14 @@ void RechercheIndicatifWindow::search() {
     if (criterion == SearchCriterion::Indicatif) callBox_->clear();
     return;
   }
-  for (const kmb::Bytes& result : kmb::FindQsos(rows, criterion, ToCp1252(text))) {
-    auto* item = new QListWidgetItem(FromCp1252(result), results_);
-    item->setData(kRowBytesRole, QByteArray::fromStdString(result));
-  }
+  for (const kmb::Bytes& result : kmb::FindQsos(rows, criterion, ToCp1252(text))) AddRowItem(*results_, result);
   if (results_->count() == 0) inform(QStringLiteral("Pas de QSO trouvé"));
   for (QLineEdit* b : {callBox_, referenceBox_, departmentBox_}) b->clear();
 }
 
 void RechercheIndicatifWindow::returnToResult() {
   const QListWidgetItem* selected = results_->currentItem();
-  const kmb::Bytes result = selected ? selected->data(kRowBytesRole).toByteArray().toStdString() : kmb::Bytes();
+  const kmb::Bytes result = selected ? RowBytes(*selected) : kmb::Bytes();
   if (const auto index = kmb::ListIndexOfResult(logbook_.listRows(), result))
     logbook_.selectListRow(static_cast<int>(*index));
   close();

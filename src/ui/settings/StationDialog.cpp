@@ -58,8 +58,6 @@ StationDialog::StationDialog(AppContext& context, QWidget* parent) : QDialog(par
   callSign_->installEventFilter(this);
   connect(accept_, &QPushButton::clicked, this, &StationDialog::acceptCallSign);
 
-  // The box always opens empty, whatever station is in use.
-  callSign_->clear();
   adjustSize();
   PressButtonsOnEnter(*this);
   PlaceWindow(*this, ctx_.settings);
@@ -78,18 +76,11 @@ bool StationDialog::callSignKeyPress(QKeyEvent& key) {
     accept_->setFocus();
     return true;
   }
-  const QString text = key.text();
-  if (text.size() != 1) return false;
-  const QChar c = text.at(0);
-  if (c == u'/') {
+  if (key.text() == QStringLiteral("/")) {
     callSign_->insert(QStringLiteral("_"));
     return true;
   }
-  if (c >= u'a' && c <= u'z') {
-    callSign_->insert(QString(c.toUpper()));
-    return true;
-  }
-  return false;
+  return TypeSmallLetterAsCapital(*callSign_, key);
 }
 
 void StationDialog::acceptCallSign() {
@@ -115,12 +106,10 @@ void StationDialog::acceptCallSign() {
   if (!ctx_.files.exists(kmb::LogFilePath(ctx_.programFolder, call))) {
     if (const kmb::IoStatus error = kmb::CreateLogFile(ctx_.files, ctx_.programFolder, call))
       ctx_.messages.inform(this, QString::fromStdString(kmb::IoErrorMessage(*error)));
-    ctx_.settings.write(kSetup, kIndicatifStation, candidate);
     ctx_.settings.write(section, kBandeUtilisee, QStringLiteral("0"));
     ctx_.settings.write(section, kModeUtilise, QStringLiteral("0"));
-  } else {
-    ctx_.settings.write(kSetup, kIndicatifStation, candidate);
   }
+  ctx_.settings.write(kSetup, kIndicatifStation, candidate);
   // The accepted call sign, even when the settings could not keep it.
   emit stationAccepted(candidate);
   close();
