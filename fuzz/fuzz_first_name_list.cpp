@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   (void)kmb::FindFirstName(list, call);
 
   const kmb::Bytes line = kmb::FirstNameLine(call, input.piece().substr(0, 2), input.piece());
-  const kmb::Lines stored = kmb::StoreFirstName(list, line);
+  const kmb::Lines stored = kmb::StoreFirstNames(list, {line});
   FUZZ_CHECK(std::count(stored.begin(), stored.end(), line) >= 1);
   FUZZ_CHECK(stored.size() == list.size() || stored.size() == list.size() + 1);
   for (std::size_t i = 0; i < list.size(); ++i)

@@ -74,8 +74,7 @@ class EditingTest : public QObject {
     for (const auto& [operation, step, errnum, cause] : {std::tuple{"add", Step::Create, EACCES, "accès refusé"},
                                                          {"insert", Step::Write, ENOSPC, "disque est plein"},
                                                          {"modify", Step::Flush, EIO, "entrée-sortie"},
-                                                         {"delete", Step::Rename, EBUSY, "occupé"},
-                                                         {"add", Step::Check, EACCES, "accès refusé"}}) {
+                                                         {"delete", Step::Rename, EBUSY, "occupé"}}) {
       const QByteArray log = LogBytes({LogLine("F1AAA", "89", "89001", "01/03/14"), LogLine("F1BBB", "77", "77001")});
       const QByteArray names = "F1AAA        89 PAUL\r\n";
       MainSession s(log, false);

@@ -101,26 +101,21 @@ TEST(AdifReader, WindowsFilesNonAdifAndEmptyFiles) {
   EXPECT_EQ(ReadAdif("<call:5>F4ABC <eor> <call:5>F5ABC").records.size(), 1u);  // a record needs its <eor>
 }
 
-// Many lines at once land where one at a time would, in date order.
-TEST(InsertLinesByDate, AsOneAtATimeForDistinctMoments) {
-  const Lines log{Qso("F1A", "89", "", "89001", "01/03/14", "14 Mhz", false), "ligne illisible",
-                  Qso("F1B", "89", "", "89002", "05/06/14", "14 Mhz", false),
-                  Qso("F1C", "89", "", "89003", "01/01/14", "14 Mhz", false)};  // out of order, left in place
-  const Lines added{Qso("F2A", "89", "", "89004", "01/01/99", "14 Mhz", false),
-                    Qso("F2B", "89", "", "89005", "10/06/14", "14 Mhz", false),
-                    Qso("F2C", "89", "", "89006", "02/03/14", "14 Mhz", false),
-                    Qso("F2D", "89", "", "89007", "01/03/14", "14 Mhz", false, "", "09:59")};
-  Lines oneByOne = log;
-  for (const Bytes& line : added) oneByOne = InsertLogLineByDate(oneByOne, line);
-  EXPECT_EQ(InsertLinesByDate(log, added), oneByOne);
-}
-
-TEST(StoreFirstNames, AsOneAtATime) {
+// Many lines at once, each before the first line not earlier than it, in date order among themselves; the
+// unreadable and out-of-order lines of the log stay in place. The last first name of a call sign wins.
+TEST(InsertLinesByDate, EachWhereItsDateGoesAndTheLastFirstNameWins) {
+  const auto at = [](const char* call, const char* date, const char* time = "10:00") {
+    return Qso(call, "89", "", "89001", date, "14 Mhz", false, "", time);
+  };
+  const Lines log{at("F1A", "01/03/14"), "ligne illisible", at("F1B", "05/06/14"), at("F1C", "01/01/14")};
+  EXPECT_EQ(InsertLinesByDate(log, {at("F2A", "01/01/99"), at("F2B", "10/06/14"), at("F2C", "02/03/14"),
+                                    at("F2D", "01/03/14", "09:59")}),
+            (Lines{at("F2A", "01/01/99"), at("F2D", "01/03/14", "09:59"), log[0], log[1], at("F2C", "02/03/14"), log[2],
+                   log[3], at("F2B", "10/06/14")}));
   const Lines list{FirstNameLine("F1AAA", "89", "PAUL"), FirstNameLine("F1BBB", "", ""),
                    FirstNameLine("F1AAA", "21", "JEAN")};
-  const Lines added{FirstNameLine("F1CCC", "77", "LUC"), FirstNameLine("F1AAA", "89", "PIERRE"),
-                    FirstNameLine("F1CCC", "77", "LUCIEN")};
-  Lines oneByOne = list;
-  for (const Bytes& line : added) oneByOne = StoreFirstName(oneByOne, line);
-  EXPECT_EQ(StoreFirstNames(list, added), oneByOne);
+  EXPECT_EQ(StoreFirstNames(list, {FirstNameLine("F1CCC", "77", "LUC"), FirstNameLine("F1AAA", "89", "PIERRE"),
+                                   FirstNameLine("F1CCC", "77", "LUCIEN")}),
+            (Lines{FirstNameLine("F1AAA", "89", "PIERRE"), list[1], FirstNameLine("F1AAA", "89", "PIERRE"),
+                   FirstNameLine("F1CCC", "77", "LUCIEN")}));
 }

@@ -30,7 +30,6 @@ TEST(ClusterSetting, StoredIndexSelectsItsBandOrAllHf) {
 
 TEST(SiteAddress, FollowsTheSiteWithThePath) {
   EXPECT_EQ(kmb::SiteAddress("https://kmb.example", kmb::kRulesPath), "https://kmb.example/KMB/KMB.html");
-  EXPECT_EQ(kmb::SiteAddress("https://kmb.example", kmb::kActiveListPath), "https://kmb.example/KMB/KMB-actif.html");
   EXPECT_EQ(kmb::SiteAddress(" https://kmb.example// ", "/KMB/KMB.html"), "https://kmb.example/KMB/KMB.html");
   EXPECT_EQ(kmb::SiteAddress("https://kmb.example/club", "/KMB/KMB.html"), "https://kmb.example/club/KMB/KMB.html");
   for (const char* blank : {"", "   ", "/"}) EXPECT_FALSE(kmb::SiteAddress(blank, "/KMB/KMB.html")) << blank;

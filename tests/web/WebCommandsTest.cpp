@@ -57,25 +57,6 @@ class WebCommandsTest : public QObject {
     QVERIFY(f.env.messages.last().endsWith(u"\r\n"_s));
   }
 
-  // A closed window is built afresh, and reads the log again.
-  void aClosedWindowReadsTheLogAfresh() {
-    const QByteArray first = LogLine("F1AAA", "89", "89001", "05/12/26", "09:07", "14 Mhz", true);
-    MainSession s(LogBytes({first}));
-    s.trigger("Mnu_Score");
-    QCoreApplication::processEvents();
-    QPointer<QWidget> opened = TopLevels(u"Score_KMB"_s).first();
-    QCOMPARE(Find<QLineEdit>(*opened, "HF_CF")->text(), u"1"_s);
-    opened->close();
-    QTRY_VERIFY(opened.isNull());
-    s.env.writeFile("F4ABC_KMB.log",
-                    LogBytes({first, LogLine("F1BBB", "77", "77001", "05/12/26", "09:08", "14 Mhz", true)}));
-    s.trigger("Mnu_Score");
-    QCoreApplication::processEvents();
-    QWidget* second = TopLevels(u"Score_KMB"_s).first();
-    QCOMPARE(Find<QLineEdit>(*second, "HF_CF")->text(), u"2"_s);
-    second->close();
-  }
-
   void guideComesFirstInAideAndIsReadWithTheKeyboardAlone() {
     MainFixture f;
     f.main->show();

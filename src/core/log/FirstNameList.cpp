@@ -31,8 +31,6 @@ Bytes FirstNameLine(std::string_view call, std::string_view dpt, std::string_vie
   return PadRight(call, kCallWidth) + " " + PadRight(dpt, kDptWidth) + " " + std::string(prenom);
 }
 
-Lines StoreFirstName(const Lines& list, const Bytes& newLine) { return StoreFirstNames(list, {newLine}); }
-
 Lines StoreFirstNames(const Lines& list, const Lines& newLines) {
   // The last line of each call sign wins, at the place of its first.
   std::unordered_map<std::string, std::size_t> lastOf;

@@ -21,10 +21,9 @@ std::optional<KnownStation> FindFirstName(const Lines& list, std::string_view ca
 // Call sign padded to 12, blank, department padded to 2, blank, first name.
 Bytes FirstNameLine(std::string_view call, std::string_view dpt, std::string_view prenom);
 
-// Every line of the same call sign becomes `newLine`; appended when none is.
-Lines StoreFirstName(const Lines& list, const Bytes& newLine);
-
-// StoreFirstName for each new line in turn, in one pass over the list.
+// Every line of a new line's call sign becomes that line, appended when none
+// is; of several new lines of one call sign, the last wins, at the place of
+// the first. One pass over the list.
 Lines StoreFirstNames(const Lines& list, const Lines& newLines);
 
 }  // namespace kmb
