@@ -27,9 +27,8 @@ void SaveOneQso(benchmark::State& state) {
   bool saving = true;
   for (auto _ : state) {
     const bool written =
-        saving ? main.changeLog(kmb::kTempFileName,
-                                [&](kmb::Lines lines) { return kmb::AddLogLine(std::move(lines), newLine); }, {})
-               : main.changeLog(kmb::kTempFileName,
+        saving ? main.changeLog([&](kmb::Lines lines) { return kmb::AddLogLine(std::move(lines), newLine); }, {})
+               : main.changeLog(
                                 [](kmb::Lines lines) {
                                   const std::size_t last = lines.size() - 1;
                                   return kmb::DeleteLogLineAt(std::move(lines), last);
@@ -47,7 +46,7 @@ void DurableCopy(benchmark::State& state) {
   const auto copy = bench.logPath.parent_path() / "copie.log";
   for (auto _ : state) {
     const kmb::ReadResult read = bench.files.readAll(bench.logPath);
-    if (kmb::ReplaceFileAtomically(bench.files, copy, bench.logPath.parent_path() / "copie.tmp", read.bytes))
+    if (kmb::ReplaceFileAtomically(bench.files, copy, read.bytes))
       state.SkipWithError("copy failed");
   }
 }

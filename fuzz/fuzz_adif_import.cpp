@@ -1,6 +1,7 @@
 // Any bytes as an ADIF file to import: reading never fails, every record is
 // added, passed over or refused, every line added is a whole log line with a
-// real date, time and band, and what is added exports and imports back the same.
+// real date, time and band and no control character (nor its first-name line),
+// and what is added exports and imports back the same.
 #include <algorithm>
 
 #include "FuzzInput.h"
@@ -18,6 +19,12 @@ bool Plain(const kmb::Lines& lines) {
   });
 }
 
+// A CR, LF or NUL would split or cut the line in the log file.
+bool NoControl(std::string_view line) {
+  return std::none_of(line.begin(), line.end(),
+                      [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -27,10 +34,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(plan.toAdd.size() + plan.alreadyInLog.size() + plan.refused.size() == file.records.size());
   FUZZ_CHECK(plan.firstNameLines.size() == plan.toAdd.size());
   for (const kmb::Bytes& line : plan.toAdd) {
-    FUZZ_CHECK(line.size() == kmb::kLogLineLength);
+    FUZZ_CHECK(line.size() == kmb::kLogLineLength && NoControl(line));
     FUZZ_CHECK(kmb::ReadQsoDate(kmb::log_columns::Date(line)) && kmb::ReadQsoTime(kmb::log_columns::Heure(line)));
     FUZZ_CHECK(kmb::BandOfLabel(kmb::Trim(kmb::log_columns::Bande(line))) != nullptr);
   }
+  for (const kmb::Bytes& line : plan.firstNameLines) FUZZ_CHECK(NoControl(line));
   if (Plain(plan.toAdd)) {
     const kmb::ImportPlan again = kmb::PlanImport(kmb::ReadAdif(kmb::AdifFileText("F4KMB", plan.toAdd)).records, {});
     FUZZ_CHECK(again.toAdd == plan.toAdd);

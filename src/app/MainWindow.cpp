@@ -10,9 +10,11 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cerrno>
 
 #include "app/ClockPanel.h"
 #include "app/LogListPanel.h"
+#include "core/log/DailyBackup.h"
 #include "core/settings/StationCall.h"
 #include "ui/award/AwardCommands.h"
 #include "ui/kit/Revision.h"
@@ -165,10 +167,27 @@ QString MainWindow::stationSection() const {
   return SettingsStore::stationSection(QString::fromStdString(stationCall_));
 }
 
-void MainWindow::start() {
+bool MainWindow::takeProgramFolder() {
+  kmb::LockResult taken = ctx_.files.lockFolder(ctx_.programFolder);
+  if (taken.error && taken.error->errnum == EWOULDBLOCK) {
+    ctx_.messages.inform(this, QStringLiteral("Les logs du dossier %1 sont déjà ouverts dans une autre fenêtre "
+                                              "d'ORX_KMB. Continuez dans cette fenêtre-là : celle-ci se ferme sans "
+                                              "rien modifier.")
+                                   .arg(QString::fromStdString(ctx_.programFolder.string())));
+    return false;
+  }
+  // A folder that cannot hold the lock (read only) cannot be written either.
+  folderLock_ = std::move(taken.lock);
+  kmb::RemoveLeftoverTemporaryFiles(ctx_.files, ctx_.programFolder);
+  kmb::RemoveLeftoverTemporaryFiles(ctx_.files, kmb::BackupFolder(ctx_.programFolder));
+  return true;
+}
+
+bool MainWindow::start() {
+  if (!takeProgramFolder()) return false;
   setWindowTitle(QStringLiteral("ORX KMB   Diplome Kembaro Revision ") + kRevisionText);
   stationCall_ = storedStationCall();
-  stationLabel_->setText(QString::fromStdString(stationCall_));
+  stationLabel_->setText(QString::fromStdString(kmb::StationCallDisplay(stationCall_)));
   applyStoredDateMode();
   // Whatever the first message says, what stands behind it is real: the
   // clock, and an entry ready for a QSO.
@@ -186,6 +205,7 @@ void MainWindow::start() {
   list_->selectLastRow();
   ctx_.settings.write(stationSection(), kRevision, kRevisionText);
   form_->reset();
+  return true;
 }
 
 // Where the operator left it; the first time, tall enough for 25 rows of

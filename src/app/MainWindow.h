@@ -27,8 +27,10 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
   explicit MainWindow(AppContext& context);
   ~MainWindow() override;
 
-  // The start-up sequence: settings, first-run dialog, list, fresh entry.
-  void start();
+  // The start-up sequence: the folder taken, settings, first-run dialog,
+  // list, fresh entry. False when another window works on the folder: the
+  // operator is told and nothing was changed.
+  bool start();
 
   // LogbookView
   std::string stationCall() const override { return stationCall_; }
@@ -42,8 +44,8 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
   LogbookView& logbook() override { return *this; }
   const kmb::Lines& listedLog() const override { return listedLog_.lines(); }
   QWidget* messageParent() override { return this; }
-  bool changeLog(const char* tempName, kmb::LogChange change, kmb::Lines firstNameLines) override {
-    return editLog(tempName, std::move(change), std::move(firstNameLines));
+  bool changeLog(kmb::LogChange change, kmb::Lines firstNameLines) override {
+    return editLog(std::move(change), std::move(firstNameLines));
   }
 
   // EntrySurroundings
@@ -53,6 +55,7 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
   void listWrittenLog(kmb::Lines lines);
 
  private:
+  bool takeProgramFolder();
   QWidget* buildStationBand();
   void buildMenus();
   void setReadingOrder();
@@ -71,26 +74,28 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
   // false when the log could not be listed, the operator told why.
   bool loadLogList();
   bool listLines(const kmb::Lines& lines);
-  void showSelectedRow();    // Liste_KMB_Click
-  void openSelectedRow();    // Liste_KMB_DblClick
-  void deleteSelectedQso();  // Annule_Saisie_Click
-  void validateEntry();      // Valide_A_Click
+  void rememberCurrentRow();  // SelectedRow, from the list's selection
+  void showSelectedRow();     // Liste_KMB_Click
+  void openSelectedRow();     // Liste_KMB_DblClick
+  void deleteSelectedQso();   // Annule_Saisie_Click
+  void validateEntry();       // Valide_A_Click
   bool saveEntry();
   // The line of the log the selected row came from, while the list still
   // shows that row at that place.
   std::optional<std::size_t> chosenLine() const;
   // Applies `change` to the log as listed, then lists it and selects its
   // last row; or tells why nothing was written.
-  bool editLog(const char* tempName, kmb::LogChange change, kmb::Lines firstNameLines);
+  bool editLog(kmb::LogChange change, kmb::Lines firstNameLines);
   // Asks to convert a log that is not in Windows-1252; true once converted.
   bool offerConversion(const kmb::LogSnapshot& log);
   void reportIoError(const kmb::IoError& error);
   QString logFileName() const;
 
   AppContext& ctx_;
-  std::string stationCall_ = "FXXXX";  // StationCall, in stored form
-  kmb::LogSnapshot listedLog_;         // what the list shows; every change acts on it
-  kmb::Bytes selectedRow_;             // SelectedRow
+  std::unique_ptr<kmb::FolderLock> folderLock_;  // held while this window works on the folder
+  std::string stationCall_ = "FXXXX";            // StationCall, in stored form
+  kmb::LogSnapshot listedLog_;                   // what the list shows; every change acts on it
+  kmb::Bytes selectedRow_;                       // SelectedRow
   std::size_t selectedIndex_ = 0;
 
   QLabel* stationLabel_ = nullptr;  // I_Station

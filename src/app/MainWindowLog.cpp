@@ -50,6 +50,15 @@ void MainWindow::listWrittenLog(kmb::Lines lines) {
   listedLog_ = kmb::LogSnapshot{kmb::DecodedLog{std::move(lines)}, true};
   listLines(listedLog_.lines());
   list_->selectLastRow();
+  // The entry may still hold the row it saved, and so not follow the
+  // selection: the row chosen from now on is the one selected now.
+  rememberCurrentRow();
+}
+
+void MainWindow::rememberCurrentRow() {
+  const int row = list_->currentRow();
+  selectedIndex_ = row < 0 ? 0 : static_cast<std::size_t>(row);
+  selectedRow_ = row < 0 ? kmb::Bytes() : list_->rows()[selectedIndex_];
 }
 
 bool MainWindow::listLines(const kmb::Lines& lines) {
@@ -69,10 +78,8 @@ bool MainWindow::listLines(const kmb::Lines& lines) {
 
 void MainWindow::showSelectedRow() {
   if (form_->rowLocked()) return;
-  const int row = list_->currentRow();
-  if (row < 0) return;
-  selectedIndex_ = static_cast<std::size_t>(row);
-  selectedRow_ = list_->rows()[selectedIndex_];
+  if (list_->currentRow() < 0) return;
+  rememberCurrentRow();
   form_->enableDelete(true);
   form_->showQso(kmb::ParseListRow(selectedRow_));
 }
@@ -100,9 +107,10 @@ void MainWindow::deleteSelectedQso() {
     return;
   }
   if (const auto line = chosenLine()) {
-    if (ctx_.messages.ask(this, QStringLiteral("Voulez vous Supprimer ce QSO ?")))
-      editLog(kmb::kTempFileName,
-              [index = *line](kmb::Lines log) { return kmb::DeleteLogLineAt(std::move(log), index); }, {});
+    const kmb::QsoRecord qso = kmb::ParseListRow(selectedRow_);
+    if (ctx_.messages.ask(this, QStringLiteral("Voulez vous Supprimer ce QSO ?\r\n\r\n%1 du %2, lavoir %3")
+                                    .arg(FromCp1252(qso.indicatif), FromCp1252(qso.date), FromCp1252(qso.ref))))
+      editLog([index = *line](kmb::Lines log) { return kmb::DeleteLogLineAt(std::move(log), index); }, {});
   } else {
     ctx_.messages.inform(this, kRowGone);
   }
@@ -127,22 +135,17 @@ bool MainWindow::saveEntry() {
   kmb::Lines firstName{kmb::FirstNameLine(record.indicatif, record.dpt, record.prenom)};
   if (modified)
     return editLog(
-        kmb::kTempFileName,
         [newLine, index = *modified](kmb::Lines log) { return kmb::ReplaceLogLineAt(std::move(log), index, newLine); },
         std::move(firstName));
   if (automaticDate() && form_->mode() == EntryMode::Entry)
-    return editLog(
-        kmb::kTempFileName, [newLine](kmb::Lines log) { return kmb::AddLogLine(std::move(log), newLine); },
-        std::move(firstName));
-  return editLog(
-      kmb::kDateTempFileName, [newLine](kmb::Lines log) { return kmb::InsertLogLineByDate(log, newLine); },
-      std::move(firstName));
+    return editLog([newLine](kmb::Lines log) { return kmb::AddLogLine(std::move(log), newLine); },
+                   std::move(firstName));
+  return editLog([newLine](kmb::Lines log) { return kmb::InsertLogLineByDate(log, newLine); }, std::move(firstName));
 }
 
-bool MainWindow::editLog(const char* tempName, kmb::LogChange change, kmb::Lines firstNameLines) {
-  const kmb::LogEdit edit{ctx_.programFolder,        stationCall_,
-                          std::move(change),         tempName,
-                          std::move(firstNameLines), kmb::DayText(ctx_.clock.localNow())};
+bool MainWindow::editLog(kmb::LogChange change, kmb::Lines firstNameLines) {
+  const kmb::LogEdit edit{ctx_.programFolder, stationCall_, std::move(change), std::move(firstNameLines),
+                          kmb::DayText(ctx_.clock.localNow())};
   kmb::EditResult result = kmb::EditLog(ctx_.files, listedLog_, edit);
   if (result.error) {
     reportIoError(*result.error);

@@ -63,6 +63,6 @@ int main(int argc, char* argv[]) {
   AppContext context{SettleOperatorFilesFolder(files, messages), files, messages, settings, clock, printers};
 
   MainWindow window(context);
-  window.start();
+  if (!window.start()) return 1;
   return QApplication::exec();
 }

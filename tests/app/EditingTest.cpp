@@ -36,7 +36,8 @@ class EditingTest : public QObject {
     QVERIFY(s.widget("Annule_Saisie")->isEnabled());
     s.env.messages.answer({false});
     s.click("Annule_Saisie");
-    QCOMPARE(s.env.messages.last(), u"Voulez vous Supprimer ce QSO ?"_s);
+    // The question names the QSO, so a wrong selection shows before "Oui".
+    QCOMPARE(s.env.messages.last(), u"Voulez vous Supprimer ce QSO ?\r\n\r\nF1AAA du 05/12/26, lavoir 89001"_s);
     QCOMPARE(s.log(), LogBytes({a, b, a}));
     QCOMPARE(s.text("Ind_A"), QString());
     QVERIFY(!s.widget("Annule_Saisie")->isEnabled());

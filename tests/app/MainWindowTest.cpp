@@ -54,7 +54,8 @@ class MainWindowTest : public QObject {
   // A missing log is said in front of the real clock and a ready entry, never design placeholders; no file made.
   void absentLogListsNothingAndSaysSoInFrontOfRealValues() {
     MainSession s({}, false);
-    QFile::remove(QString::fromStdString(s.env.file("F4ABC_KMB.log").string()));
+    s.env.settings->write(settings_keys::kSetup, settings_keys::kIndicatifStation, u"F4KMB_P"_s);
+    s.env.writeFile("Temporaire-0123456789abcdef.tmp", "left by a crash");
     QStringList behind;
     s.env.messages.onShow = [&](const QString&) {
       for (const char* name : {"Label33", "Label37", "Ref_A", "Date_A", "Heure_A", "RST_A"}) behind << s.text(name);
@@ -63,7 +64,9 @@ class MainWindowTest : public QObject {
     QCOMPARE(behind, QStringList({"05/12/26", "09:07 Utc", "", "", "", "59"}));
     QVERIFY(s.env.messages.last().contains(u"introuvable"_s));
     QVERIFY(s.main->listRows().empty());
-    QVERIFY(!s.env.exists("F4ABC_KMB.log"));
+    QVERIFY(!s.env.exists("F4KMB_P_KMB.log"));
+    QCOMPARE(s.text("I_Station"), u"F4KMB/P"_s);
+    QVERIFY(!s.env.exists("Temporaire-0123456789abcdef.tmp"));
   }
 
   void aLogBeyondTheListsLimitIsNeitherListedNorTouched() {

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <random>
@@ -37,7 +38,7 @@ Bytes FirstNameOf(std::size_t n) { return FirstNameLine(CallOf(n), "89", "\xc9LO
     const LogSnapshot listed = ReadLogSnapshot(disk, logPath).snapshot;
     const std::size_t next = listed.lines().size();
     const LogChange add = [line = LogLineOf(next)](const Lines& log) { return AddLogLine(log, line); };
-    const LogEdit save{folder, "F4ABC", add, "Temporaire.txt", {FirstNameOf(next)}, "2026-12-06"};
+    const LogEdit save{folder, "F4ABC", add, {FirstNameOf(next)}, "2026-12-06"};
     if (!EditLog(disk, listed, save).done()) std::_Exit(3);
   }
 }
@@ -68,6 +69,7 @@ TEST(CrashConsistency, KilledSavesNeverLoseOrDamageALine) {
   const char* asked = std::getenv("KMB_CRASH_KILLS");
   const int kills = asked ? std::max(1, std::atoi(asked)) : 50;
   std::size_t saved = 0;
+  int leftTemporary = 0;
   for (int kill = 0; kill < kills && !HasFailure(); ++kill) {
     const pid_t saver = ::fork();
     ASSERT_GE(saver, 0);
@@ -86,8 +88,17 @@ TEST(CrashConsistency, KilledSavesNeverLoseOrDamageALine) {
       // The list is written first: it may be one save ahead of the log.
       EXPECT_TRUE(names == logLines || names == logLines + 1) << names << " names for " << logLines << " QSOs";
     }
+    // What the next start does: a temporary file the kill left goes, nothing else.
+    const auto temporary = [&disk, &folder] {
+      const auto names = disk.fileNames(folder);
+      return std::count_if(names.begin(), names.end(), [](const std::string& n) { return IsTemporaryFileName(n); });
+    };
+    leftTemporary += temporary() > 0 ? 1 : 0;
+    RemoveLeftoverTemporaryFiles(disk, folder);
+    EXPECT_EQ(temporary(), 0);
   }
   EXPECT_GT(saved, 0u) << "no save completed between kills";
-  std::cout << "[ crash    ] " << kills << " kills, " << saved << " QSOs saved, no line lost or damaged\n";
+  std::cout << "[ crash    ] " << kills << " kills, " << saved << " QSOs saved, no line lost or damaged, "
+            << leftTemporary << " temporary files left and removed\n";
   fs::remove_all(folder);
 }

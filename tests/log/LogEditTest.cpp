@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "core/log/Cp1252Text.h"
@@ -34,14 +35,13 @@ Bytes Utf8(std::string_view cp1252) {
 class LogEditTest : public ::testing::Test {
  protected:
   std::filesystem::path logPath() const { return LogFilePath(folder.path(), "F4ABC"); }
-  void writeLog(const Bytes& bytes) { ASSERT_FALSE(disk.writeAll(logPath(), bytes)); }
+  void writeLog(const Bytes& bytes) { ASSERT_FALSE(ReplaceFileAtomically(disk, logPath(), bytes)); }
   Bytes log() { return disk.readAll(logPath()).bytes; }
   LogSnapshot listed() { return ReadLogSnapshot(disk, logPath()).snapshot; }
   EditResult append(const LogSnapshot& shown, const std::string& day = "", FileSystem* fs = nullptr,
                     const Lines& names = {}) {
     const Bytes line = Line("F4NEW");
-    const LogEdit edit{folder.path(),    "F4ABC", [line](const Lines& l) { return AddLogLine(l, line); },
-                       "Temporaire.txt", names,   day};
+    const LogEdit edit{folder.path(), "F4ABC", [line](const Lines& l) { return AddLogLine(l, line); }, names, day};
     return EditLog(fs ? *fs : disk, shown, edit);
   }
 
@@ -146,6 +146,14 @@ TEST(LogEncoding, EachUtf8LineIsBroughtBackToItsColumns) {
   const DecodedLog wide = DecodeLog(utf16);
   EXPECT_EQ(wide.encoding, LogEncoding::Utf16Le);
   EXPECT_EQ(wide.lines, Lines{"F1AAA \xC9"});
+  // Without its mark, known by its zero bytes, in either byte order.
+  EXPECT_EQ(DecodeLog(utf16.substr(2)).lines, Lines{"F1AAA \xC9"});
+  std::string bigEndian;
+  for (char c : std::string_view("F1AAA\r\nF1BBB")) bigEndian += {'\0', c};
+  EXPECT_EQ(DecodeLog(bigEndian).encoding, LogEncoding::Utf16Be);
+  EXPECT_EQ(DecodeLog(bigEndian).lines, (Lines{"F1AAA", "F1BBB"}));
+  // A few NULs in a Windows-1252 line do not make it UTF-16.
+  EXPECT_EQ(DecodeLog(Bytes("F1AAA\0\0 89", 11)).encoding, LogEncoding::Windows1252);
 }
 
 TEST(LogEncoding, LettersWindows1252LacksBecomeTheNearestItHas) {
@@ -162,6 +170,8 @@ TEST(SplitLines, HandlesEveryLineEnd) {
   EXPECT_EQ(SplitLines("a\r\nb\r\n"), (Lines{"a", "b"}));
   EXPECT_EQ(SplitLines("a\nb"), (Lines{"a", "b"}));
   EXPECT_EQ(SplitLines("a\r\n\r\nb"), (Lines{"a", "", "b"}));
+  // Old tools end lines with a bare CR, some only one line among others.
+  EXPECT_EQ(SplitLines("a\rb\r\nc\rd\n"), (Lines{"a", "b", "c", "d"}));
   EXPECT_EQ(JoinLines({"a", "b"}), "a\r\nb\r\n");
   EXPECT_EQ(JoinLines({}), "");
 }
@@ -181,11 +191,11 @@ TEST_F(LogEditTest, EachFailingStepOfAnAtomicReplaceLeavesTheTargetAsItWas) {
     writeLog("old\r\n");
     FaultyFileSystem faulty(disk);
     faulty.failAt(step, ENOSPC);
-    const IoStatus error = ReplaceFileAtomically(faulty, logPath(), folder.path() / "Temporaire.txt", "new\r\n");
+    const IoStatus error = ReplaceFileAtomically(faulty, logPath(), "new\r\n");
     ASSERT_TRUE(error) << static_cast<int>(step);
     EXPECT_EQ(error->errnum, ENOSPC);
     EXPECT_EQ(log(), "old\r\n");
-    EXPECT_FALSE(disk.exists(folder.path() / "Temporaire.txt"));
+    EXPECT_EQ(disk.fileNames(folder.path()), std::vector<std::string>{"F4ABC_KMB.log"});
     EXPECT_NE(IoErrorMessage(*error).find("disque est plein"), std::string::npos);
   }
 }
@@ -194,9 +204,79 @@ TEST_F(LogEditTest, AnAtomicReplaceRefusesAReadOnlyTargetAndAReadOnlyFolder) {
   if (::geteuid() == 0) GTEST_SKIP() << "root may write anywhere";
   writeLog("old\r\n");
   ::chmod(logPath().c_str(), 0444);
-  EXPECT_TRUE(ReplaceFileAtomically(disk, logPath(), folder.path() / "T.txt", "new\r\n"));
+  EXPECT_TRUE(ReplaceFileAtomically(disk, logPath(), "new\r\n"));
   ::chmod(logPath().c_str(), 0644);
   ::chmod(folder.path().c_str(), 0555);
-  EXPECT_TRUE(ReplaceFileAtomically(disk, logPath(), folder.path() / "T.txt", "new\r\n"));
+  EXPECT_TRUE(ReplaceFileAtomically(disk, logPath(), "new\r\n"));
   EXPECT_EQ(log(), "old\r\n");
+}
+
+// Nothing planted in the folder (a link, a file of the temporary naming)
+// is ever opened or followed; a link the operator made to the log stays one.
+TEST_F(LogEditTest, WritesThroughNoPlantedLinkAndKeepsTheOperatorsLink) {
+  TempFolder outside;
+  const auto victim = outside.path() / "victime.txt";
+  ASSERT_FALSE(disk.writeAll(victim, "intact"));
+  std::filesystem::create_symlink(victim, folder.path() / "Temporaire.txt");
+  EXPECT_EQ(disk.writeAll(folder.path() / "Temporaire.txt", "x")->errnum, EEXIST);
+  EXPECT_EQ(disk.writeAll(victim, "x")->errnum, EEXIST);
+
+  const auto synced = outside.path() / "F4ABC_KMB.log";
+  ASSERT_FALSE(disk.writeAll(synced, JoinLines({Line("F1AAA")})));
+  std::filesystem::create_symlink(synced, logPath());
+  EXPECT_TRUE(append(listed(), "", nullptr, {FirstNameLine("F4NEW", "89", "JEAN")}).done());
+  EXPECT_TRUE(std::filesystem::is_symlink(logPath()));
+  EXPECT_EQ(disk.readAll(synced).bytes, JoinLines({Line("F1AAA"), Line("F4NEW")}));
+  EXPECT_EQ(disk.readAll(victim).bytes, "intact");
+  EXPECT_EQ(disk.fileNames(outside.path()), (std::vector<std::string>{"F4ABC_KMB.log", "victime.txt"}));
+}
+
+TEST_F(LogEditTest, ABackupNameTakenByALinkOrAFolderIsNeverTakenForTheCopy) {
+  writeLog(JoinLines({Line("F1AAA")}));
+  TempFolder outside;
+  const auto backups = BackupFolder(folder.path());
+  ASSERT_FALSE(disk.createFolder(backups));
+  ASSERT_FALSE(disk.writeAll(outside.path() / "autre", "intact"));
+  std::filesystem::create_symlink(outside.path() / "autre", backups / "F4ABC_KMB_2026-12-06.log");
+  EXPECT_FALSE(append(listed(), "2026-12-06").backupError);
+  EXPECT_TRUE(disk.isRegularFile(backups / "F4ABC_KMB_2026-12-06.log"));
+  EXPECT_EQ(disk.readAll(outside.path() / "autre").bytes, "intact");
+
+  std::filesystem::create_directory(backups / "F4ABC_KMB_2026-12-07.log");
+  const EditResult result = append(listed(), "2026-12-07");
+  EXPECT_TRUE(result.done());
+  ASSERT_TRUE(result.backupError);
+  EXPECT_NE(IoErrorMessage(*result.backupError).find("c'est un dossier"), std::string::npos);
+}
+
+TEST_F(LogEditTest, LeftoverTemporaryFilesAreRemovedAndNothingElse) {
+  const std::vector<std::string> kept{"F4ABC_KMB.log", "Temporaire-0123456789ABCDEF.tmp", "Temporaire-12.tmp"};
+  for (const std::string& name :
+       {kept[0], kept[1], kept[2], std::string("Temporaire.txt"), std::string("Temporaire-0123456789abcdef.tmp")})
+    ASSERT_FALSE(disk.writeAll(folder.path() / name, "x"));
+  std::filesystem::create_symlink(logPath(), folder.path() / "Temporaire6.txt");
+  RemoveLeftoverTemporaryFiles(disk, folder.path());
+  auto names = disk.fileNames(folder.path());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, kept);
+  EXPECT_TRUE(std::filesystem::is_symlink(folder.path() / "Temporaire6.txt"));
+}
+
+TEST_F(LogEditTest, OneCopyOfTheProgramAtATimeWorksOnTheFolder) {
+  LockResult first = disk.lockFolder(folder.path());
+  ASSERT_TRUE(first.lock);
+  const LockResult second = disk.lockFolder(folder.path());
+  ASSERT_TRUE(second.error);
+  EXPECT_EQ(second.error->errnum, EWOULDBLOCK);
+  EXPECT_NE(IoErrorMessage(*second.error).find("autre fenêtre"), std::string::npos);
+  first.lock.reset();  // a run that ends, however it ends, lets go
+  EXPECT_TRUE(disk.lockFolder(folder.path()).lock);
+}
+
+TEST(IoErrorMessage, NamesTheCauseInWords) {
+  for (const int errnum : {EEXIST, ENOTDIR, EISDIR, ENOSPC, EROFS, EACCES, ELOOP, EMLINK}) {
+    const std::string text = IoErrorMessage({IoError::Step::Write, "/dossier/F4ABC_KMB.log", errnum});
+    EXPECT_NE(text.find("/dossier/F4ABC_KMB.log : "), std::string::npos);
+    EXPECT_EQ(text.find("n\xC2\xB0"), std::string::npos) << text;
+  }
 }

@@ -91,6 +91,42 @@ TEST(AdifImport, EachRefusalSaysWhy) {
   }
 }
 
+// Other loggers' habits: lengths that take in a line break, empty fields, decimal commas, sidebands and
+// submodes, QSL "V", STATE outside France. Each record alone; those without reports are counted.
+TEST(AdifImport, OtherLoggersHabitsGiveCleanLines) {
+  const struct {
+    std::string record;
+    Bytes line, firstName;
+  } cases[] = {
+      {"<call:7>F5ABC\r\n<name:10>Jean\tLuc\r\n<band:3>20m <mode:3>SSB <rst_rcvd:2>59 <rst_sent:2>57 ",
+       "F5ABC             JEAN LUC        89001 05/12/26 09:35 SSB 14 Mhz  59  57                                  ",
+       "F5ABC           JEAN LUC"},
+      {"<call:5>F5ABD <band:0><freq:6>14.074 <mode:3>SSB <rst_rcvd:2>59 <rst_sent:0> <state:2>pa ",
+       "F5ABD                             89001 05/12/26 09:35 SSB 14 Mhz  59                                      ",
+       "F5ABD           "},
+      {"<call:5>F5ABE <freq:6>7,0125 <mode:2>CW <state:2>NY ",
+       "F5ABE                             89001 05/12/26 09:35 CW  7.0 Mhz                                         ",
+       "F5ABE           "},
+      {"<call:5>F5ABF <band:3>40m <mode:3>LSB <state:2>96 ",
+       "F5ABF                             89001 05/12/26 09:35 SSB 7.0 Mhz                                         ",
+       "F5ABF           "},
+      {"<call:5>F5ABG <band:3>20m <mode:4>MFSK <submode:3>FT4 <state:2>2A <rst_rcvd:3>-10 <rst_sent:3>+02 ",
+       "F5ABG        2a                   89001 05/12/26 09:35 FT4 14 Mhz  -10 +02                                 ",
+       "F5ABG        2a "},
+      {"<call:5>F5ABH <band:3>20m <mode:3>USB <qsl_rcvd:1>V <state:2>01 ",
+       "F5ABH        01                   89001 05/12/26 09:35 SSB 14 Mhz                                         *",
+       "F5ABH        01 "},
+  };
+  std::size_t withoutReports = 0;
+  for (const auto& c : cases) {
+    const ImportPlan plan = Plan(c.record + "<qso_date:8>20261205 <time_on:4>0935 <sig:5>89001 <eor>\r\n");
+    EXPECT_EQ(plan.toAdd, Lines{c.line}) << c.record;
+    EXPECT_EQ(plan.firstNameLines, Lines{c.firstName}) << c.record;
+    withoutReports += plan.withoutReports;
+  }
+  EXPECT_EQ(withoutReports, 4u);
+}
+
 TEST(AdifReader, WindowsFilesNonAdifAndEmptyFiles) {
   const AdifFile windows = ReadAdif("<name:6>H\xC9L\xC8NE<eor>");  // accented bytes are no UTF-8
   EXPECT_FALSE(windows.utf8);
@@ -99,6 +135,10 @@ TEST(AdifReader, WindowsFilesNonAdifAndEmptyFiles) {
   const AdifFile headerOnly = ReadAdif("Rien\r\n<adif_ver:5>3.1.4<eoh>\r\n");
   EXPECT_TRUE(headerOnly.records.empty());
   EXPECT_EQ(ReadAdif("<call:5>F4ABC <eor> <call:5>F5ABC").records.size(), 1u);  // a record needs its <eor>
+  const AdifFile blanked = ReadAdif(
+      "<band:0><name:11>\tJEAN\x7F"
+      "LUC\r\n<eor>");  // control bytes as blanks
+  EXPECT_EQ(blanked.records.at(0).fields, (std::vector<std::pair<std::string, Bytes>>{{"name", "JEAN LUC"}}));
 }
 
 // Many lines at once, each before the first line not earlier than it, in date order among themselves; the

@@ -32,7 +32,9 @@ Bytes Line(const char* call, const char* date, const char* band) {
 
 class AdifExportTest : public ::testing::Test {
  protected:
-  void write(const std::string& name, const Bytes& bytes) { ASSERT_FALSE(disk.writeAll(folder.path() / name, bytes)); }
+  void write(const std::string& name, const Bytes& bytes) {
+    ASSERT_FALSE(kmb::ReplaceFileAtomically(disk, folder.path() / name, bytes));
+  }
   Bytes read(const std::string& name) { return disk.readAll(folder.path() / name).bytes; }
   Bytes exported() {
     EXPECT_FALSE(kmb::ExportAdif(disk, folder.path(), "F4ABC_P").error);

@@ -30,13 +30,15 @@ TEST(SearchResultRow, CutsTheMainListRowIntoEightySixColumns) {
   EXPECT_EQ(kmb::SearchResultRow("    1  F1ABC").size(), kmb::kSearchResultLength);  // a short row too
 }
 
-TEST(SearchResultRow, LeadsBackToTheRowOfItsNumber) {
-  std::vector<Bytes> rows;
-  for (std::size_t n = 1; n <= 15; ++n) rows.push_back(Row(n, "F1ABC"));
-  EXPECT_EQ(kmb::ListIndexOfResult(rows, kmb::SearchResultRow(rows[11])), 11u);
-  EXPECT_EQ(kmb::ListIndexOfResult(rows, kmb::SearchResultRow(rows[0])), 0u);
-  EXPECT_EQ(kmb::ListIndexOfResult(rows, ""), std::nullopt);
-  EXPECT_EQ(kmb::ListIndexOfResult(rows, "   16  F1ABC"), std::nullopt);
+// Rows deleted above a found QSO since the search: the QSO, not its old number.
+TEST(SearchResultRow, LeadsBackToTheSameQsoWhereverItNowStands) {
+  const std::vector<Bytes> before{Row(1, "F1AAA"), Row(2, "F1BBB"), Row(3, "F1CCC"), Row(4, "F1BBB")};
+  EXPECT_EQ(kmb::ListIndexOfRow(before, before[3], 3), 3u);
+  const std::vector<Bytes> after{Row(1, "F1BBB"), Row(2, "F1CCC"), Row(3, "F1BBB")};
+  EXPECT_EQ(kmb::ListIndexOfRow(after, before[2], 2), 1u);
+  EXPECT_EQ(kmb::ListIndexOfRow(after, before[3], 3), 2u);  // of two equal QSOs, the nearer
+  EXPECT_EQ(kmb::ListIndexOfRow(after, before[0], 0), std::nullopt);
+  EXPECT_EQ(kmb::ListIndexOfRow(after, "", 0), std::nullopt);
 }
 
 TEST(CallSignMatch, FindsTheUpperCasedTextAnywhereInTheTrimmedCall) {
@@ -56,12 +58,11 @@ TEST(QsoSearch, EachCriterionFindsItsRowsInMainListOrder) {
   const auto found = [&log](SearchCriterion criterion, std::initializer_list<const char*> texts) {
     std::string numbers;
     for (const char* text : texts) {
-      for (const Bytes& result : kmb::FindQsos(log, criterion, text)) numbers += kmb::Trim(result.substr(0, 5)) + " ";
+      for (const std::size_t index : kmb::FindQsos(log, criterion, text)) numbers += std::to_string(index + 1) + " ";
       numbers += "|";
     }
     return numbers;
   };
-  EXPECT_EQ(kmb::FindQsos(log, SearchCriterion::Reference, "89001"), std::vector{kmb::SearchResultRow(log[0])});
   EXPECT_EQ(found(SearchCriterion::Indicatif, {"fx", "F9"}), "1 3 5 ||");
   // The whole reference only, whatever its case, so Corsican references are found.
   EXPECT_EQ(found(SearchCriterion::Reference, {"89001", "8900", "89", "2A001", "2a001", "77001"}), "1 |||3 |3 |5 |");

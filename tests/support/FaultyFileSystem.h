@@ -43,6 +43,9 @@ class FaultyFileSystem final : public kmb::FileSystem {
     return fails(Step::Create) ? Fail(Step::Create, p) : real_.createFolder(p);
   }
   std::vector<std::string> fileNames(const Path& folder) override { return real_.fileNames(folder); }
+  bool isRegularFile(const Path& p) override { return real_.isRegularFile(p); }
+  Path resolveLink(const Path& p) override { return real_.resolveLink(p); }
+  kmb::LockResult lockFolder(const Path& folder) override { return real_.lockFolder(folder); }
 
  private:
   bool fails(Step step) {

@@ -45,7 +45,7 @@ std::string CopyOldFiles(FileSystem& fs, const std::filesystem::path& from, cons
   for (const std::string& name : choice.filesToCopy) {
     ReadResult read = fs.readAll(from / name);
     IoStatus error = read.error;
-    if (!error) error = ReplaceFileAtomically(fs, choice.folder / name, choice.folder / kTempFileName, read.bytes);
+    if (!error) error = ReplaceFileAtomically(fs, choice.folder / name, read.bytes);
     if (error)
       failed += "\r\n" + IoErrorMessage(*error);
     else

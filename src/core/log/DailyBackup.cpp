@@ -44,11 +44,12 @@ IoStatus BackupLogOfTheDay(FileSystem& fs, const std::filesystem::path& folder, 
                            std::string_view day) {
   const auto backups = BackupFolder(folder);
   const std::string name = BackupPrefix(storedCall) + std::string(day) + ".log";
-  if (fs.exists(backups / name)) return std::nullopt;
+  // Only a real copy counts as done; a link or a folder in its place does not.
+  if (fs.isRegularFile(backups / name)) return std::nullopt;
   const ReadResult log = fs.readAll(LogFilePath(folder, storedCall));
   if (log.error) return log.error->errnum == ENOENT ? std::nullopt : log.error;
   if (IoStatus error = fs.createFolder(backups)) return error;
-  if (IoStatus error = ReplaceFileAtomically(fs, backups / name, backups / (name + ".tmp"), log.bytes)) return error;
+  if (IoStatus error = ReplaceFileAtomically(fs, backups / name, log.bytes)) return error;
   KeepMostRecent(fs, backups, storedCall);
   return std::nullopt;
 }

@@ -1,10 +1,12 @@
 #include "core/log/FileSystem.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <random>
 #include <utility>
 
 namespace kmb {
@@ -59,7 +61,7 @@ ReadResult DiskFileSystem::readAll(const fs::path& path) {
 }
 
 IoStatus DiskFileSystem::writeAll(const fs::path& path, const Bytes& bytes) {
-  Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+  Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
   if (fd.get() < 0) return Fail(IoError::Step::Create, path);
   std::size_t done = 0;
   while (done < bytes.size()) {
@@ -113,13 +115,92 @@ std::vector<std::string> DiskFileSystem::fileNames(const fs::path& folder) {
   return names;
 }
 
-IoStatus ReplaceFileAtomically(FileSystem& fs, const fs::path& target, const fs::path& temp, const Bytes& bytes) {
+bool DiskFileSystem::isRegularFile(const fs::path& path) {
+  std::error_code ec;
+  return fs::symlink_status(path, ec).type() == fs::file_type::regular;
+}
+
+fs::path DiskFileSystem::resolveLink(const fs::path& path) {
+  std::error_code ec;
+  if (!fs::is_symlink(path, ec)) return path;
+  const fs::path target = fs::weakly_canonical(path, ec);
+  return ec ? path : target;
+}
+
+namespace {
+
+class DiskFolderLock final : public FolderLock {
+ public:
+  explicit DiskFolderLock(int fd) : fd_(fd) {}
+
+ private:
+  Fd fd_;
+};
+
+constexpr std::string_view kLockFileName = "ORX_KMB.verrou";
+constexpr std::string_view kTempPrefix = "Temporaire-";
+constexpr std::string_view kTempEnding = ".tmp";
+constexpr std::size_t kTempDigits = 16;
+
+std::string NewTemporaryName() {
+  std::random_device random;
+  const std::uint64_t value = (std::uint64_t{random()} << 32) | random();
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string name(kTempPrefix);
+  for (std::size_t i = 0; i < kTempDigits; ++i) name += kHex[(value >> (4 * i)) & 0xF];
+  return name + std::string(kTempEnding);
+}
+
+bool IsHexDigits(std::string_view text) { return text.find_first_not_of("0123456789abcdef") == std::string_view::npos; }
+
+}  // namespace
+
+// flock, not fcntl: a lock of an open file, so a second window of the same
+// run is refused too, and the lock goes with a crashed run.
+LockResult DiskFileSystem::lockFolder(const fs::path& folder) {
+  const fs::path path = folder / kLockFileName;
+  Fd fd(::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644));
+  if (fd.get() < 0) return {nullptr, Fail(IoError::Step::Create, path)};
+  if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) return {nullptr, Fail(IoError::Step::Check, path)};
+  return {std::make_unique<DiskFolderLock>(fd.release()), std::nullopt};
+}
+
+IoStatus ReplaceFileAtomically(FileSystem& fs, const fs::path& target, const Bytes& bytes) {
   if (IoStatus error = fs.checkWritable(target)) return error;
-  IoStatus error = fs.writeAll(temp, bytes);
-  if (!error) error = fs.flush(temp);
+  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  // A name another run or a planted file already holds is never opened.
+  constexpr int kTries = 8;
+  fs::path temp;
+  IoStatus error;
+  for (int i = 0; i < kTries; ++i) {
+    temp = folder / NewTemporaryName();
+    error = fs.writeAll(temp, bytes);
+    if (!error || error->errnum != EEXIST) break;
+  }
+  if (error) {
+    if (error->errnum != EEXIST) fs.remove(temp);
+    return error;
+  }
+  error = fs.flush(temp);
   if (!error) error = fs.rename(temp, target);
   if (error) fs.remove(temp);
   return error;
+}
+
+IoStatus ReplaceOperatorFile(FileSystem& fs, const fs::path& target, const Bytes& bytes) {
+  return ReplaceFileAtomically(fs, fs.resolveLink(target), bytes);
+}
+
+bool IsTemporaryFileName(std::string_view name) {
+  if (name == "Temporaire.txt" || name == "Temporaire6.txt") return true;
+  if (name.size() != kTempPrefix.size() + kTempDigits + kTempEnding.size()) return false;
+  return name.starts_with(kTempPrefix) && name.ends_with(kTempEnding) &&
+         IsHexDigits(name.substr(kTempPrefix.size(), kTempDigits));
+}
+
+void RemoveLeftoverTemporaryFiles(FileSystem& fs, const fs::path& folder) {
+  for (const std::string& name : fs.fileNames(folder))
+    if (IsTemporaryFileName(name)) fs.remove(folder / name);
 }
 
 namespace {
@@ -139,6 +220,12 @@ std::string CauseText(int errnum) {
     case EMFILE:
     case ENFILE: return "trop de fichiers ouverts";
     case ENAMETOOLONG: return "nom de fichier trop long";
+    case EEXIST: return "un fichier ou un lien porte déjà ce nom";
+    case ENOTDIR: return "un élément du chemin n'est pas un dossier";
+    case ELOOP: return "trop de liens symboliques, ou un lien à la place du fichier";
+    case EMLINK: return "trop de liens vers ce fichier";
+    case EFBIG: return "le fichier est trop gros";
+    case EWOULDBLOCK: return "le fichier est déjà utilisé par une autre fenêtre d'ORX_KMB";
     default: return "erreur système n° " + std::to_string(errnum);
   }
 }

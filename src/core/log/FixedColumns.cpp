@@ -27,6 +27,15 @@ std::string Trim(std::string_view text) {
   return std::string(text.substr(begin, end - begin + 1));
 }
 
+bool IsControl(char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }
+
+std::string BlankControls(std::string_view text) {
+  std::string out(text);
+  for (char& c : out)
+    if (IsControl(c)) c = ' ';
+  return out;
+}
+
 std::string TwoDigits(int value) {
   char text[16];
   std::snprintf(text, sizeof text, "%02d", value % 100);

@@ -23,6 +23,11 @@ std::string PadRight(std::string_view text, std::size_t width);
 // Removes leading and trailing blanks (only the blank, as the log writes it).
 std::string Trim(std::string_view text);
 
+// Control characters (below 0x20, and 0x7F) become blanks: a NUL or a line
+// end never reaches a field of a line.
+std::string BlankControls(std::string_view text);
+bool IsControl(char c);
+
 // The last two digits of a number, "05" for 5 and for 2005.
 std::string TwoDigits(int value);
 

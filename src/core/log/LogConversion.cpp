@@ -20,9 +20,8 @@ ConversionResult ConvertLogToWindows1252(FileSystem& fs, const std::filesystem::
   const ReadResult read = fs.readAll(logPath);
   if (read.error) return {{}, {}, read.error};
   ConversionResult result{FreeOriginalName(fs, logPath), DecodeLog(read.bytes).lines, std::nullopt};
-  const auto folder = logPath.parent_path();
-  result.error = ReplaceFileAtomically(fs, result.original, folder / kTempFileName, read.bytes);
-  if (!result.error) result.error = ReplaceFileAtomically(fs, logPath, folder / kTempFileName, JoinLines(result.lines));
+  result.error = ReplaceFileAtomically(fs, result.original, read.bytes);
+  if (!result.error) result.error = ReplaceOperatorFile(fs, logPath, JoinLines(result.lines));
   return result;
 }
 

@@ -20,13 +20,13 @@ IoStatus LearnFirstNames(FileSystem& fs, const LogEdit& edit, FirstNameFile& kep
   if (list.error && list.error->errnum != ENOENT) return list.error;
   kept = {list.bytes, !list.error};
   const Lines lines = StoreFirstNames(SplitLines(list.bytes), edit.firstNameLines);
-  return ReplaceFileAtomically(fs, path, edit.folder / kTempFileName, JoinLines(lines));
+  return ReplaceOperatorFile(fs, path, JoinLines(lines));
 }
 
 void PutFirstNamesBack(FileSystem& fs, const LogEdit& edit, const FirstNameFile& kept) {
   const auto path = edit.folder / kFirstNameListName;
   if (kept.existed)
-    (void)ReplaceFileAtomically(fs, path, edit.folder / kTempFileName, kept.before);
+    (void)ReplaceOperatorFile(fs, path, kept.before);
   else
     fs.remove(path);
 }
@@ -60,7 +60,7 @@ EditResult EditLog(FileSystem& fs, const LogSnapshot& listed, const LogEdit& edi
   if (!edit.firstNameLines.empty()) {
     if (IoStatus error = LearnFirstNames(fs, edit, firstNames)) return Failed(error);
   }
-  if (IoStatus error = ReplaceFileAtomically(fs, logPath, edit.folder / edit.tempName, JoinLines(result.lines))) {
+  if (IoStatus error = ReplaceOperatorFile(fs, logPath, JoinLines(result.lines))) {
     if (!edit.firstNameLines.empty()) PutFirstNamesBack(fs, edit, firstNames);
     return Failed(error);
   }

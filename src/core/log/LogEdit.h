@@ -16,9 +16,8 @@ struct LogEdit {
   std::filesystem::path folder;  // holds the log, the first-name list, the temporary files
   std::string storedCall;
   LogChange change;
-  const char* tempName = kTempFileName;  // kDateTempFileName for a date insertion
-  Lines firstNameLines;                  // learnt before the log is written
-  std::string backupDay;                 // "YYYY-MM-DD"; empty: no copy of the day
+  Lines firstNameLines;   // learnt before the log is written
+  std::string backupDay;  // "YYYY-MM-DD"; empty: no copy of the day
 };
 
 enum class EditRefusal {

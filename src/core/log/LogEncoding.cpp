@@ -1,5 +1,8 @@
 #include "core/log/LogEncoding.h"
 
+#include <algorithm>
+#include <optional>
+
 #include "core/log/Cp1252Text.h"
 
 namespace kmb {
@@ -34,17 +37,40 @@ std::u32string DecodeUtf16(std::string_view bytes, bool littleEndian) {
 
 Bytes Utf8LineToCp1252(std::string_view line) { return Cp1252FromUnicode(*DecodeUtf8(line)); }
 
+// UTF-16 saved without a mark still shows: a log is nearly all ASCII, so one
+// byte of almost every pair is zero, which a Windows-1252 log never holds.
+std::optional<bool> UnmarkedUtf16IsLittleEndian(std::string_view bytes) {
+  constexpr std::size_t kPairsLooked = 512;
+  const std::size_t pairs = std::min(bytes.size() / 2, kPairsLooked);
+  if (pairs < 2) return std::nullopt;
+  std::size_t little = 0;
+  std::size_t big = 0;
+  for (std::size_t i = 0; i < pairs; ++i) {
+    const bool firstZero = bytes[2 * i] == '\0';
+    const bool secondZero = bytes[2 * i + 1] == '\0';
+    if (!firstZero && secondZero) ++little;
+    if (firstZero && !secondZero) ++big;
+  }
+  if (4 * little >= 3 * pairs) return true;
+  if (4 * big >= 3 * pairs) return false;
+  return std::nullopt;
+}
+
+DecodedLog DecodeUtf16Log(std::string_view bytes, bool littleEndian) {
+  DecodedLog log;
+  log.encoding = littleEndian ? LogEncoding::Utf16Le : LogEncoding::Utf16Be;
+  log.lines = SplitLines(Cp1252FromUnicode(DecodeUtf16(bytes, littleEndian)));
+  log.convertedLines = log.lines.size();
+  return log;
+}
+
 }  // namespace
 
 DecodedLog DecodeLog(std::string_view bytes) {
   DecodedLog log;
-  if (bytes.starts_with(kUtf16LeMark) || bytes.starts_with(kUtf16BeMark)) {
-    const bool littleEndian = bytes.starts_with(kUtf16LeMark);
-    log.encoding = littleEndian ? LogEncoding::Utf16Le : LogEncoding::Utf16Be;
-    log.lines = SplitLines(Cp1252FromUnicode(DecodeUtf16(bytes.substr(2), littleEndian)));
-    log.convertedLines = log.lines.size();
-    return log;
-  }
+  if (bytes.starts_with(kUtf16LeMark) || bytes.starts_with(kUtf16BeMark))
+    return DecodeUtf16Log(bytes.substr(2), bytes.starts_with(kUtf16LeMark));
+  if (const auto littleEndian = UnmarkedUtf16IsLittleEndian(bytes)) return DecodeUtf16Log(bytes, *littleEndian);
   const bool marked = bytes.starts_with(kUtf8Mark);
   if (marked) {
     bytes.remove_prefix(kUtf8Mark.size());

@@ -21,7 +21,7 @@ struct DecodedLog {
 
 // A line that is valid UTF-8 and holds a character of two bytes or more is
 // UTF-8; every other line is Windows-1252 already. A mark decides for the
-// whole file.
+// whole file, and so do the zero bytes of UTF-16 saved without one.
 DecodedLog DecodeLog(std::string_view bytes);
 
 // What was found, in French, for the operator.

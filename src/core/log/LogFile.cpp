@@ -1,7 +1,5 @@
 #include "core/log/LogFile.h"
 
-#include <cerrno>
-
 namespace kmb {
 
 std::filesystem::path LogFilePath(const std::filesystem::path& folder, std::string_view storedCall) {
@@ -12,13 +10,11 @@ Lines SplitLines(std::string_view bytes) {
   Lines lines;
   std::size_t start = 0;
   while (start < bytes.size()) {
-    std::size_t end = bytes.find('\n', start);
-    const bool last = end == std::string_view::npos;
-    if (last) end = bytes.size();
-    std::string_view line = bytes.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.emplace_back(line);
-    start = last ? bytes.size() : end + 1;
+    std::size_t end = bytes.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) end = bytes.size();
+    lines.emplace_back(bytes.substr(start, end - start));
+    start = end + 1;
+    if (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n') ++start;
   }
   return lines;
 }
@@ -42,9 +38,7 @@ LinesResult ReadLines(FileSystem& fs, const std::filesystem::path& path) {
 }
 
 IoStatus CreateLogFile(FileSystem& fs, const std::filesystem::path& folder, std::string_view storedCall) {
-  const auto path = LogFilePath(folder, storedCall);
-  if (fs.exists(path)) return IoError{IoError::Step::Create, path, EEXIST};
-  return fs.writeAll(path, {});
+  return fs.writeAll(LogFilePath(folder, storedCall), {});
 }
 
 }  // namespace kmb

@@ -11,16 +11,12 @@ namespace kmb {
 using Lines = std::vector<Bytes>;
 
 inline constexpr std::string_view kLogFileEnding = "_KMB.log";
-// Where every rewrite is written before it replaces its file; the insertion
-// by date has its own.
-inline constexpr const char* kTempFileName = "Temporaire.txt";
-inline constexpr const char* kDateTempFileName = "Temporaire6.txt";
 
 // Folder, the stored call sign ("_" for "/") and "_KMB.log".
 std::filesystem::path LogFilePath(const std::filesystem::path& folder, std::string_view storedCall);
 
-// Splits at line ends (CR LF, or a lone LF); a last line without an end
-// counts, an empty text has no line.
+// Splits at line ends: CR LF, a lone LF or a lone CR, as other programs
+// end lines; a last line without an end counts, an empty text has no line.
 Lines SplitLines(std::string_view bytes);
 
 // Every line followed by CR LF.

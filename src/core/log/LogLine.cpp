@@ -58,20 +58,15 @@ Bytes FormatListRow(std::size_t rowNumber, std::string_view l) {
   return row;
 }
 
+// A control byte left in a line by another program comes out as a blank, so
+// a modified QSO is written back clean.
 QsoRecord ParseListRow(std::string_view row) {
   namespace f = fields;
-  return QsoRecord{Trim(InRow(row, f::Indicatif)),
-                   Trim(InRow(row, f::Dpt)),
-                   Trim(InRow(row, f::Prenom)),
-                   Trim(InRow(row, f::Ref)),
-                   InRow(row, f::Date),
-                   InRow(row, f::Heure),
-                   Trim(InRow(row, f::Mode)),
-                   Trim(InRow(row, f::Bande)),
-                   Trim(InRow(row, f::RstR)),
-                   Trim(InRow(row, f::RstE)),
-                   Trim(InRow(row, f::NomLavoir)),
-                   InRow(row, f::Qsl) == "*"};
+  const auto as = [row](const Field& field) { return BlankControls(InRow(row, field)); };
+  const auto trimmed = [&as](const Field& field) { return Trim(as(field)); };
+  return QsoRecord{trimmed(f::Indicatif), trimmed(f::Dpt),  trimmed(f::Prenom),    trimmed(f::Ref),
+                   as(f::Date),           as(f::Heure),     trimmed(f::Mode),      trimmed(f::Bande),
+                   trimmed(f::RstR),      trimmed(f::RstE), trimmed(f::NomLavoir), InRow(row, f::Qsl) == "*"};
 }
 
 Bytes LogLineFromListRow(std::string_view row) {

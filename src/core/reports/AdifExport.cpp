@@ -31,7 +31,7 @@ AdifExportResult ExportAdif(FileSystem& fs, const std::filesystem::path& folder,
   const auto undated = std::count_if(log.lines.begin(), log.lines.end(), [](const Bytes& line) {
     return AdifDate(Trim(log_columns::Date(line))).empty() || AdifTime(Trim(log_columns::Heure(line))).empty();
   });
-  return {ReplaceFileAtomically(fs, folder / name, folder / (name + ".tmp"), AdifFileText(storedCall, log.lines)),
+  return {ReplaceFileAtomically(fs, folder / name, AdifFileText(storedCall, log.lines)),
           static_cast<std::size_t>(undated)};
 }
 

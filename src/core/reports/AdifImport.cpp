@@ -47,7 +47,8 @@ std::optional<Bytes> LogTime(std::string_view adif) {
 const Band* BandOfRecord(const AdifFields& record) {
   if (record.has("band")) return BandOfAdif(Trim(record.value("band")));
   double mhz = 0;
-  const Bytes freq = Trim(record.value("freq"));
+  Bytes freq = Trim(record.value("freq"));
+  std::replace(freq.begin(), freq.end(), ',', '.');  // a decimal comma, as French settings write it
   const auto [end, error] = std::from_chars(freq.data(), freq.data() + freq.size(), mhz);
   if (freq.empty() || error != std::errc{} || end != freq.data() + freq.size()) return nullptr;
   return BandOfFrequency(mhz);
@@ -61,6 +62,24 @@ std::optional<std::pair<Bytes, Bytes>> ReferenceAndName(const AdifFields& record
   if (UpperCp1252(sig) == "KMB" && IsReference(info)) return std::pair{LowerCp1252(info), Bytes()};
   if (IsReference(sig)) return std::pair{LowerCp1252(sig), info};
   return std::nullopt;
+}
+
+// USB and LSB are SSB's sidebands; a mode too long for the log's 3 columns
+// gives way to a submode that fits ("MFSK" with "FT4").
+Bytes ModeOfRecord(const AdifFields& record) {
+  Bytes mode = UpperCp1252(Trim(record.value("mode")));
+  const Bytes submode = UpperCp1252(Trim(record.value("submode")));
+  if (mode.size() > kModeWidth && !submode.empty() && submode.size() <= kModeWidth) mode = submode;
+  return mode == "USB" || mode == "LSB" ? "SSB" : mode;
+}
+
+// STATE holds other countries' regions too ("NY", "pa"): only a French
+// department ("01" to "95", "2A", "2B") is one, in lower case as the log stores it.
+Bytes DepartmentOfState(std::string_view state) {
+  const Bytes code = LowerCp1252(Trim(state));
+  if (code == "2a" || code == "2b") return code;
+  const bool department = code.size() == 2 && AllDigits(code) && code != "00" && code <= "95";
+  return department ? code : Bytes();
 }
 
 std::string TooLong(const char* what, std::size_t width) {
@@ -94,17 +113,17 @@ RecordLine LogLineOfRecord(const AdifFields& record) {
   const Band* band = BandOfRecord(record);
   if (!band) return {{}, {}, "bande que le log ne connaît pas"};
   qso.bande = band->label;
-  qso.mode = UpperCp1252(Trim(record.value("mode")));
+  qso.mode = ModeOfRecord(record);
   if (qso.mode.empty()) return {{}, {}, "pas de mode"};
   if (qso.mode.size() > kModeWidth) return {{}, {}, TooLong("mode", kModeWidth)};
   qso.rstR = Trim(record.value("rst_rcvd"));
   qso.rstE = Trim(record.value("rst_sent"));
   if (qso.rstR.size() > kRstWidth || qso.rstE.size() > kRstWidth) return {{}, {}, TooLong("report", kRstWidth)};
-  const Bytes state = Trim(record.value("state"));
-  if (state.size() <= kDptWidth) qso.dpt = LowerCp1252(state);
+  qso.dpt = DepartmentOfState(record.value("state"));
   const Bytes name = UpperCp1252(Trim(record.value("name")));
   qso.prenom = name.substr(0, kPrenomWidth);
-  qso.qsl = UpperCp1252(Trim(record.value("qsl_rcvd"))) == "Y";
+  const Bytes qsl = UpperCp1252(Trim(record.value("qsl_rcvd")));
+  qso.qsl = qsl == "Y" || qsl == "V";  // V: verified, so received
   return {FormatLogLine(qso), FirstNameLine(qso.indicatif, qso.dpt, qso.prenom), {}, name.size() > kPrenomWidth};
 }
 
@@ -125,6 +144,8 @@ ImportPlan PlanImport(const std::vector<AdifFields>& records, const Lines& log) 
     plan.firstNameLines.push_back(std::move(converted.firstNameLine));
     plan.toAdd.push_back(std::move(converted.line));
     if (converted.firstNameCut) ++plan.firstNamesCut;
+    const Bytes& line = plan.toAdd.back();
+    if (Trim(log_columns::RstR(line)).empty() || Trim(log_columns::RstE(line)).empty()) ++plan.withoutReports;
   }
   return plan;
 }

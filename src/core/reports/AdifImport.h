@@ -22,7 +22,8 @@ struct ImportPlan {
   Lines firstNameLines;  // one per line to add, for Liste_Prenom.txt
   Lines alreadyInLog;    // lines of the file the log holds (or that came earlier in the file)
   std::vector<RefusedRecord> refused;
-  std::size_t firstNamesCut = 0;  // names longer than the log's 15 columns
+  std::size_t firstNamesCut = 0;   // names longer than the log's 15 columns
+  std::size_t withoutReports = 0;  // lines to add lacking a report: editing one later asks for it
 };
 
 // The log line of one record, or why it is refused (UTF-8).

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <utility>
 
 #include "core/log/Cp1252Case.h"
 #include "core/log/Cp1252Text.h"
@@ -43,6 +44,10 @@ Bytes ToWindows1252(std::string_view value, bool utf8) {
   const auto characters = DecodeUtf8(value);
   return characters ? Cp1252FromUnicode(*characters) : Bytes(value);
 }
+
+// Loggers count a line break or a tab into a value's length: control
+// characters become blanks, so no value can break a log line.
+Bytes Cleaned(std::string_view value) { return Trim(BlankControls(value)); }
 
 // A header's free text ends with "<eoh>"; a file that starts with a tag is
 // read from it, header fields and all, and "<eoh>" forgets them.
@@ -95,7 +100,8 @@ AdifFile ReadAdif(std::string_view bytes) {
     const auto [end, error] = std::from_chars(lengthText.data(), lengthText.data() + lengthText.size(), length);
     if (error != std::errc{} || (end != lengthText.data() + lengthText.size() && *end != ':')) continue;
     const std::size_t valueEnd = ValueEnd(bytes, at, length, file.utf8);
-    record.fields.emplace_back(tag.substr(0, colon), ToWindows1252(bytes.substr(at, valueEnd - at), file.utf8));
+    Bytes value = Cleaned(ToWindows1252(bytes.substr(at, valueEnd - at), file.utf8));
+    if (!value.empty()) record.fields.emplace_back(tag.substr(0, colon), std::move(value));  // empty: absent
     file.isAdif = true;
     at = valueEnd;
   }

@@ -12,7 +12,8 @@
 namespace kmb {
 
 // One record: its fields by lower-case tag, values in Windows-1252 (letters
-// it lacks turned into the nearest ones it has).
+// it lacks turned into the nearest ones it has), control characters as
+// blanks, trimmed; an empty field is left out, as loggers write them for none.
 struct AdifFields {
   std::vector<std::pair<std::string, Bytes>> fields;
 

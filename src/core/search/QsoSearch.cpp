@@ -3,7 +3,6 @@
 #include "core/log/Cp1252Case.h"
 #include "core/log/LogLine.h"
 #include "core/search/CallSignMatch.h"
-#include "core/search/SearchResultRow.h"
 
 namespace kmb {
 
@@ -16,11 +15,12 @@ bool RowMatches(std::string_view listRow, SearchCriterion criterion, std::string
   return false;
 }
 
-std::vector<Bytes> FindQsos(const std::vector<Bytes>& listRows, SearchCriterion criterion, std::string_view text) {
-  std::vector<Bytes> results;
-  for (const Bytes& row : listRows)
-    if (RowMatches(row, criterion, text)) results.push_back(SearchResultRow(row));
-  return results;
+std::vector<std::size_t> FindQsos(const std::vector<Bytes>& listRows, SearchCriterion criterion,
+                                  std::string_view text) {
+  std::vector<std::size_t> found;
+  for (std::size_t i = 0; i < listRows.size(); ++i)
+    if (RowMatches(listRows[i], criterion, text)) found.push_back(i);
+  return found;
 }
 
 }  // namespace kmb

@@ -1,5 +1,6 @@
 #pragma once
 // Finding QSOs among the rows of the main list.
+#include <cstddef>
 #include <string_view>
 #include <vector>
 
@@ -16,7 +17,7 @@ enum class SearchCriterion { Indicatif, Reference, Departement };
 // window lower-cases it first, as the log stores it).
 bool RowMatches(std::string_view listRow, SearchCriterion criterion, std::string_view text);
 
-// The result rows (SearchResultRow) of the matching rows, in list order.
-std::vector<Bytes> FindQsos(const std::vector<Bytes>& listRows, SearchCriterion criterion, std::string_view text);
+// The places of the matching rows, in list order.
+std::vector<std::size_t> FindQsos(const std::vector<Bytes>& listRows, SearchCriterion criterion, std::string_view text);
 
 }  // namespace kmb

@@ -1,5 +1,7 @@
 #include "core/search/SearchResultRow.h"
 
+#include <algorithm>
+
 #include "core/log/LogLine.h"
 
 namespace kmb {
@@ -46,12 +48,18 @@ Bytes SearchResultTitles() {
   return TitleLine({at(p[0], TitleAlign::Right), at(p[1]), at(p[2]), at(p[3]), at(p[4]), at(p[5]), at(p[6]), at(p[7])});
 }
 
-std::optional<std::size_t> ListIndexOfResult(const std::vector<Bytes>& listRows, std::string_view resultRow) {
-  const Bytes key = Column(resultRow, 1, kRowNumberWidth);
-  if (key.size() != kRowNumberWidth) return std::nullopt;
-  for (std::size_t i = 0; i < listRows.size(); ++i)
-    if (Column(listRows[i], 1, kRowNumberWidth) == key) return i;
-  return std::nullopt;
+std::optional<std::size_t> ListIndexOfRow(const std::vector<Bytes>& listRows, std::string_view foundRow,
+                                          std::size_t formerIndex) {
+  if (foundRow.size() <= kRowNumberWidth) return std::nullopt;
+  if (formerIndex < listRows.size() && listRows[formerIndex] == foundRow) return formerIndex;
+  const std::string_view qso = foundRow.substr(kRowNumberWidth);
+  std::optional<std::size_t> nearest;
+  const auto distance = [formerIndex](std::size_t i) { return i > formerIndex ? i - formerIndex : formerIndex - i; };
+  for (std::size_t i = 0; i < listRows.size(); ++i) {
+    if (std::string_view(listRows[i]).substr(std::min(kRowNumberWidth, listRows[i].size())) != qso) continue;
+    if (!nearest || distance(i) < distance(*nearest)) nearest = i;
+  }
+  return nearest;
 }
 
 }  // namespace kmb

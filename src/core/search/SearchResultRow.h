@@ -17,8 +17,10 @@ Bytes SearchResultRow(std::string_view listRow);
 // The titles of the result list, each over its column.
 Bytes SearchResultTitles();
 
-// The main-list index of the row whose number (its first five characters)
-// the result row starts with; none for an empty or unknown result.
-std::optional<std::size_t> ListIndexOfResult(const std::vector<Bytes>& listRows, std::string_view resultRow);
+// Where the QSO of a row found at `formerIndex` stands now: that place while
+// it still shows that row, else the row of the same QSO nearest to it, since
+// rows above it may have been deleted or inserted; none once the QSO is gone.
+std::optional<std::size_t> ListIndexOfRow(const std::vector<Bytes>& listRows, std::string_view foundRow,
+                                          std::size_t formerIndex);
 
 }  // namespace kmb

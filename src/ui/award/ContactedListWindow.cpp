@@ -121,9 +121,8 @@ void ContactedListWindow::save() {
   }
   const QString name = FromCp1252(*fileName);
   const auto target = context_.programFolder / name.toStdString();
-  const auto temp = context_.programFolder / (name.toStdString() + ".tmp");
   const kmb::Bytes content = kmb::SavedListContent(call, group, today, lines_->rows());
-  if (const kmb::IoStatus error = kmb::ReplaceFileAtomically(context_.files, target, temp, content)) {
+  if (const kmb::IoStatus error = kmb::ReplaceFileAtomically(context_.files, target, content)) {
     context_.messages.inform(this, QStringLiteral("La liste n'a pas été enregistrée dans le fichier %1.\r\n%2")
                                        .arg(name, QString::fromStdString(kmb::IoErrorMessage(*error))));
     return;

@@ -26,7 +26,7 @@ class CommandBoard {
   // Changes the log as the list shows it, as every change of the log does
   // (copy of the day, first names learnt, atomic rewrite), then lists it;
   // false when nothing was written, the operator told why.
-  virtual bool changeLog(const char* tempName, kmb::LogChange change, kmb::Lines firstNameLines) = 0;
+  virtual bool changeLog(kmb::LogChange change, kmb::Lines firstNameLines) = 0;
 
  protected:
   ~CommandBoard() = default;

@@ -8,7 +8,7 @@ int LogListModel::rowCount(const QModelIndex& parent) const {
 
 QVariant LogListModel::data(const QModelIndex& index, int role) const {
   if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
-  return FromCp1252(rows_[static_cast<std::size_t>(index.row())]);
+  return ShownRow(rows_[static_cast<std::size_t>(index.row())]);
 }
 
 void LogListModel::setRows(std::vector<kmb::Bytes> rows) {

@@ -10,6 +10,13 @@ QString FromCp1252(std::string_view bytes) {
   return decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
+QString ShownRow(std::string_view bytes) {
+  QString text = FromCp1252(bytes);
+  for (QChar& c : text)
+    if (c.unicode() < 0x20 || c.unicode() == 0x7F) c = u'\u00A4';
+  return text;
+}
+
 kmb::Bytes ToCp1252(const QString& text) { return kmb::Cp1252FromUnicode(text.toStdU32String()); }
 
 QString CleanTypedText(const QString& text) {
@@ -31,7 +38,7 @@ QString UpperKeepingLength(const QString& text) { return FromCp1252(kmb::UpperCp
 QString LowerKeepingLength(const QString& text) { return FromCp1252(kmb::LowerCp1252(ToCp1252(text))); }
 
 QListWidgetItem* AddRowItem(QListWidget& list, const kmb::Bytes& row) {
-  auto* item = new QListWidgetItem(FromCp1252(row), &list);
+  auto* item = new QListWidgetItem(ShownRow(row), &list);
   item->setData(Qt::UserRole, QByteArray::fromStdString(row));
   return item;
 }

@@ -9,6 +9,10 @@
 
 QString FromCp1252(std::string_view bytes);
 
+// A row as the lists show it: a control byte another program left in a line
+// shows as "¤", so nothing after it is hidden.
+QString ShownRow(std::string_view bytes);
+
 // Characters Windows-1252 lacks become the nearest letters it has ("Ł" is
 // "L"), "?" when there are none; the typed text is cleaned before it gets
 // here, so this is a last guard, never a silent 0x1A.

@@ -75,8 +75,7 @@ void ImportAdifFile(CommandBoard& board) {
   ImportSummaryDialog summary(read.plan, ctx.settings, parent);
   if (summary.exec() != QDialog::Accepted) return;
   const kmb::Lines& added = read.plan.toAdd;
-  if (board.changeLog(
-          kmb::kDateTempFileName, [&added](kmb::Lines lines) { return kmb::InsertLinesByDate(lines, added); },
-          read.plan.firstNameLines))
+  if (board.changeLog([&added](kmb::Lines lines) { return kmb::InsertLinesByDate(lines, added); },
+                      read.plan.firstNameLines))
     ctx.messages.inform(parent, QStringLiteral("%1 QSO importés").arg(added.size()));
 }

@@ -50,6 +50,9 @@ QString Counts(const kmb::ImportPlan& plan) {
                      .arg(plan.alreadyInLog.size())
                      .arg(plan.refused.size());
   if (plan.firstNamesCut > 0) text += QStringLiteral(" %1 prénom(s) coupé(s) à 15 caractères.").arg(plan.firstNamesCut);
+  if (plan.withoutReports > 0)
+    text += QStringLiteral(" %1 QSO sans report reçu ou envoyé : toute modification demandera de le saisir.")
+                .arg(plan.withoutReports);
   return text;
 }
 

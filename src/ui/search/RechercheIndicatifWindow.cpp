@@ -37,6 +37,9 @@ SearchCriterion CriterionOfOption(int index) {
   }
 }
 
+constexpr int kFoundRowRole = Qt::UserRole + 1;
+constexpr int kFoundIndexRole = Qt::UserRole + 2;
+
 QString EmptyTextMessage(SearchCriterion criterion) {
   switch (criterion) {
     case SearchCriterion::Indicatif: return QStringLiteral("Entrez un indicatif");
@@ -189,21 +192,42 @@ void RechercheIndicatifWindow::search() {
   QLineEdit& box = boxOf(criterion);
   // A single-line box holds no line break; a pasted one must not count.
   const QString text = CleanTypedText(box.text());
-  const std::vector<kmb::Bytes>& rows = logbook_.listRows();
-  if (!rows.empty() && text.isEmpty()) {
+  if (!logbook_.listRows().empty() && text.isEmpty()) {
     inform(EmptyTextMessage(criterion));
     if (criterion == SearchCriterion::Indicatif) callBox_->clear();
     return;
   }
-  for (const kmb::Bytes& result : kmb::FindQsos(rows, criterion, ToCp1252(text))) AddRowItem(*results_, result);
+  lastSearch_ = {criterion, ToCp1252(text)};
+  listResults();
   if (results_->count() == 0) inform(QStringLiteral("Pas de QSO trouvé"));
   for (QLineEdit* b : {callBox_, referenceBox_, departmentBox_}) b->clear();
 }
 
+// Each result keeps the main-list row it was found in and its place, so the
+// very QSO is found again even when the list changed since.
+void RechercheIndicatifWindow::listResults() {
+  results_->clear();
+  const std::vector<kmb::Bytes>& rows = logbook_.listRows();
+  for (const std::size_t index : kmb::FindQsos(rows, lastSearch_.criterion, lastSearch_.text)) {
+    QListWidgetItem* item = AddRowItem(*results_, kmb::SearchResultRow(rows[index]));
+    item->setData(kFoundRowRole, QByteArray::fromStdString(rows[index]));
+    item->setData(kFoundIndexRole, static_cast<qulonglong>(index));
+  }
+}
+
 void RechercheIndicatifWindow::returnToResult() {
   const QListWidgetItem* selected = results_->currentItem();
-  const kmb::Bytes result = selected ? RowBytes(*selected) : kmb::Bytes();
-  if (const auto index = kmb::ListIndexOfResult(logbook_.listRows(), result))
+  if (selected) {
+    const kmb::Bytes row = selected->data(kFoundRowRole).toByteArray().toStdString();
+    const auto index = kmb::ListIndexOfRow(logbook_.listRows(), row, selected->data(kFoundIndexRole).toULongLong());
+    if (!index) {
+      inform(
+          QStringLiteral("Ce QSO n'est plus dans le log : il a été modifié ou supprimé depuis la recherche. Les "
+                         "résultats ne sont plus à jour ; la recherche est refaite."));
+      listResults();
+      return;
+    }
     logbook_.selectListRow(static_cast<int>(*index));
+  }
   close();
 }

@@ -30,6 +30,7 @@ class RechercheIndicatifWindow final : public QWidget {
   bool departmentKeyPress(const QKeyEvent& key);
   void focusCriterionBox(int index);
   void search();
+  void listResults();
   void returnToResult();
 
   kmb::SearchCriterion selectedCriterion() const;
@@ -44,4 +45,9 @@ class RechercheIndicatifWindow final : public QWidget {
   QLineEdit* referenceBox_ = nullptr;
   QLineEdit* departmentBox_ = nullptr;
   QListWidget* results_ = nullptr;
+  struct Search {
+    kmb::SearchCriterion criterion = kmb::SearchCriterion::Indicatif;
+    kmb::Bytes text;
+  };
+  Search lastSearch_;  // what the results were found by
 };
