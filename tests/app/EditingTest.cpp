@@ -102,7 +102,7 @@ class EditingTest : public QObject {
       QCOMPARE(s.log(), log);
       QCOMPARE(s.firstNames(), names);
       QVERIFY2(s.env.messages.last().contains(QString::fromUtf8(cause)), qPrintable(s.env.messages.last()));
-      QVERIFY(!s.env.exists("Temporaire.txt") && !s.env.exists("Temporaire6.txt"));
+      QVERIFY(!s.env.hasTemporaryFiles());
       QCOMPARE(int(s.main->listRows().size()), 2);
       if (op == "delete") continue;
       QCOMPARE(s.text("Ind_A"), op == "modify" ? u"F1AAA"_s : u"F4XYZ"_s);
@@ -153,6 +153,31 @@ class EditingTest : public QObject {
     QCOMPARE(s.log(), LogBytes({full, mended, changed}));
     QCOMPARE(s.text("Mode_Aff"), u"Saisie QSO"_s);
     QCOMPARE(s.firstNames(), QByteArray("F1BBB        77 \r\nF1AAA        89 \r\n"));
+  }
+
+  // Lines ended by a bare CR (one inside a CR LF log) and a NUL left by another program: each QSO its own row,
+  // shown whole, written back clean. After a save, the selected row is the one deleted or opened at once.
+  void everyLineItsRowAndTheSelectedRowAfterASave() {
+    const QByteArray a = LogLine("F1AAA", "89", "89001"), b = LogLine("F1BBB", "77", "77001");
+    QByteArray withNul = LogLine("F1CCC", "21", "21001", "05/12/26", "09:07", "14 Mhz", false, "LAVOIR");
+    withNul[78] = '\0';
+    MainSession s(a + "\r" + b + "\r\n" + withNul + "\r");
+    QCOMPARE(int(s.main->listRows().size()), 3);
+    auto* list = s.widget<QListView>("Liste_KMB");
+    const QString shown = list->model()->index(2, 0).data().toString();
+    QVERIFY(shown.size() == 122 && shown.mid(89, 6) == u"LAV¤IR"_s);
+    s.doubleClickRow(2);
+    s.save();
+    const QByteArray clean = LogLine("F1CCC", "21", "21001", "05/12/26", "09:07", "14 Mhz", false, "LAV IR");
+    QCOMPARE(s.log(), LogBytes({a, b, clean}));
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Return);  // opened again at once, as saved
+    QCOMPARE(s.texts({"Mode_Aff", "Rem_A"}), QStringList({"Modification QSO", "LAV IR"}));
+    s.click("Efface_A");
+    s.env.messages.answer({true});
+    QTest::keyClick(list, Qt::Key_Delete);
+    QVERIFY(s.env.messages.last().endsWith(u"F1CCC du 05/12/26, lavoir 21001"_s));
+    QCOMPARE(s.log(), LogBytes({a, b}));
   }
 
   void aLogChangedBehindTheProgramIsNeverOverwritten() {

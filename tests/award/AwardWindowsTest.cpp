@@ -205,7 +205,7 @@ class AwardWindowsTest : public QObject {
     w.click("Enregistrer");
     QCOMPARE(w.env.readFile(kHfFile), QByteArray::fromStdString(TestData(kHfFile)));
     QCOMPARE(w.env.messages.shown, QStringList({u"Fichier enregistré sous le nom : "_s + kHfFile}));
-    QVERIFY(!w.env.exists(kHfFile + std::string(".tmp")));
+    QVERIFY(!w.env.hasTemporaryFiles());
   }
 
   void savingAnEmptyListAndReplacingAnEarlierFile() {
@@ -217,11 +217,11 @@ class AwardWindowsTest : public QObject {
     w.click("Enregistrer");
     QVERIFY(w.env.readFile(vhf).startsWith(" FXXXX Liste alphanumerique des Lavoirs contact\xE9s bande VHF"));
     QVERIFY(!w.env.readFile(vhf).contains("kept"));
-    // The group shown at saving time names the file, even before a new display.
+    // The list on screen is saved under its own group, whatever was typed since without "Afficher".
     Find<QComboBox>(*w.window, "Bande_D")->setCurrentText(u"HF"_s);
     w.click("Enregistrer");
-    QVERIFY(w.env.readFile("FXXXX_Liste_Lavoirs_Bande_HF_01_02_27.txt").contains("bande HF au 01/02/2027\r\n\r\n"));
-    QVERIFY(w.env.messages.last().endsWith(u"FXXXX_Liste_Lavoirs_Bande_HF_01_02_27.txt"_s));
+    QVERIFY(w.env.messages.last().endsWith(QString::fromLatin1(vhf)));
+    QVERIFY(!w.env.exists("FXXXX_Liste_Lavoirs_Bande_HF_01_02_27.txt"));
 
     // The typed group becomes part of a file name: nothing may lead it out of the folder.
     const auto entries = [](const std::filesystem::path& folder) {
@@ -229,12 +229,12 @@ class AwardWindowsTest : public QObject {
     };
     const auto before = entries(w.env.folder().parent_path());
     for (const char* group : {"/../../evade", "..", "a\\b", "C:x"}) {
-      Find<QComboBox>(*w.window, "Bande_D")->setCurrentText(QString::fromLatin1(group));
+      w.listed(QString::fromLatin1(group));
       w.click("Enregistrer");
       QVERIFY2(w.env.messages.last().contains(u"ne peut pas entrer dans un nom de fichier"_s), group);
     }
     QCOMPARE(entries(w.env.folder().parent_path()), before);
-    QCOMPARE(entries(w.env.folder()), 3);  // the log and the two lists
+    QCOMPARE(entries(w.env.folder()), 2);  // the log and the list
   }
 
   // The page's layout is the core's PrintedListLines test; its font the one printer's (ReportsWindowsTest).

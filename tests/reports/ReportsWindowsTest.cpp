@@ -107,7 +107,8 @@ class ReportsWindowsTest : public QObject {
     q.search(u"F1ABC"_s);
     QCOMPARE(q.list()->count(), 2);
     QVERIFY(q.list()->item(1)->text().startsWith(u"06/12/26"_s));
-    q.print();  // nothing ticked
+    q.print();  // nothing ticked: says what to do
+    QVERIFY(q.env.messages.last().startsWith(u"Aucun QSO n'est coché"_s));
     q.tick(1);
     q.call()->clear();
     q.print();
@@ -118,7 +119,7 @@ class ReportsWindowsTest : public QObject {
     q.print();
     QCOMPARE(q.env.printers.asked, 1);
     QVERIFY(!QFile::exists(q.env.printers.pdfPath));
-    QCOMPARE(q.env.messages.shown.size(), 3);
+    QCOMPARE(q.env.messages.shown.size(), 4);
     q.search(u"F9ZZZ"_s);
     QCOMPARE(q.list()->count(), 0);
   }

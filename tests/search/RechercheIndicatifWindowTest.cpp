@@ -136,6 +136,32 @@ class RechercheIndicatifWindowTest : public QObject {
     QCOMPARE(w.logbook.selected, std::vector<int>{11});
     QVERIFY(!w.window.isVisible());
   }
+
+  // Rows deleted in the main list while the results stay open: Enter leads to the QSO found, wherever it now
+  // stands; a QSO gone since is said, and the search made again.
+  void aResultLeadsToItsQsoAfterTheMainListChanged() {
+    OpenWindow w;
+    w.enter("Indica", "F");
+    QCOMPARE(w.results(), u"1,2,3,4"_s);
+    const auto deleteInMainList = [&rows = w.logbook.rows](std::size_t index) {
+      rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(index));
+      for (std::size_t i = 0; i < rows.size(); ++i)
+        rows[i] = kmb::FormatListRow(i + 1, kmb::LogLineFromListRow(rows[i]));
+    };
+    auto* results = Find<QListWidget>(w.window, "QSO_Effectues");
+    const auto enterOn = [results](int item) {
+      results->setCurrentRow(item);
+      QTest::keyClick(results, Qt::Key_Return);
+    };
+    deleteInMainList(0);  // FXXXX
+    enterOn(0);
+    QVERIFY(w.shown().last().contains(u"plus dans le log"_s));
+    QCOMPARE(w.results(), u"1,2,3"_s);
+    QVERIFY(w.logbook.selected.empty() && w.window.isVisible());
+    deleteInMainList(0);  // FYYYY: F1ABC goes from the third row to the second
+    enterOn(2);
+    QCOMPARE(w.logbook.selected, std::vector<int>{1});
+  }
 };
 
 QTEST_MAIN(RechercheIndicatifWindowTest)

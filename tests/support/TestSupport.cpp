@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include <QPrinter>
+#include <algorithm>
 
 void ScriptedMessenger::inform(QWidget*, const QString& text) {
   shown << text;
@@ -38,6 +39,12 @@ void TestEnvironment::writeFile(const std::string& name, const QByteArray& bytes
   QFile f(QString::fromStdString(file(name).string()));
   if (!f.open(QIODevice::WriteOnly)) qFatal("cannot write test file");
   f.write(bytes);
+}
+
+bool TestEnvironment::hasTemporaryFiles() const {
+  kmb::DiskFileSystem disk;
+  const auto names = disk.fileNames(folder());
+  return std::any_of(names.begin(), names.end(), [](const std::string& n) { return kmb::IsTemporaryFileName(n); });
 }
 
 QByteArray TestEnvironment::readFile(const std::string& name) const {

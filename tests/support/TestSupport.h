@@ -63,6 +63,7 @@ struct TestEnvironment {
   void writeFile(const std::string& name, const QByteArray& bytes) const;
   QByteArray readFile(const std::string& name) const;
   bool exists(const std::string& name) const { return std::filesystem::exists(file(name)); }
+  bool hasTemporaryFiles() const;
 
   QTemporaryDir dir;
   kmb::DiskFileSystem files;

@@ -98,8 +98,8 @@ QWidget* ContactedListWindow::buildCounts() {
 void ContactedListWindow::display() {
   header_->setText(FromCp1252(kmb::ContactedListTitles()));
   lines_->setRows({});
-  kmb::ContactedList list =
-      kmb::ListContacted(ReadStationLog(context_, logbook_, this), ToCp1252(group_->currentText()));
+  shownGroup_ = ToCp1252(group_->currentText());
+  kmb::ContactedList list = kmb::ListContacted(ReadStationLog(context_, logbook_, this), shownGroup_);
   listedCount_->setText(QString::number(list.listed));
   confirmedCount_->setText(QString::number(list.confirmed));
   lines_->setRows(std::move(list.lines));
@@ -108,7 +108,7 @@ void ContactedListWindow::display() {
 }
 
 void ContactedListWindow::save() {
-  const kmb::Bytes group = ToCp1252(group_->currentText());
+  const kmb::Bytes& group = shownGroup_;
   const kmb::ClockReading today = context_.clock.localNow();
   const std::string call = logbook_.stationCall();
   const std::optional<kmb::Bytes> fileName = kmb::SavedListFileName(call, group, today);
@@ -133,8 +133,8 @@ void ContactedListWindow::save() {
 void ContactedListWindow::print() {
   QPrinter printer;
   if (!context_.printers.choose(printer, this)) return;
-  const kmb::Lines page = kmb::PrintedListLines(logbook_.stationCall(), ToCp1252(group_->currentText()),
-                                                context_.clock.localNow(), lines_->rows());
+  const kmb::Lines page =
+      kmb::PrintedListLines(logbook_.stationCall(), shownGroup_, context_.clock.localNow(), lines_->rows());
   if (!PrintLines(printer, page))
     context_.messages.inform(this, QStringLiteral("L'impression de la liste n'a pas pu commencer."));
 }

@@ -4,6 +4,7 @@
 // program's folder or printed.
 #include <QWidget>
 
+#include "core/log/FixedColumns.h"
 #include "ui/kit/AppContext.h"
 #include "ui/kit/LogbookView.h"
 
@@ -37,6 +38,9 @@ class ContactedListWindow final : public QWidget {
   ColumnTitles* header_ = nullptr;
   QListView* list_ = nullptr;
   LogListModel* lines_ = nullptr;
+  // The group of the list on screen, which saving and printing name: the
+  // group box may have been changed since without "Afficher".
+  kmb::Bytes shownGroup_;
   QLabel* listedCount_ = nullptr;
   QLabel* confirmedCount_ = nullptr;
 };

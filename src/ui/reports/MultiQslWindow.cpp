@@ -134,7 +134,11 @@ void MultiQslWindow::print() {
   }
   const std::vector<kmb::Bytes> ticked = tickedRows();
   // Nothing ticked: no card, and no printer to choose for it.
-  if (ticked.empty()) return;
+  if (ticked.empty()) {
+    ctx_.messages.inform(this, QStringLiteral("Aucun QSO n'est coché : cochez (barre d'espace) les QSO à confirmer "
+                                              "sur la carte, puis cliquez sur « Imprimer »."));
+    return;
+  }
   QPrinter printer;
   if (!ctx_.printers.choose(printer, this)) return;
   const kmb::Lines card =
