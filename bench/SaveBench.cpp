@@ -29,11 +29,11 @@ void SaveOneQso(benchmark::State& state) {
     const bool written =
         saving ? main.changeLog([&](kmb::Lines lines) { return kmb::AddLogLine(std::move(lines), newLine); }, {})
                : main.changeLog(
-                                [](kmb::Lines lines) {
-                                  const std::size_t last = lines.size() - 1;
-                                  return kmb::DeleteLogLineAt(std::move(lines), last);
-                                },
-                                {});
+                     [](kmb::Lines lines) {
+                       const std::size_t last = lines.size() - 1;
+                       return kmb::DeleteLogLineAt(std::move(lines), last);
+                     },
+                     {});
     if (!written) state.SkipWithError("rewrite failed");
     saving = !saving;
   }
@@ -46,8 +46,7 @@ void DurableCopy(benchmark::State& state) {
   const auto copy = bench.logPath.parent_path() / "copie.log";
   for (auto _ : state) {
     const kmb::ReadResult read = bench.files.readAll(bench.logPath);
-    if (kmb::ReplaceFileAtomically(bench.files, copy, read.bytes))
-      state.SkipWithError("copy failed");
+    if (kmb::ReplaceFileAtomically(bench.files, copy, read.bytes)) state.SkipWithError("copy failed");
   }
 }
 

@@ -13,7 +13,7 @@ class MainSession {
   explicit MainSession(const QByteArray& log, bool start = true);
   void start(AppContext* context = nullptr) {
     main = std::make_unique<MainWindow>(context ? *context : env.context);
-    main->start();
+    if (!main->start()) qFatal("the main window did not start");
   }
 
   template <typename W = QWidget>
