@@ -35,5 +35,16 @@ done
 for metainfo in "$tree"/usr/share/metainfo/*.metainfo.xml; do
   echo "== appstreamcli validate --no-net ${metainfo#"$tree"}"
   appstreamcli validate --no-net "$metainfo" || status=1
+  # Each version of the changelog is a release of the AppStream file, of the same day.
+  changelog="$tree/usr/share/doc/orx-kmb/changelog.gz"
+  versions=$(zcat "$changelog" | dpkg-parsechangelog -l- --all -S Version)
+  dates=$(zcat "$changelog" | dpkg-parsechangelog -l- --all -S Date)
+  while read -r version && read -r date <&3; do
+    day=$(date -u -d "$date" +%F)
+    if ! grep -q "<release version=\"$version\" date=\"$day\"" "$metainfo"; then
+      echo "check_package: the changelog's $version of $day is no release of the same day in ${metainfo#"$tree"}"
+      status=1
+    fi
+  done <<<"$versions" 3<<<"$dates"
 done
 exit $status
