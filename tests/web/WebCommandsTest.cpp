@@ -69,17 +69,23 @@ class WebCommandsTest : public QObject {
     f.trigger("Mnu_Guide");
     QCOMPARE(TopLevels(u"Guide"_s), QList<QWidget*>{guide.data()});
 
-    // Every picture of the guide travels inside the program.
+    // Every picture of the guide travels inside the program, and is never wider than the window, however narrow.
     QTextBrowser& text = *Find<QTextBrowser>(*guide, u"Texte_Guide"_s);
-    int pictures = 0;
-    for (QTextBlock block = text.document()->begin(); block.isValid(); block = block.next())
-      for (auto it = block.begin(); !it.atEnd(); ++it)
-        if (const QTextImageFormat image = it.fragment().charFormat().toImageFormat(); image.isValid()) {
-          ++pictures;
-          QVERIFY2(!text.loadResource(QTextDocument::ImageResource, QUrl(image.name())).isNull(),
-                   qPrintable(image.name()));
-        }
-    QVERIFY(pictures > 0);
+    for (const int width : {1120, 500}) {
+      guide->resize(width, 600);
+      QApplication::sendPostedEvents();
+      int pictures = 0;
+      for (QTextBlock block = text.document()->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+          if (const QTextImageFormat image = it.fragment().charFormat().toImageFormat(); image.isValid()) {
+            ++pictures;
+            QVERIFY2(!text.loadResource(QTextDocument::ImageResource, QUrl(image.name())).isNull(),
+                     qPrintable(image.name()));
+            QVERIFY2(image.width() > 0 && image.width() <= text.viewport()->width(), qPrintable(image.name()));
+          }
+      QVERIFY(pictures > 0);
+      QCOMPARE(text.horizontalScrollBar()->maximum(), 0);
+    }
 
     guide->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(guide));

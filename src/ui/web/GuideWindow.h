@@ -11,6 +11,11 @@ class GuideWindow final : public QWidget {
  public:
   explicit GuideWindow(SettingsStore& settings);
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  void fitPictures();
+
   QTextBrowser* text_ = nullptr;
 };
