@@ -31,7 +31,7 @@ QString StatusOf(const QString& typed) {
 WebSitesSection::WebSitesSection(const SettingsStore& settings, QWidget* parent)
     : PreferencesSection(QStringLiteral("Sites web"), parent) {
   setObjectName(QStringLiteral("Sites_Web"));
-  new QFormLayout(this);
+  form_ = new QFormLayout(this);
   addSite(kSiteKmb, "Site_KMB", settings);
   addSite(kSiteCluster, "Site_Cluster", settings);
 }
@@ -45,9 +45,8 @@ void WebSitesSection::addSite(const QString& key, const char* name, const Settin
   status->setWordWrap(true);
   auto* caption = new QLabel(key, this);
   caption->setBuddy(address);
-  auto* form = static_cast<QFormLayout*>(layout());
-  form->addRow(caption, address);
-  form->setWidget(form->rowCount(), QFormLayout::FieldRole, status);
+  form_->addRow(caption, address);
+  form_->setWidget(form_->rowCount(), QFormLayout::FieldRole, status);
 
   const SiteField site{key, address, status};
   sites_.push_back(site);

@@ -5,6 +5,7 @@
 
 #include "ui/settings/PreferencesSection.h"
 
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 
@@ -24,5 +25,6 @@ class WebSitesSection final : public PreferencesSection {
   void addSite(const QString& key, const char* name, const SettingsStore& settings);
   static void showStatus(const SiteField& site);
 
+  QFormLayout* form_ = nullptr;
   std::vector<SiteField> sites_;
 };
