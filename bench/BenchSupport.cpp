@@ -5,7 +5,7 @@
 
 BenchFolder::BenchFolder()
     : settings(dir.filePath(QStringLiteral("KMB.ini"))),
-      context{dir.path().toStdString(), files, messages, settings, clock, printers} {}
+      context{dir.path().toStdString(), files, messages, settings, clock, printers, folders} {}
 
 void BenchFolder::writeLog(const std::string& call, const kmb::Lines& lines) {
   logPath = kmb::LogFilePath(context.programFolder, call);

@@ -9,11 +9,17 @@ class SilentMessenger final : public Messenger {
  public:
   void inform(QWidget*, const QString&) override {}
   bool ask(QWidget*, const QString&) override { return false; }
+  bool informWithAction(QWidget*, const QString&, const QString&) override { return false; }
 };
 
 class NoPrinter final : public PrinterChooser {
  public:
   bool choose(QPrinter&, QWidget*) override { return false; }
+};
+
+class NoFileManager final : public FolderOpener {
+ public:
+  bool open(const std::filesystem::path&) override { return false; }
 };
 
 // A program folder of its own with the seams the windows use.
@@ -27,6 +33,7 @@ struct BenchFolder {
   SettingsStore settings;
   kmb::SystemClock clock;
   NoPrinter printers;
+  NoFileManager folders;
   AppContext context;
   std::filesystem::path logPath;
 };

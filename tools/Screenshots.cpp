@@ -30,6 +30,10 @@ class FailingMessenger final : public Messenger {
     fail(text);
     return false;
   }
+  bool informWithAction(QWidget*, const QString& text, const QString&) override {
+    fail(text);
+    return false;
+  }
 
  private:
   static void fail(const QString& text) {
@@ -48,6 +52,11 @@ class FixedClock final : public kmb::Clock {
 class NoPrinter final : public PrinterChooser {
  public:
   bool choose(QPrinter&, QWidget*) override { return false; }
+};
+
+class NoFileManager final : public FolderOpener {
+ public:
+  bool open(const std::filesystem::path&) override { return false; }
 };
 
 [[noreturn]] void Fail(const QString& what) {
@@ -157,7 +166,8 @@ int main(int argc, char** argv) {
   settings.write(SettingsStore::stationSection(call), kBandeUtilisee, QStringLiteral("4"));
   FixedClock clock;
   NoPrinter printers;
-  AppContext context{folder.toStdString(), files, messages, settings, clock, printers};
+  NoFileManager folders;
+  AppContext context{folder.toStdString(), files, messages, settings, clock, printers, folders};
 
   MainWindow main(context);
   main.start();
@@ -191,5 +201,9 @@ int main(int argc, char** argv) {
   camera.shootCommand("Rechercher", "Recherche_Indicatif", "recherche",
                       [](QWidget& w) { Photographer::typeAndEnter(w, "Indica", QStringLiteral("f4glm")); });
   camera.shootCommand("Mnu_New_Indicatif", "Station", "station");
+  camera.shootCommand("Mnu_Preferences", "Preferences", "preferences", [](QWidget& w) {
+    QTest::keyClicks(&Photographer::find<QWidget>(w, "Site_KMB"), QStringLiteral("https://kmb.exemple.fr"));
+    QTest::keyClicks(&Photographer::find<QWidget>(w, "Site_Cluster"), QStringLiteral("ftp://cluster.exemple.fr"));
+  });
   return 0;
 }

@@ -23,6 +23,7 @@
 #include "ui/kit/WindowPlacement.h"
 #include "ui/reports/ReportCommands.h"
 #include "ui/search/SearchCommands.h"
+#include "ui/settings/SettingsCommands.h"
 #include "ui/settings/StationDialog.h"
 #include "ui/web/WebCommands.h"
 
@@ -54,6 +55,7 @@ MainWindow::MainWindow(AppContext& context) : ctx_(context) {
   RegisterAwardCommands(*this);
   RegisterReportCommands(*this);
   RegisterSearchCommands(*this);
+  RegisterSettingsCommands(*this);
   RegisterWebCommands(*this);
   ctx_.settings.onWriteFailure([this](const QString& file) {
     ctx_.messages.inform(this, QStringLiteral("Les réglages d'ORX_KMB ne peuvent pas être enregistrés dans le fichier "
@@ -106,6 +108,8 @@ void MainWindow::buildMenus() {
   QMenu* fichier = menu("Mnu_Fichier", QStringLiteral("&Fichier"));
   item(fichier, "Mnu_ADIF", QStringLiteral("&Exporter le log au format ADIF"));
   item(fichier, "Mnu_Import_ADIF", QStringLiteral("&Importer un fichier ADIF"));
+  item(fichier, "Mnu_Ouvrir_Dossier", QStringLiteral("&Ouvrir le dossier des logs"));
+  item(fichier, "Mnu_Preferences", QStringLiteral("&Préférences…"));
   item(fichier, "Mnu_Quitter", QStringLiteral("&Quitter ORX_KMB"));
 
   QMenu* date = menu("Mnu_Date", QStringLiteral("&Date"));

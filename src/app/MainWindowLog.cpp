@@ -8,6 +8,7 @@
 #include "core/log/FirstNameList.h"
 #include "core/log/LogConversion.h"
 #include "core/log/LogRewrite.h"
+#include "ui/kit/FolderOffer.h"
 #include "ui/kit/ShownText.h"
 
 namespace {
@@ -197,8 +198,9 @@ bool MainWindow::offerConversion(const kmb::LogSnapshot& log) {
     reportIoError(*converted.error);
     return false;
   }
-  ctx_.messages.inform(this, QStringLiteral("Le log %1 est converti en Windows-1252. Le fichier d'origine est gardé "
-                                            "sous le nom %2.")
-                                 .arg(name, QString::fromStdString(converted.original.string())));
+  InformOfferingFolder(ctx_, this,
+                       QStringLiteral("Le log %1 est converti en Windows-1252. Le fichier d'origine est gardé "
+                                      "sous le nom %2.")
+                           .arg(name, QString::fromStdString(converted.original.string())));
   return true;
 }

@@ -60,7 +60,8 @@ int main(int argc, char* argv[]) {
   SettingsStore settings;
   kmb::SystemClock clock;
   DialogPrinterChooser printers;
-  AppContext context{SettleOperatorFilesFolder(files, messages), files, messages, settings, clock, printers};
+  DesktopFolderOpener folders;
+  AppContext context{SettleOperatorFilesFolder(files, messages), files, messages, settings, clock, printers, folders};
 
   MainWindow window(context);
   if (!window.start()) return 1;

@@ -81,7 +81,8 @@ class EditingTest : public QObject {
       MainSession s(log, false);
       s.env.writeFile("Liste_Prenom.txt", names);
       FaultyFileSystem faulty(s.env.files);
-      AppContext context{s.env.folder(), faulty, s.env.messages, *s.env.settings, s.env.clock, s.env.printers};
+      AppContext context{s.env.folder(), faulty,         s.env.messages, *s.env.settings,
+                         s.env.clock,    s.env.printers, s.env.folders};
       s.start(&context);
       const QByteArray op(operation);
       const auto act = [&] {

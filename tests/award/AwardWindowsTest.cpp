@@ -204,7 +204,10 @@ class AwardWindowsTest : public QObject {
     w.listed("HF");
     w.click("Enregistrer");
     QCOMPARE(w.env.readFile(kHfFile), QByteArray::fromStdString(TestData(kHfFile)));
-    QCOMPARE(w.env.messages.shown, QStringList({u"Fichier enregistré sous le nom : "_s + kHfFile}));
+    const QString folder = QString::fromStdString(w.env.folder().string());
+    QCOMPARE(w.env.messages.shown,
+             QStringList({u"Fichier enregistré sous le nom : "_s + kHfFile + u"\r\ndans le dossier : "_s + folder}));
+    QVERIFY(w.env.folders.opened.empty());  // OK answered: nothing opened
     QVERIFY(!w.env.hasTemporaryFiles());
   }
 
@@ -220,7 +223,7 @@ class AwardWindowsTest : public QObject {
     // The list on screen is saved under its own group, whatever was typed since without "Afficher".
     Find<QComboBox>(*w.window, "Bande_D")->setCurrentText(u"HF"_s);
     w.click("Enregistrer");
-    QVERIFY(w.env.messages.last().endsWith(QString::fromLatin1(vhf)));
+    QVERIFY(w.env.messages.last().contains(QString::fromLatin1(vhf)));
     QVERIFY(!w.env.exists("FXXXX_Liste_Lavoirs_Bande_HF_01_02_27.txt"));
 
     // The typed group becomes part of a file name: nothing may lead it out of the folder.

@@ -43,8 +43,12 @@ class ReportsWindowsTest : public QObject {
     s.env.writeFile("F4ABC_P_KMB.log", LogBytes({LogLine("F1AAA", "89", "89001")}));
     s.start();
     s.env.messages.clear();
+    s.env.messages.chooseAction = true;
     s.trigger("Mnu_ADIF");
-    QCOMPARE(s.env.messages.shown, QStringList{u"Le fichier a été enregistré sous le nom : F4ABC_P_KMB.adi"_s});
+    QCOMPARE(s.env.messages.shown, QStringList{u"Le fichier a été enregistré sous le nom : F4ABC_P_KMB.adi\r\n"
+                                               "dans le dossier : "_s +
+                                               QString::fromStdString(s.env.folder().string())});
+    QCOMPARE(s.env.folders.opened, std::vector{s.env.folder()});
     QVERIFY(s.env.readFile("F4ABC_P_KMB.adi").contains("<CALL:5>F1AAA"));
     // Lines typed by hand with dates or times that never were are said.
     s.env.writeFile("F4ABC_P_KMB.log",
@@ -62,7 +66,7 @@ class ReportsWindowsTest : public QObject {
     env.writeFile("F4ABC_KMB.adi", "ancien export\r\n");
     FaultyFileSystem faulty(env.files);
     faulty.failAt(kmb::IoError::Step::Write, ENOSPC);
-    AppContext context{env.folder(), faulty, env.messages, *env.settings, env.clock, env.printers};
+    AppContext context{env.folder(), faulty, env.messages, *env.settings, env.clock, env.printers, env.folders};
     ExportAdifFile(context, "F4ABC", nullptr);
     QCOMPARE(env.messages.shown.size(), 1);
     QVERIFY(env.messages.last().startsWith(u"Impossible d'écrire le fichier"_s));

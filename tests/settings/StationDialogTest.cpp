@@ -89,7 +89,7 @@ class StationDialogTest : public QObject {
     const QString ini = env.dir.filePath(u"bloque/KMB.ini"_s);
     QVERIFY(QDir().mkpath(ini));  // a folder in the file's place
     SettingsStore blocked(ini);
-    AppContext context{env.folder(), env.files, env.messages, blocked, env.clock, env.printers};
+    AppContext context{env.folder(), env.files, env.messages, blocked, env.clock, env.printers, env.folders};
     MainWindow main(context);
     QTimer::singleShot(0, [] {
       QWidget* dialog = QApplication::activeModalWidget();

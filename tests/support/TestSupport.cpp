@@ -19,6 +19,11 @@ bool ScriptedMessenger::ask(QWidget*, const QString& text) {
   return answer;
 }
 
+bool ScriptedMessenger::informWithAction(QWidget* parent, const QString& text, const QString&) {
+  inform(parent, text);
+  return chooseAction;
+}
+
 bool PdfPrinterChooser::choose(QPrinter& printer, QWidget*) {
   ++asked;
   printer.setOutputFormat(QPrinter::PdfFormat);
@@ -29,7 +34,8 @@ bool PdfPrinterChooser::choose(QPrinter& printer, QWidget*) {
 TestEnvironment::TestEnvironment()
     : settings(std::make_unique<SettingsStore>(dir.filePath(u"settings/KMB.ini"_s))), context{folder(), files,
                                                                                               messages, *settings,
-                                                                                              clock,    printers} {
+                                                                                              clock,    printers,
+                                                                                              folders} {
   std::filesystem::create_directories(folder());
   printers.pdfPath = dir.filePath(u"sortie.pdf"_s);
 }

@@ -22,6 +22,8 @@ class ScriptedMessenger final : public Messenger {
  public:
   void inform(QWidget* parent, const QString& text) override;
   bool ask(QWidget* parent, const QString& text) override;
+  // Records the text; the extra button is chosen while `chooseAction` is true.
+  bool informWithAction(QWidget* parent, const QString& text, const QString& actionCaption) override;
 
   // Answers for the next questions, in order; a question with no answer
   // left is answered No and recorded as unexpected.
@@ -30,6 +32,7 @@ class ScriptedMessenger final : public Messenger {
   QStringList shown;                           // every text shown, messages and questions
   std::function<void(const QString&)> onShow;  // runs while a text is shown
   int unexpectedQuestions = 0;
+  bool chooseAction = false;
   QString last() const { return shown.isEmpty() ? QString() : shown.last(); }
   void clear() { shown.clear(); }
 
@@ -54,6 +57,17 @@ class PdfPrinterChooser final : public PrinterChooser {
   int asked = 0;
 };
 
+// Records the folders it is asked to open; `opens` false plays a desktop without a file manager.
+class RecordingFolderOpener final : public FolderOpener {
+ public:
+  bool open(const std::filesystem::path& folder) override {
+    opened.push_back(folder);
+    return opens;
+  }
+  std::vector<std::filesystem::path> opened;
+  bool opens = true;
+};
+
 // A program folder and settings store of the test's own.
 struct TestEnvironment {
   TestEnvironment();
@@ -71,6 +85,7 @@ struct TestEnvironment {
   std::unique_ptr<SettingsStore> settings;
   FixedClock clock;
   PdfPrinterChooser printers;
+  RecordingFolderOpener folders;
   AppContext context;
 };
 

@@ -32,11 +32,11 @@ class AwardPageWindowTest : public QObject {
     }
   }
 
-  // Only http and https are loaded: unset or "javascript:", a page says which setting to fill; an unreachable
-  // site gets the browser's own error page, in French.
-  void unsetOrNonWebSiteShowsWhichSettingToFill() {
-    for (const auto& [stored, loads, said] : {std::tuple{"", true, "« Site KMB »"},
-                                              {"javascript:document.title='execute'//", true, "« Site KMB »"},
+  // Only http and https are loaded: unset or "javascript:", a page says which field of the preferences to fill,
+  // never the settings file; an unreachable site gets the browser's own error page, in French.
+  void unsetOrNonWebSiteShowsWhereToSetIt() {
+    for (const auto& [stored, loads, said] : {std::tuple{"", true, "Fichier > Préférences…, champ « Site KMB »"},
+                                              {"javascript:document.title='execute'//", true, "Préférences…"},
                                               {"http://127.0.0.1:1", false, "inaccessible"}}) {
       TestEnvironment env;
       env.settings->write(kSetup, kSiteCluster, u"http://cluster.example"_s);
@@ -44,7 +44,7 @@ class AwardPageWindowTest : public QObject {
       AwardPageWindow window(env.context, AwardPage::ActiveList);
       QCOMPARE(WaitForLoad(BrowserOf(window)), loads);
       const QString text = PlainTextOf(BrowserOf(window));
-      QVERIFY2(text.contains(QString::fromUtf8(said)), qPrintable(text));
+      QVERIFY2(text.contains(QString::fromUtf8(said)) && !text.contains(u"Setup"_s), qPrintable(text));
       QVERIFY(BrowserOf(window).title() != u"execute"_s);
       QCOMPARE(env.messages.shown, QStringList());
     }

@@ -2,6 +2,8 @@
 #include "support/MainSession.h"
 #include "web/WebTests.h"
 
+using namespace settings_keys;
+
 namespace {
 
 // A main window of station F4ABC with an empty log, whose windows all close with it.
@@ -23,7 +25,7 @@ class WebCommandsTest : public QObject {
          u"Mnu_Score=Score_KMB Mnu_KMB_HF=Diplomes Mnu_Diplome_VHF=Diplome_VHF "
          "Mnu_Carte_Acti_KMB=Carte_Acti_KMB Mnu_L_Contacte=Aff_Contacte Mnu_Non_Recue=Multi_QSL "
          "Rechercher=Recherche_Indicatif Mnu_Reglement=Reglement Liste_KMB_Active=KMB_Active "
-         "Mnu_Cluster=Cluster"_s.split(u' ')) {
+         "Mnu_Cluster=Cluster Mnu_Preferences=Preferences"_s.split(u' ')) {
       const QString command = pair.section(u'=', 0, 0), window = pair.section(u'=', 1);
       const auto use = [&f, &command] {
         if (auto* button = f.main->findChild<QPushButton*>(command))
@@ -55,6 +57,56 @@ class WebCommandsTest : public QObject {
     QVERIFY(f.env.messages.last().startsWith(u"V1.0.0   le 26/07/2013 creation\r\nV1.0.1   le "_s));
     QCOMPARE(f.env.messages.last().count(u"\r\n"_s), 2);
     QVERIFY(f.env.messages.last().endsWith(u"\r\n"_s));
+    // The program's folder, opened at any time; said when no file manager takes it.
+    f.trigger("Mnu_Ouvrir_Dossier");
+    QCOMPARE(f.env.folders.opened, std::vector{f.env.folder()});
+    f.env.folders.opens = false;
+    f.trigger("Mnu_Ouvrir_Dossier");
+    QVERIFY(f.env.messages.last().contains(folder));
+  }
+
+  // A refused address is said beside its field and never saved; once corrected, it is saved where the web
+  // windows read it. All from the keyboard.
+  void preferencesSetTheSitesFromTheKeyboard() {
+    MainFixture f;
+    f.main->show();
+    f.trigger("Mnu_Preferences");
+    QPointer<QWidget> window = TopLevels(u"Preferences"_s).value(0);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QVERIFY(window->sizeHint().boundedTo(QSize(1366, 768)) == window->sizeHint());
+    QStringList named;
+    for (const QLabel* caption : window->findChildren<QLabel*>())
+      if (caption->buddy() && caption->buddy()->accessibleName() == caption->text()) named << caption->text();
+    QCOMPARE(named.size(), 2);
+    auto* site = Find<QLineEdit>(*window, u"Site_KMB"_s);
+    QVERIFY(site->hasFocus());
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers with = {}) {
+      QTest::keyClick(QApplication::focusWidget(), key, with);
+    };
+    QTest::keyClicks(site, "ftp://127.0.0.1");
+    auto* status = Find<QLabel>(*window, u"Etat_Site_KMB"_s);
+    QVERIFY2(status->text().contains(u"refusée"_s), qPrintable(status->text()));
+    for (int i = 0; i < 3; ++i) press(Qt::Key_Return);  // the next field, "Enregistrer", pressed
+    QVERIFY(f.env.messages.last().contains(u"« Site KMB » est refusée"_s));
+    QVERIFY(site->hasFocus() && window);
+    QCOMPARE(f.env.settings->read(kSetup, kSiteKmb), QString());
+    press(Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(site, "http://127.0.0.1:1/");
+    QVERIFY(!status->text().contains(u"refusée"_s));
+    for (int i = 0; i < 3; ++i) press(Qt::Key_Return);
+    QTRY_VERIFY(!window);
+    QCOMPARE(f.env.settings->read(kSetup, kSiteKmb), u"http://127.0.0.1:1/"_s);
+    f.trigger("Mnu_Reglement");
+    QCOMPARE(Find<QWebEngineView>(*TopLevels(u"Reglement"_s).value(0), u"WebBrowser1"_s)->url(),
+             QUrl(u"http://127.0.0.1:1/KMB/KMB.html"_s));
+    // Escape closes, saving nothing.
+    f.trigger("Mnu_Preferences");
+    window = TopLevels(u"Preferences"_s).value(0);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClicks(QApplication::focusWidget(), "x");
+    press(Qt::Key_Escape);
+    QTRY_VERIFY(!window);
+    QCOMPARE(f.env.settings->read(kSetup, kSiteKmb), u"http://127.0.0.1:1/"_s);
   }
 
   void guideComesFirstInAideAndIsReadWithTheKeyboardAlone() {

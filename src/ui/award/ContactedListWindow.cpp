@@ -13,6 +13,7 @@
 #include "ui/award/StationLog.h"
 #include "ui/kit/ColumnTitles.h"
 #include "ui/kit/FieldColours.h"
+#include "ui/kit/FolderOffer.h"
 #include "ui/kit/Fonts.h"
 #include "ui/kit/InputCleaner.h"
 #include "ui/kit/LinePrinter.h"
@@ -127,7 +128,9 @@ void ContactedListWindow::save() {
                                        .arg(name, QString::fromStdString(kmb::IoErrorMessage(*error))));
     return;
   }
-  context_.messages.inform(this, QStringLiteral("Fichier enregistré sous le nom : ") + name);
+  InformOfferingFolder(
+      context_, this,
+      QStringLiteral("Fichier enregistré sous le nom : ") + name + InFolderLine(context_.programFolder));
 }
 
 void ContactedListWindow::print() {

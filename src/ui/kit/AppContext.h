@@ -1,10 +1,11 @@
 #pragma once
 // What every window receives: the program's folder and the seams to the
-// world (disk, message boxes, settings, clock, printer choice).
+// world (disk, message boxes, settings, clock, printer choice, file manager).
 #include <filesystem>
 
 #include "core/app/Clock.h"
 #include "core/log/FileSystem.h"
+#include "ui/kit/FolderOpener.h"
 #include "ui/kit/Messenger.h"
 #include "ui/kit/PrinterChooser.h"
 #include "ui/kit/SettingsStore.h"
@@ -16,4 +17,5 @@ struct AppContext {
   SettingsStore& settings;
   const kmb::Clock& clock;
   PrinterChooser& printers;
+  FolderOpener& folders;
 };

@@ -23,3 +23,14 @@ bool BoxMessenger::ask(QWidget* parent, const QString& text) {
   box.exec();
   return box.clickedButton() == yes;
 }
+
+bool BoxMessenger::informWithAction(QWidget* parent, const QString& text, const QString& actionCaption) {
+  QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::NoButton, parent);
+  box.setTextFormat(Qt::PlainText);
+  QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+  QPushButton* action = box.addButton(actionCaption, QMessageBox::ActionRole);
+  box.setDefaultButton(ok);
+  box.setEscapeButton(ok);
+  box.exec();
+  return box.clickedButton() == action;
+}

@@ -16,6 +16,9 @@ inline const QString kModeUtilise = QStringLiteral("Mode Utilise");
 inline const QString kDateAuto = QStringLiteral("Date Auto");
 inline const QString kRevision = QStringLiteral("Revision");
 inline const QString kBandeCluster = QStringLiteral("bande Cluster");
+// Addresses of the web sites, under "Setup " (for example "https://site.fr").
+inline const QString kSiteKmb = QStringLiteral("Site KMB");
+inline const QString kSiteCluster = QStringLiteral("Site Cluster");
 inline const QString kNoStation = QStringLiteral("FXXXX");
 }  // namespace settings_keys
 

@@ -6,6 +6,7 @@
 
 class QWidget;
 
-// Writes the station's log as ADIF beside it, then names the file, or says
-// which file could not be read or written and why.
+// Writes the station's log as ADIF beside it, then names the file and its
+// folder, offered to open, or says which file could not be read or written
+// and why.
 void ExportAdifFile(AppContext& context, const std::string& storedCall, QWidget* parent);

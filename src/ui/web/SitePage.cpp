@@ -1,14 +1,14 @@
 #include "ui/web/SitePage.h"
 
-#include <QUrl>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
-#include "core/web/SiteAddress.h"
 #include "ui/kit/SettingsStore.h"
+#include "ui/kit/SiteUrl.h"
 
 namespace {
 
+// The site's field in "Préférences" bears the name of its setting.
 QString MissingSiteHtml(const QString& siteKey) {
   return QStringLiteral(
              "<!DOCTYPE html><html lang=\"fr\"><head><meta charset=\"utf-8\">"
@@ -16,14 +16,10 @@ QString MissingSiteHtml(const QString& siteKey) {
              "<body style=\"font-family: sans-serif; margin: 2em\">"
              "<h2>Adresse du site non renseignée ou non valable</h2>"
              "<p>Pour afficher cette page, indiquez l'adresse web du site, commençant par http:// ou https:// "
-             "(par exemple https://exemple.fr), dans les réglages d'ORX_KMB, section « Setup », clé « %1 ».</p>"
-             "<p>Le guide d'installation explique où se trouvent ces réglages.</p>"
+             "(par exemple https://exemple.fr) : dans la fenêtre principale, menu Fichier &gt; Préférences…, "
+             "champ « %1 ».</p>"
              "</body></html>")
       .arg(siteKey.toHtmlEscaped());
-}
-
-bool IsWebAddress(const QUrl& url) {
-  return url.isValid() && (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"));
 }
 
 }  // namespace
@@ -36,10 +32,8 @@ QWebEngineView* NewWebBrowser(QWidget* parent) {
 }
 
 void ShowSitePage(QWebEngineView& view, const SettingsStore& settings, const QString& siteKey, std::string_view path) {
-  const QString site = settings.read(settings_keys::kSetup, siteKey);
-  const auto address = kmb::SiteAddress(site.toStdString(), path);
-  const QUrl url = address ? QUrl(QString::fromStdString(*address), QUrl::StrictMode) : QUrl();
-  if (!IsWebAddress(url)) {
+  const QUrl url = SitePageUrl(settings.read(settings_keys::kSetup, siteKey), path);
+  if (url.isEmpty()) {
     view.setHtml(MissingSiteHtml(siteKey));
     return;
   }

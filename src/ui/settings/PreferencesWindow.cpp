@@ -1,0 +1,52 @@
+#include "ui/settings/PreferencesWindow.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/kit/WidgetHelpers.h"
+#include "ui/kit/WindowPlacement.h"
+#include "ui/settings/WebSitesSection.h"
+
+PreferencesWindow::PreferencesWindow(AppContext& context) : ctx_(context) {
+  setObjectName(QStringLiteral("Preferences"));
+  setWindowTitle(QStringLiteral("Préférences"));
+  auto* layout = new QVBoxLayout(this);
+  // Each subject that comes to the settings adds its section here.
+  sections_ = {new WebSitesSection(ctx_.settings, this)};
+  for (PreferencesSection* section : sections_) layout->addWidget(section);
+  layout->addStretch(1);
+  layout->addLayout(buildButtons());
+
+  // Enter in a field goes on to the next one, after the last to "Enregistrer".
+  for (QLineEdit* field : findChildren<QLineEdit*>())
+    connect(field, &QLineEdit::returnPressed, this, [this] { focusNextChild(); });
+  if (auto* first = findChild<QLineEdit*>()) first->setFocus();
+  adjustSize();
+  PressButtonsOnEnter(*this);
+  PlaceWindow(*this, ctx_.settings);
+}
+
+QLayout* PreferencesWindow::buildButtons() {
+  auto* save = Named(new QPushButton(QStringLiteral("Enregistrer"), this), "Enregistrer");
+  auto* close = Named(new QPushButton(QStringLiteral("Fermer"), this), "Fermer");
+  connect(save, &QPushButton::clicked, this, &PreferencesWindow::save);
+  connect(close, &QPushButton::clicked, this, &QWidget::close);
+  auto* row = new QHBoxLayout;
+  row->addStretch(1);
+  row->addWidget(save);
+  row->addWidget(close);
+  return row;
+}
+
+void PreferencesWindow::save() {
+  for (const PreferencesSection* section : sections_)
+    if (const auto refused = section->refusal()) {
+      ctx_.messages.inform(this, refused->reason);
+      refused->field->setFocus();
+      return;
+    }
+  for (const PreferencesSection* section : sections_) section->save(ctx_.settings);
+  close();
+}
