@@ -1,5 +1,4 @@
-// Titles over their columns, enough rows, windows where they were left, fields that show what they hold; on a
-// 1366 x 768 screen, a laptop's, or the one KMB_TEST_SCREEN names.
+// Titles over their columns, enough rows, windows where they were left; on a 1366 x 768 screen, a laptop's.
 
 #include "support/MainSession.h"
 #include "ui/award/ContactedListWindow.h"
@@ -37,8 +36,7 @@ void CheckTitlesOverColumns(ColumnTitles& titles, QAbstractItemView& list, const
 }
 
 // Where each window is as it shows, before it does anything once shown: the place the window manager is given.
-class PlacesAtShow final : public QObject {
- public:
+struct PlacesAtShow final : QObject {
   PlacesAtShow() { qApp->installEventFilter(this); }
   QHash<QString, QRect> frames;
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -88,14 +86,13 @@ class ReadabilityTest : public QObject {
     MainSession s(QByteArray(LogBytes({kQso})).repeated(40));
     auto* list = s.widget<QListView>("Liste_KMB");
     if (QGuiApplication::primaryScreen()->size() == QSize(1366, 768))
-      QVERIFY2(list->viewport()->height() >= 25 * list->sizeHintForRow(0),
-               qPrintable(QString::number(list->viewport()->height() / list->sizeHintForRow(0))));
+      QVERIFY(list->viewport()->height() >= 25 * list->sizeHintForRow(0));
     const int before = list->height();
     s.main->resize(s.main->width(), s.main->height() - 100);
     QTRY_COMPARE(list->height(), before - 100);
   }
 
-  void windowsComeBackWhereTheyWereLeft() {
+  void windowsComeBackWhereTheyWereLeftAndOnScreen() {
     MainSession s(LogBytes({kQso}));
     s.trigger("Mnu_L_Contacte");
     QWidget* contacted = TopLevels(u"Aff_Contacte"_s).value(0);
@@ -108,8 +105,7 @@ class ReadabilityTest : public QObject {
     TopLevels(u"Aff_Contacte"_s).value(0)->close();
   }
 
-  // Every window, the first time, then left far off the screen, then larger than it: wholly on the free area,
-  // title bar and frame included, as it shows.
+  // Every window, the first time, then left off the screen, then too large: wholly on the free area as it shows.
   void everyWindowFitsTheScreen() {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     QStringList names;  // learnt the first time
@@ -122,8 +118,7 @@ class ReadabilityTest : public QObject {
                                   "Mnu_KMB_HF", "Mnu_Diplome_VHF", "Mnu_Carte_Acti_KMB", "Mnu_L_Contacte", "Rechercher",
                                   "Mnu_Non_Recue", "Mnu_New_Indicatif"})
         s.main->findChild<QAction*>(QLatin1String(command)) ? s.trigger(command) : s.click(command);
-      ImportSummaryDialog summary(kmb::ImportPlan{}, *s.env.settings, s.main.get());
-      summary.show();
+      ImportSummaryDialog(kmb::ImportPlan{}, *s.env.settings, s.main.get()).show();
       QCOMPARE(atShow.frames.size(), 14);
       for (auto frame = atShow.frames.cbegin(); frame != atShow.frames.cend(); ++frame)
         QVERIFY2(area.contains(*frame), qPrintable(frame.key() + place));
@@ -132,8 +127,7 @@ class ReadabilityTest : public QObject {
     }
   }
 
-  // A QSO opened for modification leaves the window as wide as it was; each field shows its longest value whole;
-  // each control of the window has a name of its own for screen readers.
+  // The window keeps its width as a QSO opens; fields show their values whole; controls have names of their own.
   void entryFieldsShowTheirValuesAndTheirNames() {
     MainSession s(LogBytes({kQso}));
     const int width = s.main->width();
@@ -142,33 +136,26 @@ class ReadabilityTest : public QObject {
     QCOMPARE(s.main->width(), width);
     s.field("Ind_A")->clear();
     s.type("Ind_A", u"EA8/F4KMB/P"_s);
-    s.field("Prenom_A")->setText(u"MARIE-MADELEINE"_s);
-    s.field("Rem_A")->setText(u"GRAND LAVOIR DE WAMBRECHIES MM"_s);
-    for (QLineEdit* field : {s.field("Ind_A"), s.field("Prenom_A"), s.field("Rem_A")}) {
-      // A text wider than its field is scrolled: its end shows nearer its start than the text is wide.
-      field->end(false), field->repaint();
-      const int end = field->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
-      field->home(false), field->repaint();
-      QCOMPARE(end - field->inputMethodQuery(Qt::ImCursorRectangle).toRect().left(),
-               field->fontMetrics().horizontalAdvance(field->text()));
+    s.field("Rem_A")->setText(QString(30, u'W'));  // the widest capital, as many as the log keeps
+    for (QLineEdit* field : {s.field("Ind_A"), s.field("Rem_A")}) {
+      field->end(false), field->repaint();  // a text wider than its field is scrolled, its start hidden
+      QCOMPARE(field->cursorPositionAt({1, field->height() / 2}), 0);
     }
 
-    QStringList names;
+    QStringList names;  // of the entry controls, the buttons and the list, as Tab walks through them
     for (QWidget* control : s.main->findChildren<QWidget*>(QRegularExpression(u"^(?!qt_).+"_s))) {
-      if (auto* combo = qobject_cast<QComboBox*>(control)) control = combo->lineEdit();
-      if (qobject_cast<QLineEdit*>(control) || qobject_cast<QAbstractButton*>(control) ||
-          qobject_cast<QAbstractItemView*>(control))
-        names << QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+      auto* combo = qobject_cast<QComboBox*>(control);  // typing goes to its line edit
+      if (control->focusPolicy() & Qt::TabFocus)
+        names << QAccessible::queryAccessibleInterface(combo ? combo->lineEdit() : control)->text(QAccessible::Name);
     }
-    // The entry controls, the buttons and the list Tab walks through, the list's titles.
-    QVERIFY2(names.size() == 20 && QSet<QString>(names.begin(), names.end()).size() == 20 && !names.contains(u""_s),
+    QVERIFY2(names.size() == 19 && QSet<QString>(names.begin(), names.end()).size() == 19 && !names.contains(u""_s),
              qPrintable(names.join(u'|')));
   }
 };
 
 int main(int argc, char** argv) {
-  const QByteArray screen = qgetenv("KMB_TEST_SCREEN").isEmpty() ? "1366x768" : qgetenv("KMB_TEST_SCREEN");
-  qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" KMB_TESTS_DIR "/app/screen-" + screen + ".json");
+  const QString screen = qEnvironmentVariable("KMB_TEST_SCREEN", u"1366x768"_s);
+  qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" KMB_TESTS_DIR "/app/screen-" + screen.toLatin1() + ".json");
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);  // the web pages' windows
   QApplication app(argc, argv);
   ReadabilityTest test;
