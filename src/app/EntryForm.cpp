@@ -7,10 +7,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <tuple>
 
 #include "core/log/Bands.h"
 #include "ui/kit/FieldColours.h"
+#include "ui/kit/FieldWidths.h"
 #include "ui/kit/InputCleaner.h"
+#include "ui/kit/NamedWidgets.h"
 #include "ui/kit/SettingsStore.h"
 #include "ui/kit/ShownText.h"
 #include "ui/kit/WidgetHelpers.h"
@@ -18,6 +22,13 @@
 using namespace settings_keys;
 
 namespace {
+
+const QString kEntryCaption = QStringLiteral("Saisie QSO");
+const QString kInsertionCaption = QStringLiteral("Insertion QSO");
+const QString kModificationCaption = QStringLiteral("Modification QSO");
+// The widest of the characters a field holds: capitals, or digits and their separators.
+constexpr QChar kWidestLetter = u'W';
+constexpr QChar kWidestDigit = u'0';
 
 QLabel* Caption(const char* name, const QString& text, QWidget* parent) {
   return Named(new QLabel(text, parent), name);
@@ -96,37 +107,52 @@ void EntryForm::build() {
     QWidget* field;
     int row, column, span;
   } cells[] = {
+      // The reports sit under the call sign and the lavoir's name under the first name and the columns beside it:
+      // the second row is then no wider than the first.
       {"Label26", "Bande", band_, 0, 0, 1},
-      {"Label8", "Indicatif", call_, 0, 1, 1},
-      {"Label6", "Prénom (optionnel)", firstName_, 0, 2, 1},
-      {"Label36", "Dpt", department_, 0, 3, 1},
-      {"Label1", "Ref Lavoir", reference_, 0, 4, 1},
-      {"Label5", "Date", date_, 0, 5, 1},
-      {"Label40", "Heure UTC", time_, 0, 6, 1},
+      {"Label8", "Indicatif", call_, 0, 1, 2},
+      {"Label6", "Prénom (optionnel)", firstName_, 0, 3, 1},
+      {"Label36", "Dpt", department_, 0, 4, 1},
+      {"Label1", "Ref Lavoir", reference_, 0, 5, 1},
+      {"Label5", "Date", date_, 0, 6, 1},
+      {"Label40", "Heure UTC", time_, 0, 7, 1},
       {"Label16", "Mode", qsoMode_, 2, 0, 1},
       {"Label41", "RST R", reportReceived_, 2, 1, 1},
       {"Label9", "RST E", reportSent_, 2, 2, 1},
-      {"Label4", "Nom du Lavoir (optionnel)", lavoirName_, 2, 3, 3},
-      {"Label3", "QSL", qslReceived_, 2, 6, 1},
+      {"Label4", "Nom du Lavoir (optionnel)", lavoirName_, 2, 3, 4},
+      {"Label3", "QSL", qslReceived_, 2, 7, 1},
   };
   for (const auto& cell : cells) {
     grid->addWidget(Caption(cell.name, QString::fromUtf8(cell.text), this), cell.row, cell.column, 1, cell.span);
     grid->addWidget(cell.field, cell.row + 1, cell.column, 1, cell.span);
+    NameAfterCaption(*cell.field, QString::fromUtf8(cell.text));
   }
-  firstName_->setMinimumWidth(130);
-  lavoirName_->setMinimumWidth(240);
+  // Wide enough for the longest value each holds.
+  const std::tuple<QWidget*, int, QChar> widths[] = {
+      {band_, 7, kWidestDigit},        {call_, 12, kWidestLetter},      {firstName_, 15, kWidestLetter},
+      {department_, 2, kWidestLetter}, {reference_, 5, kWidestLetter},  {date_, 8, kWidestDigit},
+      {time_, 5, kWidestDigit},        {qsoMode_, 3, kWidestLetter},    {reportReceived_, 3, kWidestDigit},
+      {reportSent_, 3, kWidestDigit},  {lavoirName_, 30, kWidestLetter}};
+  for (const auto& [field, characters, widest] : widths) FitCharacters(*field, characters, widest);
 
-  grid->addWidget(Caption("Label10", QStringLiteral("Mode de saisie"), this), 2, 7);
+  grid->addWidget(Caption("Label10", QStringLiteral("Mode de saisie"), this), 2, 8);
   modeCaption_ = Caption("Mode_Aff", {}, this);
   modeCaption_->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
-  grid->addWidget(modeCaption_, 3, 7);
+  // As wide as its longest caption, so that opening a QSO does not widen the window.
+  QFont bold = modeCaption_->font();
+  bold.setBold(true);
+  const QFontMetrics shown(bold);
+  modeCaption_->setMinimumWidth(
+      std::max({shown.horizontalAdvance(kEntryCaption), shown.horizontalAdvance(kInsertionCaption),
+                shown.horizontalAdvance(kModificationCaption)}));
+  grid->addWidget(modeCaption_, 3, 8);
 
   validate_ = Button("Valide_A", QStringLiteral("Valider le QSO"), this);
   clear_ = Button("Efface_A", QStringLiteral("Annuler saisie en cours"), this);
   validate_->setAutoFillBackground(true);
   // At the end of the second row, where the Enter walk ends.
-  grid->addWidget(validate_, 3, 8);
-  grid->addWidget(clear_, 3, 9);
+  grid->addWidget(validate_, 3, 9);
+  grid->addWidget(clear_, 3, 10);
 
   delete_ = Button("Annule_Saisie", QStringLiteral("Supprimer un QSO"), this);
   insert_ = Button("Ajout_QSO", QStringLiteral("Inserer un QSO"), this);
@@ -135,7 +161,7 @@ void EntryForm::build() {
                               Button("Liste_KMB_Active", QStringLiteral("Liste des KMB activés"), this)})
     buttons->addWidget(button);
   buttons->addStretch(1);
-  grid->addLayout(buttons, 4, 0, 1, 10);
+  grid->addLayout(buttons, 4, 0, 1, 11);
 }
 
 QWidget* EntryForm::control(Control c) const {
@@ -177,14 +203,14 @@ void EntryForm::reset() {
   call_->clear();
   openField(call_);
   rowLocked_ = false;
-  setMode(EntryMode::Entry, QStringLiteral("Saisie QSO"));
+  setMode(EntryMode::Entry, kEntryCaption);
   delete_->setEnabled(false);
   validate_->setEnabled(false);
 }
 
 void EntryForm::prepareNextQso() {
   rowLocked_ = false;
-  setMode(EntryMode::Entry, QStringLiteral("Saisie QSO"));
+  setMode(EntryMode::Entry, kEntryCaption);
   validate_->setEnabled(false);
   for (QLineEdit* field : {call_, department_, firstName_, reference_, time_}) {
     field->clear();
@@ -232,7 +258,7 @@ void EntryForm::showQso(const kmb::QsoRecord& fields) {
 
 void EntryForm::openQso(const kmb::QsoRecord& fields) {
   rowLocked_ = true;
-  setMode(EntryMode::Modification, QStringLiteral("Modification QSO"));
+  setMode(EntryMode::Modification, kModificationCaption);
   for (Control c : kControls) control(c)->setEnabled(true);
   validate_->setEnabled(true);
   showQso(fields);
@@ -245,8 +271,7 @@ void EntryForm::openQso(const kmb::QsoRecord& fields) {
 // click the call-sign field is disabled; it is opened again so the QSO to
 // insert can be typed at once.
 void EntryForm::startInsertion() {
-  setMode(mode_ == EntryMode::Modification ? EntryMode::Modification : EntryMode::Insertion,
-          QStringLiteral("Insertion QSO"));
+  setMode(mode_ == EntryMode::Modification ? EntryMode::Modification : EntryMode::Insertion, kInsertionCaption);
   call_->setEnabled(true);
   SetFieldColour(*call_, kLightGreen);
   call_->setFocus();

@@ -24,6 +24,7 @@ LogListPanel::LogListPanel(QWidget* parent) : QGroupBox(kListHint, parent) {
   list_->setUniformItemSizes(true);
   list_->setFont(ListFont());
   list_->setToolTip(kListHint);
+  list_->setAccessibleName(QStringLiteral("Liste des QSO du log"));
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   list_->setMinimumHeight(120);

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QListView>
 #include <QMenuBar>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cerrno>
@@ -213,20 +212,15 @@ bool MainWindow::start() {
 }
 
 // Where the operator left it; the first time, tall enough for 25 rows of
-// the list when the screen allows it, and centred.
+// the list when the screen allows it.
 void MainWindow::placeOnScreen() {
   adjustSize();
-  if (PlaceWindow(*this, ctx_.settings)) return;
   constexpr int kRowsShown = 25;
-  constexpr int kRoomForFrameAndPanels = 64;
   const QListView& rows = list_->list();
   const int rowHeight = QFontMetrics(rows.font()).lineSpacing() + 4;
   const int wantedList = kRowsShown * rowHeight + 2 * rows.frameWidth();
-  int height = sizeHint().height() + std::max(0, wantedList - rows.sizeHint().height());
-  if (const QScreen* screen = this->screen())
-    height = std::min(height, screen->availableGeometry().height() - kRoomForFrameAndPanels);
-  resize(width(), std::max(height, minimumSizeHint().height()));
-  CentreOnScreen(*this);
+  resize(width(), sizeHint().height() + std::max(0, wantedList - rows.sizeHint().height()));
+  PlaceWindow(*this, ctx_.settings);
 }
 
 std::string MainWindow::storedStationCall() {

@@ -34,6 +34,7 @@ ContactedListWindow::ContactedListWindow(AppContext& context, const LogbookView&
   list_->setObjectName(QStringLiteral("Liste_KMB_Contacte"));
   list_->setModel(lines_);
   list_->setFont(fixed);
+  list_->setAccessibleName(QStringLiteral("Lavoirs contactés"));
   header_ = Named(new ColumnTitles(*list_, this), "Label2");
   list_->setUniformItemSizes(true);
   SetFieldColour(*list_, kFigureBackground);
@@ -63,6 +64,7 @@ QWidget* ContactedListWindow::buildCommands() {
   KeepToLogCharacters(*group_->lineEdit());
   group_->addItems({QStringLiteral("HF"), QStringLiteral("VHF")});
   group_->setCurrentIndex(0);
+  NameAfterCaption(*group_, QStringLiteral("Bande"));
   displayButton_ = Named(new QPushButton(QStringLiteral("Afficher"), commands), "Afficher");
   saveButton_ = Named(new QPushButton(QStringLiteral("Enregistrer"), commands), "Enregistrer");
   printButton_ = Named(new QPushButton(QStringLiteral("Imprimer"), commands), "Imprimer");

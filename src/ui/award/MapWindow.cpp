@@ -53,6 +53,7 @@ QWidget* MapWindow::buildCountLine() {
   group_->setObjectName(QStringLiteral("Bande_Carte"));
   group_->addItems({QStringLiteral("HF"), QStringLiteral("VHF"), QStringLiteral("UHF")});
   group_->setCurrentIndex(0);
+  NameAfterCaption(*group_, QStringLiteral("Bande"));
 
   auto* row = new QHBoxLayout(line);
   row->setContentsMargins(0, 0, 0, 0);
@@ -72,6 +73,9 @@ QWidget* MapWindow::buildLegend() {
   auto* row = new QHBoxLayout(legend);
   row->setContentsMargins(0, 0, 0, 0);
   for (QLineEdit* box : {confirmedLegend_, notConfirmedLegend_, notContactedLegend_}) row->addWidget(box);
+  confirmedLegend_->setAccessibleName(QStringLiteral("Départements confirmés"));
+  notConfirmedLegend_->setAccessibleName(QStringLiteral("Départements non confirmés"));
+  notContactedLegend_->setAccessibleName(QStringLiteral("Départements non contactés"));
   return legend;
 }
 

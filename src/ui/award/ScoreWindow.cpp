@@ -52,6 +52,7 @@ QFrame* ScoreWindow::buildPanel(const char* frameName, const char* titleName, co
     grid->addWidget(NamedLabel(names[2 * row], texts[row], frame), row + 1, 0);
     *boxes[row] = FigureBox(names[2 * row + 1], kFigureBackground, frame);
     (*boxes[row])->setFixedWidth(80);
+    NameAfterCaption(**boxes[row], title + QStringLiteral(" : ") + texts[row]);
     grid->addWidget(*boxes[row], row + 1, 1);
   }
   return frame;

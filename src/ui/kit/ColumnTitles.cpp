@@ -18,6 +18,7 @@ ColumnTitles::ColumnTitles(QAbstractItemView& list, QWidget* parent) : QListView
   setMidLineWidth(list.midLineWidth());
   setSelectionMode(QAbstractItemView::NoSelection);
   setFocusPolicy(Qt::NoFocus);
+  setAccessibleName(QStringLiteral("Titres des colonnes"));
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -1,8 +1,10 @@
 #include "ui/kit/NamedWidgets.h"
 
+#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 #include "ui/kit/FieldColours.h"
@@ -44,4 +46,13 @@ void SetTextColour(QWidget& widget, const QColor& colour) {
   palette.setColor(QPalette::WindowText, colour);
   palette.setColor(QPalette::Text, colour);
   widget.setPalette(palette);
+}
+
+void NameAfterCaption(QWidget& control, const QString& caption) {
+  static const QRegularExpression shortcutMark(QStringLiteral("&(?!&)"));
+  const QString name = QString(caption).remove(shortcutMark).trimmed();
+  control.setAccessibleName(name);
+  // Typing goes to an editable combo box's line edit; on Linux the box itself is read out by its text.
+  if (auto* combo = qobject_cast<QComboBox*>(&control); combo && combo->lineEdit())
+    combo->lineEdit()->setAccessibleName(name);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The award windows' controls, built with the names tests and users know.
+// Controls built with the names tests and users know.
 #include <QColor>
 #include <QString>
 
@@ -15,3 +15,5 @@ QLineEdit* FigureBox(const char* name, const QColor& background, QWidget* parent
 // The large bold title line at the top of a window.
 QFrame* TitleFrame(const QString& title, QWidget* parent);
 void SetTextColour(QWidget& widget, const QColor& colour);
+// Screen readers call a control by the caption beside it, without the & that marks its shortcut letter.
+void NameAfterCaption(QWidget& control, const QString& caption);

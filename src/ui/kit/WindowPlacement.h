@@ -6,13 +6,11 @@
 
 class SettingsStore;
 
-// Centres a window on its screen, in whole pixels.
-void CentreOnScreen(QWidget& window);
-
-// Puts a window where the operator left it last time (kept in the settings
-// under its object name), brought back onto the screen if the screen got
-// smaller; centres it the first time. Its place is kept again when it closes.
-// False when nothing was stored.
+// Puts a window, before it shows, where the operator left it last time (kept
+// in the settings under its object name), else centred; either way wholly on
+// the screen's free area, title bar and frame included, made smaller if need
+// be, and brought back on it again once the window manager has framed it. Its
+// place is kept again when it closes. False when nothing was stored.
 bool PlaceWindow(QWidget& window, SettingsStore& settings);
 
 // Each secondary window exists at most once: built on first use, brought to

@@ -11,6 +11,7 @@
 
 #include "ui/kit/Fonts.h"
 #include "ui/kit/LogListModel.h"
+#include "ui/kit/NamedWidgets.h"
 #include "ui/kit/ShownText.h"
 #include "ui/kit/WidgetHelpers.h"
 #include "ui/kit/WindowKeys.h"
@@ -91,6 +92,7 @@ ImportSummaryDialog::ImportSummaryDialog(const kmb::ImportPlan& plan, SettingsSt
   layout->addLayout(buttons);
   PressButtonsOnEnter(*this);
   for (QListView* view : findChildren<QListView*>()) view->installEventFilter(this);
+  for (int tab = 0; tab < tabs->count(); ++tab) NameAfterCaption(*tabs->widget(tab), tabs->tabText(tab));
   resize(QFontMetrics(ListFont()).horizontalAdvance(QString(110, u'M')), 480);
   PlaceWindow(*this, settings);
   (plan.toAdd.empty() ? cancel : import)->setFocus();

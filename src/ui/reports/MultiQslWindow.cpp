@@ -16,6 +16,7 @@
 #include "ui/kit/Fonts.h"
 #include "ui/kit/InputCleaner.h"
 #include "ui/kit/LinePrinter.h"
+#include "ui/kit/NamedWidgets.h"
 #include "ui/kit/ShownText.h"
 #include "ui/kit/WidgetHelpers.h"
 #include "ui/kit/WindowPlacement.h"
@@ -55,6 +56,7 @@ QWidget* MultiQslWindow::buildCallFrame() {
   title_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   auto* label3 = Named(new QLabel(QStringLiteral("QSL's non reçues de "), frame), "Label3");
   call_ = Named(new QLineEdit(frame), "Indicatif");
+  NameAfterCaption(*call_, label3->text());
   auto* label6 = Named(new QLabel(QStringLiteral("Cliquez"), frame), "Label6");
   listButton_ = Named(new QPushButton(QStringLiteral("ICI"), frame), "Recherche");
   auto* label1 = Named(new QLabel(QStringLiteral("pour les afficher"), frame), "Label1");
@@ -71,6 +73,7 @@ QWidget* MultiQslWindow::buildListFrame() {
   auto* frame = Named(new QGroupBox, "Frame2");
   awaited_ = Named(new QListWidget(frame), "Liste_QSO");
   awaited_->setFont(ListFont());
+  awaited_->setAccessibleName(QStringLiteral("QSO dont la QSL n'est pas reçue"));
   (new QVBoxLayout(frame))->addWidget(awaited_);
   return frame;
 }

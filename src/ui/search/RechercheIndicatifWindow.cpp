@@ -16,6 +16,7 @@
 #include "ui/kit/ColumnTitles.h"
 #include "ui/kit/Fonts.h"
 #include "ui/kit/InputCleaner.h"
+#include "ui/kit/NamedWidgets.h"
 #include "ui/kit/ShownText.h"
 #include "ui/kit/WidgetHelpers.h"
 #include "ui/kit/WindowPlacement.h"
@@ -94,6 +95,7 @@ QWidget* RechercheIndicatifWindow::buildCriteriaFrame() {
     criteria_->addButton(option, i + 1);
     grid->addWidget(option, i + 1, 0);
     grid->addWidget(boxes[i], i + 1, 1);
+    NameAfterCaption(*boxes[i], options[i].second);
   }
   criteria_->button(1)->setChecked(true);
   return frame;
@@ -104,6 +106,7 @@ QWidget* RechercheIndicatifWindow::buildResultFrame() {
   results_ = Named(new QListWidget(frame), "QSO_Effectues");
   results_->setFont(ListFont());
   results_->setToolTip(QStringLiteral("Double clique sur le QSO pour retour au log"));
+  results_->setAccessibleName(QStringLiteral("QSO trouvés"));
   results_->installEventFilter(this);
   auto* label13 = Named(new ColumnTitles(*results_, frame), "Label13");
   label13->setText(FromCp1252(kmb::SearchResultTitles()));

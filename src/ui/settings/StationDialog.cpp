@@ -11,6 +11,7 @@
 #include "core/settings/StationCall.h"
 #include "ui/kit/FieldColours.h"
 #include "ui/kit/InputCleaner.h"
+#include "ui/kit/NamedWidgets.h"
 #include "ui/kit/ShownText.h"
 #include "ui/kit/WidgetHelpers.h"
 #include "ui/kit/WindowPlacement.h"
@@ -40,6 +41,7 @@ StationDialog::StationDialog(AppContext& context, QWidget* parent) : QDialog(par
   callSign_->setObjectName(QStringLiteral("New_Indicatif"));
   SetFieldColour(*callSign_, kLightGreen);
   KeepToLogCharacters(*callSign_);
+  NameAfterCaption(*callSign_, label3->text());
   auto* label5 = new QLabel(QStringLiteral("!!! Pour la saisie la '/' est remplacée par le '_'"), frame2);
   label5->setObjectName(QStringLiteral("Label5"));
   auto* frame2Layout = new QVBoxLayout(frame2);

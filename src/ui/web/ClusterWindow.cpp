@@ -12,6 +12,7 @@
 #include "core/web/SiteAddress.h"
 #include "ui/kit/InputCleaner.h"
 #include "ui/kit/LogbookView.h"
+#include "ui/kit/NamedWidgets.h"
 #include "ui/kit/WidgetHelpers.h"
 #include "ui/kit/WindowPlacement.h"
 #include "ui/web/SitePage.h"
@@ -47,6 +48,7 @@ void ClusterWindow::buildWidgets() {
   band_->setEditable(true);
   band_->setInsertPolicy(QComboBox::NoInsert);
   KeepToLogCharacters(*band_->lineEdit());
+  NameAfterCaption(*band_, QStringLiteral("Bande"));
   displayButton_ = new QPushButton(QStringLiteral("Afficher"), frame);
   displayButton_->setObjectName(QStringLiteral("Afficher"));
   connect(displayButton_, &QPushButton::clicked, this, &ClusterWindow::showPage);
