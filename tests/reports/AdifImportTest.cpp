@@ -138,7 +138,22 @@ TEST(AdifReader, WindowsFilesNonAdifAndEmptyFiles) {
   const AdifFile blanked = ReadAdif(
       "<band:0><name:11>\tJEAN\x7F"
       "LUC\r\n<eor>");  // control bytes as blanks
-  EXPECT_EQ(blanked.records.at(0).fields, (std::vector<std::pair<std::string, Bytes>>{{"name", "JEAN LUC"}}));
+  EXPECT_EQ(blanked.records.at(0).size(), 1u);
+  EXPECT_EQ(blanked.records.at(0).value("name"), "JEAN LUC");
+}
+
+// A long reading tells how far it is after each record and stops, saying so, once told to.
+TEST(AdifReader, CountsItsRecordsAndStopsWhenTold) {
+  const std::string three = "<call:5>F4AAA<eor><call:5>F4BBB<eor><call:5>F4CCC<eor>";
+  std::vector<std::size_t> counts;
+  const AdifFile stopped = ReadAdif(three, [&counts](std::size_t read) {
+    counts.push_back(read);
+    return read < 2;
+  });
+  EXPECT_TRUE(stopped.stopped);
+  EXPECT_EQ(stopped.records.size(), 2u);
+  EXPECT_EQ(counts, (std::vector<std::size_t>{1, 2}));
+  EXPECT_FALSE(ReadAdif(three, [](std::size_t) { return true; }).stopped);
 }
 
 // Many lines at once, each before the first line not earlier than it, in date order among themselves; the
