@@ -147,18 +147,19 @@ void EntryForm::build() {
                 shown.horizontalAdvance(kModificationCaption)}));
   grid->addWidget(modeCaption_, 3, 8);
 
-  validate_ = Button("Valide_A", QStringLiteral("Valider le QSO"), this);
-  clear_ = Button("Efface_A", QStringLiteral("Annuler saisie en cours"), this);
+  // Alt and the underlined letter press a button; no letter is one of the menu bar's.
+  validate_ = Button("Valide_A", QStringLiteral("&Valider le QSO"), this);
+  clear_ = Button("Efface_A", QStringLiteral("Ann&uler saisie en cours"), this);
   validate_->setAutoFillBackground(true);
   // At the end of the second row, where the Enter walk ends.
   grid->addWidget(validate_, 3, 9);
   grid->addWidget(clear_, 3, 10);
 
-  delete_ = Button("Annule_Saisie", QStringLiteral("Supprimer un QSO"), this);
-  insert_ = Button("Ajout_QSO", QStringLiteral("Inserer un QSO"), this);
+  delete_ = Button("Annule_Saisie", QStringLiteral("Su&pprimer un QSO"), this);
+  insert_ = Button("Ajout_QSO", QStringLiteral("I&nserer un QSO"), this);
   auto* buttons = new QHBoxLayout;
-  for (QPushButton* button : {delete_, insert_, Button("Rechercher", QStringLiteral("Rechercher un QSO"), this),
-                              Button("Liste_KMB_Active", QStringLiteral("Liste des KMB activés"), this)})
+  for (QPushButton* button : {delete_, insert_, Button("Rechercher", QStringLiteral("&Rechercher un QSO"), this),
+                              Button("Liste_KMB_Active", QStringLiteral("Liste des &KMB activés"), this)})
     buttons->addWidget(button);
   buttons->addStretch(1);
   grid->addLayout(buttons, 4, 0, 1, 11);
@@ -285,6 +286,8 @@ void EntryForm::openCallSign() {
   call_->setEnabled(true);
   call_->setFocus();
 }
+
+bool EntryForm::callSignOpen() const { return call_->isEnabled(); }
 
 kmb::QsoRecord EntryForm::record() const {
   return kmb::QsoRecord{

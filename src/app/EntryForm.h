@@ -57,6 +57,8 @@ class EntryForm final : public QGroupBox {
   void enableDelete(bool enabled);
   void selectStoredBandAndMode();
   void openCallSign();
+  // False while the form shows a row of the list, not open for typing.
+  bool callSignOpen() const;
   void clearDate();
 
   // The fields as they will be written; false (and said why) when one does

@@ -163,7 +163,23 @@ void MainWindow::onCommand(const char* objectName, std::function<void()> handler
 }
 
 void MainWindow::openSingleWindow(const QString& name, std::function<QWidget*()> make) {
-  ShowSingleWindow(windows_[name], make);
+  giveKeyboardBackWhenGone(ShowSingleWindow(windows_[name], make));
+}
+
+void MainWindow::giveKeyboardBackWhenGone(QWidget* secondaryWindow) {
+  connect(secondaryWindow, &QObject::destroyed, this, &MainWindow::giveKeyboardBack, Qt::UniqueConnection);
+}
+
+// A shown row disables the call sign, and Qt then moves the focus to
+// whatever comes next: the list is where that row was chosen.
+void MainWindow::giveKeyboardBack() {
+  if (!isVisible()) return;
+  activateWindow();
+  QWidget* last = focusWidget();
+  if (!form_->callSignOpen())
+    list_->list().setFocus();
+  else if (!last || !last->isEnabled())
+    form_->openCallSign();
 }
 
 QString MainWindow::stationSection() const {
@@ -262,11 +278,11 @@ void MainWindow::openStationDialog(bool modal) {
     dialog.exec();
     return;
   }
-  ShowSingleWindow(station_, [this, accepted] {
+  giveKeyboardBackWhenGone(ShowSingleWindow(station_, [this, accepted] {
     auto* dialog = new StationDialog(ctx_);
     connect(dialog, &StationDialog::stationAccepted, this, accepted);
     return dialog;
-  });
+  }));
 }
 
 void MainWindow::stationChosen(const std::string& storedCall) {

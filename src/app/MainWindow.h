@@ -40,13 +40,13 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
   // CommandBoard
   void onCommand(const char* objectName, std::function<void()> handler) override;
   void openSingleWindow(const QString& name, std::function<QWidget*()> make) override;
+  void giveKeyboardBack() override;
   AppContext& context() override { return ctx_; }
   LogbookView& logbook() override { return *this; }
   const kmb::Lines& listedLog() const override { return listedLog_.lines(); }
   QWidget* messageParent() override { return this; }
-  bool changeLog(kmb::LogChange change, kmb::Lines firstNameLines) override {
-    return editLog(std::move(change), std::move(firstNameLines));
-  }
+  // The entry is then ready for a new QSO.
+  bool changeLog(kmb::LogChange change, kmb::Lines firstNameLines) override;
 
   // EntrySurroundings
   bool automaticDate() const override;
@@ -67,6 +67,7 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
   void useManualDate();     // Mnu_Date_Man
   QString stationSection() const;
   void openStationDialog(bool modal);
+  void giveKeyboardBackWhenGone(QWidget* secondaryWindow);
   void stationChosen(const std::string& storedCall);
 
   // The log as the list shows it (MainWindowLog.cpp).

@@ -144,6 +144,12 @@ bool MainWindow::saveEntry() {
   return editLog([newLine](kmb::Lines log) { return kmb::InsertLogLineByDate(log, newLine); }, std::move(firstName));
 }
 
+bool MainWindow::changeLog(kmb::LogChange change, kmb::Lines firstNameLines) {
+  if (!editLog(std::move(change), std::move(firstNameLines))) return false;
+  form_->reset();
+  return true;
+}
+
 bool MainWindow::editLog(kmb::LogChange change, kmb::Lines firstNameLines) {
   const kmb::LogEdit edit{ctx_.programFolder, stationCall_, std::move(change), std::move(firstNameLines),
                           kmb::DayText(ctx_.clock.localNow())};

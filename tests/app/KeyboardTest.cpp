@@ -104,17 +104,17 @@ class KeyboardTest : public QObject {
     QCOMPARE(env.readFile("F4KMB_P_KMB.log").count('\n'), 1);
 
     // A search leads back to the QSO.
-    TabAndPress("Rechercher");
-    QVERIFY(OpenWindow(u"Recherche_Indicatif"_s));
+    Press(Qt::Key_R, Qt::AltModifier);
+    QTRY_VERIFY(OpenWindow(u"Recherche_Indicatif"_s));  // a button pressed with Alt is released a moment later
     QCOMPARE(FocusedName(), u"Indica"_s);
     TypeAndEnter(u"xyz"_s);
     TabAndPress("QSO_Effectues", Qt::Key_Down);
     Press(Qt::Key_Return);
     QTRY_VERIFY(TopLevels(u"Recherche_Indicatif"_s).isEmpty());
     QCOMPARE(Find<QLineEdit>(main, "Ind_A")->text(), u"F4XYZ"_s);
+    QTRY_COMPARE(FocusedName(), u"Liste_KMB"_s);
 
     // The QSL list: Alt+Q, the call sign, Space ticks, Enter prints.
-    QApplication::setActiveWindow(&main);
     Press(Qt::Key_Q, Qt::AltModifier);
     QWidget* qsl = OpenWindow(u"Multi_QSL"_s);
     QVERIFY(qsl);
@@ -127,9 +127,11 @@ class KeyboardTest : public QObject {
     QCOMPARE(env.printers.asked, 1);
     Press(Qt::Key_Escape);
     QTRY_VERIFY(TopLevels(u"Multi_QSL"_s).isEmpty());
+    QTRY_COMPARE(FocusedName(), u"Liste_KMB"_s);
 
     // The contacted list: Alt+L, then L in the menu; shown and saved with Enter.
-    QApplication::setActiveWindow(&main);
+    Press(Qt::Key_U, Qt::AltModifier);
+    QTRY_COMPARE(FocusedName(), u"Ind_A"_s);
     Press(Qt::Key_L, Qt::AltModifier);
     QTRY_VERIFY(QApplication::activePopupWidget());
     Press(Qt::Key_L);
@@ -139,7 +141,18 @@ class KeyboardTest : public QObject {
     QVERIFY(env.exists("F4KMB_P_Liste_Lavoirs_Bande_HF_05_12_26.txt"));
     Press(Qt::Key_Escape);
     QTRY_VERIFY(TopLevels(u"Aff_Contacte"_s).isEmpty());
-    QApplication::setActiveWindow(&main);
+    QTRY_COMPARE(FocusedName(), u"Ind_A"_s);
+
+    // An import given up with "Annuler": Alt+F, I, the file's name; nothing written, the call sign next.
+    const QByteArray log = env.readFile("F4KMB_P_KMB.log");
+    WhenShown("QFileDialog", [](QWidget&) { TypeAndEnter(QStringLiteral(KMB_TESTS_DIR "/data/F4ABC_P_KMB.adi")); });
+    WhenShown("Importation_ADIF", [](QWidget&) { TabAndPress("Annuler"); });
+    Press(Qt::Key_F, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    Press(Qt::Key_I);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(env.readFile("F4KMB_P_KMB.log"), log);
+    QTRY_COMPARE(FocusedName(), u"Ind_A"_s);
     Press(Qt::Key_Escape);  // never closes the main window
     QVERIFY(main.isVisible());
     QCOMPARE(env.messages.unexpectedQuestions, 0);
@@ -148,9 +161,12 @@ class KeyboardTest : public QObject {
     QVERIFY(env.messages.last().contains(u"déjà ouverts dans une autre fenêtre"_s));
   }
 
-  // Alt and a letter reach every command, no two alike in a menu; each command in its menu, in the bar's order.
+  // Alt and a letter reach each command and button, no two alike in a menu or the window (others: WebCommandsTest).
   void menuCommandsHaveMnemonicsThatDoNotClash() {
     MainSession s({});
+    for (QPushButton* button : s.main->findChildren<QPushButton*>())
+      QVERIFY2(!QKeySequence::mnemonic(button->text()).isEmpty(), qPrintable(button->objectName()));
+    CheckMnemonics(*s.main);
     QList<QList<QAction*>> menus{s.main->menuBar()->actions()};
     QStringList places;
     for (QAction* action : s.main->menuBar()->actions()) {

@@ -138,7 +138,15 @@ TEST(AdifReader, WindowsFilesNonAdifAndEmptyFiles) {
   const AdifFile blanked = ReadAdif(
       "<band:0><name:11>\tJEAN\x7F"
       "LUC\r\n<eor>");  // control bytes as blanks
-  EXPECT_EQ(blanked.records.at(0).fields, (std::vector<std::pair<std::string, Bytes>>{{"name", "JEAN LUC"}}));
+  EXPECT_TRUE(blanked.records.at(0).size() == 1 && blanked.records.at(0).value("name") == "JEAN LUC");
+}
+
+// A long reading tells how far it is after each record and stops, saying so, once told to.
+TEST(AdifReader, CountsItsRecordsAndStopsWhenTold) {
+  std::vector<std::size_t> counts;
+  const auto untilTwo = [&counts](std::size_t read) { return counts.push_back(read), read < 2; };
+  const AdifFile stopped = ReadAdif("<call:1>A<eor><call:1>B<eor><call:1>C<eor>", untilTwo);
+  EXPECT_TRUE(stopped.stopped && stopped.records.size() == 2 && counts == std::vector<std::size_t>({1, 2}));
 }
 
 // Many lines at once, each before the first line not earlier than it, in date order among themselves; the

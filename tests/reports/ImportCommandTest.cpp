@@ -2,23 +2,12 @@
 // summary, one rewrite of the log. Every answer is a key press.
 #include <QFileDialog>
 #include <QListView>
+#include <latch>
 
+#include "support/FaultyFileSystem.h"
 #include "support/MainSession.h"
 
 namespace {
-
-// Runs `act` on the next modal window of that class or name, as soon as it shows.
-void WhenShown(const char* name, std::function<void(QWidget&)> act) {
-  auto* poll = new QTimer;
-  QObject::connect(poll, &QTimer::timeout, [poll, name, act] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || (!modal->inherits(name) && modal->objectName() != QLatin1String(name))) return;
-    poll->deleteLater();
-    QApplication::setActiveWindow(modal);
-    act(*modal);
-  });
-  poll->start(10);
-}
 
 // The chooser opens in the program folder, on ADIF files; the name is typed.
 void Choose(TestEnvironment& env, const std::string& file) {
@@ -66,11 +55,18 @@ class ImportCommandTest : public QObject {
     QCOMPARE(s.firstNames(), QByteArray("F4NEW        21 PAUL\r\nF5NEW           \r\n"));
     QCOMPARE(int(s.main->listRows().size()), 3);
     QCOMPARE(s.env.messages.last(), QStringLiteral("2 QSO importés"));
+    QTRY_COMPARE(QApplication::focusWidget(), s.widget("Ind_A"));  // the keyboard back, on a new QSO's call sign
+    QTest::keyClicks(QApplication::focusWidget(), u"f4xyz"_s);
+    QCOMPARE(s.text("Ind_A"), u"F4XYZ"_s);
   }
 
   void cancelWritesNothingAndAFileThatIsNoAdifIsSaid() {
     const QByteArray log = LogBytes({LogLine("F1AAA", "89", "89001")});
-    MainSession s(log);
+    MainSession s(log, false);
+    FaultyFileSystem files(s.env.files);
+    AppContext context{s.env.folder(), files,          s.env.messages, *s.env.settings,
+                       s.env.clock,    s.env.printers, s.env.folders};
+    s.start(&context);
     s.env.writeFile("autre.adi", kTwoNewOneKnown);
     Choose(s.env, "autre.adi");
     Answer(Qt::Key_Escape);
@@ -79,6 +75,15 @@ class ImportCommandTest : public QObject {
     Choose(s.env, "carnet.adif");
     s.trigger("Mnu_Import_ADIF");
     QVERIFY(s.env.messages.last().endsWith(QStringLiteral("n'est pas un fichier ADIF : rien n'a été importé.")));
+    std::latch cancelled{1};  // the reading waits on the disk until "Annuler" is pressed
+    files.beforeRead = [&cancelled] { cancelled.wait(); };
+    Choose(s.env, "autre.adi");
+    Answer(Qt::Key_Return);  // imports, were the summary shown
+    WhenShown("Lecture_ADIF", [&cancelled](QWidget&) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+      cancelled.count_down();
+    });
+    s.trigger("Mnu_Import_ADIF");
     QCOMPARE(s.log(), log);
     QVERIFY(!s.env.exists("Liste_Prenom.txt"));
   }

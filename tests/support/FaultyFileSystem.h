@@ -1,6 +1,8 @@
 #pragma once
 // A file system that fails one chosen step, to prove that no failure loses a
 // byte of the files that were there before.
+#include <functional>
+
 #include "core/log/FileSystem.h"
 
 class FaultyFileSystem final : public kmb::FileSystem {
@@ -21,7 +23,11 @@ class FaultyFileSystem final : public kmb::FileSystem {
   }
   void heal() { armed_ = false; }
 
+  // Runs before each read, on the reading thread: a test holds a reading there.
+  std::function<void()> beforeRead;
+
   kmb::ReadResult readAll(const Path& p) override {
+    if (beforeRead) beforeRead();
     return fails(Step::Read) ? kmb::ReadResult{{}, Fail(Step::Read, p)} : real_.readAll(p);
   }
   kmb::IoStatus writeAll(const Path& p, const kmb::Bytes& bytes) override {

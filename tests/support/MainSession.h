@@ -51,7 +51,11 @@ class MainSession {
   void clickRow(int row, bool twice = false) const;
   void doubleClickRow(int row) const { clickRow(row, true); }
   void click(const char* name) const { QTest::mouseClick(widget<QPushButton>(name), Qt::LeftButton); }
-  void trigger(const char* action) const { widget<QAction>(action)->trigger(); }
+  // Uses a menu command and waits until it is over: an import returns once its reading has started.
+  void trigger(const char* action) const {
+    widget<QAction>(action)->trigger();
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+  }
   bool focusedOn(const char* name) const;
 
   QByteArray log() const { return env.readFile("F4ABC_KMB.log"); }

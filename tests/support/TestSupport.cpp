@@ -90,6 +90,30 @@ void ShowAndSettle(QWidget& window) {
   QCoreApplication::processEvents();
 }
 
+void CheckMnemonics(QWidget& window) {
+  QStringList texts, keys;
+  for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) texts << button->text();
+  for (QLabel* label : window.findChildren<QLabel*>()) texts << (label->buddy() ? label->text() : QString());
+  for (QMenuBar* bar : window.findChildren<QMenuBar*>())
+    for (QAction* menu : bar->actions()) texts << menu->text();
+  for (const QString& text : texts) keys << QKeySequence::mnemonic(text).toString();
+  keys.removeAll(QString());
+  QVERIFY2(QSet<QString>(keys.begin(), keys.end()).size() == keys.size(),
+           qPrintable(window.objectName() + u": "_s + keys.join(u' ')));
+}
+
+void WhenShown(const char* name, std::function<void(QWidget&)> act) {
+  auto* poll = new QTimer;
+  QObject::connect(poll, &QTimer::timeout, [poll, name, act] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || (!modal->inherits(name) && modal->objectName() != QLatin1String(name))) return;
+    poll->deleteLater();
+    QApplication::setActiveWindow(modal);
+    act(*modal);
+  });
+  poll->start(10);
+}
+
 void TypeKeys(QWidget& widget, const QString& text) {
   for (qsizetype i = 0; i < text.size(); ++i) {
     const qsizetype width = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;

@@ -129,6 +129,10 @@ QList<QWidget*> TopLevels(const QString& name);
 bool IsMonospaced(const QFont& font);
 // Shows a window and lets it do what it does once on screen (read the log).
 void ShowAndSettle(QWidget& window);
+// No two controls of a window answer the same Alt letter: its buttons, labels of a field and menu titles.
+void CheckMnemonics(QWidget& window);
+// Runs `act` on the next modal window of that class or name, as soon as it shows.
+void WhenShown(const char* name, std::function<void(QWidget&)> act);
 // Types every character as one key, letters outside Latin-1 and emoji too.
 void TypeKeys(QWidget& widget, const QString& text);
 

@@ -17,7 +17,7 @@ struct MainFixture : MainSession {
 class WebCommandsTest : public QObject {
   Q_OBJECT
  private slots:
-  // Every command or button that opens a window opens it once, as a window of its own.
+  // Every command or button that opens a window opens it once, as a window of its own, Alt letters without clashes.
   void commandsOpenEachWindowOnce() {
     MainFixture f;
     f.env.messages.clear();
@@ -25,7 +25,7 @@ class WebCommandsTest : public QObject {
          u"Mnu_Score=Score_KMB Mnu_KMB_HF=Diplomes Mnu_Diplome_VHF=Diplome_VHF "
          "Mnu_Carte_Acti_KMB=Carte_Acti_KMB Mnu_L_Contacte=Aff_Contacte Mnu_Non_Recue=Multi_QSL "
          "Rechercher=Recherche_Indicatif Mnu_Reglement=Reglement Liste_KMB_Active=KMB_Active "
-         "Mnu_Cluster=Cluster Mnu_Preferences=Preferences"_s.split(u' ')) {
+         "Mnu_Cluster=Cluster Mnu_Guide=Guide Mnu_New_Indicatif=Station Mnu_Preferences=Preferences"_s.split(u' ')) {
       const QString command = pair.section(u'=', 0, 0), window = pair.section(u'=', 1);
       const auto use = [&f, &command] {
         if (auto* button = f.main->findChild<QPushButton*>(command))
@@ -37,6 +37,7 @@ class WebCommandsTest : public QObject {
       const QList<QWidget*> opened = TopLevels(window);
       QCOMPARE(opened.size(), 1);
       QVERIFY(!opened.first()->parentWidget());
+      CheckMnemonics(*opened.first());
       use();
       QCOMPARE(TopLevels(window), opened);
     }

@@ -119,14 +119,30 @@ std::optional<std::u32string> DecodeUtf8(std::string_view utf8) {
   return out;
 }
 
+// ASCII, most of a long file, is passed over eight bytes at a time; an ASCII
+// byte never lies inside a UTF-8 character, so each run of high bytes is
+// checked on its own.
 bool IsUtf8(std::string_view text) {
-  return WalkUtf8(text, [](char32_t) {});
+  std::size_t i = 0;
+  while (i < text.size()) {
+    while (i + 8 <= text.size() && !HasHighByte(text.substr(i, 8))) i += 8;
+    while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80) ++i;
+    const std::size_t start = i;
+    while (i < text.size() && static_cast<unsigned char>(text[i]) >= 0x80) ++i;
+    if (!WalkUtf8(text.substr(start, i - start), [](char32_t) {})) return false;
+  }
+  return true;
 }
 
 Bytes Cp1252FromUnicode(std::u32string_view text) {
   Bytes out;
   out.reserve(text.size());
-  for (char32_t c : text) out += NearestCp1252(c);
+  for (char32_t c : text) {
+    if (const auto byte = Cp1252Byte(c))  // most characters: no string to make
+      out += *byte;
+    else
+      out += NearestCp1252(c);
+  }
   return out;
 }
 

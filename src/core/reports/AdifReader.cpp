@@ -45,9 +45,29 @@ Bytes ToWindows1252(std::string_view value, bool utf8) {
   return characters ? Cp1252FromUnicode(*characters) : Bytes(value);
 }
 
+bool IsPlainAscii(char c) { return c >= ' ' && c < 0x7F; }
+
+std::string_view WithoutEdgeBlanks(std::string_view text) {
+  const std::size_t begin = text.find_first_not_of(' ');
+  if (begin == std::string_view::npos) return {};
+  return text.substr(begin, text.find_last_not_of(' ') - begin + 1);
+}
+
 // Loggers count a line break or a tab into a value's length: control
-// characters become blanks, so no value can break a log line.
-Bytes Cleaned(std::string_view value) { return Trim(BlankControls(value)); }
+// characters become blanks, so no value can break a log line. Most values
+// are printable ASCII, the same in both encodings: kept as they are.
+void AddField(AdifFields& record, std::string_view tag, std::string_view raw, bool utf8) {
+  const std::string lowerCaseTag = LowerCp1252(tag);
+  if (std::all_of(raw.begin(), raw.end(), IsPlainAscii))
+    record.add(lowerCaseTag, WithoutEdgeBlanks(raw));
+  else
+    record.add(lowerCaseTag, Trim(BlankControls(ToWindows1252(raw, utf8))));
+}
+
+// "<eor>" or "<EOR>", without a copy of the tag.
+bool IsMarker(std::string_view tag, std::string_view lowerCaseMarker) {
+  return tag.size() == lowerCaseMarker.size() && LowerCp1252(tag) == lowerCaseMarker;
+}
 
 // A header's free text ends with "<eoh>"; a file that starts with a tag is
 // read from it, header fields and all, and "<eoh>" forgets them.
@@ -62,17 +82,37 @@ std::size_t BodyStart(std::string_view text) {
 
 }  // namespace
 
-Bytes AdifFields::value(std::string_view lowerCaseTag) const {
-  for (const auto& [tag, value] : fields)
-    if (tag == lowerCaseTag) return value;
-  return {};
+void AdifFields::add(std::string_view lowerCaseTag, std::string_view value) {
+  if (value.empty()) return;
+  text_ += lowerCaseTag;
+  const std::size_t tagEnd = text_.size();
+  text_ += value;
+  ends_.push_back({tagEnd, text_.size()});
 }
 
-bool AdifFields::has(std::string_view lowerCaseTag) const {
-  return std::any_of(fields.begin(), fields.end(), [&](const auto& field) { return field.first == lowerCaseTag; });
+std::optional<std::size_t> AdifFields::find(std::string_view lowerCaseTag) const {
+  const std::string_view text = text_;
+  std::size_t tagStart = 0;
+  for (std::size_t i = 0; i < ends_.size(); tagStart = ends_[i++].value)
+    if (text.substr(tagStart, ends_[i].tag - tagStart) == lowerCaseTag) return i;
+  return std::nullopt;
 }
 
-AdifFile ReadAdif(std::string_view bytes) {
+std::string_view AdifFields::value(std::string_view lowerCaseTag) const {
+  const auto field = find(lowerCaseTag);
+  if (!field) return {};
+  const std::size_t start = ends_[*field].tag;
+  return std::string_view(text_).substr(start, ends_[*field].value - start);
+}
+
+bool AdifFields::has(std::string_view lowerCaseTag) const { return find(lowerCaseTag).has_value(); }
+
+void AdifFields::reserveLike(const AdifFields& other) {
+  text_.reserve(other.text_.size());
+  ends_.reserve(other.ends_.size());
+}
+
+AdifFile ReadAdif(std::string_view bytes, const RecordsReadCallback& recordsRead) {
   AdifFile file;
   file.utf8 = LooksUtf8(bytes);
   if (bytes.starts_with(kUtf8Mark)) bytes.remove_prefix(kUtf8Mark.size());
@@ -82,26 +122,31 @@ AdifFile ReadAdif(std::string_view bytes) {
     if (open == std::string_view::npos) break;
     const std::size_t close = bytes.find('>', open);
     if (close == std::string_view::npos) break;
-    const std::string tag = LowerCp1252(bytes.substr(open + 1, close - open - 1));
+    const std::string_view tag = bytes.substr(open + 1, close - open - 1);
     at = close + 1;
-    if (tag == "eoh") {  // what came before was a header
+    if (IsMarker(tag, "eoh")) {  // what came before was a header
       record = {};
       continue;
     }
-    if (tag == "eor") {
-      if (!record.fields.empty()) file.records.push_back(std::move(record));
+    if (IsMarker(tag, "eor")) {
+      if (record.size() == 0) continue;
+      file.records.push_back(std::move(record));
       record = {};
+      record.reserveLike(file.records.back());  // the next record is most likely alike
+      if (recordsRead && !recordsRead(file.records.size())) {
+        file.stopped = true;
+        break;
+      }
       continue;
     }
     const std::size_t colon = tag.find(':');
-    if (colon == std::string::npos || colon == 0) continue;
-    const std::string_view lengthText = std::string_view(tag).substr(colon + 1);
+    if (colon == std::string_view::npos || colon == 0) continue;
+    const std::string_view lengthText = tag.substr(colon + 1);
     std::size_t length = 0;
     const auto [end, error] = std::from_chars(lengthText.data(), lengthText.data() + lengthText.size(), length);
     if (error != std::errc{} || (end != lengthText.data() + lengthText.size() && *end != ':')) continue;
     const std::size_t valueEnd = ValueEnd(bytes, at, length, file.utf8);
-    Bytes value = Cleaned(ToWindows1252(bytes.substr(at, valueEnd - at), file.utf8));
-    if (!value.empty()) record.fields.emplace_back(tag.substr(0, colon), std::move(value));  // empty: absent
+    AddField(record, tag.substr(0, colon), bytes.substr(at, valueEnd - at), file.utf8);
     file.isAdif = true;
     at = valueEnd;
   }

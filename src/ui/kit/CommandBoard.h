@@ -15,8 +15,11 @@ class CommandBoard {
   // Runs `handler` when the menu command or button named `objectName` is used.
   virtual void onCommand(const char* objectName, std::function<void()> handler) = 0;
   // Shows the secondary window `name`, built by `make` when it is not open:
-  // each exists at most once.
+  // each exists at most once. Once closed, it gives the keyboard back.
   virtual void openSingleWindow(const QString& name, std::function<QWidget*()> make) = 0;
+  // Activates the main window with the focus where the operator goes on:
+  // the call sign when a new QSO can be typed, else the chosen row of the list.
+  virtual void giveKeyboardBack() = 0;
   virtual AppContext& context() = 0;
   virtual LogbookView& logbook() = 0;
   // The log's lines as the list shows them, which every change acts on.

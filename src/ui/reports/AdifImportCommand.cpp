@@ -1,16 +1,23 @@
 #include "ui/reports/AdifImportCommand.h"
 
-#include <QApplication>
 #include <QFileDialog>
-#include <QProgressDialog>
-#include <chrono>
-#include <future>
+#include <QFutureWatcher>
+#include <QtConcurrent/QtConcurrentRun>
+#include <atomic>
+#include <memory>
 
 #include "core/log/LogRewrite.h"
 #include "ui/kit/CommandBoard.h"
+#include "ui/reports/ImportProgressDialog.h"
 #include "ui/reports/ImportSummaryDialog.h"
 
 namespace {
+
+// Shared by the window and the reading thread.
+struct ReadingState {
+  std::atomic<std::size_t> recordsRead{0};
+  std::atomic<bool> cancelled{false};
+};
 
 struct ReadImport {
   kmb::IoStatus error;
@@ -20,48 +27,27 @@ struct ReadImport {
 };
 
 // Planned against the log as the list shows it, which is what the import changes.
-ReadImport ReadAndPlan(kmb::FileSystem& files, const std::filesystem::path& file, const kmb::Lines& listed) {
+ReadImport ReadAndPlan(kmb::FileSystem& files, const std::filesystem::path& file, const kmb::Lines& listed,
+                       ReadingState& state) {
   ReadImport result;
   const kmb::ReadResult read = files.readAll(file);
   result.error = read.error;
   if (read.error) return result;
-  const kmb::AdifFile adif = kmb::ReadAdif(read.bytes);
+  const kmb::AdifFile adif = kmb::ReadAdif(read.bytes, [&state](std::size_t records) {
+    state.recordsRead.store(records, std::memory_order_relaxed);
+    return !state.cancelled.load(std::memory_order_relaxed);
+  });
+  if (adif.stopped) return result;
   result.isAdif = adif.isAdif;
   result.records = adif.records.size();
   result.plan = kmb::PlanImport(adif.records, listed);
   return result;
 }
 
-// A long file is read on a thread of its own; the window keeps answering and
-// shows a progress once a second has gone by.
-ReadImport ReadWithoutFreezing(QWidget* parent, std::function<ReadImport()> work) {
-  std::future<ReadImport> reading = std::async(std::launch::async, std::move(work));
-  QProgressDialog progress(QStringLiteral("Lecture du fichier ADIF…"), QString(), 0, 0, parent);
-  progress.setWindowTitle(QStringLiteral("Importation ADIF"));
-  progress.setWindowModality(Qt::WindowModal);
-  progress.setMinimumDuration(1000);
-  while (reading.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
-    progress.setValue(0);
-    // Until the progress shows, keys and clicks wait, so that no other
-    // command changes the log the plan is made on.
-    QApplication::processEvents(progress.isVisible() ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
-  }
-  return reading.get();
-}
-
-}  // namespace
-
-void ImportAdifFile(CommandBoard& board) {
+// What the file would bring, and the QSOs added once the operator agrees.
+void OfferImport(CommandBoard& board, const QString& chosen, const ReadImport& read) {
   AppContext& ctx = board.context();
   QWidget* parent = board.messageParent();
-  const QString chosen = QFileDialog::getOpenFileName(
-      parent, QStringLiteral("Importer un fichier ADIF"), QString::fromStdString(ctx.programFolder.string()),
-      QStringLiteral("Fichiers ADIF (*.adi *.adif)"), nullptr, QFileDialog::DontUseNativeDialog);
-  if (chosen.isEmpty()) return;
-  const std::filesystem::path file = chosen.toStdString();
-  // A copy for the reading thread: the list is the window's.
-  const ReadImport read = ReadWithoutFreezing(
-      parent, [&files = ctx.files, file, listed = board.listedLog()] { return ReadAndPlan(files, file, listed); });
   if (read.error) {
     ctx.messages.inform(parent, QString::fromStdString(kmb::IoErrorMessage(*read.error)));
     return;
@@ -78,4 +64,36 @@ void ImportAdifFile(CommandBoard& board) {
   if (board.changeLog([&added](kmb::Lines lines) { return kmb::InsertLinesByDate(lines, added); },
                       read.plan.firstNameLines))
     ctx.messages.inform(parent, QStringLiteral("%1 QSO importés").arg(added.size()));
+}
+
+}  // namespace
+
+void ImportAdifFile(CommandBoard& board) {
+  AppContext& ctx = board.context();
+  QWidget* parent = board.messageParent();
+  const QString chosen = QFileDialog::getOpenFileName(
+      parent, QStringLiteral("Importer un fichier ADIF"), QString::fromStdString(ctx.programFolder.string()),
+      QStringLiteral("Fichiers ADIF (*.adi *.adif)"), nullptr, QFileDialog::DontUseNativeDialog);
+  if (chosen.isEmpty()) {
+    board.giveKeyboardBack();
+    return;
+  }
+  const auto state = std::make_shared<ReadingState>();
+  // Window-modal while the file is read: no other command changes the log the plan is made on.
+  auto* progress = new ImportProgressDialog([state] { return state->recordsRead.load(); }, parent);
+  auto* reading = new QFutureWatcher<ReadImport>(progress);
+  const auto cancel = [state] { state->cancelled = true; };
+  QObject::connect(progress, &ImportProgressDialog::cancelAsked, cancel);
+  QObject::connect(progress, &QObject::destroyed, cancel);  // closed with the program
+  QObject::connect(reading, &QFutureWatcherBase::finished, progress, [&board, chosen, state, progress, reading] {
+    progress->hide();
+    progress->deleteLater();
+    if (!state->cancelled) OfferImport(board, chosen, reading->future().takeResult());
+    board.giveKeyboardBack();
+  });
+  // A copy of the list for the reading thread: the list is the window's.
+  reading->setFuture(
+      QtConcurrent::run([&files = ctx.files, file = std::filesystem::path(chosen.toStdString()),
+                         listed = board.listedLog(), state] { return ReadAndPlan(files, file, listed, *state); }));
+  progress->open();
 }
