@@ -143,6 +143,18 @@ class KeyboardTest : public QObject {
     QTRY_VERIFY(TopLevels(u"Aff_Contacte"_s).isEmpty());
     QTRY_COMPARE(FocusedName(), u"Ind_A"_s);
 
+    // Préférences: Alt+F, P; the award site typed, Enter up to "Enregistrer" saves it.
+    Press(Qt::Key_F, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    Press(Qt::Key_P);
+    QVERIFY(OpenWindow(u"Preferences"_s));
+    TypeAndEnter(u"https://127.0.0.1/kmb"_s);
+    Press(Qt::Key_Return);
+    Press(Qt::Key_Return);
+    QTRY_VERIFY(TopLevels(u"Preferences"_s).isEmpty());
+    QCOMPARE(env.settings->read(kSetup, kSiteKmb), u"https://127.0.0.1/kmb"_s);
+    QTRY_COMPARE(FocusedName(), u"Ind_A"_s);
+
     // An import given up with "Annuler": Alt+F, I, the file's name; nothing written, the call sign next.
     const QByteArray log = env.readFile("F4KMB_P_KMB.log");
     WhenShown("QFileDialog", [](QWidget&) { TypeAndEnter(QStringLiteral(KMB_TESTS_DIR "/data/F4ABC_P_KMB.adi")); });
