@@ -17,16 +17,28 @@ namespace {
 
 std::string Field(const char* tag, const std::string& value) { return kmb::AdifField(tag, value) + " "; }
 
-// Distinct QSOs over a few years, UTF-8 names, lower-case tags.
+// The n-th QSO's date, time and department: distinct QSOs over a few years.
+struct QsoMoment {
+  std::string date;
+  std::string time;
+  std::string dpt;
+};
+
+QsoMoment MomentOf(int n) {
+  char date[16];
+  std::snprintf(date, sizeof date, "20%02d%02d%02d", 15 + n % 10, 1 + n % 12, 1 + n % 28);
+  char time[8];
+  std::snprintf(time, sizeof time, "%02d%02d%02d", n % 24, n / 24 % 60, n % 60);
+  const int department = 1 + n % 95;
+  return {date, time, (department < 10 ? "0" : "") + std::to_string(department)};
+}
+
+// UTF-8 names, lower-case tags.
 std::string OtherLoggersFile(int records) {
   std::string file = "Export d'un autre carnet\r\n<adif_ver:5>3.1.4 <eoh>\r\n";
   for (int n = 0; n < records; ++n) {
-    char date[16];
-    std::snprintf(date, sizeof date, "20%02d%02d%02d", 15 + n % 10, 1 + n % 12, 1 + n % 28);
-    char time[8];
-    std::snprintf(time, sizeof time, "%02d%02d%02d", n % 24, n / 24 % 60, n % 60);
-    const int department = 1 + n % 95;
-    const std::string ref = (department < 10 ? "0" : "") + std::to_string(department) + std::to_string(100 + n % 900);
+    const auto [date, time, dpt] = MomentOf(n);
+    const std::string ref = dpt + std::to_string(100 + n % 900);
     file += Field("call", "f" + std::to_string(n % 9) + "abc" + std::to_string(n / 9 % 1000)) +
             Field("qso_date", date) + Field("time_on", time) +
             Field("band", std::string(kmb::kBands[n % kmb::kBandCount].adif)) + Field("mode", "SSB") +
@@ -41,12 +53,7 @@ std::string OtherLoggersFile(int records) {
 std::string GeneralLoggersFile(int records) {
   std::string file = "Export d'un carnet g\xC3\xA9n\xC3\xA9ral\r\n<ADIF_VER:5>3.1.4 <PROGRAMID:6>Autre1 <EOH>\r\n";
   for (int n = 0; n < records; ++n) {
-    char date[16];
-    std::snprintf(date, sizeof date, "20%02d%02d%02d", 15 + n % 10, 1 + n % 12, 1 + n % 28);
-    char time[8];
-    std::snprintf(time, sizeof time, "%02d%02d%02d", n % 24, n / 24 % 60, n % 60);
-    const int department = 1 + n % 95;
-    const std::string dpt = (department < 10 ? "0" : "") + std::to_string(department);
+    const auto [date, time, dpt] = MomentOf(n);
     const kmb::Band& band = kmb::kBands[n % kmb::kBandCount];
     const std::string call = "F" + std::to_string(n % 9) + "ABC" + std::to_string(n / 9 % 1000);
     file += Field("CALL", call) + Field("BAND", std::string(band.adif)) + Field("FREQ", "14.250") +
