@@ -26,11 +26,11 @@ namespace {
 class BenchLogbook final : public LogbookView {
  public:
   std::string stationCall() const override { return "F4ABC"; }
-  const std::vector<kmb::Bytes>& listRows() const override { return rows_; }
+  const kmb::Lines& listedLines() const override { return lines_; }
   void selectListRow(int) override {}
 
  private:
-  std::vector<kmb::Bytes> rows_;
+  kmb::Lines lines_;
 };
 
 // A program folder holding the full log.

@@ -61,7 +61,7 @@ void CheckWrittenByOthers(FuzzInput& input) {
   for (const kmb::Bytes& line : log.lines) {
     if (line.size() < kmb::kLogLineLength) continue;
     // As the entry hands it back: its checks keep the department to its two columns.
-    kmb::QsoRecord opened = kmb::ParseListRow(kmb::FormatListRow(1, line));
+    kmb::QsoRecord opened = kmb::EntryRecord(line);
     opened.dpt = opened.dpt.substr(0, kmb::kDptWidth);
     const kmb::Bytes modified = kmb::FormatLogLine(opened);
     FUZZ_CHECK(modified.size() == kmb::kLogLineLength);

@@ -19,7 +19,8 @@ const QString kListHint =
 LogListPanel::LogListPanel(QWidget* parent) : QGroupBox(kListHint, parent) {
   setObjectName(QStringLiteral("L_Communes"));
   list_ = Named(new QListView(this), "Liste_KMB");
-  model_ = new LogListModel(list_);
+  model_ =
+      new LogListModel(list_, [](std::size_t n, std::string_view line) { return kmb::FormatListRow(n + 1, line); });
   list_->setModel(model_);
   list_->setUniformItemSizes(true);
   list_->setFont(ListFont());
@@ -44,16 +45,11 @@ LogListPanel::LogListPanel(QWidget* parent) : QGroupBox(kListHint, parent) {
   list_->viewport()->installEventFilter(this);
 }
 
-void LogListPanel::showLines(const kmb::Lines& lines) {
-  std::vector<kmb::Bytes> rows;
-  rows.reserve(lines.size());
-  for (std::size_t n = 0; n < lines.size(); ++n) rows.push_back(kmb::FormatListRow(n + 1, lines[n]));
-  model_->setRows(std::move(rows));
-}
+void LogListPanel::showLines(kmb::Lines lines) { model_->setLines(std::move(lines)); }
 
-void LogListPanel::clear() { model_->setRows({}); }
+void LogListPanel::clear() { model_->setLines({}); }
 
-const std::vector<kmb::Bytes>& LogListPanel::rows() const { return model_->rows(); }
+const kmb::Lines& LogListPanel::lines() const { return model_->lines(); }
 
 void LogListPanel::selectRow(int index) {
   if (index < 0 || index >= model_->rowCount()) return;

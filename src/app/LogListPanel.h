@@ -3,7 +3,6 @@
 // or the arrows show a row, a double click or Enter opens it, Delete asks to
 // delete it.
 #include <QGroupBox>
-#include <vector>
 
 #include "core/log/LogFile.h"
 
@@ -17,9 +16,9 @@ class LogListPanel final : public QGroupBox {
   explicit LogListPanel(QWidget* parent);
 
   // One numbered row per line, in file order.
-  void showLines(const kmb::Lines& lines);
+  void showLines(kmb::Lines lines);
   void clear();
-  const std::vector<kmb::Bytes>& rows() const;
+  const kmb::Lines& lines() const;
 
   // Selects a row as the operator's click does.
   void selectRow(int index);

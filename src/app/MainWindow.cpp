@@ -292,6 +292,6 @@ void MainWindow::stationChosen(const std::string& storedCall) {
   loadLogList();
 }
 
-const std::vector<kmb::Bytes>& MainWindow::listRows() const { return list_->rows(); }
+const kmb::Lines& MainWindow::listedLines() const { return list_->lines(); }
 
 void MainWindow::selectListRow(int index) { list_->selectRow(index); }

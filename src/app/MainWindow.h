@@ -34,7 +34,7 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
 
   // LogbookView
   std::string stationCall() const override { return stationCall_; }
-  const std::vector<kmb::Bytes>& listRows() const override;
+  const kmb::Lines& listedLines() const override;
   void selectListRow(int index) override;
 
   // CommandBoard
@@ -96,7 +96,7 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
   std::unique_ptr<kmb::FolderLock> folderLock_;  // held while this window works on the folder
   std::string stationCall_ = "FXXXX";            // StationCall, in stored form
   kmb::LogSnapshot listedLog_;                   // what the list shows; every change acts on it
-  kmb::Bytes selectedRow_;                       // SelectedRow
+  std::optional<kmb::Bytes> selectedLine_;       // the line of the chosen row; none before a choice
   std::size_t selectedIndex_ = 0;
 
   QLabel* stationLabel_ = nullptr;  // I_Station

@@ -59,7 +59,7 @@ void MainWindow::listWrittenLog(kmb::Lines lines) {
 void MainWindow::rememberCurrentRow() {
   const int row = list_->currentRow();
   selectedIndex_ = row < 0 ? 0 : static_cast<std::size_t>(row);
-  selectedRow_ = row < 0 ? kmb::Bytes() : list_->rows()[selectedIndex_];
+  selectedLine_ = row < 0 ? std::nullopt : std::optional(list_->lines()[selectedIndex_]);
 }
 
 bool MainWindow::listLines(const kmb::Lines& lines) {
@@ -82,33 +82,32 @@ void MainWindow::showSelectedRow() {
   if (list_->currentRow() < 0) return;
   rememberCurrentRow();
   form_->enableDelete(true);
-  form_->showQso(kmb::ParseListRow(selectedRow_));
+  form_->showQso(kmb::EntryRecord(*selectedLine_));
 }
 
 void MainWindow::openSelectedRow() {
   if (form_->rowLocked()) return;
   form_->lockRow();
-  if (selectedRow_.empty()) {
+  if (!selectedLine_) {
     ctx_.messages.inform(this, QStringLiteral("Cliquez sur une ligne pour l'editer"));
     return;
   }
-  form_->openQso(kmb::ParseListRow(selectedRow_));
+  form_->openQso(kmb::EntryRecord(*selectedLine_));
 }
 
 std::optional<std::size_t> MainWindow::chosenLine() const {
-  const auto& rows = list_->rows();
-  if (selectedRow_.empty() || selectedIndex_ >= rows.size() || rows[selectedIndex_] != selectedRow_)
-    return std::nullopt;
+  const kmb::Lines& lines = list_->lines();
+  if (!selectedLine_ || selectedIndex_ >= lines.size() || lines[selectedIndex_] != *selectedLine_) return std::nullopt;
   return selectedIndex_;
 }
 
 void MainWindow::deleteSelectedQso() {
-  if (selectedRow_.empty()) {
+  if (!selectedLine_) {
     ctx_.messages.inform(this, QStringLiteral("Cliquez sur une ligne pour l'effacer"));
     return;
   }
   if (const auto line = chosenLine()) {
-    const kmb::QsoRecord qso = kmb::ParseListRow(selectedRow_);
+    const kmb::QsoRecord qso = kmb::EntryRecord(*selectedLine_);
     if (ctx_.messages.ask(this, QStringLiteral("Voulez vous Supprimer ce QSO ?\r\n\r\n%1 du %2, lavoir %3")
                                     .arg(FromCp1252(qso.indicatif), FromCp1252(qso.date), FromCp1252(qso.ref))))
       editLog([index = *line](kmb::Lines log) { return kmb::DeleteLogLineAt(std::move(log), index); }, {});

@@ -45,7 +45,7 @@ class EditingTest : public QObject {
     s.env.messages.answer({true});
     s.click("Annule_Saisie");
     QCOMPARE(s.log(), LogBytes({a, b}));
-    QCOMPARE(int(s.main->listRows().size()), 2);
+    QCOMPARE(int(s.main->listedLines().size()), 2);
     QVERIFY(!s.env.exists("Temporaire.txt"));
   }
 
@@ -104,13 +104,13 @@ class EditingTest : public QObject {
       QCOMPARE(s.firstNames(), names);
       QVERIFY2(s.env.messages.last().contains(QString::fromUtf8(cause)), qPrintable(s.env.messages.last()));
       QVERIFY(!s.env.hasTemporaryFiles());
-      QCOMPARE(int(s.main->listRows().size()), 2);
+      QCOMPARE(int(s.main->listedLines().size()), 2);
       if (op == "delete") continue;
       QCOMPARE(s.text("Ind_A"), op == "modify" ? u"F1AAA"_s : u"F4XYZ"_s);
       faulty.heal();
       act();
       QVERIFY(s.log() != log);
-      QCOMPARE(int(s.main->listRows().size()), op == "modify" ? 2 : 3);
+      QCOMPARE(int(s.main->listedLines().size()), op == "modify" ? 2 : 3);
     }
   }
 
@@ -163,7 +163,7 @@ class EditingTest : public QObject {
     QByteArray withNul = LogLine("F1CCC", "21", "21001", "05/12/26", "09:07", "14 Mhz", false, "LAVOIR");
     withNul[78] = '\0';
     MainSession s(a + "\r" + b + "\r\n" + withNul + "\r");
-    QCOMPARE(int(s.main->listRows().size()), 3);
+    QCOMPARE(int(s.main->listedLines().size()), 3);
     auto* list = s.widget<QListView>("Liste_KMB");
     const QString shown = list->model()->index(2, 0).data().toString();
     QVERIFY(shown.size() == 122 && shown.mid(89, 6) == u"LAV¤IR"_s);
@@ -192,7 +192,7 @@ class EditingTest : public QObject {
     s.click("Annule_Saisie");
     QCOMPARE(s.log(), edited);
     QVERIFY(s.env.messages.shown.join(u'|').contains(u"hors d'ORX_KMB"_s));
-    QCOMPARE(int(s.main->listRows().size()), 3);
+    QCOMPARE(int(s.main->listedLines().size()), 3);
 
     // A log deleted meanwhile is not silently replaced by a one-line log: told, and the entry waits on screen.
     QVERIFY(QFile::remove(QString::fromStdString(s.env.file("F4ABC_KMB.log").string())));

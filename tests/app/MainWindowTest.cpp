@@ -21,9 +21,10 @@ class MainWindowTest : public QObject {
     MainSession s(
         LogBytes({LogLine("F1AAA", "89", "89001"), LogLine("F1BBB", "77", "77001"), LogLine("F1CCC", "2a", "2a001")}));
     QCOMPARE(s.env.messages.shown, QStringList());
-    QCOMPARE(int(s.main->listRows().size()), 3);
-    QCOMPARE(s.main->listRows()[2].substr(0, 5), std::string("    3"));
-    QCOMPARE(s.widget<QListView>("Liste_KMB")->currentIndex().row(), 2);
+    QCOMPARE(int(s.main->listedLines().size()), 3);
+    const QListView* list = s.widget<QListView>("Liste_KMB");
+    QCOMPARE(list->model()->index(2, 0).data().toString().left(5), u"    3"_s);
+    QCOMPARE(list->currentIndex().row(), 2);
     // The last row was shown, then the fresh entry emptied the frame.
     QCOMPARE(s.texts({"Ind_A", "Rem_A", "Mode_Aff", "I_Station"}), QStringList({"", "C. ", "Saisie QSO", "F4ABC"}));
     QVERIFY(s.field("Ind_A")->isEnabled());
@@ -63,7 +64,7 @@ class MainWindowTest : public QObject {
     s.start();
     QCOMPARE(behind, QStringList({"05/12/26", "09:07 Utc", "", "", "", "59"}));
     QVERIFY(s.env.messages.last().contains(u"introuvable"_s));
-    QVERIFY(s.main->listRows().empty());
+    QVERIFY(s.main->listedLines().empty());
     QVERIFY(!s.env.exists("F4KMB_P_KMB.log"));
     QCOMPARE(s.text("I_Station"), u"F4KMB/P"_s);
     QVERIFY(!s.env.exists("Temporaire-0123456789abcdef.tmp"));
@@ -71,7 +72,7 @@ class MainWindowTest : public QObject {
 
   void aLogBeyondTheListsLimitIsNeitherListedNorTouched() {
     MainSession over(Repeated(100000));
-    QVERIFY(over.main->listRows().empty());
+    QVERIFY(over.main->listedLines().empty());
     QCOMPARE(over.env.messages.shown.size(), 1);
     QVERIFY(over.env.messages.last().contains(u"99999"_s));
     QCOMPARE(over.log(), Repeated(100000));
@@ -87,7 +88,7 @@ class MainWindowTest : public QObject {
     const QString text = s.env.messages.last();
     QVERIFY2(text.startsWith(u"Erreur N° 21\r\nImpossible de lire le fichier "_s + log + u" : c'est un dossier"_s),
              qPrintable(text));
-    QVERIFY(s.main->listRows().empty());
+    QVERIFY(s.main->listedLines().empty());
     QVERIFY(s.main->isVisible());
   }
 
@@ -98,8 +99,9 @@ class MainWindowTest : public QObject {
     const QByteArray utf8 = "\xEF\xBB\xBF" + QString::fromLatin1(cp1252).toUtf8();
     MainSession refused(utf8);  // no answer: "Non"
     QVERIFY(refused.env.messages.shown.value(0).contains(u"UTF-8"_s));
-    QCOMPARE(QByteArray::fromStdString(refused.main->listRows()[0]).mid(26, 6), QByteArray("H\xC9L\xC8NE"));
-    QCOMPARE(refused.main->listRows()[0].size(), std::size_t(122));
+    const QString row = refused.widget<QListView>("Liste_KMB")->model()->index(0, 0).data().toString();
+    QCOMPARE(row.mid(26, 6), u"H\u00C9L\u00C8NE"_s);
+    QCOMPARE(row.size(), 122);
     refused.walkToValidate("F4XYZ", "77001");
     refused.save();
     QCOMPARE(refused.log(), utf8);
@@ -114,7 +116,7 @@ class MainWindowTest : public QObject {
       accepted.start();
       QCOMPARE(accepted.log(), cp1252);
       QCOMPARE(accepted.env.readFile("F4ABC_KMB.log.avant-conversion"), saved);
-      QCOMPARE(int(accepted.main->listRows().size()), 1);
+      QCOMPARE(int(accepted.main->listedLines().size()), 1);
     }
   }
 
@@ -164,7 +166,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(s.texts({"Ind_A", "Date_A", "Rem_A", "RST_A"}), QStringList({"", "", "C. ", "59"}));
     QVERIFY(!s.widget<QCheckBox>("QSL_A")->isChecked() && !s.widget("QSL_A")->isEnabled());
     QVERIFY(s.widget("Annule_Saisie")->isEnabled());
-    QCOMPARE(int(s.main->listRows().size()), 3);
+    QCOMPARE(int(s.main->listedLines().size()), 3);
     QCOMPARE(s.widget<QListView>("Liste_KMB")->currentIndex().row(), 2);
   }
 

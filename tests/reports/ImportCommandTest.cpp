@@ -53,7 +53,7 @@ class ImportCommandTest : public QObject {
              LogBytes({LogLine("F4NEW", "21", "21001", "01/12/26", "08:00", "14 Mhz", false, "", "PAUL"), known,
                        LogLine("F5NEW", "", "21002", "06/12/26", "09:00", "7.0 Mhz", false, "", "", "CW")}));
     QCOMPARE(s.firstNames(), QByteArray("F4NEW        21 PAUL\r\nF5NEW           \r\n"));
-    QCOMPARE(int(s.main->listRows().size()), 3);
+    QCOMPARE(int(s.main->listedLines().size()), 3);
     QCOMPARE(s.env.messages.last(), QStringLiteral("2 QSO importés"));
     QTRY_COMPARE(QApplication::focusWidget(), s.widget("Ind_A"));  // the keyboard back, on a new QSO's call sign
     QTest::keyClicks(QApplication::focusWidget(), u"f4xyz"_s);

@@ -50,14 +50,13 @@ class AdifExportTest : public ::testing::Test {
   kmb::DiskFileSystem disk;
 };
 
-Bytes ListRow(std::size_t number, const char* call, const char* dpt, bool qsl = false, const char* name = "") {
-  return kmb::FormatListRow(number, kmb::FormatLogLine({call, dpt, "PAUL", "89001", "05/12/26", "09:07", "SSB",
-                                                        "14 Mhz", "59", "57", name, qsl}));
+Bytes Line(const char* call, const char* dpt, bool qsl = false, const char* name = "") {
+  return kmb::FormatLogLine({call, dpt, "PAUL", "89001", "05/12/26", "09:07", "SSB", "14 Mhz", "59", "57", name, qsl});
 }
 
 std::vector<Bytes> TickedRows(std::size_t count) {
   std::vector<Bytes> rows;
-  for (std::size_t i = 1; i <= count; ++i) rows.push_back(kmb::QslListRow(ListRow(i, "F1AAA", "89")));
+  for (std::size_t i = 1; i <= count; ++i) rows.push_back(kmb::QslListRow(Line("F1AAA", "89")));
   return rows;
 }
 
@@ -137,20 +136,19 @@ TEST_F(AdifExportTest, AFailedWriteKeepsThePreviousExportWholeAndLeavesNoTempora
   }
 }
 
-TEST(QslListRow, IsBuiltFromTheMainListRowPieceByPiece) {
-  const Bytes row = kmb::QslListRow(ListRow(7, "FXXXX", "89"));
+TEST(QslListRow, IsBuiltFromTheLogLinePieceByPiece) {
+  const Bytes row = kmb::QslListRow(Line("FXXXX", "89"));
   EXPECT_EQ(row, "05/12/26  09:07   89   KMB 89001   SSB  14 Mhz   59   57" + std::string(34, ' '));
   EXPECT_EQ(row.size(), kmb::kQslListRowLength);
-  const Bytes named = kmb::QslListRow(ListRow(7, "FXXXX", "2a", false, "Lavoir du bourg"));
+  const Bytes named = kmb::QslListRow(Line("FXXXX", "2a", false, "Lavoir du bourg"));
   EXPECT_EQ(named.substr(60), kmb::PadRight("LAVOIR DU BOURG", 30));
   EXPECT_EQ(named.substr(18, 2), "2a");
   // An empty department shifts the rest two to the left.
-  EXPECT_EQ(kmb::QslListRow(ListRow(7, "FXXXX", "")), row.substr(0, 18) + row.substr(20));
+  EXPECT_EQ(kmb::QslListRow(Line("FXXXX", "")), row.substr(0, 18) + row.substr(20));
 }
 
 TEST(AwaitedQslRows, ListsMatchingCallSignsWithoutAReceivedQslInListOrder) {
-  const std::vector<Bytes> rows = {ListRow(1, "FXXXX", "89", true), ListRow(2, "FXXXX", "77"),
-                                   ListRow(3, "F1ABC", "89"), ListRow(4, "ZFXXY", "21")};
+  const kmb::Lines rows = {Line("FXXXX", "89", true), Line("FXXXX", "77"), Line("F1ABC", "89"), Line("ZFXXY", "21")};
   EXPECT_EQ(kmb::AwaitedQslRows(rows, "fx"), (std::vector<Bytes>{kmb::QslListRow(rows[1]), kmb::QslListRow(rows[3])}));
   EXPECT_TRUE(kmb::AwaitedQslRows(rows, "F9").empty());
   EXPECT_TRUE(kmb::QslReceived(rows[0]));

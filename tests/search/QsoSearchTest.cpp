@@ -13,47 +13,45 @@ namespace {
 using kmb::Bytes;
 using kmb::SearchCriterion;
 
-Bytes Row(std::size_t number, const char* call, const char* dpt = "89", const char* ref = "89001") {
-  return kmb::FormatListRow(number, kmb::FormatLogLine({call, dpt, "PAUL", ref, "05/12/26", "09:07", "SSB", "144 Mhz",
-                                                        "59", "57", "", false}));
+Bytes Line(const char* call, const char* dpt = "89", const char* ref = "89001") {
+  return kmb::FormatLogLine({call, dpt, "PAUL", ref, "05/12/26", "09:07", "SSB", "144 Mhz", "59", "57", "", false});
 }
 
 }  // namespace
 
-TEST(SearchResultRow, CutsTheMainListRowIntoEightySixColumns) {
-  const Bytes row = kmb::FormatListRow(12, kmb::FormatLogLine({"F1ABC", "89", "PAUL", "89001", "05/12/26", "09:07",
-                                                               "SSB", "144 Mhz", "59", "57", "LAVOIR DU BOURG", true}));
-  const Bytes result = kmb::SearchResultRow(row);
+TEST(SearchResultRow, CutsTheLogLineIntoEightySixColumns) {
+  const Bytes line = kmb::FormatLogLine(
+      {"F1ABC", "89", "PAUL", "89001", "05/12/26", "09:07", "SSB", "144 Mhz", "59", "57", "LAVOIR DU BOURG", true});
+  const Bytes result = kmb::SearchResultRow(12, line);
   EXPECT_EQ(result.size(), kmb::kSearchResultLength);
   EXPECT_EQ(result,
             "   12  F1ABC         89   05/12/26  144 Mhz   89001  " + kmb::PadRight("LAVOIR DU BOURG", 30) + "  *");
-  EXPECT_EQ(kmb::SearchResultRow("    1  F1ABC").size(), kmb::kSearchResultLength);  // a short row too
+  EXPECT_EQ(kmb::SearchResultRow(1, "F1ABC").size(), kmb::kSearchResultLength);  // a short line too
 }
 
 // Rows deleted above a found QSO since the search: the QSO, not its old number.
 TEST(SearchResultRow, LeadsBackToTheSameQsoWhereverItNowStands) {
-  const std::vector<Bytes> before{Row(1, "F1AAA"), Row(2, "F1BBB"), Row(3, "F1CCC"), Row(4, "F1BBB")};
-  EXPECT_EQ(kmb::ListIndexOfRow(before, before[3], 3), 3u);
-  const std::vector<Bytes> after{Row(1, "F1BBB"), Row(2, "F1CCC"), Row(3, "F1BBB")};
-  EXPECT_EQ(kmb::ListIndexOfRow(after, before[2], 2), 1u);
-  EXPECT_EQ(kmb::ListIndexOfRow(after, before[3], 3), 2u);  // of two equal QSOs, the nearer
-  EXPECT_EQ(kmb::ListIndexOfRow(after, before[0], 0), std::nullopt);
-  EXPECT_EQ(kmb::ListIndexOfRow(after, "", 0), std::nullopt);
+  const kmb::Lines before{Line("F1AAA"), Line("F1BBB"), Line("F1CCC"), Line("F1BBB")};
+  EXPECT_EQ(kmb::ListIndexOfLine(before, before[3], 3), 3u);
+  const kmb::Lines after{Line("F1BBB"), Line("F1CCC"), Line("F1BBB")};
+  EXPECT_EQ(kmb::ListIndexOfLine(after, before[2], 2), 1u);
+  EXPECT_EQ(kmb::ListIndexOfLine(after, before[3], 3), 2u);  // of two equal QSOs, the nearer
+  EXPECT_EQ(kmb::ListIndexOfLine(after, before[0], 0), std::nullopt);
+  EXPECT_EQ(kmb::ListIndexOfLine(after, "", 0), std::nullopt);
 }
 
 TEST(CallSignMatch, FindsTheUpperCasedTextAnywhereInTheTrimmedCall) {
-  EXPECT_TRUE(kmb::CallSignMatches(Row(1, "FXXXX"), "fx"));
-  EXPECT_TRUE(kmb::CallSignMatches(Row(1, "ZFXXY"), "FX"));
-  EXPECT_TRUE(kmb::CallSignMatches(Row(1, "F4ABC/P"), "c/p"));
-  EXPECT_FALSE(kmb::CallSignMatches(Row(1, "FYYYY"), "FX"));
+  EXPECT_TRUE(kmb::CallSignMatches(Line("FXXXX"), "fx"));
+  EXPECT_TRUE(kmb::CallSignMatches(Line("ZFXXY"), "FX"));
+  EXPECT_TRUE(kmb::CallSignMatches(Line("F4ABC/P"), "c/p"));
+  EXPECT_FALSE(kmb::CallSignMatches(Line("FYYYY"), "FX"));
   // The blanks that pad the field are not part of the call.
-  EXPECT_FALSE(kmb::CallSignMatches(Row(1, "FXXXX"), "XX "));
+  EXPECT_FALSE(kmb::CallSignMatches(Line("FXXXX"), "XX "));
 }
 
 TEST(QsoSearch, EachCriterionFindsItsRowsInMainListOrder) {
-  const std::vector<Bytes> log = {Row(1, "FXXXX", "89", "89001"), Row(2, "FYYYY", "89", "89002"),
-                                  Row(3, "ZFXXY", "2a", "2a001"), Row(4, "F1ABC", "9", "9001"),
-                                  Row(5, "FXXXX", "77", "77001")};
+  const kmb::Lines log = {Line("FXXXX", "89", "89001"), Line("FYYYY", "89", "89002"), Line("ZFXXY", "2a", "2a001"),
+                          Line("F1ABC", "9", "9001"), Line("FXXXX", "77", "77001")};
   // The numbers of the rows found for each text, then "|".
   const auto found = [&log](SearchCriterion criterion, std::initializer_list<const char*> texts) {
     std::string numbers;

@@ -129,10 +129,8 @@ class RechercheIndicatifWindowTest : public QObject {
     OpenWindow w;
     w.enter("Indica", "F");
     QCOMPARE(w.results(), u"1,2,3,4"_s);
-    const auto deleteInMainList = [&rows = w.logbook.rows](std::size_t index) {
-      rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(index));
-      for (std::size_t i = 0; i < rows.size(); ++i)
-        rows[i] = kmb::FormatListRow(i + 1, kmb::LogLineFromListRow(rows[i]));
+    const auto deleteInMainList = [&lines = w.logbook.lines](std::size_t index) {
+      lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(index));
     };
     auto* results = Find<QListWidget>(w.window, "QSO_Effectues");
     const auto enterOn = [results](int item) {

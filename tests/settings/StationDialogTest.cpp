@@ -27,7 +27,7 @@ class StationDialogTest : public QObject {
     Validate(*dialog);
     QCOMPARE(s.main->stationCall(), std::string("F1XYZ"));
     QCOMPARE(s.env.readFile("F1XYZ_KMB.log"), log + log);
-    QCOMPARE(int(s.main->listRows().size()), 2);
+    QCOMPARE(int(s.main->listedLines().size()), 2);
     QCOMPARE(s.text("Bande_A"), u"144 Mhz"_s);
     QCOMPARE(s.text("Mode_A"), u"CW"_s);
     QCOMPARE(s.env.settings->read("Setup F1XYZ", kBandeUtilisee), u"10"_s);
@@ -70,7 +70,7 @@ class StationDialogTest : public QObject {
     QVERIFY(env.messages.shown.value(0).contains(u"« ../dehors/F4KMB », n'est pas valable"_s));
     QVERIFY(env.messages.shown.value(1).contains(u"Premiere installation"_s));
     QCOMPARE(main.stationCall(), std::string("FXXXX"));
-    QVERIFY(main.listRows().empty());
+    QVERIFY(main.listedLines().empty());
     auto* ind = main.findChild<QLineEdit*>("Ind_A");
     QTest::keyClick(ind, 'a');
     QCOMPARE(env.messages.last(),

@@ -89,20 +89,17 @@ struct TestEnvironment {
   AppContext context;
 };
 
-// The main window as a secondary window sees it: a station, the rows of the
+// The main window as a secondary window sees it: a station, the lines of the
 // list, and the rows the window selected.
 class FakeLogbook final : public LogbookView {
  public:
   explicit FakeLogbook(std::string call = "F4ABC") : call_(std::move(call)) {}
   std::string stationCall() const override { return call_; }
-  const std::vector<kmb::Bytes>& listRows() const override { return rows; }
+  const kmb::Lines& listedLines() const override { return lines; }
   void selectListRow(int index) override { selected.push_back(index); }
-  // Appends the list row of a log line, numbered after the others.
-  void addLine(const QByteArray& logLine) {
-    rows.push_back(kmb::FormatListRow(rows.size() + 1, logLine.toStdString()));
-  }
+  void addLine(const QByteArray& logLine) { lines.push_back(logLine.toStdString()); }
 
-  std::vector<kmb::Bytes> rows;
+  kmb::Lines lines;
   std::vector<int> selected;
 
  private:

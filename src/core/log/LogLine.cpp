@@ -32,51 +32,55 @@ QsoRecord ParseLogLine(std::string_view l) {
                    c::Mode(l),      c::Bande(l), c::RstR(l),   c::RstE(l), c::NomLavoir(l), c::Qsl(l) == '*'};
 }
 
-namespace {
-
 // Up to four digits keep a blank in front; five fill the field.
-void AppendRowNumber(Bytes& out, std::size_t n) {
+Bytes ListRowNumber(std::size_t n) {
   char digits[24];
   const int length = std::snprintf(digits, sizeof digits, "%zu", n);
-  if (length < 5) out.append(static_cast<std::size_t>(5 - length), ' ');
-  out.append(digits, static_cast<std::size_t>(length));
+  Bytes number;
+  if (length < 5) number.append(static_cast<std::size_t>(5 - length), ' ');
+  number.append(digits, static_cast<std::size_t>(length));
+  return number;
 }
 
-}  // namespace
+namespace {
 
 // A short line gives short pieces, and so a shorter row.
-Bytes FormatListRow(std::size_t rowNumber, std::string_view l) {
-  Bytes row;
-  row.reserve(kListRowLength);
-  AppendRowNumber(row, rowNumber);
-  std::size_t pieceEnd = kRowNumberWidth + 1;
+void AppendRowFields(Bytes& row, std::string_view l, const Field& first, const Field& last) {
+  std::size_t pieceEnd = first.rowFirst;
   for (const Field& field : fields::kAll) {
+    if (field.rowFirst < first.rowFirst || field.rowFirst > last.rowFirst) continue;
     row.append(field.rowFirst - pieceEnd, ' ');
     if (field.logFirst <= l.size()) row.append(l.substr(field.logFirst - 1, field.width));
     pieceEnd = field.rowFirst + field.width;
   }
+}
+
+}  // namespace
+
+Bytes FormatListRow(std::size_t rowNumber, std::string_view l) {
+  Bytes row;
+  row.reserve(kListRowLength);
+  row += ListRowNumber(rowNumber);
+  row.append(fields::Indicatif.rowFirst - kRowNumberWidth - 1, ' ');
+  AppendRowFields(row, l, fields::Indicatif, fields::Qsl);
   return row;
+}
+
+Bytes ListRowFields(std::string_view l, const Field& first, const Field& last) {
+  Bytes piece;
+  AppendRowFields(piece, l, first, last);
+  return piece;
 }
 
 // A control byte left in a line by another program comes out as a blank, so
 // a modified QSO is written back clean.
-QsoRecord ParseListRow(std::string_view row) {
+QsoRecord EntryRecord(std::string_view l) {
   namespace f = fields;
-  const auto as = [row](const Field& field) { return BlankControls(InRow(row, field)); };
+  const auto as = [l](const Field& field) { return BlankControls(InLog(l, field)); };
   const auto trimmed = [&as](const Field& field) { return Trim(as(field)); };
   return QsoRecord{trimmed(f::Indicatif), trimmed(f::Dpt),  trimmed(f::Prenom),    trimmed(f::Ref),
                    as(f::Date),           as(f::Heure),     trimmed(f::Mode),      trimmed(f::Bande),
-                   trimmed(f::RstR),      trimmed(f::RstE), trimmed(f::NomLavoir), InRow(row, f::Qsl) == "*"};
-}
-
-Bytes LogLineFromListRow(std::string_view row) {
-  Bytes line;
-  line.reserve(kLogLineLength);
-  for (const Field& field : fields::kAll) {
-    if (field.logFirst > 1) line += ' ';
-    line += InRow(row, field);
-  }
-  return line;
+                   trimmed(f::RstR),      trimmed(f::RstE), trimmed(f::NomLavoir), log_columns::Qsl(l) == '*'};
 }
 
 Bytes ListTitles() {

@@ -80,7 +80,6 @@ QsoRecord ParseLogLine(std::string_view line);
 inline constexpr std::size_t kRowNumberWidth = 5;
 
 inline std::string InLog(std::string_view line, const Field& f) { return Column(line, f.logFirst, f.width); }
-inline std::string InRow(std::string_view row, const Field& f) { return Column(row, f.rowFirst, f.width); }
 
 // Column pieces of a log line, as every reader of the log takes them.
 namespace log_columns {
@@ -102,11 +101,15 @@ inline char Qsl(std::string_view l) { return l.size() >= fields::Qsl.logFirst ? 
 // front; five-digit numbers fill the field, so logs up to 99,999 lines list.
 Bytes FormatListRow(std::size_t rowNumber, std::string_view logLine);
 
-// Fields for the entry controls, trimmed except date and time.
-QsoRecord ParseListRow(std::string_view row);
+// The number alone, as the first columns of its row show it.
+Bytes ListRowNumber(std::size_t rowNumber);
 
-// The log line a row was made from.
-Bytes LogLineFromListRow(std::string_view row);
+// The fields `first` to `last` of a line as its list row shows them, with
+// the row's blanks between them.
+Bytes ListRowFields(std::string_view logLine, const Field& first, const Field& last);
+
+// Fields for the entry controls, trimmed except date and time.
+QsoRecord EntryRecord(std::string_view logLine);
 
 // The titles of the main list, each over its column of the rows.
 Bytes ListTitles();

@@ -5,22 +5,20 @@
 
 namespace kmb {
 
-// The pieces between two fields keep the row's own blanks.
-Bytes QslListRow(std::string_view r) {
+// The pieces between two fields keep the main list's blanks.
+Bytes QslListRow(std::string_view l) {
   namespace f = fields;
-  const auto from = [r](const Field& first, const Field& last) {
-    return Column(r, first.rowFirst, last.rowFirst + last.width - first.rowFirst);
-  };
-  return from(f::Date, f::Heure) + "   " + Trim(InRow(r, f::Dpt)) + "   KMB " + Trim(InRow(r, f::Ref)) + "   " +
-         from(f::Mode, f::RstE) + "   " + InRow(r, f::NomLavoir);
+  namespace c = log_columns;
+  return ListRowFields(l, f::Date, f::Heure) + "   " + Trim(c::Dpt(l)) + "   KMB " + Trim(c::Ref(l)) + "   " +
+         ListRowFields(l, f::Mode, f::RstE) + "   " + c::NomLavoir(l);
 }
 
-bool QslReceived(std::string_view listRow) { return Trim(InRow(listRow, fields::Qsl)) == "*"; }
+bool QslReceived(std::string_view logLine) { return log_columns::Qsl(logLine) == '*'; }
 
-std::vector<Bytes> AwaitedQslRows(const std::vector<Bytes>& listRows, std::string_view typed) {
+std::vector<Bytes> AwaitedQslRows(const Lines& lines, std::string_view typed) {
   std::vector<Bytes> found;
-  for (const Bytes& row : listRows)
-    if (CallSignMatches(row, typed) && !QslReceived(row)) found.push_back(QslListRow(row));
+  for (const Bytes& line : lines)
+    if (CallSignMatches(line, typed) && !QslReceived(line)) found.push_back(QslListRow(line));
   return found;
 }
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/log/FixedColumns.h"
+#include "core/log/LogFile.h"
 
 namespace kmb {
 
@@ -15,14 +15,14 @@ inline constexpr std::size_t kQslListRowLength = 90;
 inline constexpr std::size_t kQslPrintedWidth = 57;
 
 // Date, time, department, "KMB " and reference, mode, band, reports and the
-// lavoir name, cut from a 122-column main-list row.
-Bytes QslListRow(std::string_view listRow);
+// lavoir name, cut from a log line.
+Bytes QslListRow(std::string_view logLine);
 
-// True when the row's QSL mark is "*".
-bool QslReceived(std::string_view listRow);
+// True when the line's QSL mark is "*".
+bool QslReceived(std::string_view logLine);
 
-// The rows, in list order, of the call signs containing `typed` whose QSL
+// The QSOs, in log order, of the call signs containing `typed` whose QSL
 // has not been received, each as QslListRow gives it.
-std::vector<Bytes> AwaitedQslRows(const std::vector<Bytes>& listRows, std::string_view typed);
+std::vector<Bytes> AwaitedQslRows(const Lines& lines, std::string_view typed);
 
 }  // namespace kmb

@@ -5,8 +5,8 @@
 
 namespace kmb {
 
-bool CallSignMatches(std::string_view listRow, std::string_view typed) {
-  return Trim(InRow(listRow, fields::Indicatif)).find(UpperCp1252(typed)) != std::string::npos;
+bool CallSignMatches(std::string_view logLine, std::string_view typed) {
+  return Trim(log_columns::Indicatif(logLine)).find(UpperCp1252(typed)) != std::string::npos;
 }
 
 }  // namespace kmb

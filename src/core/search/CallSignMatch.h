@@ -4,8 +4,8 @@
 
 namespace kmb {
 
-// True when the trimmed call-sign field of a main-list row (columns 8-19)
-// contains `typed`, upper-cased, anywhere.
-bool CallSignMatches(std::string_view listRow, std::string_view typed);
+// True when the trimmed call-sign field of a log line contains `typed`,
+// upper-cased, anywhere.
+bool CallSignMatches(std::string_view logLine, std::string_view typed);
 
 }  // namespace kmb

@@ -6,20 +6,19 @@
 
 namespace kmb {
 
-bool RowMatches(std::string_view listRow, SearchCriterion criterion, std::string_view text) {
+bool LineMatches(std::string_view line, SearchCriterion criterion, std::string_view text) {
   switch (criterion) {
-    case SearchCriterion::Indicatif: return CallSignMatches(listRow, text);
-    case SearchCriterion::Reference: return UpperCp1252(Trim(InRow(listRow, fields::Ref))) == UpperCp1252(text);
-    case SearchCriterion::Departement: return Column(listRow, fields::Dpt.rowFirst, kDptWidth) == text;
+    case SearchCriterion::Indicatif: return CallSignMatches(line, text);
+    case SearchCriterion::Reference: return UpperCp1252(Trim(log_columns::Ref(line))) == UpperCp1252(text);
+    case SearchCriterion::Departement: return Column(line, fields::Dpt.logFirst, kDptWidth) == text;
   }
   return false;
 }
 
-std::vector<std::size_t> FindQsos(const std::vector<Bytes>& listRows, SearchCriterion criterion,
-                                  std::string_view text) {
+std::vector<std::size_t> FindQsos(const Lines& lines, SearchCriterion criterion, std::string_view text) {
   std::vector<std::size_t> found;
-  for (std::size_t i = 0; i < listRows.size(); ++i)
-    if (RowMatches(listRows[i], criterion, text)) found.push_back(i);
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    if (LineMatches(lines[i], criterion, text)) found.push_back(i);
   return found;
 }
 

@@ -1,10 +1,10 @@
 #pragma once
-// Finding QSOs among the rows of the main list.
+// Finding QSOs among the lines of the log.
 #include <cstddef>
 #include <string_view>
 #include <vector>
 
-#include "core/log/FixedColumns.h"
+#include "core/log/LogFile.h"
 
 namespace kmb {
 
@@ -15,9 +15,9 @@ enum class SearchCriterion { Indicatif, Reference, Departement };
 // Corsican "2a001" is found however it is typed.
 // Department: the two department characters equal the text exactly (the
 // window lower-cases it first, as the log stores it).
-bool RowMatches(std::string_view listRow, SearchCriterion criterion, std::string_view text);
+bool LineMatches(std::string_view logLine, SearchCriterion criterion, std::string_view text);
 
-// The places of the matching rows, in list order.
-std::vector<std::size_t> FindQsos(const std::vector<Bytes>& listRows, SearchCriterion criterion, std::string_view text);
+// The places of the matching lines, in log order.
+std::vector<std::size_t> FindQsos(const Lines& lines, SearchCriterion criterion, std::string_view text);
 
 }  // namespace kmb

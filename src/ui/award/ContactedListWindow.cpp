@@ -100,12 +100,12 @@ QWidget* ContactedListWindow::buildCounts() {
 
 void ContactedListWindow::display() {
   header_->setText(FromCp1252(kmb::ContactedListTitles()));
-  lines_->setRows({});
+  lines_->setLines({});
   shownGroup_ = ToCp1252(group_->currentText());
   kmb::ContactedList list = kmb::ListContacted(ReadStationLog(context_, logbook_, this), shownGroup_);
   listedCount_->setText(QString::number(list.listed));
   confirmedCount_->setText(QString::number(list.confirmed));
-  lines_->setRows(std::move(list.lines));
+  lines_->setLines(std::move(list.lines));
   saveButton_->setEnabled(true);
   printButton_->setEnabled(true);
 }
@@ -124,7 +124,7 @@ void ContactedListWindow::save() {
   }
   const QString name = FromCp1252(*fileName);
   const auto target = context_.programFolder / name.toStdString();
-  const kmb::Bytes content = kmb::SavedListContent(call, group, today, lines_->rows());
+  const kmb::Bytes content = kmb::SavedListContent(call, group, today, lines_->lines());
   if (const kmb::IoStatus error = kmb::ReplaceFileAtomically(context_.files, target, content)) {
     context_.messages.inform(this, QStringLiteral("La liste n'a pas été enregistrée dans le fichier %1.\r\n%2")
                                        .arg(name, QString::fromStdString(kmb::IoErrorMessage(*error))));
@@ -139,7 +139,7 @@ void ContactedListWindow::print() {
   QPrinter printer;
   if (!context_.printers.choose(printer, this)) return;
   const kmb::Lines page =
-      kmb::PrintedListLines(logbook_.stationCall(), shownGroup_, context_.clock.localNow(), lines_->rows());
+      kmb::PrintedListLines(logbook_.stationCall(), shownGroup_, context_.clock.localNow(), lines_->lines());
   if (!PrintLines(printer, page))
     context_.messages.inform(this, QStringLiteral("L'impression de la liste n'a pas pu commencer."));
 }

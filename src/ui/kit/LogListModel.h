@@ -1,22 +1,27 @@
 #pragma once
-// The rows of the main list, kept as the bytes of the log and turned into
-// text only when a row is painted, so long logs load fast.
+// The lines a list shows, kept as bytes and turned into text only when a row
+// is painted or read aloud, so long logs load fast. The main list numbers
+// each line as its row; other lists show their lines as they are.
 #include <QAbstractListModel>
-#include <vector>
+#include <string_view>
 
-#include "core/log/FixedColumns.h"
+#include "core/log/LogFile.h"
 
 class LogListModel final : public QAbstractListModel {
   Q_OBJECT
  public:
-  using QAbstractListModel::QAbstractListModel;
+  // The text of the row at a place (from 0), made from its line.
+  using RowText = kmb::Bytes (*)(std::size_t place, std::string_view line);
+
+  explicit LogListModel(QObject* parent = nullptr, RowText rowText = nullptr);
 
   int rowCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
 
-  void setRows(std::vector<kmb::Bytes> rows);
-  const std::vector<kmb::Bytes>& rows() const { return rows_; }
+  void setLines(kmb::Lines lines);
+  const kmb::Lines& lines() const { return lines_; }
 
  private:
-  std::vector<kmb::Bytes> rows_;
+  RowText rowText_;
+  kmb::Lines lines_;
 };

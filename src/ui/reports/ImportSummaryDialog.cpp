@@ -32,7 +32,7 @@ QListView* LinesView(const char* name, QAbstractItemModel* model, QWidget* paren
 // Log lines stay bytes until they are painted: a long file shows at once.
 QAbstractItemModel* LogLines(const kmb::Lines& lines) {
   auto* model = new LogListModel;
-  model->setRows(lines);
+  model->setLines(lines);
   return model;
 }
 

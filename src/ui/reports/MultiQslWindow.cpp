@@ -110,7 +110,7 @@ void MultiQslWindow::listAwaitedQsls() {
   }
   title_->setText(QStringLiteral("QSL's non reçues de ") + typed);
   awaited_->clear();
-  for (const kmb::Bytes& row : kmb::AwaitedQslRows(logbook_.listRows(), ToCp1252(typed))) {
+  for (const kmb::Bytes& row : kmb::AwaitedQslRows(logbook_.listedLines(), ToCp1252(typed))) {
     QListWidgetItem* item = AddRowItem(*awaited_, row);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Unchecked);

@@ -38,7 +38,7 @@ SearchCriterion CriterionOfOption(int index) {
   }
 }
 
-constexpr int kFoundRowRole = Qt::UserRole + 1;
+constexpr int kFoundLineRole = Qt::UserRole + 1;
 constexpr int kFoundIndexRole = Qt::UserRole + 2;
 
 QString EmptyTextMessage(SearchCriterion criterion) {
@@ -195,7 +195,7 @@ void RechercheIndicatifWindow::search() {
   QLineEdit& box = boxOf(criterion);
   // A single-line box holds no line break; a pasted one must not count.
   const QString text = CleanTypedText(box.text());
-  if (!logbook_.listRows().empty() && text.isEmpty()) {
+  if (!logbook_.listedLines().empty() && text.isEmpty()) {
     inform(EmptyTextMessage(criterion));
     if (criterion == SearchCriterion::Indicatif) callBox_->clear();
     return;
@@ -206,14 +206,14 @@ void RechercheIndicatifWindow::search() {
   for (QLineEdit* b : {callBox_, referenceBox_, departmentBox_}) b->clear();
 }
 
-// Each result keeps the main-list row it was found in and its place, so the
-// very QSO is found again even when the list changed since.
+// Each result keeps the log line it was found in and its place, so the very
+// QSO is found again even when the list changed since.
 void RechercheIndicatifWindow::listResults() {
   results_->clear();
-  const std::vector<kmb::Bytes>& rows = logbook_.listRows();
-  for (const std::size_t index : kmb::FindQsos(rows, lastSearch_.criterion, lastSearch_.text)) {
-    QListWidgetItem* item = AddRowItem(*results_, kmb::SearchResultRow(rows[index]));
-    item->setData(kFoundRowRole, QByteArray::fromStdString(rows[index]));
+  const kmb::Lines& lines = logbook_.listedLines();
+  for (const std::size_t index : kmb::FindQsos(lines, lastSearch_.criterion, lastSearch_.text)) {
+    QListWidgetItem* item = AddRowItem(*results_, kmb::SearchResultRow(index + 1, lines[index]));
+    item->setData(kFoundLineRole, QByteArray::fromStdString(lines[index]));
     item->setData(kFoundIndexRole, static_cast<qulonglong>(index));
   }
 }
@@ -221,8 +221,9 @@ void RechercheIndicatifWindow::listResults() {
 void RechercheIndicatifWindow::returnToResult() {
   const QListWidgetItem* selected = results_->currentItem();
   if (selected) {
-    const kmb::Bytes row = selected->data(kFoundRowRole).toByteArray().toStdString();
-    const auto index = kmb::ListIndexOfRow(logbook_.listRows(), row, selected->data(kFoundIndexRole).toULongLong());
+    const kmb::Bytes line = selected->data(kFoundLineRole).toByteArray().toStdString();
+    const auto index =
+        kmb::ListIndexOfLine(logbook_.listedLines(), line, selected->data(kFoundIndexRole).toULongLong());
     if (!index) {
       inform(
           QStringLiteral("Ce QSO n'est plus dans le log : il a été modifié ou supprimé depuis la recherche. Les "
