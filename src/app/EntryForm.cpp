@@ -157,10 +157,10 @@ void EntryForm::build() {
 
   delete_ = Button("Annule_Saisie", QStringLiteral("Su&pprimer un QSO"), this);
   insert_ = Button("Ajout_QSO", QStringLiteral("I&nserer un QSO"), this);
+  search_ = Button("Rechercher", QStringLiteral("&Rechercher un QSO"), this);
+  activeList_ = Button("Liste_KMB_Active", QStringLiteral("Liste des &KMB activés"), this);
   auto* buttons = new QHBoxLayout;
-  for (QPushButton* button : {delete_, insert_, Button("Rechercher", QStringLiteral("&Rechercher un QSO"), this),
-                              Button("Liste_KMB_Active", QStringLiteral("Liste des &KMB activés"), this)})
-    buttons->addWidget(button);
+  for (QPushButton* button : {delete_, insert_, search_, activeList_}) buttons->addWidget(button);
   buttons->addStretch(1);
   grid->addLayout(buttons, 4, 0, 1, 11);
 }

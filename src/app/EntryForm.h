@@ -66,6 +66,10 @@ class EntryForm final : public QGroupBox {
   bool readyToSave();
   kmb::QsoRecord record() const;
 
+  // The buttons that open windows of other areas, wired by those areas.
+  QPushButton& searchButton() const { return *search_; }
+  QPushButton& activeListButton() const { return *activeList_; }
+
  signals:
   void validateAsked();  // "Valider le QSO"
   void deleteAsked();    // "Supprimer un QSO"
@@ -120,5 +124,7 @@ class EntryForm final : public QGroupBox {
   QPushButton* clear_ = nullptr;         // Efface_A
   QPushButton* delete_ = nullptr;        // Annule_Saisie
   QPushButton* insert_ = nullptr;        // Ajout_QSO
+  QPushButton* search_ = nullptr;        // Rechercher
+  QPushButton* activeList_ = nullptr;    // Liste_KMB_Active
   QHash<QObject*, Control> controlOf_;
 };

@@ -1,12 +1,13 @@
 #include "app/MainWindow.h"
 
-#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cerrno>
@@ -24,6 +25,7 @@
 #include "ui/search/SearchCommands.h"
 #include "ui/settings/SettingsCommands.h"
 #include "ui/settings/StationDialog.h"
+#include "ui/web/HelpTexts.h"
 #include "ui/web/WebCommands.h"
 
 using namespace settings_keys;
@@ -43,6 +45,7 @@ MainWindow::MainWindow(AppContext& context) : ctx_(context) {
   layout->addWidget(list_, 1);
   setCentralWidget(central);
   buildMenus();
+  registerAreaCommands();
   setReadingOrder();
   PressButtonsOnEnter(*this);
 
@@ -51,11 +54,6 @@ MainWindow::MainWindow(AppContext& context) : ctx_(context) {
   connect(list_, &LogListPanel::rowShown, this, &MainWindow::showSelectedRow);
   connect(list_, &LogListPanel::rowOpened, this, &MainWindow::openSelectedRow);
   connect(list_, &LogListPanel::deleteAsked, this, &MainWindow::deleteSelectedQso);
-  RegisterAwardCommands(*this);
-  RegisterReportCommands(*this);
-  RegisterSearchCommands(*this);
-  RegisterSettingsCommands(*this);
-  RegisterWebCommands(*this);
   ctx_.settings.onWriteFailure([this](const QString& file) {
     ctx_.messages.inform(this, QStringLiteral("Les réglages d'ORX_KMB ne peuvent pas être enregistrés dans le fichier "
                                               "%1 (fichier protégé en écriture, ou dossier à sa place). L'indicatif "
@@ -105,11 +103,8 @@ void MainWindow::buildMenus() {
   };
 
   QMenu* fichier = menu("Mnu_Fichier", QStringLiteral("&Fichier"));
-  item(fichier, "Mnu_ADIF", QStringLiteral("&Exporter le log au format ADIF"));
-  item(fichier, "Mnu_Import_ADIF", QStringLiteral("&Importer un fichier ADIF"));
-  item(fichier, "Mnu_Ouvrir_Dossier", QStringLiteral("&Ouvrir le dossier des logs"));
-  item(fichier, "Mnu_Preferences", QStringLiteral("&Préférences…"));
-  item(fichier, "Mnu_Quitter", QStringLiteral("&Quitter ORX_KMB"));
+  QAction* quit = item(fichier, "Mnu_Quitter", QStringLiteral("&Quitter ORX_KMB"));
+  connect(quit, &QAction::triggered, this, &MainWindow::quit);
 
   QMenu* date = menu("Mnu_Date", QStringLiteral("&Date"));
   automaticDate_ = item(date, "Mnu_Date_Auto", QStringLiteral("&Automatique"));
@@ -124,21 +119,50 @@ void MainWindow::buildMenus() {
   connect(station, &QAction::triggered, this, [this] { openStationDialog(false); });
 
   QMenu* liste = menu("Mnu_Liste", QStringLiteral("&Liste"));
-  item(liste, "Mnu_L_Contacte", QStringLiteral("des &Lavoirs contactés"));
   QMenu* carte = menu("Mnu_Carte", QStringLiteral("&Carte"));
-  item(carte, "Mnu_Carte_Acti_KMB", QStringLiteral("des &départements contactés"));
-  item(bar, "Mnu_Score", QStringLiteral("Sc&ores"));
   QMenu* diplomes = menu("Mnu_Diplomes", QStringLiteral("D&iplomes"));
-  item(diplomes, "Mnu_KMB_HF", QStringLiteral("KMB Bande &HF"));
-  item(diplomes, "Mnu_Diplome_VHF", QStringLiteral("KMB Bande &VHF"));
-  item(bar, "Mnu_Non_Recue", QStringLiteral("&QSL's non reçues"));
-  item(bar, "Mnu_Cluster", QStringLiteral("&Afficher Cluster"));
   QMenu* aide = menu("Mnu_Aide", QStringLiteral("Aid&e"));
-  item(aide, "Mnu_Guide", QStringLiteral("&Guide d'utilisation"))->setShortcut(QKeySequence::HelpContents);
-  item(aide, "Mnu_Apropos", QStringLiteral("A &Propos"));
-  item(aide, "Mnu_Reglement", QStringLiteral("&Reglement"));
-  item(aide, "Mnu_Historique", QStringLiteral("&Historique"));
+  QAction* about = item(aide, "Mnu_Apropos", QStringLiteral("A &Propos"));
+  QAction* history = item(aide, "Mnu_Historique", QStringLiteral("&Historique"));
+  connect(about, &QAction::triggered, this, &MainWindow::showAbout);
+  connect(history, &QAction::triggered, this, &MainWindow::showHistory);
+
+  menuSlots_ = {
+      {MenuPlace::File, {fichier, quit}},         {MenuPlace::List, {liste, nullptr}},
+      {MenuPlace::Map, {carte, nullptr}},         {MenuPlace::BarBeforeDiplomas, {bar, diplomes->menuAction()}},
+      {MenuPlace::Diplomas, {diplomes, nullptr}}, {MenuPlace::BarBeforeHelp, {bar, aide->menuAction()}},
+      {MenuPlace::Help, {aide, about}},           {MenuPlace::HelpAfterAbout, {aide, history}},
+  };
 }
+
+// Commands of the same place stand in this order.
+void MainWindow::registerAreaCommands() {
+  RegisterAwardCommands(*this);
+  RegisterReportCommands(*this);
+  RegisterSearchCommands(*this, form_->searchButton());
+  RegisterSettingsCommands(*this);
+  RegisterWebCommands(*this, form_->activeListButton());
+}
+
+QAction* MainWindow::addCommand(MenuPlace where, const char* objectName, const QString& caption,
+                                std::function<void()> handler) {
+  auto* action = new QAction(caption, this);
+  action->setObjectName(QString::fromLatin1(objectName));
+  const MenuSlot& slot = menuSlots_.at(where);
+  slot.holder->insertAction(slot.before, action);
+  connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+  return action;
+}
+
+// Every QSO is already on disk: nothing to ask, nothing to save.
+void MainWindow::quit() {
+  QApplication::closeAllWindows();
+  QCoreApplication::exit(0);
+}
+
+void MainWindow::showAbout() { ctx_.messages.inform(this, AboutText(kRevisionText, ctx_.programFolder)); }
+
+void MainWindow::showHistory() { ctx_.messages.inform(this, HistoryText()); }
 
 // Tab follows the reading order: the entry rows, the buttons, then the list.
 void MainWindow::setReadingOrder() {
@@ -149,17 +173,6 @@ void MainWindow::setReadingOrder() {
   for (std::size_t i = 1; i < std::size(order); ++i)
     setTabOrder(findChild<QWidget*>(QString::fromLatin1(order[i - 1])),
                 findChild<QWidget*>(QString::fromLatin1(order[i])));
-}
-
-void MainWindow::onCommand(const char* objectName, std::function<void()> handler) {
-  const QString name = QString::fromLatin1(objectName);
-  if (auto* action = findChild<QAction*>(name)) {
-    connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
-  } else if (auto* button = findChild<QAbstractButton*>(name)) {
-    connect(button, &QAbstractButton::clicked, this, [handler = std::move(handler)] { handler(); });
-  } else {
-    qFatal("no command named %s", objectName);
-  }
 }
 
 void MainWindow::openSingleWindow(const QString& name, std::function<QWidget*()> make) {

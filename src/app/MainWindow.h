@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,7 +39,8 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
   void selectListRow(int index) override;
 
   // CommandBoard
-  void onCommand(const char* objectName, std::function<void()> handler) override;
+  QAction* addCommand(MenuPlace where, const char* objectName, const QString& caption,
+                      std::function<void()> handler) override;
   void openSingleWindow(const QString& name, std::function<QWidget*()> make) override;
   void giveKeyboardBack() override;
   AppContext& context() override { return ctx_; }
@@ -58,6 +60,10 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
   bool takeProgramFolder();
   QWidget* buildStationBand();
   void buildMenus();
+  void registerAreaCommands();
+  void quit();         // Mnu_Quitter
+  void showAbout();    // Mnu_Apropos
+  void showHistory();  // Mnu_Historique
   void setReadingOrder();
   void placeOnScreen();
   // The station stored in the settings, when it is a call sign at all.
@@ -105,6 +111,13 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
   LogListPanel* list_ = nullptr;
   QAction* automaticDate_ = nullptr;  // Mnu_Date_Auto
   QAction* manualDate_ = nullptr;     // Mnu_Date_Man
+  // Where each place's commands go: the menu or the bar, above the action
+  // that follows the place (none: at the end).
+  struct MenuSlot {
+    QWidget* holder = nullptr;
+    QAction* before = nullptr;
+  };
+  std::map<MenuPlace, MenuSlot> menuSlots_;
 
   QPointer<StationDialog> station_;
   QHash<QString, QPointer<QWidget>> windows_;

@@ -8,19 +8,19 @@
 
 void RegisterAwardCommands(CommandBoard& board) {
   CommandBoard* b = &board;
-  board.onCommand("Mnu_Score", [b] {
-    b->openSingleWindow("Score_KMB", [b] { return new ScoreWindow(b->context(), b->logbook()); });
+  board.addCommand(MenuPlace::List, "Mnu_L_Contacte", QStringLiteral("des &Lavoirs contactés"), [b] {
+    b->openSingleWindow("Aff_Contacte", [b] { return new ContactedListWindow(b->context(), b->logbook()); });
   });
-  board.onCommand("Mnu_KMB_HF", [b] {
-    b->openSingleWindow("Diplomes", [b] { return new DiplomaWindow(b->context(), b->logbook(), HfDiplomaFace()); });
-  });
-  board.onCommand("Mnu_Diplome_VHF", [b] {
-    b->openSingleWindow("Diplome_VHF", [b] { return new DiplomaWindow(b->context(), b->logbook(), VhfDiplomaFace()); });
-  });
-  board.onCommand("Mnu_Carte_Acti_KMB", [b] {
+  board.addCommand(MenuPlace::Map, "Mnu_Carte_Acti_KMB", QStringLiteral("des &départements contactés"), [b] {
     b->openSingleWindow("Carte_Acti_KMB", [b] { return new MapWindow(b->context(), b->logbook()); });
   });
-  board.onCommand("Mnu_L_Contacte", [b] {
-    b->openSingleWindow("Aff_Contacte", [b] { return new ContactedListWindow(b->context(), b->logbook()); });
+  board.addCommand(MenuPlace::BarBeforeDiplomas, "Mnu_Score", QStringLiteral("Sc&ores"), [b] {
+    b->openSingleWindow("Score_KMB", [b] { return new ScoreWindow(b->context(), b->logbook()); });
+  });
+  board.addCommand(MenuPlace::Diplomas, "Mnu_KMB_HF", QStringLiteral("KMB Bande &HF"), [b] {
+    b->openSingleWindow("Diplomes", [b] { return new DiplomaWindow(b->context(), b->logbook(), HfDiplomaFace()); });
+  });
+  board.addCommand(MenuPlace::Diplomas, "Mnu_Diplome_VHF", QStringLiteral("KMB Bande &VHF"), [b] {
+    b->openSingleWindow("Diplome_VHF", [b] { return new DiplomaWindow(b->context(), b->logbook(), VhfDiplomaFace()); });
   });
 }

@@ -1,6 +1,6 @@
 #pragma once
 // What the main window gives each area of the program, so that the area
-// wires its own menu commands and buttons without knowing the main window.
+// makes its own menu commands without knowing the main window.
 #include <QString>
 #include <functional>
 
@@ -8,12 +8,28 @@
 #include "ui/kit/AppContext.h"
 #include "ui/kit/LogbookView.h"
 
+class QAction;
 class QWidget;
+
+// Where a command stands in the menu bar, whose order the main window keeps.
+// Commands given the same place stand in the order they were added.
+enum class MenuPlace {
+  File,               // Fichier, above Quitter
+  List,               // Liste
+  Map,                // Carte
+  BarBeforeDiplomas,  // the bar itself, between Carte and Diplomes
+  Diplomas,           // Diplomes
+  BarBeforeHelp,      // the bar itself, between Diplomes and Aide
+  Help,               // Aide, above A Propos
+  HelpAfterAbout,     // Aide, between A Propos and Historique
+};
 
 class CommandBoard {
  public:
-  // Runs `handler` when the menu command or button named `objectName` is used.
-  virtual void onCommand(const char* objectName, std::function<void()> handler) = 0;
+  // A command at `where` that runs `handler`; `caption` carries its Alt
+  // letter, and the caller may give it a shortcut.
+  virtual QAction* addCommand(MenuPlace where, const char* objectName, const QString& caption,
+                              std::function<void()> handler) = 0;
   // Shows the secondary window `name`, built by `make` when it is not open:
   // each exists at most once. Once closed, it gives the keyboard back.
   virtual void openSingleWindow(const QString& name, std::function<QWidget*()> make) = 0;

@@ -7,9 +7,11 @@
 
 void RegisterReportCommands(CommandBoard& board) {
   CommandBoard* b = &board;
-  board.onCommand("Mnu_ADIF", [b] { ExportAdifFile(b->context(), b->logbook().stationCall(), b->messageParent()); });
-  board.onCommand("Mnu_Import_ADIF", [b] { ImportAdifFile(*b); });
-  board.onCommand("Mnu_Non_Recue", [b] {
+  board.addCommand(MenuPlace::File, "Mnu_ADIF", QStringLiteral("&Exporter le log au format ADIF"),
+                   [b] { ExportAdifFile(b->context(), b->logbook().stationCall(), b->messageParent()); });
+  board.addCommand(MenuPlace::File, "Mnu_Import_ADIF", QStringLiteral("&Importer un fichier ADIF"),
+                   [b] { ImportAdifFile(*b); });
+  board.addCommand(MenuPlace::BarBeforeHelp, "Mnu_Non_Recue", QStringLiteral("&QSL's non reçues"), [b] {
     b->openSingleWindow("Multi_QSL", [b] { return new MultiQslWindow(b->context(), b->logbook()); });
   });
 }

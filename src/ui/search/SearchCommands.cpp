@@ -1,11 +1,13 @@
 #include "ui/search/SearchCommands.h"
 
+#include <QAbstractButton>
+
 #include "ui/kit/CommandBoard.h"
 #include "ui/search/RechercheIndicatifWindow.h"
 
-void RegisterSearchCommands(CommandBoard& board) {
+void RegisterSearchCommands(CommandBoard& board, QAbstractButton& searchButton) {
   CommandBoard* b = &board;
-  board.onCommand("Rechercher", [b] {
+  QObject::connect(&searchButton, &QAbstractButton::clicked, &searchButton, [b] {
     b->openSingleWindow("Recherche_Indicatif",
                         [b] { return new RechercheIndicatifWindow(b->context(), b->logbook()); });
   });

@@ -1,5 +1,6 @@
 #pragma once
 class CommandBoard;
+class QAbstractButton;
 
-// "Rechercher un QSO".
-void RegisterSearchCommands(CommandBoard& board);
+// "Rechercher un QSO", opened by the main window's `searchButton`.
+void RegisterSearchCommands(CommandBoard& board, QAbstractButton& searchButton);

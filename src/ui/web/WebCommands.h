@@ -1,5 +1,7 @@
 #pragma once
 class CommandBoard;
+class QAbstractButton;
 
-// Guide, web pages, About, history and quit.
-void RegisterWebCommands(CommandBoard& board);
+// Guide, cluster and the award's web pages, the active list opened by the main
+// window's `activeListButton`.
+void RegisterWebCommands(CommandBoard& board, QAbstractButton& activeListButton);
