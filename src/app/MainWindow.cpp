@@ -10,9 +10,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cerrno>
+#include <vector>
 
 #include "app/ClockPanel.h"
 #include "app/LogListPanel.h"
+#include "core/entry/EntryControls.h"
 #include "core/log/DailyBackup.h"
 #include "core/settings/StationCall.h"
 #include "ui/award/AwardCommands.h"
@@ -141,12 +143,13 @@ void MainWindow::buildMenus() {
 }
 
 // Tab follows the reading order: the entry rows, the buttons, then the list.
+// The entry controls in their walk's order, then the buttons.
 void MainWindow::setReadingOrder() {
-  const char* const order[] = {"Bande_A",   "Ind_A",      "Prenom_A",         "Dpt_A",    "Ref_A",
-                               "Date_A",    "Heure_A",    "Mode_A",           "RST_A",    "RSTE_A",
-                               "Rem_A",     "QSL_A",      "Valide_A",         "Efface_A", "Annule_Saisie",
-                               "Ajout_QSO", "Rechercher", "Liste_KMB_Active", "Liste_KMB"};
-  for (std::size_t i = 1; i < std::size(order); ++i)
+  std::vector<const char*> order;
+  for (const kmb::EntryControlRow& row : kmb::kEntryControls) order.push_back(row.objectName);
+  order.insert(order.end(),
+               {"Valide_A", "Efface_A", "Annule_Saisie", "Ajout_QSO", "Rechercher", "Liste_KMB_Active", "Liste_KMB"});
+  for (std::size_t i = 1; i < order.size(); ++i)
     setTabOrder(findChild<QWidget*>(QString::fromLatin1(order[i - 1])),
                 findChild<QWidget*>(QString::fromLatin1(order[i])));
 }
