@@ -12,6 +12,7 @@
 #include "core/log/ContactedLavoir.h"
 #include "core/log/FirstNameList.h"
 #include "core/log/LogSnapshot.h"
+#include "core/settings/StationCall.h"
 #include "ui/kit/FieldColours.h"
 #include "ui/kit/SettingsStore.h"
 #include "ui/kit/ShownText.h"
@@ -52,7 +53,7 @@ bool EntryForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool EntryForm::keyPress(Control c, QKeyEvent& key) {
-  if (c == Control::Ind && around_.stationCall() == kNoStation.toStdString()) {
+  if (c == Control::Ind && around_.stationCall() == kmb::kNoStation) {
     ctx_.messages.inform(this, kFirstInstall);
     return false;
   }

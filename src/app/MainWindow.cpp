@@ -217,13 +217,13 @@ bool MainWindow::start() {
   form_->reset();
   placeOnScreen();
   ctx_.settings.write(kSetup, kCheminRepertoire, QString::fromStdString(ctx_.programFolder.string()));
-  if (stationCall_ == kNoStation.toStdString()) {
+  if (stationCall_ == kmb::kNoStation) {
     ctx_.messages.inform(this, QStringLiteral("\r\nPremiere installation, vous devez entrer votre Indicatif\r\n\r\n"));
     openStationDialog(true);
   }
   show();
   form_->openCallSign();
-  if (stationCall_ != kNoStation.toStdString()) loadLogList();
+  if (stationCall_ != kmb::kNoStation) loadLogList();
   list_->selectLastRow();
   ctx_.settings.write(stationSection(), kRevision, kRevisionText);
   form_->reset();
@@ -243,13 +243,13 @@ void MainWindow::placeOnScreen() {
 }
 
 std::string MainWindow::storedStationCall() {
-  const QString stored = ctx_.settings.read(kSetup, kIndicatifStation, kNoStation);
+  const QString stored = ctx_.settings.read(kSetup, kIndicatifStation, FromCp1252(kmb::kNoStation));
   if (kmb::CheckStationCall(ToCp1252(stored)) == kmb::StationCallCheck::Accepted) return stored.toStdString();
   ctx_.messages.inform(this, QStringLiteral("L'indicatif de station enregistré dans les réglages, « %1 », n'est pas "
                                             "valable : un indicatif ne comporte que des lettres, des chiffres ou le "
                                             "signe '_', 12 au plus. Il n'est pas utilisé.")
                                  .arg(stored));
-  return kNoStation.toStdString();
+  return std::string(kmb::kNoStation);
 }
 
 void MainWindow::applyStoredDateMode() {
