@@ -115,7 +115,14 @@ void EntryForm::rememberBandAndMode(Control c) {
 void EntryForm::fillKnownStation() {
   if (mode_ == EntryMode::Modification) return;
   const kmb::LinesResult list = kmb::ReadLines(ctx_.files, ctx_.programFolder / kmb::kFirstNameListName);
-  if (list.error) return;  // no list yet: nobody is known
+  if (list.error) {
+    // No list yet: nobody is known. Any other failure is told.
+    if (list.error->errnum != ENOENT)
+      ctx_.messages.inform(this, QStringLiteral("La liste des prénoms ne peut pas être lue : le prénom et le "
+                                                "département ne sont pas repris.\r\n") +
+                                     QString::fromStdString(kmb::IoErrorMessage(*list.error)));
+    return;
+  }
   const auto known = kmb::FindFirstName(list.lines, TextOf(call_));
   if (!known) return;
   department_->setEnabled(true);
