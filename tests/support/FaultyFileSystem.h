@@ -20,6 +20,7 @@ class FaultyFileSystem final : public kmb::FileSystem {
     errnum_ = errnum;
     passing_ = passing;
     armed_ = true;
+    keepFailing_ = false;
   }
   // As failAt, but every call of the step after the good ones fails.
   void failFrom(Step step, int errnum, int passing) {
