@@ -55,6 +55,8 @@ QStringList EntryBandLabels() {
   return labels;
 }
 
+const char* NameOf(kmb::EntryControl control) { return kmb::RowOf(control).objectName; }
+
 QPushButton* Button(const char* name, const QString& text, QWidget* parent) {
   return Named(new QPushButton(text, parent), name);
 }
@@ -68,9 +70,8 @@ EntryForm::EntryForm(AppContext& context, const EntrySurroundings& around, const
       clock_(clock) {
   setObjectName(QStringLiteral("Frame3"));
   build();
-  for (Control c : kControls) {
-    QWidget* widget = control(c);
-    controlOf_.insert(widget, c);
+  for (QWidget* widget : controls_) {
+    const Control c = controlOf_.value(widget);
     widget->installEventFilter(this);
     auto* combo = qobject_cast<QComboBox*>(widget);
     if (QLineEdit* editor = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(widget)) {
@@ -87,18 +88,18 @@ EntryForm::EntryForm(AppContext& context, const EntrySurroundings& around, const
 
 void EntryForm::build() {
   auto* grid = new QGridLayout(this);
-  band_ = EntryCombo("Bande_A", EntryBandLabels(), this);
-  call_ = EntryField("Ind_A", this);
-  firstName_ = EntryField("Prenom_A", this);
-  department_ = EntryField("Dpt_A", this);
-  reference_ = EntryField("Ref_A", this);
-  date_ = EntryField("Date_A", this);
-  time_ = EntryField("Heure_A", this);
-  qsoMode_ = EntryCombo("Mode_A", {"SSB", "CW", "FM"}, this);
-  reportReceived_ = EntryField("RST_A", this);
-  reportSent_ = EntryField("RSTE_A", this);
-  lavoirName_ = EntryField("Rem_A", this);
-  qslReceived_ = Named(new QCheckBox(this), "QSL_A");
+  band_ = EntryCombo(NameOf(Control::Bande), EntryBandLabels(), this);
+  call_ = EntryField(NameOf(Control::Ind), this);
+  firstName_ = EntryField(NameOf(Control::Prenom), this);
+  department_ = EntryField(NameOf(Control::Dpt), this);
+  reference_ = EntryField(NameOf(Control::Ref), this);
+  date_ = EntryField(NameOf(Control::Date), this);
+  time_ = EntryField(NameOf(Control::Heure), this);
+  qsoMode_ = EntryCombo(NameOf(Control::Mode), {"SSB", "CW", "FM"}, this);
+  reportReceived_ = EntryField(NameOf(Control::Rst), this);
+  reportSent_ = EntryField(NameOf(Control::Rste), this);
+  lavoirName_ = EntryField(NameOf(Control::Rem), this);
+  qslReceived_ = Named(new QCheckBox(this), NameOf(Control::Qsl));
   qslReceived_->setAutoFillBackground(true);
 
   const struct {
@@ -107,7 +108,8 @@ void EntryForm::build() {
     QWidget* field;
     int row, column, span;
   } cells[] = {
-      // The reports sit under the call sign and the lavoir's name under the first name and the columns beside it:
+      // In the order of kEntryControls. The reports sit under the call sign and the lavoir's name under the first name
+      // and the columns beside it:
       // the second row is then no wider than the first.
       {"Label26", "Bande", band_, 0, 0, 1},
       {"Label8", "Indicatif", call_, 0, 1, 2},
@@ -122,18 +124,18 @@ void EntryForm::build() {
       {"Label4", "Nom du Lavoir (optionnel)", lavoirName_, 2, 3, 4},
       {"Label3", "QSL", qslReceived_, 2, 7, 1},
   };
-  for (const auto& cell : cells) {
+  static_assert(std::size(cells) == std::tuple_size_v<decltype(controls_)>);
+  for (std::size_t i = 0; i < std::size(cells); ++i) {
+    const auto& cell = cells[i];
     grid->addWidget(Caption(cell.name, QString::fromUtf8(cell.text), this), cell.row, cell.column, 1, cell.span);
     grid->addWidget(cell.field, cell.row + 1, cell.column, 1, cell.span);
     NameAfterCaption(*cell.field, QString::fromUtf8(cell.text));
+    controls_[i] = cell.field;
+    controlOf_.insert(cell.field, kmb::kEntryControls[i].control);
   }
   // Wide enough for the longest value each holds.
-  const std::tuple<QWidget*, int, QChar> widths[] = {
-      {band_, 7, kWidestDigit},        {call_, 12, kWidestLetter},      {firstName_, 15, kWidestLetter},
-      {department_, 2, kWidestLetter}, {reference_, 5, kWidestLetter},  {date_, 8, kWidestDigit},
-      {time_, 5, kWidestDigit},        {qsoMode_, 3, kWidestLetter},    {reportReceived_, 3, kWidestDigit},
-      {reportSent_, 3, kWidestDigit},  {lavoirName_, 30, kWidestLetter}};
-  for (const auto& [field, characters, widest] : widths) FitCharacters(*field, characters, widest);
+  for (const kmb::EntryControlRow& row : kmb::kEntryControls)
+    if (row.width > 0) FitCharacters(*control(row.control), int(row.width), row.digits ? kWidestDigit : kWidestLetter);
 
   grid->addWidget(Caption("Label10", QStringLiteral("Mode de saisie"), this), 2, 8);
   modeCaption_ = Caption("Mode_Aff", {}, this);
@@ -165,23 +167,7 @@ void EntryForm::build() {
   grid->addLayout(buttons, 4, 0, 1, 11);
 }
 
-QWidget* EntryForm::control(Control c) const {
-  switch (c) {
-    case Control::Bande: return band_;
-    case Control::Ind: return call_;
-    case Control::Prenom: return firstName_;
-    case Control::Dpt: return department_;
-    case Control::Ref: return reference_;
-    case Control::Date: return date_;
-    case Control::Heure: return time_;
-    case Control::Mode: return qsoMode_;
-    case Control::Rst: return reportReceived_;
-    case Control::Rste: return reportSent_;
-    case Control::Rem: return lavoirName_;
-    case Control::Qsl: return qslReceived_;
-  }
-  return nullptr;
-}
+QWidget* EntryForm::control(Control c) const { return controls_[static_cast<std::size_t>(c)]; }
 
 QString EntryForm::stationSection() const {
   return SettingsStore::stationSection(QString::fromStdString(around_.stationCall()));
@@ -260,7 +246,7 @@ void EntryForm::showQso(const kmb::QsoRecord& fields) {
 void EntryForm::openQso(const kmb::QsoRecord& fields) {
   rowLocked_ = true;
   setMode(EntryMode::Modification, kModificationCaption);
-  for (Control c : kControls) control(c)->setEnabled(true);
+  for (QWidget* widget : controls_) widget->setEnabled(true);
   validate_->setEnabled(true);
   showQso(fields);
   call_->setEnabled(true);

@@ -4,9 +4,10 @@
 // entry and the buttons that go with it.
 #include <QGroupBox>
 #include <QHash>
+#include <array>
 #include <string>
 
-#include "core/entry/EntryChecks.h"
+#include "core/entry/EntryControls.h"
 #include "core/log/LogLine.h"
 #include "ui/kit/AppContext.h"
 
@@ -78,15 +79,11 @@ class EntryForm final : public QGroupBox {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  enum class Control { Bande, Ind, Prenom, Dpt, Ref, Date, Heure, Mode, Rst, Rste, Rem, Qsl };
-  static constexpr Control kControls[] = {Control::Bande, Control::Ind,  Control::Prenom, Control::Dpt,
-                                          Control::Ref,   Control::Date, Control::Heure,  Control::Mode,
-                                          Control::Rst,   Control::Rste, Control::Rem,    Control::Qsl};
+  using Control = kmb::EntryControl;
 
   void build();
   QWidget* control(Control c) const;
   QWidget* nextControl(Control c) const;
-  static kmb::Check checkOf(Control c);
   void setMode(EntryMode mode, const QString& caption);
   void restoreDefaultTexts();
 
@@ -107,24 +104,25 @@ class EntryForm final : public QGroupBox {
   EntryMode mode_ = EntryMode::Entry;
   bool rowLocked_ = false;  // the form belongs to a double-clicked row
 
-  QComboBox* band_ = nullptr;            // Bande_A
-  QLineEdit* call_ = nullptr;            // Ind_A
-  QLineEdit* firstName_ = nullptr;       // Prenom_A
-  QLineEdit* department_ = nullptr;      // Dpt_A
-  QLineEdit* reference_ = nullptr;       // Ref_A
-  QLineEdit* date_ = nullptr;            // Date_A
-  QLineEdit* time_ = nullptr;            // Heure_A
-  QComboBox* qsoMode_ = nullptr;         // Mode_A
-  QLineEdit* reportReceived_ = nullptr;  // RST_A
-  QLineEdit* reportSent_ = nullptr;      // RSTE_A
-  QLineEdit* lavoirName_ = nullptr;      // Rem_A
-  QCheckBox* qslReceived_ = nullptr;     // QSL_A
-  QLabel* modeCaption_ = nullptr;        // Mode_Aff
-  QPushButton* validate_ = nullptr;      // Valide_A
-  QPushButton* clear_ = nullptr;         // Efface_A
-  QPushButton* delete_ = nullptr;        // Annule_Saisie
-  QPushButton* insert_ = nullptr;        // Ajout_QSO
-  QPushButton* search_ = nullptr;        // Rechercher
-  QPushButton* activeList_ = nullptr;    // Liste_KMB_Active
+  QComboBox* band_ = nullptr;                                    // Bande_A
+  QLineEdit* call_ = nullptr;                                    // Ind_A
+  QLineEdit* firstName_ = nullptr;                               // Prenom_A
+  QLineEdit* department_ = nullptr;                              // Dpt_A
+  QLineEdit* reference_ = nullptr;                               // Ref_A
+  QLineEdit* date_ = nullptr;                                    // Date_A
+  QLineEdit* time_ = nullptr;                                    // Heure_A
+  QComboBox* qsoMode_ = nullptr;                                 // Mode_A
+  QLineEdit* reportReceived_ = nullptr;                          // RST_A
+  QLineEdit* reportSent_ = nullptr;                              // RSTE_A
+  QLineEdit* lavoirName_ = nullptr;                              // Rem_A
+  QCheckBox* qslReceived_ = nullptr;                             // QSL_A
+  QLabel* modeCaption_ = nullptr;                                // Mode_Aff
+  QPushButton* validate_ = nullptr;                              // Valide_A
+  QPushButton* clear_ = nullptr;                                 // Efface_A
+  QPushButton* delete_ = nullptr;                                // Annule_Saisie
+  QPushButton* insert_ = nullptr;                                // Ajout_QSO
+  QPushButton* search_ = nullptr;                                // Rechercher
+  QPushButton* activeList_ = nullptr;                            // Liste_KMB_Active
+  std::array<QWidget*, kmb::kEntryControls.size()> controls_{};  // in the table's order
   QHash<QObject*, Control> controlOf_;
 };

@@ -12,6 +12,7 @@
 #include "core/log/ContactedLavoir.h"
 #include "core/log/FirstNameList.h"
 #include "core/log/LogSnapshot.h"
+#include "core/settings/StationCall.h"
 #include "ui/kit/FieldColours.h"
 #include "ui/kit/SettingsStore.h"
 #include "ui/kit/ShownText.h"
@@ -52,7 +53,7 @@ bool EntryForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool EntryForm::keyPress(Control c, QKeyEvent& key) {
-  if (c == Control::Ind && around_.stationCall() == kNoStation.toStdString()) {
+  if (c == Control::Ind && around_.stationCall() == kmb::kNoStation) {
     ctx_.messages.inform(this, kFirstInstall);
     return false;
   }
@@ -67,40 +68,9 @@ bool EntryForm::keyPress(Control c, QKeyEvent& key) {
   return TypeSmallLetterAsCapital(*editor, key);
 }
 
-kmb::Check EntryForm::checkOf(Control c) {
-  switch (c) {
-    case Control::Bande: return kmb::CheckBande;
-    case Control::Ind: return kmb::CheckIndicatif;
-    case Control::Prenom: return kmb::CheckPrenom;
-    case Control::Dpt: return kmb::CheckDpt;
-    case Control::Ref: return kmb::CheckRef;
-    case Control::Date: return kmb::CheckDate;
-    case Control::Heure: return kmb::CheckHeure;
-    case Control::Mode: return kmb::CheckMode;
-    case Control::Rst:
-    case Control::Rste: return kmb::CheckReport;
-    case Control::Rem: return kmb::CheckNomLavoir;
-    case Control::Qsl: break;
-  }
-  return [](std::string_view) { return kmb::Refusal{}; };
-}
-
 QWidget* EntryForm::nextControl(Control c) const {
-  switch (c) {
-    case Control::Bande: return call_;
-    case Control::Ind: return firstName_;
-    case Control::Prenom: return department_;
-    case Control::Dpt: return reference_;
-    case Control::Ref: return date_;
-    case Control::Date: return time_;
-    case Control::Heure: return qsoMode_;
-    case Control::Mode: return reportReceived_;
-    case Control::Rst: return reportSent_;
-    case Control::Rste: return lavoirName_;
-    case Control::Rem: return qslReceived_;
-    case Control::Qsl: return validate_;
-  }
-  return nullptr;
+  const std::optional<Control> next = kmb::NextEntryControl(c);
+  return next ? control(*next) : validate_;
 }
 
 void EntryForm::enter(Control c) {
@@ -109,7 +79,7 @@ void EntryForm::enter(Control c) {
     auto* field = qobject_cast<QLineEdit*>(widget);
     field->setText(LowerKeepingLength(field->text()));
   }
-  if (refuse(checkOf(c)(TextOf(widget)))) return;
+  if (refuse(kmb::CheckEntry(c, TextOf(widget)))) return;
   if (c == Control::Bande || c == Control::Mode) rememberBandAndMode(c);
   if (c == Control::Ind) fillKnownStation();
   if (c == Control::Ref) {
@@ -145,7 +115,14 @@ void EntryForm::rememberBandAndMode(Control c) {
 void EntryForm::fillKnownStation() {
   if (mode_ == EntryMode::Modification) return;
   const kmb::LinesResult list = kmb::ReadLines(ctx_.files, ctx_.programFolder / kmb::kFirstNameListName);
-  if (list.error) return;  // no list yet: nobody is known
+  if (list.error) {
+    // No list yet: nobody is known. Any other failure is told.
+    if (list.error->errnum != ENOENT)
+      ctx_.messages.inform(this, QStringLiteral("La liste des prénoms ne peut pas être lue : le prénom et le "
+                                                "département ne sont pas repris.\r\n") +
+                                     QString::fromStdString(kmb::IoErrorMessage(*list.error)));
+    return;
+  }
   const auto known = kmb::FindFirstName(list.lines, TextOf(call_));
   if (!known) return;
   department_->setEnabled(true);

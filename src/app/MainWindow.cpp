@@ -11,9 +11,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cerrno>
+#include <vector>
 
 #include "app/ClockPanel.h"
 #include "app/LogListPanel.h"
+#include "core/entry/EntryControls.h"
 #include "core/log/DailyBackup.h"
 #include "core/settings/StationCall.h"
 #include "ui/award/AwardCommands.h"
@@ -165,12 +167,13 @@ void MainWindow::showAbout() { ctx_.messages.inform(this, AboutText(kRevisionTex
 void MainWindow::showHistory() { ctx_.messages.inform(this, HistoryText()); }
 
 // Tab follows the reading order: the entry rows, the buttons, then the list.
+// The entry controls in their walk's order, then the buttons.
 void MainWindow::setReadingOrder() {
-  const char* const order[] = {"Bande_A",   "Ind_A",      "Prenom_A",         "Dpt_A",    "Ref_A",
-                               "Date_A",    "Heure_A",    "Mode_A",           "RST_A",    "RSTE_A",
-                               "Rem_A",     "QSL_A",      "Valide_A",         "Efface_A", "Annule_Saisie",
-                               "Ajout_QSO", "Rechercher", "Liste_KMB_Active", "Liste_KMB"};
-  for (std::size_t i = 1; i < std::size(order); ++i)
+  std::vector<const char*> order;
+  for (const kmb::EntryControlRow& row : kmb::kEntryControls) order.push_back(row.objectName);
+  order.insert(order.end(),
+               {"Valide_A", "Efface_A", "Annule_Saisie", "Ajout_QSO", "Rechercher", "Liste_KMB_Active", "Liste_KMB"});
+  for (std::size_t i = 1; i < order.size(); ++i)
     setTabOrder(findChild<QWidget*>(QString::fromLatin1(order[i - 1])),
                 findChild<QWidget*>(QString::fromLatin1(order[i])));
 }
@@ -227,13 +230,13 @@ bool MainWindow::start() {
   form_->reset();
   placeOnScreen();
   ctx_.settings.write(kSetup, kCheminRepertoire, QString::fromStdString(ctx_.programFolder.string()));
-  if (stationCall_ == kNoStation.toStdString()) {
+  if (stationCall_ == kmb::kNoStation) {
     ctx_.messages.inform(this, QStringLiteral("\r\nPremiere installation, vous devez entrer votre Indicatif\r\n\r\n"));
     openStationDialog(true);
   }
   show();
   form_->openCallSign();
-  if (stationCall_ != kNoStation.toStdString()) loadLogList();
+  if (stationCall_ != kmb::kNoStation) loadLogList();
   list_->selectLastRow();
   ctx_.settings.write(stationSection(), kRevision, kRevisionText);
   form_->reset();
@@ -253,13 +256,13 @@ void MainWindow::placeOnScreen() {
 }
 
 std::string MainWindow::storedStationCall() {
-  const QString stored = ctx_.settings.read(kSetup, kIndicatifStation, kNoStation);
+  const QString stored = ctx_.settings.read(kSetup, kIndicatifStation, FromCp1252(kmb::kNoStation));
   if (kmb::CheckStationCall(ToCp1252(stored)) == kmb::StationCallCheck::Accepted) return stored.toStdString();
   ctx_.messages.inform(this, QStringLiteral("L'indicatif de station enregistré dans les réglages, « %1 », n'est pas "
                                             "valable : un indicatif ne comporte que des lettres, des chiffres ou le "
                                             "signe '_', 12 au plus. Il n'est pas utilisé.")
                                  .arg(stored));
-  return kNoStation.toStdString();
+  return std::string(kmb::kNoStation);
 }
 
 void MainWindow::applyStoredDateMode() {

@@ -12,6 +12,7 @@
 
 #include "app/EntryForm.h"
 #include "core/log/LogEdit.h"
+#include "core/settings/StationCall.h"
 #include "ui/kit/AppContext.h"
 #include "ui/kit/CommandBoard.h"
 #include "ui/kit/LogbookView.h"
@@ -100,7 +101,7 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
 
   AppContext& ctx_;
   std::unique_ptr<kmb::FolderLock> folderLock_;  // held while this window works on the folder
-  std::string stationCall_ = "FXXXX";            // StationCall, in stored form
+  std::string stationCall_{kmb::kNoStation};     // StationCall, in stored form
   kmb::LogSnapshot listedLog_;                   // what the list shows; every change acts on it
   std::optional<kmb::Bytes> selectedLine_;       // the line of the chosen row; none before a choice
   std::size_t selectedIndex_ = 0;

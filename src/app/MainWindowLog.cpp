@@ -155,6 +155,10 @@ bool MainWindow::editLog(kmb::LogChange change, kmb::Lines firstNameLines) {
   kmb::EditResult result = kmb::EditLog(ctx_.files, listedLog_, edit);
   if (result.error) {
     reportIoError(*result.error);
+    if (result.firstNamesError)
+      ctx_.messages.inform(this, QStringLiteral("La liste des prénoms n'a pas pu être remise comme elle était avant "
+                                                "l'enregistrement.\r\n") +
+                                     QString::fromStdString(kmb::IoErrorMessage(*result.firstNamesError)));
     return false;
   }
   switch (result.refusal) {

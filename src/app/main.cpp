@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QStandardPaths>
 #include <QTranslator>
@@ -32,8 +31,10 @@ std::filesystem::path SettleOperatorFilesFolder(kmb::FileSystem& files, Messenge
   if (choice.readOnly) {
     notice = kmb::ReadOnlyFolderNotice(choice.folder);
   } else {
-    QDir().mkpath(QString::fromStdString(choice.folder.string()));
-    notice = kmb::CopyOldFiles(files, facts.executableFolder, choice);
+    if (const kmb::IoStatus error = files.createFolder(choice.folder))
+      notice = "Le dossier du programme ne peut pas être créé.\r\n" + kmb::IoErrorMessage(*error);
+    else
+      notice = kmb::CopyOldFiles(files, facts.executableFolder, choice);
   }
   if (!notice.empty()) messages.inform(nullptr, QString::fromStdString(notice));
   return choice.folder;

@@ -114,6 +114,24 @@ class EditingTest : public QObject {
     }
   }
 
+  // The first-name list not put back after a failed save, then unreadable when a call sign is entered: each is told.
+  void firstNameListFailuresAreTold() {
+    MainSession s(LogBytes({LogLine("F1AAA", "89", "89001", "01/03/14")}), false);
+    s.env.writeFile("Liste_Prenom.txt", "F1AAA        89 PAUL\r\n");
+    FaultyFileSystem faulty(s.env.files);
+    AppContext context{s.env.folder(), faulty,         s.env.messages, *s.env.settings,
+                       s.env.clock,    s.env.printers, s.env.folders};
+    s.start(&context);
+    s.walkToValidate("F4XYZ", "21001", "JEAN", "21");
+    faulty.failFrom(Step::Write, ENOSPC,
+                    2);  // the copy of the day and the list pass; the log and the list put back fail
+    s.save();
+    QVERIFY2(s.env.messages.last().contains(u"prénoms n'a pas pu être remise"_s), qPrintable(s.env.messages.last()));
+    faulty.failAt(Step::Read, EIO);
+    s.enter("Ind_A");
+    QVERIFY2(s.env.messages.last().contains(u"prénoms ne peut pas être lue"_s), qPrintable(s.env.messages.last()));
+  }
+
   // A row leads to the line at its place, never to a look-alike: equal lines, blanks stripped by an editor, a
   // note after the QSL column. A modified line is rewritten whole, the others keep their bytes.
   void theChosenRowIsTheLineAtItsPlace() {

@@ -1,15 +1,16 @@
 #include <gtest/gtest.h>
 
-#include "core/entry/EntryChecks.h"
+#include "core/entry/EntryControls.h"
 
 using namespace kmb;
 
 namespace {
 
 // Each text's answer, "ok" when accepted, each followed by "|".
-std::string Answers(Check check, std::initializer_list<std::string> texts) {
+std::string Answers(EntryControl control, std::initializer_list<std::string> texts,
+                    decltype(&CheckEntry) check = CheckEntry) {
   std::string out;
-  for (const std::string& text : texts) out += check(text).value_or("ok") + "|";
+  for (const std::string& text : texts) out += check(control, text).value_or("ok") + "|";
   return out;
 }
 
@@ -19,24 +20,31 @@ std::string Answers(Check check, std::initializer_list<std::string> texts) {
 TEST(EntryChecks, EachFieldWithItsMessage) {
   const std::string date = "Le format de la date doit etre JJ/MM/AA|", r = "R (de RST)doit etre compris entre 0 et 5|",
                     mode3 = "3 caracteres maxi pour le Mode|";
-  EXPECT_EQ(Answers(CheckDate, {"01/02/08", "31/02/26", "29/02/25", "1/02/08", ""}),
+  EXPECT_EQ(Answers(EntryControl::Date, {"01/02/08", "31/02/26", "29/02/25", "1/02/08", ""}),
             "ok|" + date + date + "8 caracteres pour la date ex: 01/02/08|Entrez une date|");
-  EXPECT_EQ(Answers(CheckHeure, {"23:59", "24:00", "8:45", ""}),
+  EXPECT_EQ(Answers(EntryControl::Heure, {"23:59", "24:00", "8:45", ""}),
             "ok|Le format de l'heure doit etre HH:MM|5 caracteres pour l'heure ex: 08:45|Entrez une Heure|");
-  EXPECT_EQ(Answers(CheckReport, {"599", "0", "69", "S9", "5999", ""}),
+  EXPECT_EQ(Answers(EntryControl::Rst, {"599", "0", "69", "S9", "5999", ""}),
             "ok|ok|" + r + r + "3 caracteres maxi pour le Report|Entrez un Report|");
   // Lengths at their limits.
-  EXPECT_EQ(Answers(CheckIndicatif, {"F4ABC/P12345", "F4ABC/P123456", ""}),
+  EXPECT_EQ(Answers(EntryControl::Ind, {"F4ABC/P12345", "F4ABC/P123456", ""}),
             "ok|12 caracteres maxi pour l'indicatif|Entrez un indicatif|");
-  EXPECT_EQ(Answers(CheckPrenom, {"", std::string(16, 'A')}), "ok|15 caracteres maxi pour le Prenom|");
-  EXPECT_EQ(Answers(CheckDpt, {"", "2ab"}), "ok|2 caracteres maxi pour le Departement|");
-  EXPECT_EQ(Answers(CheckRef, {"890011"}), "5 caracteres pour la reference ex: 89001|");
-  EXPECT_EQ(Answers(CheckNomLavoir, {std::string(30, 'X'), std::string(31, 'X')}),
+  EXPECT_EQ(Answers(EntryControl::Prenom, {"", std::string(16, 'A')}), "ok|15 caracteres maxi pour le Prenom|");
+  EXPECT_EQ(Answers(EntryControl::Dpt, {"", "2ab"}), "ok|2 caracteres maxi pour le Departement|");
+  EXPECT_EQ(Answers(EntryControl::Ref, {"890011"}), "5 caracteres pour la reference ex: 89001|");
+  EXPECT_EQ(Answers(EntryControl::Rem, {std::string(30, 'X'), std::string(31, 'X')}),
             "ok|30 caracteres maxi pour le nom du Lavoir|");
-  EXPECT_EQ(Answers(CheckBande, {"", "1296 Mhz"}), "Entrez une QRG|7 caracteres maxi pour la QRG|");
+  EXPECT_EQ(Answers(EntryControl::Bande, {"", "1296 Mhz"}), "Entrez une QRG|7 caracteres maxi pour la QRG|");
   // Modes longer than the column are refused.
-  EXPECT_EQ(Answers(CheckMode, {"SSB", "", "RTTY", "OLIVIA", "OLIVIA8"}),
+  EXPECT_EQ(Answers(EntryControl::Mode, {"SSB", "", "RTTY", "OLIVIA", "OLIVIA8"}),
             "ok|Entrez un Mode|" + mode3 + mode3 + "6 caracteres maxi pour le Mode|");
+  // The search window's boxes: the call sign as in the entry, the reference and the department with their own texts.
+  EXPECT_EQ(Answers(EntryControl::Ind, {"F4ABC/P123456", ""}, CheckSearch),
+            "12 caracteres maxi pour l'indicatif|Entrez un indicatif|");
+  EXPECT_EQ(Answers(EntryControl::Ref, {"89001", "8900", "890011"}, CheckSearch),
+            "ok|5 caracteres maxi pour la référence ex: 77001|5 caracteres maxi pour la référence ex: 77001|");
+  EXPECT_EQ(Answers(EntryControl::Dpt, {"2a", "2ab", ""}, CheckSearch),
+            "ok|2 caracteres maxi pour le département|Entrez un Canton|");
 }
 
 TEST(EntryChecks, RecordEditedWithoutEnterMustFitTheLog) {

@@ -125,9 +125,14 @@ TEST_F(LogEditTest, AFailedLogWritePutsTheFirstNameListBack) {
   ASSERT_FALSE(disk.writeAll(names, "F1AAA        89 PAUL\r\n"));
   FaultyFileSystem faulty(disk);
   faulty.failAt(IoError::Step::Write, ENOSPC, 1);  // the list's write passes, the log's fails
-  EXPECT_EQ(append(listed(), "", &faulty, {FirstNameLine("F4NEW", "89", "JEAN")}).error->errnum, ENOSPC);
+  const EditResult result = append(listed(), "", &faulty, {FirstNameLine("F4NEW", "89", "JEAN")});
+  EXPECT_EQ(result.error->errnum, ENOSPC);
+  EXPECT_FALSE(result.firstNamesError);
   EXPECT_EQ(disk.readAll(names).bytes, "F1AAA        89 PAUL\r\n");
   EXPECT_EQ(log(), JoinLines({Line("F1AAA")}));
+  // Putting the list back fails too: the result says so.
+  faulty.failFrom(IoError::Step::Write, EIO, 1);
+  EXPECT_EQ(append(listed(), "", &faulty, {FirstNameLine("F4NEW", "89", "JEAN")}).firstNamesError->errnum, EIO);
 }
 
 TEST(LogEncoding, EachUtf8LineIsBroughtBackToItsColumns) {

@@ -20,6 +20,12 @@ class FaultyFileSystem final : public kmb::FileSystem {
     errnum_ = errnum;
     passing_ = passing;
     armed_ = true;
+    keepFailing_ = false;
+  }
+  // As failAt, but every call of the step after the good ones fails.
+  void failFrom(Step step, int errnum, int passing) {
+    failAt(step, errnum, passing);
+    keepFailing_ = true;
   }
   void heal() { armed_ = false; }
 
@@ -58,7 +64,7 @@ class FaultyFileSystem final : public kmb::FileSystem {
     if (!armed_ || failing_ != step) return false;
     if (passing_ < 0) return true;
     if (passing_-- > 0) return false;
-    armed_ = false;
+    armed_ = keepFailing_;
     return true;
   }
   kmb::IoStatus Fail(Step step, const Path& p) const { return kmb::IoError{step, p, errnum_}; }
@@ -68,4 +74,5 @@ class FaultyFileSystem final : public kmb::FileSystem {
   int errnum_ = 0;
   int passing_ = -1;
   bool armed_ = false;
+  bool keepFailing_ = false;
 };

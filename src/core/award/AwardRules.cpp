@@ -5,6 +5,7 @@
 #include <bitset>
 
 #include "core/log/Bands.h"
+#include "core/log/FixedColumns.h"
 #include "core/log/LeadingNumber.h"
 #include "core/log/LogLine.h"
 #include "core/log/LogSnapshot.h"
@@ -27,8 +28,6 @@ std::optional<int> CorsicaNumber(std::string_view code) {
 // 96 and 97 stand for 2A and 2B only: a typed "97" is no department, and
 // must not count as Haute-Corse.
 bool IsCorsicaSlot(long number) { return number == kCorseDuSud || number == kHauteCorse; }
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::optional<int> ByLeadingDigits(std::string_view code) {
   const long value = LeadingDigits(code);

@@ -11,6 +11,8 @@ namespace kmb {
 inline constexpr std::string_view kHf = "HF";
 inline constexpr std::string_view kVhf = "VHF";
 inline constexpr std::string_view kUhf = "UHF";
+// The award's groups, in the order the windows offer them.
+inline constexpr std::array<std::string_view, 3> kGroups{kHf, kVhf, kUhf};
 
 struct Band {
   std::string_view label;        // "7.0 Mhz", as the log writes it

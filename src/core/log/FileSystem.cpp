@@ -102,7 +102,7 @@ IoStatus DiskFileSystem::checkWritable(const fs::path& path) {
 
 IoStatus DiskFileSystem::createFolder(const fs::path& path) {
   std::error_code ec;
-  fs::create_directory(path, ec);
+  fs::create_directories(path, ec);
   if (ec) return IoError{IoError::Step::Create, path, ec.value()};
   return std::nullopt;
 }

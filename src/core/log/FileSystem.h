@@ -55,7 +55,7 @@ class FileSystem {
   virtual bool exists(const std::filesystem::path& path) = 0;
   // Fails when an existing file may not be written by this user.
   virtual IoStatus checkWritable(const std::filesystem::path& path) = 0;
-  // Creates the folder unless it is there already.
+  // Creates the folder, and the folders above it, unless it is there already.
   virtual IoStatus createFolder(const std::filesystem::path& path) = 0;
   // Names of the regular files of a folder, symbolic links left out so that
   // nothing read or removed through them lies outside it; none when the

@@ -29,6 +29,8 @@ std::string Trim(std::string_view text) {
 
 bool IsControl(char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
 std::string BlankControls(std::string_view text) {
   std::string out(text);
   for (char& c : out)

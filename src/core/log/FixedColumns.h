@@ -28,6 +28,9 @@ std::string Trim(std::string_view text);
 std::string BlankControls(std::string_view text);
 bool IsControl(char c);
 
+// "0" to "9" only, whatever the locale.
+bool IsDigit(char c);
+
 // The last two digits of a number, "05" for 5 and for 2005.
 std::string TwoDigits(int value);
 

@@ -3,10 +3,10 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/log/FixedColumns.h"
+
 namespace kmb {
 namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::size_t SkipDigits(std::string_view t, std::size_t i) {
   while (i < t.size() && IsDigit(t[i])) ++i;

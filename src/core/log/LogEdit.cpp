@@ -23,12 +23,11 @@ IoStatus LearnFirstNames(FileSystem& fs, const LogEdit& edit, FirstNameFile& kep
   return ReplaceOperatorFile(fs, path, JoinLines(lines));
 }
 
-void PutFirstNamesBack(FileSystem& fs, const LogEdit& edit, const FirstNameFile& kept) {
+IoStatus PutFirstNamesBack(FileSystem& fs, const LogEdit& edit, const FirstNameFile& kept) {
   const auto path = edit.folder / kFirstNameListName;
-  if (kept.existed)
-    (void)ReplaceOperatorFile(fs, path, kept.before);
-  else
-    fs.remove(path);
+  if (kept.existed) return ReplaceOperatorFile(fs, path, kept.before);
+  fs.remove(path);
+  return std::nullopt;
 }
 
 EditResult Failed(const IoStatus& error) {
@@ -61,8 +60,9 @@ EditResult EditLog(FileSystem& fs, const LogSnapshot& listed, const LogEdit& edi
     if (IoStatus error = LearnFirstNames(fs, edit, firstNames)) return Failed(error);
   }
   if (IoStatus error = ReplaceOperatorFile(fs, logPath, JoinLines(result.lines))) {
-    if (!edit.firstNameLines.empty()) PutFirstNamesBack(fs, edit, firstNames);
-    return Failed(error);
+    EditResult failed = Failed(error);
+    if (!edit.firstNameLines.empty()) failed.firstNamesError = PutFirstNamesBack(fs, edit, firstNames);
+    return failed;
   }
   return result;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The one way the log changes: a change computed on the log as listed, a
 // copy of the day, the first-name list, then the log, each replaced
-// atomically. A failed step leaves both files as they were.
+// atomically. A failed step leaves both files as they were, unless the
+// first-name list cannot be put back, which the result tells.
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -31,7 +32,8 @@ struct EditResult {
   Lines lines;  // the log as written
   IoStatus error;
   EditRefusal refusal = EditRefusal::None;
-  IoStatus backupError;  // the copy of the day failed; the change went on
+  IoStatus backupError;      // the copy of the day failed; the change went on
+  IoStatus firstNamesError;  // after a failed log write, the first-name list could not be put back
 
   bool done() const { return !error && refusal == EditRefusal::None; }
 };

@@ -8,13 +8,12 @@
 #include "core/log/Bands.h"
 #include "core/log/Cp1252Case.h"
 #include "core/log/FirstNameList.h"
+#include "core/log/FixedColumns.h"
 #include "core/log/LogLine.h"
 #include "core/log/QsoTime.h"
 
 namespace kmb {
 namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool AllDigits(std::string_view text) { return std::all_of(text.begin(), text.end(), IsDigit); }
 

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "core/award/ContactedList.h"
+#include "core/log/Bands.h"
 #include "ui/award/AwardColours.h"
 #include "ui/award/StationLog.h"
 #include "ui/kit/ColumnTitles.h"
@@ -62,7 +63,9 @@ QWidget* ContactedListWindow::buildCommands() {
   group_->setEditable(true);
   group_->setInsertPolicy(QComboBox::NoInsert);
   KeepToLogCharacters(*group_->lineEdit());
-  group_->addItems({QStringLiteral("HF"), QStringLiteral("VHF")});
+  // No list of wash-houses is kept for UHF.
+  for (std::string_view group : kmb::kGroups)
+    if (group != kmb::kUhf) group_->addItem(FromCp1252(group));
   group_->setCurrentIndex(0);
   NameAfterCaption(*group_, QStringLiteral("Bande"));
   displayButton_ = Named(new QPushButton(QStringLiteral("Afficher"), commands), "Afficher");

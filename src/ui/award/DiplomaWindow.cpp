@@ -9,6 +9,7 @@
 #include "ui/award/StationLog.h"
 #include "ui/kit/AfterShown.h"
 #include "ui/kit/NamedWidgets.h"
+#include "ui/kit/ShownText.h"
 #include "ui/kit/WindowPlacement.h"
 
 DiplomaFace HfDiplomaFace() {
@@ -16,7 +17,6 @@ DiplomaFace HfDiplomaFace() {
           "Diplomes",
           QStringLiteral("Diplome KMB bande HF"),
           QStringLiteral("Diplomes KMB bande HF"),
-          QStringLiteral("HF"),
           "Frame2",
           "Label4",
           "Label18",
@@ -29,7 +29,6 @@ DiplomaFace VhfDiplomaFace() {
           "Diplome_VHF",
           QStringLiteral("Diplome KMB bande VHF"),
           QStringLiteral("Diplomes KMB bande VHF"),
-          QStringLiteral("VHF"),
           "Frame3",
           "Label25",
           "Label27",
@@ -44,15 +43,16 @@ DiplomaWindow::DiplomaWindow(AppContext& context, const LogbookView& logbook, co
   adjustSize();
   PressButtonsOnEnter(*this);
   PlaceWindow(*this, context.settings);
-  AfterFirstShown(*this, [this, ctx = &context, view = &logbook, rule = face.rule, band = face.band] {
+  AfterFirstShown(*this, [this, ctx = &context, view = &logbook, rule = face.rule, band = FromCp1252(face.rule.group)] {
     showStanding(kmb::EvaluateDiploma(ReadStationLog(*ctx, *view, this), rule), band);
   });
 }
 
 void DiplomaWindow::build(const DiplomaFace& face) {
   auto* frame = NamedFrame(face.frameName, this);
-  verdict_ = NamedLabel(face.verdictName,
-                        QStringLiteral("Vous ne pouvez pas encore obtenir le diplome KMB %1").arg(face.band), frame);
+  verdict_ = NamedLabel(
+      face.verdictName,
+      QStringLiteral("Vous ne pouvez pas encore obtenir le diplome KMB %1").arg(FromCp1252(face.rule.group)), frame);
   verdict_->setAlignment(Qt::AlignCenter);
   SetTextColour(*verdict_, kVerdictRed);
   wordsBefore_ = NamedLabel(face.wordsBeforeName, QStringLiteral("avec les QSL des"), frame);

@@ -15,7 +15,6 @@ struct DiplomaFace {
   const char* windowName;
   QString caption;
   QString title;
-  QString band;  // "HF" or "VHF", as the verdicts name it
   const char* frameName;
   const char* verdictName;
   const char* wordsBeforeName;

@@ -6,11 +6,13 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "core/log/Bands.h"
 #include "ui/award/AwardColours.h"
 #include "ui/award/DepartmentMapView.h"
 #include "ui/award/StationLog.h"
 #include "ui/kit/AfterShown.h"
 #include "ui/kit/NamedWidgets.h"
+#include "ui/kit/ShownText.h"
 #include "ui/kit/WindowPlacement.h"
 
 namespace {
@@ -51,7 +53,7 @@ QWidget* MapWindow::buildCountLine() {
   contactedCount_ = NamedLabel("NB_Dep", QStringLiteral("0"), line);
   group_ = new QComboBox(line);
   group_->setObjectName(QStringLiteral("Bande_Carte"));
-  group_->addItems({QStringLiteral("HF"), QStringLiteral("VHF"), QStringLiteral("UHF")});
+  for (std::string_view group : kmb::kGroups) group_->addItem(FromCp1252(group));
   group_->setCurrentIndex(0);
   NameAfterCaption(*group_, QStringLiteral("Bande"));
 

@@ -7,7 +7,7 @@
 
 class LogbookView {
  public:
-  // Stored form of the station call sign ("_" for "/"); "FXXXX" when none.
+  // Stored form of the station call sign ("_" for "/"); kmb::kNoStation when none.
   virtual std::string stationCall() const = 0;
   virtual const kmb::Lines& listedLines() const = 0;
   // Selects a row of the main list, with the effect of the operator's click.

@@ -19,7 +19,6 @@ inline const QString kBandeCluster = QStringLiteral("bande Cluster");
 // Addresses of the web sites, under "Setup " (for example "https://site.fr").
 inline const QString kSiteKmb = QStringLiteral("Site KMB");
 inline const QString kSiteCluster = QStringLiteral("Site Cluster");
-inline const QString kNoStation = QStringLiteral("FXXXX");
 }  // namespace settings_keys
 
 class SettingsStore {

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "core/entry/EntryControls.h"
 #include "core/search/SearchResultRow.h"
 #include "ui/kit/ColumnTitles.h"
 #include "ui/kit/Fonts.h"
@@ -24,10 +25,6 @@
 using kmb::SearchCriterion;
 
 namespace {
-
-constexpr qsizetype kMaxCallLength = 12;
-constexpr qsizetype kRefLength = 5;
-constexpr qsizetype kMaxDptLength = 2;
 
 // Option buttons are numbered 1 to 3: call sign, reference, department.
 SearchCriterion CriterionOfOption(int index) {
@@ -158,35 +155,29 @@ void RechercheIndicatifWindow::inform(const QString& text) { ctx_.messages.infor
 // Each handler returns true when it took the key; Enter never reaches a box.
 bool RechercheIndicatifWindow::callSignKeyPress(const QKeyEvent& key) {
   if (!IsEnter(key)) return TypeSmallLetterAsCapital(*callBox_, key);
-  if (callBox_->text().size() > kMaxCallLength)
-    inform(QStringLiteral("12 caracteres maxi pour l'indicatif"));
-  else if (callBox_->text().isEmpty())
-    inform(QStringLiteral("Entrez un indicatif"));
-  else
-    search();
+  searchUnlessRefused(kmb::EntryControl::Ind, *callBox_);
   return true;
 }
 
 bool RechercheIndicatifWindow::referenceKeyPress(const QKeyEvent& key) {
   if (!IsEnter(key)) return TypeSmallLetterAsCapital(*referenceBox_, key);
-  if (referenceBox_->text().size() != kRefLength)
-    inform(QStringLiteral("5 caracteres maxi pour la référence ex: 77001"));
-  else
-    search();
+  searchUnlessRefused(kmb::EntryControl::Ref, *referenceBox_);
   return true;
 }
 
 bool RechercheIndicatifWindow::departmentKeyPress(const QKeyEvent& key) {
   if (!IsEnter(key)) return false;
   departmentBox_->setText(LowerKeepingLength(departmentBox_->text()));
-  if (departmentBox_->text().size() > kMaxDptLength) {
-    inform(QStringLiteral("2 caracteres maxi pour le département"));
-  } else if (departmentBox_->text().isEmpty()) {
-    inform(QStringLiteral("Entrez un Canton"));
-  } else {
-    search();
-  }
+  searchUnlessRefused(kmb::EntryControl::Dpt, *departmentBox_);
   return true;
+}
+
+// The box is checked as the entry control it searches by.
+void RechercheIndicatifWindow::searchUnlessRefused(kmb::EntryControl control, const QLineEdit& box) {
+  if (const kmb::Refusal refusal = kmb::CheckSearch(control, ToCp1252(box.text())))
+    inform(QString::fromStdString(*refusal));
+  else
+    search();
 }
 
 void RechercheIndicatifWindow::search() {

@@ -3,6 +3,7 @@
 // or department; a double click on a result selects it in the main list.
 #include <QWidget>
 
+#include "core/entry/EntryControls.h"
 #include "core/search/QsoSearch.h"
 #include "ui/kit/AppContext.h"
 #include "ui/kit/LogbookView.h"
@@ -28,6 +29,7 @@ class RechercheIndicatifWindow final : public QWidget {
   bool callSignKeyPress(const QKeyEvent& key);
   bool referenceKeyPress(const QKeyEvent& key);
   bool departmentKeyPress(const QKeyEvent& key);
+  void searchUnlessRefused(kmb::EntryControl control, const QLineEdit& box);
   void focusCriterionBox(int index);
   void search();
   void listResults();
