@@ -27,13 +27,13 @@ QString HoursAndMinutes(const kmb::ClockReading& reading) {
 
 ClockPanel::ClockPanel(const kmb::Clock& clock, QWidget* parent) : QWidget(parent), clock_(clock) {
   auto* times = Named(new QGroupBox(this), "Frame7");
-  localTimeLabel_ = ClockLabel("Label34", times);
-  utcTimeLabel_ = ClockLabel("Label37", times);
+  localTimeLabel_ = ClockLabel("Heure_Locale", times);
+  utcTimeLabel_ = ClockLabel("Heure_Utc", times);
   auto* timesColumn = new QVBoxLayout(times);
   timesColumn->addWidget(localTimeLabel_);
   timesColumn->addWidget(utcTimeLabel_);
   auto* date = Named(new QGroupBox(this), "Frame2");
-  utcDateLabel_ = ClockLabel("Label33", date);
+  utcDateLabel_ = ClockLabel("Date_Utc", date);
   (new QVBoxLayout(date))->addWidget(utcDateLabel_);
 
   auto* column = new QVBoxLayout(this);

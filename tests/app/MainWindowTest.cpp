@@ -59,7 +59,7 @@ class MainWindowTest : public QObject {
     s.env.writeFile("Temporaire-0123456789abcdef.tmp", "left by a crash");
     QStringList behind;
     s.env.messages.onShow = [&](const QString&) {
-      for (const char* name : {"Label33", "Label37", "Ref_A", "Date_A", "Heure_A", "RST_A"}) behind << s.text(name);
+      for (const char* name : {"Date_Utc", "Heure_Utc", "Ref_A", "Date_A", "Heure_A", "RST_A"}) behind << s.text(name);
     };
     s.start();
     QCOMPARE(behind, QStringList({"05/12/26", "09:07 Utc", "", "", "", "59"}));
@@ -225,10 +225,10 @@ class MainWindowTest : public QObject {
     s.env.clock.utc = {2026, 3, 4, 23, 59, 30};
     s.env.clock.local = {2026, 3, 5, 0, 59, 30};
     s.start();
-    QCOMPARE(s.texts({"Label37", "Label34", "Label33"}), QStringList({"23:59 Utc", "00:59 Loc", "04/03/26"}));
+    QCOMPARE(s.texts({"Heure_Utc", "Heure_Locale", "Date_Utc"}), QStringList({"23:59 Utc", "00:59 Loc", "04/03/26"}));
     s.env.clock.utc = {2026, 3, 5, 9, 5, 3};
-    QTRY_COMPARE(s.text("Label37"), u"09:05 Utc"_s);  // at the next tick
-    QCOMPARE(s.text("Label33"), u"05/03/26"_s);
+    QTRY_COMPARE(s.text("Heure_Utc"), u"09:05 Utc"_s);  // at the next tick
+    QCOMPARE(s.text("Date_Utc"), u"05/03/26"_s);
     s.trigger("Mnu_Date_Man");
     s.field("Date_A")->setText(u"01/01/26"_s);
     s.trigger("Mnu_Date_Man");

@@ -70,15 +70,14 @@ class ReadabilityTest : public QObject {
     QTest::keyClick(Find<QLineEdit>(search, "Indica"), Qt::Key_Return);
     auto* results = Find<QListWidget>(search, "QSO_Effectues");
     CheckTitlesOverColumns(
-        *Find<ColumnTitles>(search, "Label13"), *results, results->item(0)->text(),
+        *search.findChild<ColumnTitles*>(), *results, results->item(0)->text(),
         u"Indicatif=F4XYZ|Dpt=21 |Date=05/12/26|Bande=14 Mhz|° KMB=21001|Nom du Lavoir=LAVOIR|SL=*"_s);
 
     ContactedListWindow contacted(s.env.context, *s.main);
     ShowAndSettle(contacted);
     QTest::mouseClick(Find<QPushButton>(contacted, "Afficher"), Qt::LeftButton);
     auto* lines = Find<QListView>(contacted, "Liste_KMB_Contacte");
-    CheckTitlesOverColumns(*Find<ColumnTitles>(contacted, "Label2"), *lines,
-                           lines->model()->index(0, 0).data().toString(),
+    CheckTitlesOverColumns(*contacted.findChild<ColumnTitles*>(), *lines, lines->model()->index(0, 0).data().toString(),
                            u"Ref=21001|Nom du Lavoir=LAVOIR|Date=05/12/26|Indicatif=F4XYZ|SL=*"_s);
   }
 

@@ -76,7 +76,7 @@ class AwardWindowsTest : public QObject {
     QCOMPARE(w.texts(figures), u"5|4|2|2|1|1"_s);
     for (const QString& name : figures) QVERIFY(Find<QLineEdit>(*w.window, name)->isReadOnly());
     QCOMPARE(w.env.messages.shown, QStringList());
-    QVERIFY(Find<QWidget>(*w.window, "Frame2")->y() < Find<QWidget>(*w.window, "Frame3")->y());
+    QVERIFY(Find<QWidget>(*w.window, "Cadre_HF")->y() < Find<QWidget>(*w.window, "Cadre_VHF")->y());
     QVERIFY(Find<QWidget>(*w.window, "HF_CT")->y() < Find<QWidget>(*w.window, "HF_CF")->y());
     QVERIFY(Find<QWidget>(*w.window, "HF_CF")->y() < Find<QWidget>(*w.window, "HF_Dpt")->y());
   }
@@ -136,7 +136,7 @@ class AwardWindowsTest : public QObject {
   // The boxes of 20 and 98, which stand for no department, show only when a QSO marks them.
   void mapHasTheBoxOfEveryDepartment() {
     OnLog<MapWindow> w(LogBytes({Qso("20", "14 Mhz", true), Qso("98", "14 Mhz", false)}));
-    auto* picture = Find<QWidget>(*w.window, "Picture1");
+    auto* picture = Find<QWidget>(*w.window, "Carte_Departements");
     QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
     for (int index = 1; index <= 98; ++index) {
       QVERIFY2(w.box(index)->isVisible(), qPrintable(QString::number(index)));

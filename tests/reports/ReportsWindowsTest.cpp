@@ -92,7 +92,7 @@ class ReportsWindowsTest : public QObject {
       QVERIFY(q.list()->item(i)->flags() & Qt::ItemIsUserCheckable);
       QCOMPARE(q.list()->item(i)->checkState(), Qt::Unchecked);
     }
-    QCOMPARE(Find<QLabel>(q.window, "Label2")->text(), u"QSL's non reçues de FX"_s);
+    QCOMPARE(Find<QLabel>(q.window, "Titre_QSL")->text(), u"QSL's non reçues de FX"_s);
     QCOMPARE(q.call()->text(), u"FX"_s);
     QVERIFY(Find<QPushButton>(q.window, "Recherche")->hasFocus());
     QCOMPARE(q.env.messages.shown, QStringList());
@@ -104,7 +104,7 @@ class ReportsWindowsTest : public QObject {
     QslOnLog q({{"05/12/26", false}, {"06/12/26", false}});
     QTest::keyClick(q.call(), Qt::Key_Return);
     QCOMPARE(q.env.messages.shown, QStringList{u"Entrez un indicatif"_s});
-    QCOMPARE(Find<QLabel>(q.window, "Label2")->text(), u"QSL's non reçues"_s);
+    QCOMPARE(Find<QLabel>(q.window, "Titre_QSL")->text(), u"QSL's non reçues"_s);
     QCOMPARE(q.list()->count(), 0);
     q.print();
     QCOMPARE(q.env.messages.last(), u"Pas de QSO a imprimer"_s);

@@ -50,7 +50,7 @@ QColor BoxColour(kmb::BoxState state) {
 }
 
 DepartmentMapView::DepartmentMapView(QWidget* parent) : QWidget(parent), map_(LoadDepartmentOutlines(kMapFile)) {
-  setObjectName(QStringLiteral("Picture1"));
+  setObjectName(QStringLiteral("Carte_Departements"));
   setMinimumSize(sizeHint());
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   for (const DepartmentOutline& department : map_.departments)

@@ -19,9 +19,9 @@ ScoreWindow::ScoreWindow(AppContext& context, const LogbookView& logbook) {
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(TitleFrame(QStringLiteral("Scores KMB"), this));
-  layout->addWidget(buildPanel("Frame2", "Label1", QStringLiteral("KMB HF"), hf_,
+  layout->addWidget(buildPanel("Cadre_HF", "Label1", QStringLiteral("KMB HF"), hf_,
                                {"Label3", "HF_CT", "Label4", "HF_CF", "Label11", "HF_Dpt"}));
-  layout->addWidget(buildPanel("Frame3", "Label5", QStringLiteral("KMB VHF"), vhf_,
+  layout->addWidget(buildPanel("Cadre_VHF", "Label5", QStringLiteral("KMB VHF"), vhf_,
                                {"Label7", "VHF_CT", "Label9", "VHF_CF", "Label12", "VHF_Dpt"}));
 
   AfterFirstShown(*this, [this, ctx = &context, view = &logbook] {

@@ -47,7 +47,7 @@ MultiQslWindow::MultiQslWindow(AppContext& context, const LogbookView& logbook) 
 
 QWidget* MultiQslWindow::buildCallFrame() {
   auto* frame = Named(new QGroupBox, "Frame1");
-  title_ = Named(new QLabel(kTitle, frame), "Label2");
+  title_ = Named(new QLabel(kTitle, frame), "Titre_QSL");
   QFont big = title_->font();
   big.setBold(true);
   big.setPointSize(big.pointSize() + 2);
