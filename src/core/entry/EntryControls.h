@@ -43,6 +43,12 @@ struct EntryControlRow {
   std::array<EntryRule, 2> searchRules;  // the search box's own, when it has some
 };
 
+// Both reports, received and sent, are checked alike.
+inline constexpr std::array<EntryRule, 3> kReportRules{
+    {{Fault::Empty, "Entrez un Report"},
+     {Fault::LongerThan, "3 caracteres maxi pour le Report"},
+     {Fault::NoReadability, "R (de RST)doit etre compris entre 0 et 5"}}};
+
 inline constexpr std::array<EntryControlRow, 12> kEntryControls{{
     {EntryControl::Bande,
      "Bande_A",
@@ -108,24 +114,8 @@ inline constexpr std::array<EntryControlRow, 12> kEntryControls{{
        {Fault::LongerThan, "6 caracteres maxi pour le Mode", 6},
        {Fault::LongerThan, "3 caracteres maxi pour le Mode"}}},
      {}},
-    {EntryControl::Rst,
-     "RST_A",
-     kRstWidth,
-     true,
-     SaveCheck::Width,
-     {{{Fault::Empty, "Entrez un Report"},
-       {Fault::LongerThan, "3 caracteres maxi pour le Report"},
-       {Fault::NoReadability, "R (de RST)doit etre compris entre 0 et 5"}}},
-     {}},
-    {EntryControl::Rste,
-     "RSTE_A",
-     kRstWidth,
-     true,
-     SaveCheck::Width,
-     {{{Fault::Empty, "Entrez un Report"},
-       {Fault::LongerThan, "3 caracteres maxi pour le Report"},
-       {Fault::NoReadability, "R (de RST)doit etre compris entre 0 et 5"}}},
-     {}},
+    {EntryControl::Rst, "RST_A", kRstWidth, true, SaveCheck::Width, kReportRules, {}},
+    {EntryControl::Rste, "RSTE_A", kRstWidth, true, SaveCheck::Width, kReportRules, {}},
     // The save cuts the name where the operator sees it.
     {EntryControl::Rem,
      "Rem_A",

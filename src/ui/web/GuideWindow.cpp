@@ -59,6 +59,7 @@ void GuideWindow::fitPictures() {
       const QSize natural = PictureSize(*text_, picture.name());
       if (natural.isEmpty()) continue;
       const int width = std::min(natural.width(), room);
+      if (picture.width() == width) continue;  // laid out already: no second layout of the guide
       picture.setWidth(width);
       picture.setHeight(natural.height() * width / natural.width());
       cursor.setPosition(fragment.position());
