@@ -11,6 +11,7 @@ packages=(
   googletest libgtest-dev clang libclang-rt-14-dev clang-format libicu-dev
   xvfb xauth poppler-utils fonts-dejavu-core fonts-liberation
   dpkg-dev lintian desktop-file-utils appstream
+  libhamlib-dev libhamlib-utils
 )
 [ "${1:-}" = bench ] && packages+=(libbenchmark-dev)
 

@@ -30,6 +30,24 @@
 #include "ui/web/HelpTexts.h"
 #include "ui/web/WebCommands.h"
 
+namespace {
+
+// Until the radio can be set up.
+class NoRadio final : public RadioControl {
+ public:
+  std::optional<double> frequencyHz() const override { return std::nullopt; }
+  std::optional<QString> tune(double, const QString&) override {
+    return QStringLiteral("Aucune radio n'est connectée.");
+  }
+};
+
+}  // namespace
+
+RadioControl& MainWindow::radio() {
+  static NoRadio none;
+  return none;
+}
+
 using namespace settings_keys;
 
 MainWindow::MainWindow(AppContext& context) : ctx_(context) {

@@ -50,6 +50,7 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
   QWidget* messageParent() override { return this; }
   // The entry is then ready for a new QSO.
   bool changeLog(kmb::LogChange change, kmb::Lines firstNameLines) override;
+  RadioControl& radio() override;
 
   // EntrySurroundings
   bool automaticDate() const override;

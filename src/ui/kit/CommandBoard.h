@@ -7,6 +7,7 @@
 #include "core/log/LogEdit.h"
 #include "ui/kit/AppContext.h"
 #include "ui/kit/LogbookView.h"
+#include "ui/kit/RadioControl.h"
 
 class QAction;
 class QWidget;
@@ -46,6 +47,8 @@ class CommandBoard {
   // (copy of the day, first names learnt, atomic rewrite), then lists it;
   // false when nothing was written, the operator told why.
   virtual bool changeLog(kmb::LogChange change, kmb::Lines firstNameLines) = 0;
+  // The radio the main window reads, when the operator set one up.
+  virtual RadioControl& radio() = 0;
 
  protected:
   ~CommandBoard() = default;
