@@ -193,6 +193,8 @@ void EntryForm::reset() {
   setMode(EntryMode::Entry, kEntryCaption);
   delete_->setEnabled(false);
   validate_->setEnabled(false);
+  bandFollowsRadio_ = modeFollowsRadio_ = true;
+  takeRadioBandAndMode();
 }
 
 void EntryForm::prepareNextQso() {
@@ -212,6 +214,8 @@ void EntryForm::prepareNextQso() {
   qslReceived_->setEnabled(false);
   openField(call_);
   selectStoredBandAndMode();
+  bandFollowsRadio_ = modeFollowsRadio_ = true;
+  takeRadioBandAndMode();
 }
 
 void EntryForm::restoreDefaultTexts() {

@@ -67,6 +67,12 @@ class EntryForm final : public QGroupBox {
   bool readyToSave();
   kmb::QsoRecord record() const;
 
+  // The radio's band (empty: outside the entry's bands) and mode (empty: one
+  // the entry leaves as it is). A new QSO being typed takes the band until
+  // its reference is accepted and the mode until it is closed with Enter;
+  // the last ones given are taken again by each fresh entry.
+  void followRadio(const QString& bandLabel, const QString& entryMode);
+
   // The buttons that open windows of other areas, wired by those areas.
   QPushButton& searchButton() const { return *search_; }
   QPushButton& activeListButton() const { return *activeList_; }
@@ -97,12 +103,17 @@ class EntryForm final : public QGroupBox {
   void fillKnownStation();  // FindFirstName
   void acceptReference();   // the Ref_A steps
   QString stationSection() const;
+  void takeRadioBandAndMode();
 
   AppContext& ctx_;
   const EntrySurroundings& around_;
   const ClockPanel& clock_;
   EntryMode mode_ = EntryMode::Entry;
   bool rowLocked_ = false;  // the form belongs to a double-clicked row
+  QString radioBand_;       // the last band and mode the radio gave
+  QString radioMode_;
+  bool bandFollowsRadio_ = true;  // until the new QSO's reference is accepted
+  bool modeFollowsRadio_ = true;  // until the new QSO's mode is closed with Enter
 
   QComboBox* band_ = nullptr;                                    // Bande_A
   QLineEdit* call_ = nullptr;                                    // Ind_A

@@ -81,6 +81,7 @@ void EntryForm::enter(Control c) {
   }
   if (refuse(kmb::CheckEntry(c, TextOf(widget)))) return;
   if (c == Control::Bande || c == Control::Mode) rememberBandAndMode(c);
+  if (c == Control::Mode) modeFollowsRadio_ = false;
   if (c == Control::Ind) fillKnownStation();
   if (c == Control::Ref) {
     acceptReference();
@@ -150,6 +151,7 @@ void EntryForm::acceptReference() {
     }
   }
   closeField(reference_);
+  bandFollowsRadio_ = false;  // the contacted check was made on this band
   if (around_.automaticDate() && mode_ == EntryMode::Entry) {
     qsoMode_->setEnabled(true);
     SetFieldColour(*qsoMode_, kLightGreen);

@@ -23,30 +23,13 @@
 #include "ui/kit/ShownText.h"
 #include "ui/kit/WidgetHelpers.h"
 #include "ui/kit/WindowPlacement.h"
+#include "ui/radio/RadioLink.h"
 #include "ui/reports/ReportCommands.h"
 #include "ui/search/SearchCommands.h"
 #include "ui/settings/SettingsCommands.h"
 #include "ui/settings/StationDialog.h"
 #include "ui/web/HelpTexts.h"
 #include "ui/web/WebCommands.h"
-
-namespace {
-
-// Until the radio can be set up.
-class NoRadio final : public RadioControl {
- public:
-  std::optional<double> frequencyHz() const override { return std::nullopt; }
-  std::optional<QString> tune(double, const QString&) override {
-    return QStringLiteral("Aucune radio n'est connectée.");
-  }
-};
-
-}  // namespace
-
-RadioControl& MainWindow::radio() {
-  static NoRadio none;
-  return none;
-}
 
 using namespace settings_keys;
 
@@ -56,6 +39,7 @@ MainWindow::MainWindow(AppContext& context) : ctx_(context) {
   clock_ = new ClockPanel(ctx_.clock, central);
   form_ = new EntryForm(ctx_, *this, *clock_, central);
   list_ = new LogListPanel(central);
+  radio_ = new RadioLink(ctx_.settings, this);
   auto* layout = new QVBoxLayout(central);
   layout->addWidget(buildStationBand());
   auto* middle = new QHBoxLayout;
@@ -74,6 +58,8 @@ MainWindow::MainWindow(AppContext& context) : ctx_(context) {
   connect(list_, &LogListPanel::rowShown, this, &MainWindow::showSelectedRow);
   connect(list_, &LogListPanel::rowOpened, this, &MainWindow::openSelectedRow);
   connect(list_, &LogListPanel::deleteAsked, this, &MainWindow::deleteSelectedQso);
+  connect(radio_, &RadioLink::statusChanged, radioStatus_, &QLabel::setText);
+  connect(radio_, &RadioLink::tuned, form_, &EntryForm::followRadio);
   ctx_.settings.onWriteFailure([this](const QString& file) {
     ctx_.messages.inform(this, QStringLiteral("Les réglages d'ORX_KMB ne peuvent pas être enregistrés dans le fichier "
                                               "%1 (fichier protégé en écriture, ou dossier à sa place). L'indicatif "
@@ -84,6 +70,8 @@ MainWindow::MainWindow(AppContext& context) : ctx_(context) {
 }
 
 MainWindow::~MainWindow() = default;
+
+RadioControl& MainWindow::radio() { return *radio_; }
 
 QWidget* MainWindow::buildStationBand() {
   auto* frame = Named(new QGroupBox, "Frame1");
@@ -98,11 +86,17 @@ QWidget* MainWindow::buildStationBand() {
   stationLabel_->setFont(big);
   stationLabel_->setStyleSheet(QStringLiteral("color: #0000c0;"));
   auto* author = Named(new QLabel(QStringLiteral("Carnet de trafic du Diplome Kembaro"), frame), "Label_Auteur");
+  // Two lines at most, so that a long failure never widens the window.
+  radioStatus_ = Named(new QLabel(radio_->status(), frame), "Radio_Etat");
+  radioStatus_->setWordWrap(true);
+  radioStatus_->setFixedWidth(radioStatus_->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 48);
+  radioStatus_->setAccessibleName(QStringLiteral("État de la radio"));
   auto* row = new QHBoxLayout(frame);
   row->addWidget(picture);
   row->addWidget(title);
   row->addWidget(stationLabel_);
   row->addStretch(1);
+  row->addWidget(radioStatus_);
   row->addWidget(author);
   return frame;
 }
@@ -258,6 +252,7 @@ bool MainWindow::start() {
   list_->selectLastRow();
   ctx_.settings.write(stationSection(), kRevision, kRevisionText);
   form_->reset();
+  radio_->useStoredSetup();
   return true;
 }
 

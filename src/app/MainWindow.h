@@ -21,6 +21,7 @@ class QAction;
 class QLabel;
 class ClockPanel;
 class LogListPanel;
+class RadioLink;
 class StationDialog;
 
 class MainWindow final : public QMainWindow, public LogbookView, public CommandBoard, public EntrySurroundings {
@@ -111,6 +112,8 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
   ClockPanel* clock_ = nullptr;
   EntryForm* form_ = nullptr;
   LogListPanel* list_ = nullptr;
+  RadioLink* radio_ = nullptr;
+  QLabel* radioStatus_ = nullptr;     // Radio_Etat
   QAction* automaticDate_ = nullptr;  // Mnu_Date_Auto
   QAction* manualDate_ = nullptr;     // Mnu_Date_Man
   // Where each place's commands go: the menu or the bar, above the action

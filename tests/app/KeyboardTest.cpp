@@ -143,16 +143,30 @@ class KeyboardTest : public QObject {
     QTRY_VERIFY(TopLevels(u"Aff_Contacte"_s).isEmpty());
     QTRY_COMPARE(FocusedName(), u"Ind_A"_s);
 
-    // Préférences: Alt+F, P; the award site typed, Enter up to "Enregistrer" saves it.
+    // Préférences: Alt+F, P; the award site typed; Enter walks on to the radio, ticked with Space, its model
+    // found by typing, "Tester" asks it; Enter on "Enregistrer" saves it all and the main window reads the radio.
     Press(Qt::Key_F, Qt::AltModifier);
     QTRY_VERIFY(QApplication::activePopupWidget());
     Press(Qt::Key_P);
     QVERIFY(OpenWindow(u"Preferences"_s));
     TypeAndEnter(u"https://127.0.0.1/kmb"_s);
     Press(Qt::Key_Return);
+    QCOMPARE(FocusedName(), u"Radio_Utiliser"_s);
+    Press(Qt::Key_Space);
     Press(Qt::Key_Return);
+    TypeAndEnter(u"dummy"_s);
+    for (const char* next : {"Radio_Port", "Radio_Vitesse", "Radio_Tester"}) {
+      Press(Qt::Key_Return);
+      QCOMPARE(FocusedName(), QString::fromLatin1(next));
+    }
+    Press(Qt::Key_Return);
+    auto* tested = TopLevels(u"Preferences"_s).value(0)->findChild<QLabel*>(u"Radio_Resultat"_s);
+    QTRY_COMPARE(tested->text(), u"La radio répond : 145,0000 MHz FM."_s);
+    TabAndPress("Enregistrer");
     QTRY_VERIFY(TopLevels(u"Preferences"_s).isEmpty());
     QCOMPARE(env.settings->read(kSetup, kSiteKmb), u"https://127.0.0.1/kmb"_s);
+    QCOMPARE(env.settings->read(kSetup, kRadioModele), u"1"_s);
+    QTRY_COMPARE(Find<QLabel>(main, "Radio_Etat")->text(), u"Radio : 145,0000 MHz FM"_s);
     QTRY_COMPARE(FocusedName(), u"Ind_A"_s);
 
     // An import given up with "Annuler": Alt+F, I, the file's name; nothing written, the call sign next.

@@ -12,6 +12,8 @@ class RadioControl {
   // "FM", "AM"; empty keeps the radio's mode). The reason in French when it
   // cannot be asked (no radio connected); the radio then says the result.
   virtual std::optional<QString> tune(double hertz, const QString& mode) = 0;
+  // Connects again with the setup just stored.
+  virtual void useStoredSetup() = 0;
 
  protected:
   ~RadioControl() = default;

@@ -19,6 +19,11 @@ inline const QString kBandeCluster = QStringLiteral("bande Cluster");
 // Addresses of the web sites, under "Setup " (for example "https://site.fr").
 inline const QString kSiteKmb = QStringLiteral("Site KMB");
 inline const QString kSiteCluster = QStringLiteral("Site Cluster");
+// The radio, under "Setup ": Hamlib's model number ("0" or absent: none), the
+// port (device or "hôte:port") and the speed in bauds (absent: the model's).
+inline const QString kRadioModele = QStringLiteral("Radio Modele");
+inline const QString kRadioPort = QStringLiteral("Radio Port");
+inline const QString kRadioVitesse = QStringLiteral("Radio Vitesse");
 }  // namespace settings_keys
 
 class SettingsStore {

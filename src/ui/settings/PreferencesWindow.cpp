@@ -1,5 +1,7 @@
 #include "ui/settings/PreferencesWindow.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -7,14 +9,16 @@
 
 #include "ui/kit/WidgetHelpers.h"
 #include "ui/kit/WindowPlacement.h"
+#include "ui/settings/RadioSection.h"
 #include "ui/settings/WebSitesSection.h"
 
-PreferencesWindow::PreferencesWindow(AppContext& context) : ctx_(context) {
+PreferencesWindow::PreferencesWindow(AppContext& context, std::function<void()> saved)
+    : ctx_(context), saved_(std::move(saved)) {
   setObjectName(QStringLiteral("Preferences"));
   setWindowTitle(QStringLiteral("Préférences"));
   auto* layout = new QVBoxLayout(this);
   // Each subject that comes to the settings adds its section here.
-  sections_ = {new WebSitesSection(ctx_.settings, this)};
+  sections_ = {new WebSitesSection(ctx_.settings, this), new RadioSection(ctx_.settings, this)};
   for (PreferencesSection* section : sections_) layout->addWidget(section);
   layout->addStretch(1);
   layout->addLayout(buildButtons());
@@ -22,10 +26,21 @@ PreferencesWindow::PreferencesWindow(AppContext& context) : ctx_(context) {
   // Enter in a field goes on to the next one, after the last to "Enregistrer".
   for (QLineEdit* field : findChildren<QLineEdit*>())
     connect(field, &QLineEdit::returnPressed, this, [this] { focusNextChild(); });
+  for (QCheckBox* tick : findChildren<QCheckBox*>()) tick->installEventFilter(this);
+  for (QComboBox* list : findChildren<QComboBox*>())
+    if (!list->isEditable()) list->installEventFilter(this);
   if (auto* first = findChild<QLineEdit*>()) first->setFocus();
   adjustSize();
   PressButtonsOnEnter(*this);
   PlaceWindow(*this, ctx_.settings);
+}
+
+bool PreferencesWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && IsEnter(static_cast<const QKeyEvent&>(*event))) {
+    focusNextChild();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 QLayout* PreferencesWindow::buildButtons() {
@@ -48,5 +63,6 @@ void PreferencesWindow::save() {
       return;
     }
   for (const PreferencesSection* section : sections_) section->save(ctx_.settings);
+  saved_();
   close();
 }

@@ -2,6 +2,7 @@
 // "Préférences": what the settings hold beyond the station, edited with the
 // keyboard, one section per subject, saved together by "Enregistrer".
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "ui/kit/AppContext.h"
@@ -11,7 +12,12 @@ class PreferencesSection;
 class PreferencesWindow final : public QWidget {
   Q_OBJECT
  public:
-  explicit PreferencesWindow(AppContext& context);
+  // `saved` runs once the settings are stored, for what depends on them.
+  PreferencesWindow(AppContext& context, std::function<void()> saved);
+
+ protected:
+  // Enter on a tick or a list goes on to the next field, as in the text fields.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QLayout* buildButtons();
@@ -19,5 +25,6 @@ class PreferencesWindow final : public QWidget {
   void save();
 
   AppContext& ctx_;
+  const std::function<void()> saved_;
   std::vector<PreferencesSection*> sections_;
 };

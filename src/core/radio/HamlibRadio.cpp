@@ -1,0 +1,131 @@
+#include "core/radio/HamlibRadio.h"
+
+#include <hamlib/rig.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdarg>
+#include <mutex>
+#include <tuple>
+
+namespace kmb {
+namespace {
+
+// Every request gives up after this long, so that a silent radio holds its
+// thread at most this long (Hamlib's own retries are off: the caller tries
+// again later).
+constexpr int kLongestAnswerMs = 500;
+
+int DropHamlibMessage(enum rig_debug_level_e, rig_ptr_t, const char*, va_list) { return 0; }
+
+// Hamlib's list of models and its messages are the library's own state: set
+// up once, before any handle exists.
+void PrepareHamlib() {
+  static std::once_flag prepared;
+  std::call_once(prepared, [] {
+    rig_set_debug(RIG_DEBUG_NONE);
+    rig_set_debug_callback(DropHamlibMessage, nullptr);
+    rig_load_all_backends();
+  });
+}
+
+std::string HamlibFailure(int code) {
+  switch (-std::abs(code)) {
+    case -RIG_ETIMEOUT: return "la radio ne répond pas";
+    case -RIG_EIO: return "le port ne s'ouvre pas ou la liaison est coupée";
+    case -RIG_EPROTO: return "réponse illisible : vérifiez le modèle et la vitesse";
+    case -RIG_ECONF: return "réglage refusé : vérifiez le port et la vitesse";
+    case -RIG_ENIMPL:
+    case -RIG_ENAVAIL: return "fonction absente de ce modèle";
+    case -RIG_EINVAL: return "valeur refusée par la radio";
+    case -RIG_ENOMEM: return "mémoire insuffisante";
+    default: return "erreur Hamlib " + std::to_string(code);
+  }
+}
+
+std::string Lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+  return text;
+}
+
+int AddModel(const rig_caps* caps, rig_ptr_t models) {
+  static_cast<std::vector<RadioModel>*>(models)->push_back(
+      {int(caps->rig_model), caps->mfg_name ? caps->mfg_name : "", caps->model_name ? caps->model_name : ""});
+  return 1;  // go on
+}
+
+// A setting by its Hamlib name; false when the model refuses it.
+bool Configure(RIG* rig, const char* name, const std::string& value) {
+  const token_t token = rig_token_lookup(rig, name);
+  return token != RIG_CONF_END && rig_set_conf(rig, token, value.c_str()) == RIG_OK;
+}
+
+}  // namespace
+
+std::vector<RadioModel> RadioModels() {
+  PrepareHamlib();
+  std::vector<RadioModel> models;
+  rig_list_foreach(AddModel, &models);
+  std::sort(models.begin(), models.end(), [](const RadioModel& a, const RadioModel& b) {
+    return std::tuple(Lower(a.maker), Lower(a.name), a.number) < std::tuple(Lower(b.maker), Lower(b.name), b.number);
+  });
+  return models;
+}
+
+void HamlibRadio::Closer::operator()(s_rig* rig) const {
+  rig_close(rig);
+  rig_cleanup(rig);
+}
+
+HamlibRadio::HamlibRadio(const RadioSetup& setup) {
+  PrepareHamlib();
+  RIG* rig = rig_init(setup.model);
+  if (!rig) {
+    failure_ = "modèle " + std::to_string(setup.model) + " inconnu de Hamlib";
+    return;
+  }
+  const int timeout = std::min(rig->caps->timeout > 0 ? rig->caps->timeout : kLongestAnswerMs, kLongestAnswerMs);
+  const bool configured = (setup.port.empty() || Configure(rig, "rig_pathname", setup.port)) &&
+                          (setup.speed <= 0 || Configure(rig, "serial_speed", std::to_string(setup.speed))) &&
+                          Configure(rig, "timeout", std::to_string(timeout)) && Configure(rig, "retry", "0");
+  if (!configured) {
+    rig_cleanup(rig);
+    failure_ = "réglage refusé : vérifiez le port et la vitesse";
+    return;
+  }
+  if (const int opened = rig_open(rig); opened != RIG_OK) {
+    rig_cleanup(rig);
+    failure_ = HamlibFailure(opened);
+    return;
+  }
+  rig_.reset(rig);
+}
+
+HamlibRadio::~HamlibRadio() = default;
+
+RadioAnswer HamlibRadio::read() {
+  if (!rig_) return {{}, failure_};
+  freq_t hertz = 0;
+  if (const int read = rig_get_freq(rig_.get(), RIG_VFO_CURR, &hertz); read != RIG_OK) return {{}, HamlibFailure(read)};
+  rmode_t mode = RIG_MODE_NONE;
+  pbwidth_t width = 0;
+  const int readMode = rig_get_mode(rig_.get(), RIG_VFO_CURR, &mode, &width);
+  // A radio that cannot tell its mode still gives its band.
+  const bool modeUnknown = readMode == -RIG_ENIMPL || readMode == -RIG_ENAVAIL;
+  if (readMode != RIG_OK && !modeUnknown) return {{}, HamlibFailure(readMode)};
+  if (modeUnknown) return {{double(hertz), std::nullopt}, ""};
+  const char* name = rig_strrmode(mode);
+  return {{double(hertz), std::string(name ? name : "")}, ""};
+}
+
+std::optional<std::string> HamlibRadio::tune(double hertz, const std::string& radioMode) {
+  if (!rig_) return failure_;
+  if (const int set = rig_set_freq(rig_.get(), RIG_VFO_CURR, freq_t(hertz)); set != RIG_OK) return HamlibFailure(set);
+  if (radioMode.empty()) return std::nullopt;
+  const rmode_t mode = rig_parse_mode(radioMode.c_str());
+  if (const int set = rig_set_mode(rig_.get(), RIG_VFO_CURR, mode, RIG_PASSBAND_NOCHANGE); set != RIG_OK)
+    return HamlibFailure(set);
+  return std::nullopt;
+}
+
+}  // namespace kmb
