@@ -98,6 +98,8 @@ HamlibRadio::HamlibRadio(const RadioSetup& setup) {
     failure_ = HamlibFailure(opened);
     return;
   }
+  // Hamlib would answer from its memory for half a second: every poll asks the radio itself.
+  rig_set_cache_timeout_ms(rig, HAMLIB_CACHE_ALL, 0);
   rig_.reset(rig);
 }
 

@@ -65,6 +65,7 @@ void RadioLink::stop() {
   worker_->disconnect(this);
   thread_->requestInterruption();
   thread_->quit();
+  std::erase_if(stopping_, [](const QPointer<QThread>& ended) { return ended.isNull(); });
   stopping_.emplace_back(thread_);
   thread_ = nullptr;
   worker_ = nullptr;
