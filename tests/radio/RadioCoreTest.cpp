@@ -1,12 +1,16 @@
 // What the entry makes of the radio's answers, and Hamlib's own dummy radio.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "core/radio/HamlibRadio.h"
 #include "core/radio/RadioStatus.h"
+#include "core/radio/SerialPorts.h"
 
 namespace {
 
@@ -84,6 +88,18 @@ TEST(HamlibRadio, EveryModelSortedByMakerThenModel) {
   }));
   EXPECT_TRUE(std::any_of(models.begin(), models.end(),
                           [](const auto& m) { return m.number == 1 && m.maker == "Hamlib" && m.name == "Dummy"; }));
+}
+
+TEST(SerialPorts, UsbAdaptersByTheirLastingNamesFirst) {
+  const auto devices = std::filesystem::temp_directory_path() / ("kmb-devices-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(devices / "serial" / "by-id");
+  for (const char* name : {"ttyUSB1", "ttyACM0", "ttyUSB0", "ttyS0", "tty1", "serial/by-id/usb-FTDI_FT232R-if00"})
+    std::ofstream(devices / name).put('\n');
+  const std::string at = devices.string() + "/";
+  EXPECT_EQ(kmb::SerialPorts(devices), (std::vector<std::string>{at + "serial/by-id/usb-FTDI_FT232R-if00",
+                                                                 at + "ttyACM0", at + "ttyUSB0", at + "ttyUSB1"}));
+  std::filesystem::remove_all(devices);
+  EXPECT_TRUE(kmb::SerialPorts(devices).empty());
 }
 
 }  // namespace

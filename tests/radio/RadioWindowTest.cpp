@@ -105,6 +105,10 @@ class RadioWindowTest : public QObject {
     // A fresh entry: the radio's mode, the stored band (none stored: the first).
     s.click("Efface_A");
     QCOMPARE(s.texts({"Bande_A", "Mode_A"}), QStringList({"1.8 Mhz", "FM"}));
+    // An answer that cannot be the radio's is said, and changes nothing.
+    s.main->radio().tune(0, u"CW"_s);
+    QTRY_COMPARE(s.text("Radio_Etat"), u"Radio : réponse incohérente (fréquence nulle ou négative)"_s);
+    QCOMPARE(s.texts({"Bande_A", "Mode_A"}), QStringList({"1.8 Mhz", "FM"}));
     QCOMPARE(s.env.messages.shown, QStringList({u"Voulez vous enregistrer ces données ?"_s}));
   }
 
