@@ -149,8 +149,8 @@ class KeyboardTest : public QObject {
     Press(Qt::Key_P);
     QVERIFY(OpenWindow(u"Preferences"_s));
     TypeAndEnter(u"https://127.0.0.1/kmb"_s);
-    Press(Qt::Key_Return);
-    Press(Qt::Key_Return);
+    const auto fields = TopLevels(u"Preferences"_s).value(0)->findChildren<QLineEdit*>().size();
+    for (qsizetype field = 1; field <= fields; ++field) Press(Qt::Key_Return);
     QTRY_VERIFY(TopLevels(u"Preferences"_s).isEmpty());
     QCOMPARE(env.settings->read(kSetup, kSiteKmb), u"https://127.0.0.1/kmb"_s);
     QTRY_COMPARE(FocusedName(), u"Ind_A"_s);
@@ -191,7 +191,7 @@ class KeyboardTest : public QObject {
                                   "Mnu_Date Mnu_Date_Auto Mnu_Date_Man", "Mnu_New_Indicatif",
                                   "Mnu_Liste Mnu_L_Contacte", "Mnu_Carte Mnu_Carte_Acti_KMB", "Mnu_Score",
                                   "Mnu_Diplomes Mnu_KMB_HF Mnu_Diplome_VHF", "Mnu_Non_Recue", "Mnu_Cluster",
-                                  "Mnu_Aide Mnu_Guide Mnu_Apropos Mnu_Reglement Mnu_Historique"}));
+                                  "Mnu_Spots", "Mnu_Aide Mnu_Guide Mnu_Apropos Mnu_Reglement Mnu_Historique"}));
     const QRegularExpression mnemonic(u"&(\\w)"_s);
     for (const QList<QAction*>& menu : menus) {
       QStringList letters;

@@ -19,6 +19,11 @@ inline const QString kBandeCluster = QStringLiteral("bande Cluster");
 // Addresses of the web sites, under "Setup " (for example "https://site.fr").
 inline const QString kSiteKmb = QStringLiteral("Site KMB");
 inline const QString kSiteCluster = QStringLiteral("Site Cluster");
+// The DX-cluster node of "Spots KMB", under "Setup ": "hôte:port", the call
+// sign to log in with (empty: the station's), the tick "Tous les spots".
+inline const QString kClusterNoeud = QStringLiteral("Cluster Noeud");
+inline const QString kClusterIndicatif = QStringLiteral("Cluster Indicatif");
+inline const QString kTousLesSpots = QStringLiteral("Tous les spots");
 }  // namespace settings_keys
 
 class SettingsStore {
