@@ -13,7 +13,7 @@ class ReconnectSchedule {
 
   explicit ReconnectSchedule(long long firstDelayMs = kFirstDelayMs);
 
-  // A try starts at `nowMs` (milliseconds of a steady clock).
+  // A try after a loss starts at `nowMs` (milliseconds of a steady clock).
   void tryingAt(long long nowMs);
   // The connection worked: the next loss waits the first delay again.
   void connected() { delay_ = first_; }

@@ -140,12 +140,17 @@ std::optional<Spot> ParseListingLine(std::string_view line) {
   return spot;
 }
 
-bool StartsWithDxDe(std::string_view line) { return line.size() > 6 && Upper(line.substr(0, 6)) == "DX DE "; }
+// Where "DX de " starts, anywhere: a live line may follow the node's prompt on the same line.
+std::size_t LiveLineStart(std::string_view line) {
+  const std::string upper = Upper(line);
+  return upper.find("DX DE ");
+}
 
 }  // namespace
 
 std::optional<Spot> ParseSpotLine(std::string_view line) {
-  std::optional<Spot> spot = StartsWithDxDe(line) ? ParseLiveLine(line) : ParseListingLine(line);
+  const std::size_t live = LiveLineStart(line);
+  std::optional<Spot> spot = live != std::string_view::npos ? ParseLiveLine(line.substr(live)) : ParseListingLine(line);
   if (spot) spot->mode = ModeOf(spot->comment);
   return spot;
 }

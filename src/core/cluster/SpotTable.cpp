@@ -35,6 +35,7 @@ bool SpotTable::add(const Spot& spot, Minute when, Minute now) {
   AddSpotter(*merged, spot.spotter);
   // A listing line older than the row's latest spot only adds its spotter.
   if (when >= merged->last) {
+    if (row.mode.empty()) row.mode = merged->mode;  // a later spot silent on the mode does not change it
     row.spotters = std::move(merged->spotters);
     rows_.erase(merged);
     place(std::move(row));

@@ -53,7 +53,7 @@ AnnounceWindow::AnnounceWindow(AppContext& context, const kmb::QsoRecord& entry,
   // Enter goes on to the next field, after the last to "Envoyer".
   for (QLineEdit* field : {call_, frequency_, comment_})
     connect(field, &QLineEdit::returnPressed, this, [this] { focusNextChild(); });
-  QLineEdit* empty = frequency_->text().isEmpty() ? frequency_ : call_->text().isEmpty() ? call_ : nullptr;
+  QLineEdit* empty = call_->text().isEmpty() ? call_ : frequency_->text().isEmpty() ? frequency_ : nullptr;
   if (empty)
     empty->setFocus();
   else

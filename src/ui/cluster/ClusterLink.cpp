@@ -42,7 +42,7 @@ ClusterLink::ClusterLink(kmb::NodeAddress node, std::string loginCall, ClusterTi
   connect(socket_, &QTcpSocket::disconnected, this, [this] { lost(ReasonOf(QAbstractSocket::RemoteHostClosedError)); });
   connect(&connecting_, &QTimer::timeout, this, [this] { lost(ReasonOf(QAbstractSocket::SocketTimeoutError)); });
   connect(&silence_, &QTimer::timeout, this, &ClusterLink::silent);
-  connect(&retry_, &QTimer::timeout, this, &ClusterLink::tryNow);
+  connect(&retry_, &QTimer::timeout, this, &ClusterLink::tryAgain);
 }
 
 ClusterLink::~ClusterLink() {
@@ -54,10 +54,14 @@ QString ClusterLink::nodeName() const {
   return QString::fromStdString(node_.host) + u':' + QString::number(node_.port);
 }
 
-void ClusterLink::open() { tryNow(); }
+void ClusterLink::open() { connectNow(); }
 
-void ClusterLink::tryNow() {
+void ClusterLink::tryAgain() {
   schedule_.tryingAt(steady_.elapsed());
+  connectNow();
+}
+
+void ClusterLink::connectNow() {
   reader_ = {};
   login_ = kmb::ClusterLogin(loginCall_);
   emit statusChanged(QStringLiteral("Connexion à %1…").arg(nodeName()));
@@ -87,7 +91,9 @@ void ClusterLink::silent() {
 }
 
 void ClusterLink::answer(const std::string& bytes) {
-  if (!bytes.empty()) socket_->write(bytes.data(), qint64(bytes.size()));
+  if (bytes.empty()) return;
+  socket_->write(bytes.data(), qint64(bytes.size()));
+  reader_.answered();
 }
 
 bool ClusterLink::send(const std::string& bytes) {

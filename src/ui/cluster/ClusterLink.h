@@ -36,7 +36,8 @@ class ClusterLink final : public QObject {
   void statusChanged(const QString& status);
 
  private:
-  void tryNow();
+  void connectNow();
+  void tryAgain();
   void connected();
   void read();
   void silent();
