@@ -141,7 +141,7 @@ class SpotsWindowTest : public QObject {
     node.client->close();
     QTRY_COMPARE(
         Find<QLabel>(*spots, u"Etat_Cluster"_s)->text(),
-        u"Connexion perdue avec %1 (le noeud a fermé la connexion) : nouvel essai dans 1 s."_s.arg(node.address()));
+        u"Connexion perdue avec %1 (le nœud a fermé la connexion) : nouvel essai dans 1 s."_s.arg(node.address()));
     QTRY_COMPARE(node.connections, 2);
     node.write("login: ");
     QVERIFY(node.receives("2b001\r\nF4ABC\r\n"));

@@ -142,8 +142,10 @@ std::optional<Spot> ParseListingLine(std::string_view line) {
 
 // Where "DX de " starts, anywhere: a live line may follow the node's prompt on the same line.
 std::size_t LiveLineStart(std::string_view line) {
-  const std::string upper = Upper(line);
-  return upper.find("DX DE ");
+  constexpr std::string_view kStart = "DX DE ";
+  const auto found = std::search(line.begin(), line.end(), kStart.begin(), kStart.end(),
+                                 [](char a, char b) { return std::toupper(static_cast<unsigned char>(a)) == b; });
+  return found == line.end() ? std::string_view::npos : std::size_t(found - line.begin());
 }
 
 }  // namespace

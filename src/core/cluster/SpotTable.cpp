@@ -45,8 +45,8 @@ bool SpotTable::add(const Spot& spot, Minute when, Minute now) {
 
 std::vector<SpotRow>::iterator SpotTable::rowToMerge(const SpotRow& spot) {
   return std::find_if(rows_.begin(), rows_.end(), [&spot](const SpotRow& row) {
-    return row.call == spot.call && row.reference == spot.reference && row.band == spot.band &&
-           std::abs(row.last - spot.last) <= kMergeMinutes;
+    return std::abs(row.last - spot.last) <= kMergeMinutes && row.band == spot.band && row.call == spot.call &&
+           row.reference == spot.reference;
   });
 }
 

@@ -5,10 +5,12 @@
 
 namespace {
 
+constexpr qint64 kReadPiece = 16 * 1024;
+
 QString ReasonOf(QAbstractSocket::SocketError error) {
   switch (error) {
-    case QAbstractSocket::RemoteHostClosedError: return QStringLiteral("le noeud a fermé la connexion");
-    case QAbstractSocket::HostNotFoundError: return QStringLiteral("noeud introuvable");
+    case QAbstractSocket::RemoteHostClosedError: return QStringLiteral("le nœud a fermé la connexion");
+    case QAbstractSocket::HostNotFoundError: return QStringLiteral("nœud introuvable");
     case QAbstractSocket::ConnectionRefusedError: return QStringLiteral("connexion refusée");
     case QAbstractSocket::SocketTimeoutError: return QStringLiteral("pas de réponse");
     case QAbstractSocket::NetworkError: return QStringLiteral("réseau indisponible");
@@ -35,6 +37,7 @@ ClusterLink::ClusterLink(kmb::NodeAddress node, std::string loginCall, ClusterTi
   SingleShot(silence_, timings_.silenceMs);
   SingleShot(connecting_, timings_.connectMs);
   retry_.setSingleShot(true);
+  SingleShot(readMore_, 0);
   connect(socket_, &QTcpSocket::connected, this, &ClusterLink::connected);
   connect(socket_, &QTcpSocket::readyRead, this, &ClusterLink::read);
   connect(socket_, &QTcpSocket::errorOccurred, this,
@@ -43,6 +46,7 @@ ClusterLink::ClusterLink(kmb::NodeAddress node, std::string loginCall, ClusterTi
   connect(&connecting_, &QTimer::timeout, this, [this] { lost(ReasonOf(QAbstractSocket::SocketTimeoutError)); });
   connect(&silence_, &QTimer::timeout, this, &ClusterLink::silent);
   connect(&retry_, &QTimer::timeout, this, &ClusterLink::tryAgain);
+  connect(&readMore_, &QTimer::timeout, this, &ClusterLink::read);
 }
 
 ClusterLink::~ClusterLink() {
@@ -77,7 +81,8 @@ void ClusterLink::connected() {
 }
 
 void ClusterLink::read() {
-  const QByteArray bytes = socket_->readAll();
+  const QByteArray bytes = socket_->read(kReadPiece);
+  if (socket_->bytesAvailable() > 0) readMore_.start();
   const std::vector<std::string> lines = reader_.feed(std::string_view(bytes.constData(), size_t(bytes.size())));
   for (const std::string& line : lines) answer(login_.onText(line));
   if (!reader_.partial().empty()) answer(login_.onText(reader_.partial()));

@@ -56,4 +56,5 @@ class ClusterLink final : public QObject {
   QTimer retry_;
   QTimer silence_;
   QTimer connecting_;
+  QTimer readMore_;  // a burst is read a piece at a time, the keys served between pieces
 };

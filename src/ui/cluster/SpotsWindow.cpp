@@ -132,9 +132,9 @@ void SpotsWindow::connectToNode(const ClusterTimings& timings) {
   const auto call = loginCall();
   if (typed.isEmpty())
     status_->setText(
-        QStringLiteral("Aucun noeud de cluster : indiquez « Cluster Noeud » (hôte:port) dans %1.").arg(kPreferences));
+        QStringLiteral("Aucun nœud de cluster : indiquez « Cluster Noeud » (hôte:port) dans %1.").arg(kPreferences));
   else if (!node)
-    status_->setText(QStringLiteral("Le noeud « %1 » n'est pas de la forme hôte:port : corrigez « Cluster Noeud » "
+    status_->setText(QStringLiteral("Le nœud « %1 » n'est pas de la forme hôte:port : corrigez « Cluster Noeud » "
                                     "dans %2.")
                          .arg(typed, kPreferences));
   else if (!call)
@@ -159,7 +159,8 @@ void SpotsWindow::takeLines(const std::vector<std::string>& lines) {
   bool changed = false;
   for (const std::string& line : lines)
     if (const auto spot = kmb::ParseSpotLine(line))
-      changed = table_.add(*spot, kmb::SpotMinute(*spot, now), kmb::MinuteOf(now)) || changed;
+      if (const auto when = kmb::SpotMinute(*spot, now))
+        changed = table_.add(*spot, *when, kmb::MinuteOf(now)) || changed;
   if (changed && !showLater_.isActive()) showLater_.start();
 }
 

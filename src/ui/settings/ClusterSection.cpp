@@ -14,7 +14,7 @@ using namespace settings_keys;
 
 namespace {
 
-const QString kNodeForm = QStringLiteral("le noeud s'écrit hôte:port, par exemple dxcluster.exemple.fr:7300.");
+const QString kNodeForm = QStringLiteral("le nœud s'écrit hôte:port, par exemple dxcluster.exemple.fr:7300.");
 
 bool IsNodeRefused(const QString& typed) {
   return !typed.trimmed().isEmpty() && !kmb::ParseNodeAddress(ToCp1252(typed.trimmed()));
@@ -54,9 +54,9 @@ ClusterSection::ClusterSection(const SettingsStore& settings, QWidget* parent)
 void ClusterSection::showNodeStatus() {
   const QString typed = node_->text();
   const bool refused = IsNodeRefused(typed);
-  nodeStatus_->setText(typed.trimmed().isEmpty() ? QStringLiteral("Aucun noeud : « Spots KMB » ne se connecte pas.")
-                       : refused                 ? QStringLiteral("Noeud refusé : ") + kNodeForm
-                                                 : QStringLiteral("Noeud accepté."));
+  nodeStatus_->setText(typed.trimmed().isEmpty() ? QStringLiteral("Aucun nœud : « Spots KMB » ne se connecte pas.")
+                       : refused                 ? QStringLiteral("Nœud refusé : ") + kNodeForm
+                                                 : QStringLiteral("Nœud accepté."));
   nodeStatus_->setStyleSheet(refused ? QStringLiteral("color: #c00000;") : QString());
   node_->setAccessibleDescription(nodeStatus_->text());
 }
