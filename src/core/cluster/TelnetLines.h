@@ -16,9 +16,9 @@ class TelnetLineReader {
   std::vector<std::string> feed(std::string_view bytes);
   // The line begun and not ended yet, where a node leaves its questions.
   const std::string& partial() const { return line_; }
-  // Forgets the line begun once the program answered it, as a terminal goes
-  // to a new line when its operator presses Enter: the node's answer then
-  // starts a line of its own.
+  // Forgets the line begun (the node's question) once the program answered
+  // it, as a terminal goes to a new line when its operator presses Enter:
+  // the node's answer then starts a line of its own.
   void answered() { line_.clear(); }
 
  private:

@@ -85,20 +85,20 @@ void ClusterLink::read() {
   if (socket_->bytesAvailable() > 0) readMore_.start();
   const std::vector<std::string> lines = reader_.feed(std::string_view(bytes.constData(), size_t(bytes.size())));
   for (const std::string& line : lines) answer(login_.onText(line));
-  if (!reader_.partial().empty()) answer(login_.onText(reader_.partial()));
+  if (!reader_.partial().empty() && answer(login_.onText(reader_.partial()))) reader_.answered();
   if (!login_.loggedIn()) silence_.start();
   if (!lines.empty()) emit linesReceived(lines);
 }
 
 void ClusterLink::silent() {
-  answer(login_.onSilence());
+  if (answer(login_.onSilence())) reader_.answered();
   if (!login_.loggedIn()) silence_.start();
 }
 
-void ClusterLink::answer(const std::string& bytes) {
-  if (bytes.empty()) return;
+bool ClusterLink::answer(const std::string& bytes) {
+  if (bytes.empty()) return false;
   socket_->write(bytes.data(), qint64(bytes.size()));
-  reader_.answered();
+  return true;
 }
 
 bool ClusterLink::send(const std::string& bytes) {
@@ -114,6 +114,7 @@ void ClusterLink::lost(const QString& reason) {
   retry_.start(int(delay));  // before the abort, whose own disconnection then changes nothing
   connecting_.stop();
   silence_.stop();
+  readMore_.stop();
   socket_->abort();
   emit statusChanged(QStringLiteral("Connexion perdue avec %1 (%2) : nouvel essai dans %3 s.")
                          .arg(nodeName(), reason)

@@ -41,7 +41,8 @@ class ClusterLink final : public QObject {
   void connected();
   void read();
   void silent();
-  void answer(const std::string& bytes);
+  // False when there was nothing to send.
+  bool answer(const std::string& bytes);
   void lost(const QString& reason);
   QString nodeName() const;
 
