@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QHash>
 #include <array>
+#include <optional>
 #include <string>
 
 #include "core/entry/EntryControls.h"
@@ -61,6 +62,10 @@ class EntryForm final : public QGroupBox {
   // False while the form shows a row of the list, not open for typing.
   bool callSignOpen() const;
   void clearDate();
+  // A spot taken for a new QSO (EntrySpot.cpp): the band, the call sign and
+  // the reference go through the Enter walk as if typed; the reason when the
+  // entry holds another QSO, which is then left as it was.
+  std::optional<QString> takeSpot(const QString& band, const QString& call, const QString& reference);
 
   // The fields as they will be written; false (and said why) when one does
   // not fit its column, since fields edited without Enter were never checked.

@@ -19,6 +19,7 @@
 #include "core/log/DailyBackup.h"
 #include "core/settings/StationCall.h"
 #include "ui/award/AwardCommands.h"
+#include "ui/cluster/ClusterCommands.h"
 #include "ui/kit/Revision.h"
 #include "ui/kit/ShownText.h"
 #include "ui/kit/WidgetHelpers.h"
@@ -30,6 +31,15 @@
 #include "ui/settings/StationDialog.h"
 #include "ui/web/HelpTexts.h"
 #include "ui/web/WebCommands.h"
+
+// Every way the list shows the log again (a change, a station, a failed read) resets its model.
+void MainWindow::onLogListed(QObject* receiver, std::function<void()> handler) {
+  connect(list_->list().model(), &QAbstractItemModel::modelReset, receiver, std::move(handler));
+}
+
+std::optional<QString> MainWindow::takeSpot(const QString& band, const QString& call, const QString& reference) {
+  return form_->takeSpot(band, call, reference);
+}
 
 using namespace settings_keys;
 
@@ -156,6 +166,7 @@ void MainWindow::registerAreaCommands() {
   RegisterSearchCommands(*this, form_->searchButton());
   RegisterSettingsCommands(*this);
   RegisterWebCommands(*this, form_->activeListButton());
+  RegisterClusterCommands(*this);  // beside "Afficher Cluster"
 }
 
 QAction* MainWindow::addCommand(MenuPlace where, const char* objectName, const QString& caption,

@@ -52,6 +52,9 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
   // The entry is then ready for a new QSO.
   bool changeLog(kmb::LogChange change, kmb::Lines firstNameLines) override;
   RadioControl& radio() override;
+  void onLogListed(QObject* receiver, std::function<void()> handler) override;
+  std::optional<QString> takeSpot(const QString& band, const QString& call, const QString& reference) override;
+  kmb::QsoRecord entryFields() const override { return form_->record(); }
 
   // EntrySurroundings
   bool automaticDate() const override;

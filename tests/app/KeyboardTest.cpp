@@ -205,7 +205,7 @@ class KeyboardTest : public QObject {
                                   "Mnu_Date Mnu_Date_Auto Mnu_Date_Man", "Mnu_New_Indicatif",
                                   "Mnu_Liste Mnu_L_Contacte", "Mnu_Carte Mnu_Carte_Acti_KMB", "Mnu_Score",
                                   "Mnu_Diplomes Mnu_KMB_HF Mnu_Diplome_VHF", "Mnu_Non_Recue", "Mnu_Cluster",
-                                  "Mnu_Aide Mnu_Guide Mnu_Apropos Mnu_Reglement Mnu_Historique"}));
+                                  "Mnu_Spots", "Mnu_Aide Mnu_Guide Mnu_Apropos Mnu_Reglement Mnu_Historique"}));
     const QRegularExpression mnemonic(u"&(\\w)"_s);
     for (const QList<QAction*>& menu : menus) {
       QStringList letters;

@@ -3,13 +3,16 @@
 // makes its own menu commands without knowing the main window.
 #include <QString>
 #include <functional>
+#include <optional>
 
 #include "core/log/LogEdit.h"
+#include "core/log/LogLine.h"
 #include "ui/kit/AppContext.h"
 #include "ui/kit/LogbookView.h"
 #include "ui/kit/RadioControl.h"
 
 class QAction;
+class QObject;
 class QWidget;
 
 // Where a command stands in the menu bar, whose order the main window keeps.
@@ -49,6 +52,15 @@ class CommandBoard {
   virtual bool changeLog(kmb::LogChange change, kmb::Lines firstNameLines) = 0;
   // The radio the main window reads, when the operator set one up.
   virtual RadioControl& radio() = 0;
+  // Runs `handler` each time the list shows the log again (a QSO saved,
+  // deleted or imported, another station), while `receiver` lives.
+  virtual void onLogListed(QObject* receiver, std::function<void()> handler) = 0;
+  // Fills the entry from a spot as if the operator typed the band, the call
+  // sign and the reference, each closed with Enter; the reason in French when
+  // the entry is busy with another QSO and nothing changed.
+  virtual std::optional<QString> takeSpot(const QString& band, const QString& call, const QString& reference) = 0;
+  // The entry's fields as they stand.
+  virtual kmb::QsoRecord entryFields() const = 0;
 
  protected:
   ~CommandBoard() = default;

@@ -24,6 +24,11 @@ inline const QString kSiteCluster = QStringLiteral("Site Cluster");
 inline const QString kRadioModele = QStringLiteral("Radio Modele");
 inline const QString kRadioPort = QStringLiteral("Radio Port");
 inline const QString kRadioVitesse = QStringLiteral("Radio Vitesse");
+// The DX-cluster node of "Spots KMB", under "Setup ": "hôte:port", the call
+// sign to log in with (empty: the station's), the tick "Tous les spots".
+inline const QString kClusterNoeud = QStringLiteral("Cluster Noeud");
+inline const QString kClusterIndicatif = QStringLiteral("Cluster Indicatif");
+inline const QString kTousLesSpots = QStringLiteral("Tous les spots");
 }  // namespace settings_keys
 
 class SettingsStore {

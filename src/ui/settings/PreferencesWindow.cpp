@@ -9,6 +9,7 @@
 
 #include "ui/kit/WidgetHelpers.h"
 #include "ui/kit/WindowPlacement.h"
+#include "ui/settings/ClusterSection.h"
 #include "ui/settings/RadioSection.h"
 #include "ui/settings/WebSitesSection.h"
 
@@ -18,7 +19,8 @@ PreferencesWindow::PreferencesWindow(AppContext& context, std::function<void()> 
   setWindowTitle(QStringLiteral("Préférences"));
   auto* layout = new QVBoxLayout(this);
   // Each subject that comes to the settings adds its section here.
-  sections_ = {new WebSitesSection(ctx_.settings, this), new RadioSection(ctx_.settings, this)};
+  sections_ = {new WebSitesSection(ctx_.settings, this), new RadioSection(ctx_.settings, this),
+               new ClusterSection(ctx_.settings, this)};
   for (PreferencesSection* section : sections_) layout->addWidget(section);
   layout->addStretch(1);
   layout->addLayout(buildButtons());

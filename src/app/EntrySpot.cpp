@@ -1,0 +1,45 @@
+// A spot of the cluster taken into the entry: the fields a spot gives walk
+// the same checks and fill-ins as typed ones (first-name list, wash-house
+// already contacted on the band).
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "app/EntryForm.h"
+#include "core/settings/StationCall.h"
+#include "ui/kit/ShownText.h"
+
+std::optional<QString> EntryForm::takeSpot(const QString& band, const QString& call, const QString& reference) {
+  if (around_.stationCall() == kmb::kNoStation)
+    return QStringLiteral("Aucune station n'est choisie : indiquez d'abord votre indicatif (menu Station).");
+  if (mode_ != EntryMode::Entry || rowLocked_)
+    return QStringLiteral(
+        "Un QSO est en cours de modification ou d'insertion : enregistrez-le ou annulez-le "
+        "avant de prendre un spot.");
+  // A row of the list only shown holds nothing typed.
+  if (!call_->isEnabled()) reset();
+  for (const QLineEdit* field : {call_, firstName_, department_, reference_})
+    if (!field->text().isEmpty())
+      return QStringLiteral(
+          "Un QSO est en cours de saisie : validez-le ou annulez-le (« Annuler saisie en cours ») "
+          "avant de prendre un spot.");
+  const int item = band_->findText(band, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+  if (item >= 0)
+    band_->setCurrentIndex(item);
+  else
+    band_->setEditText(band);
+  const auto textOf = [this](Control c) {
+    const QWidget* widget = control(c);
+    if (const auto* combo = qobject_cast<const QComboBox*>(widget)) return ToCp1252(combo->currentText());
+    return ToCp1252(qobject_cast<const QLineEdit*>(widget)->text());
+  };
+  // A spot without a reference stops after the call sign; a refusal stops where it is said.
+  const Control last = reference.isEmpty() ? Control::Ind : Control::Ref;
+  for (const Control c : {Control::Bande, Control::Ind, Control::Prenom, Control::Dpt, Control::Ref}) {
+    if (c == Control::Ind) call_->setText(call);
+    if (c == Control::Ref) reference_->setText(reference);
+    const bool refused = kmb::CheckEntry(c, textOf(c)).has_value();
+    enter(c);
+    if (refused || c == last) break;
+  }
+  return std::nullopt;
+}

@@ -1,0 +1,35 @@
+#pragma once
+// What the program says to a node, and when: its call sign once the node asks
+// for it (or stays silent), then the request for the recent spots once the
+// node shows its prompt (or stays silent again). Nothing else is ever sent
+// unasked, and nothing the node sends is ever run.
+#include <string>
+#include <string_view>
+
+namespace kmb {
+
+// "login:", "call:" or "Please enter your call", in any case.
+bool IsLoginPrompt(std::string_view text);
+
+inline constexpr std::string_view kRecentSpotsRequest = "sh/dx 50\r\n";
+
+class ClusterLogin {
+ public:
+  explicit ClusterLogin(std::string loginCall) : call_(std::move(loginCall)) {}
+
+  // The bytes to send after the node sent a line, or left a line begun (its
+  // prompt); empty when nothing is to be sent.
+  std::string onText(std::string_view text);
+  // The bytes to send after the node stayed silent for a while.
+  std::string onSilence();
+  bool loggedIn() const { return step_ == Step::Done; }
+
+ private:
+  enum class Step { AwaitingLoginPrompt, AwaitingNodePrompt, Done };
+  std::string next();
+
+  std::string call_;
+  Step step_ = Step::AwaitingLoginPrompt;
+};
+
+}  // namespace kmb

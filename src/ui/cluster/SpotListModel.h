@@ -1,0 +1,34 @@
+#pragma once
+// The rows of "Spots KMB", each with the state of its wash-house in the log,
+// in words and in colour. The node's text is shown as plain text.
+#include <QAbstractTableModel>
+#include <vector>
+
+#include "core/cluster/SpotTable.h"
+#include "core/cluster/WorkedReferences.h"
+
+struct ShownSpot {
+  kmb::SpotRow row;
+  kmb::ReferenceState state = kmb::ReferenceState::NoReference;
+};
+
+class SpotListModel final : public QAbstractTableModel {
+  Q_OBJECT
+ public:
+  enum Column { Time, Frequency, Call, Reference, State, Band, Mode, Spotters, Comment, ColumnCount };
+
+  using QAbstractTableModel::QAbstractTableModel;
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+  void setSpots(std::vector<ShownSpot> spots);
+  const std::vector<ShownSpot>& spots() const { return spots_; }
+
+ private:
+  std::vector<ShownSpot> spots_;
+};
+
+QString StateText(kmb::ReferenceState state);

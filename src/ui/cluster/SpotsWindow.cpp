@@ -1,0 +1,221 @@
+#include "ui/cluster/SpotsWindow.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/cluster/SpotLine.h"
+#include "core/settings/StationCall.h"
+#include "ui/cluster/AnnounceWindow.h"
+#include "ui/cluster/SpotListModel.h"
+#include "ui/kit/CommandBoard.h"
+#include "ui/kit/ShownText.h"
+#include "ui/kit/WidgetHelpers.h"
+#include "ui/kit/WindowPlacement.h"
+
+using namespace settings_keys;
+
+namespace {
+
+constexpr int kShowAfterMs = 50;
+constexpr int kExpiryCheckMs = 60 * 1000;
+const QString kPreferences = QStringLiteral("Fichier, Préférences…");
+
+// The texts each column is made wide enough for; the comment takes the rest.
+const QStringList kWidestTexts{QStringLiteral("Heure UTC"),
+                               QStringLiteral("144300.0"),
+                               QStringLiteral("F4ABC/P/MM"),
+                               QStringLiteral("Référence"),
+                               QStringLiteral("Nouveau sur la bande"),
+                               QStringLiteral("144 Mhz"),
+                               QStringLiteral("Mode"),
+                               QStringLiteral("F4ABC et 2 autres")};
+
+bool SameSpot(const kmb::SpotRow& a, const kmb::SpotRow& b) {
+  return a.call == b.call && a.reference == b.reference && a.band == b.band;
+}
+
+}  // namespace
+
+SpotsWindow::SpotsWindow(CommandBoard& board, ClusterTimings timings) : board_(board) {
+  setObjectName(QStringLiteral("Spots"));
+  setWindowTitle(QStringLiteral("Spots KMB"));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(buildTopRow());
+  layout->addWidget(buildList(), 1);
+  message_ = Named(new QLabel(this), "Message_Spots");
+  message_->setWordWrap(true);
+  layout->addWidget(message_);
+  layout->addWidget(buildButtons());
+
+  showLater_.setSingleShot(true);
+  showLater_.setInterval(kShowAfterMs);
+  connect(&showLater_, &QTimer::timeout, this, &SpotsWindow::showSpots);
+  expiry_.start(kExpiryCheckMs);
+  connect(&expiry_, &QTimer::timeout, this, &SpotsWindow::expire);
+  board_.onLogListed(this, [this] { readLog(); });
+  readLog();
+  resize(1040, 520);
+  PressButtonsOnEnter(*this);
+  PlaceWindow(*this, board_.context().settings);
+  list_->setFocus();
+  connectToNode(timings);
+}
+
+QWidget* SpotsWindow::buildTopRow() {
+  auto* row = new QWidget(this);
+  status_ = Named(new QLabel(row), "Etat_Cluster");
+  status_->setWordWrap(true);
+  all_ = Named(new QCheckBox(QStringLiteral("&Tous les spots"), row), "Tous_Spots");
+  all_->setChecked(board_.context().settings.read(kSetup, kTousLesSpots) == QStringLiteral("Oui"));
+  connect(all_, &QCheckBox::toggled, this, [this](bool all) {
+    board_.context().settings.write(kSetup, kTousLesSpots, all ? QStringLiteral("Oui") : QStringLiteral("Non"));
+    showSpots();
+  });
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins({});
+  layout->addWidget(status_, 1);
+  layout->addWidget(all_);
+  return row;
+}
+
+QWidget* SpotsWindow::buildList() {
+  model_ = new SpotListModel(this);
+  list_ = Named(new QTableView(this), "Liste_Spots");
+  list_->setModel(model_);
+  list_->setAccessibleName(QStringLiteral("Spots KMB"));
+  list_->setToolTip(QStringLiteral("Entrée ou double clic : le spot passe dans la saisie"));
+  list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  list_->setSelectionMode(QAbstractItemView::SingleSelection);
+  list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  list_->setTabKeyNavigation(false);
+  list_->verticalHeader()->hide();
+  list_->horizontalHeader()->setStretchLastSection(true);
+  for (int column = 0; column < kWidestTexts.size(); ++column)
+    list_->setColumnWidth(column, list_->fontMetrics().horizontalAdvance(kWidestTexts[column]) + 16);
+  list_->installEventFilter(this);
+  connect(list_, &QTableView::doubleClicked, this, &SpotsWindow::takeCurrentSpot);
+  return list_;
+}
+
+QWidget* SpotsWindow::buildButtons() {
+  auto* row = new QWidget(this);
+  auto* announce = Named(new QPushButton(QStringLiteral("&Annoncer un lavoir"), row), "Annoncer");
+  auto* close = Named(new QPushButton(QStringLiteral("&Fermer"), row), "Fermer");
+  connect(announce, &QPushButton::clicked, this, &SpotsWindow::openAnnounce);
+  connect(close, &QPushButton::clicked, this, &QWidget::close);
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins({});
+  layout->addWidget(announce);
+  layout->addStretch(1);
+  layout->addWidget(close);
+  return row;
+}
+
+std::optional<std::string> SpotsWindow::loginCall() const {
+  const QString typed = board_.context().settings.read(kSetup, kClusterIndicatif).trimmed();
+  if (!typed.isEmpty()) return ToCp1252(typed.toUpper());
+  const std::string station = board_.logbook().stationCall();
+  if (station == kmb::kNoStation) return std::nullopt;
+  return kmb::StationCallDisplay(station);
+}
+
+void SpotsWindow::connectToNode(const ClusterTimings& timings) {
+  const QString typed = board_.context().settings.read(kSetup, kClusterNoeud).trimmed();
+  const auto node = kmb::ParseNodeAddress(ToCp1252(typed));
+  const auto call = loginCall();
+  if (typed.isEmpty())
+    status_->setText(
+        QStringLiteral("Aucun nœud de cluster : indiquez « Cluster Noeud » (hôte:port) dans %1.").arg(kPreferences));
+  else if (!node)
+    status_->setText(QStringLiteral("Le nœud « %1 » n'est pas de la forme hôte:port : corrigez « Cluster Noeud » "
+                                    "dans %2.")
+                         .arg(typed, kPreferences));
+  else if (!call)
+    status_->setText(QStringLiteral("Aucun indicatif pour le cluster : indiquez « Cluster Indicatif » dans %1, "
+                                    "ou l'indicatif de la station (menu Station).")
+                         .arg(kPreferences));
+  if (!node || !call) return;
+  link_ = new ClusterLink(*node, *call, timings, this);
+  connect(link_, &ClusterLink::statusChanged, status_, &QLabel::setText);
+  connect(link_, &ClusterLink::linesReceived, this, &SpotsWindow::takeLines);
+  link_->open();
+}
+
+void SpotsWindow::closeEvent(QCloseEvent* event) {
+  delete link_;
+  link_ = nullptr;
+  QWidget::closeEvent(event);
+}
+
+void SpotsWindow::takeLines(const std::vector<std::string>& lines) {
+  const kmb::ClockReading now = board_.context().clock.utcNow();
+  bool changed = false;
+  for (const std::string& line : lines)
+    if (const auto spot = kmb::ParseSpotLine(line))
+      if (const auto when = kmb::SpotMinute(*spot, now))
+        changed = table_.add(*spot, *when, kmb::MinuteOf(now)) || changed;
+  if (changed && !showLater_.isActive()) showLater_.start();
+}
+
+void SpotsWindow::expire() {
+  if (table_.expire(kmb::MinuteOf(board_.context().clock.utcNow()))) showSpots();
+}
+
+void SpotsWindow::readLog() {
+  worked_ = kmb::WorkedReferences(board_.logbook().listedLines());
+  showSpots();
+}
+
+// The row the operator stands on stays current while the list changes.
+void SpotsWindow::showSpots() {
+  showLater_.stop();
+  const int current = list_->currentIndex().row();
+  const std::optional<kmb::SpotRow> chosen =
+      current >= 0 ? std::optional(model_->spots()[std::size_t(current)].row) : std::nullopt;
+  std::vector<ShownSpot> spots;
+  for (const kmb::SpotRow& row : table_.rows())
+    if (all_->isChecked() || !row.reference.empty()) spots.push_back({row, worked_.stateOf(row.reference, row.band)});
+  const auto again = chosen ? std::find_if(spots.begin(), spots.end(),
+                                           [&chosen](const ShownSpot& spot) { return SameSpot(spot.row, *chosen); })
+                            : spots.end();
+  const int row = again == spots.end() ? 0 : int(again - spots.begin());
+  model_->setSpots(std::move(spots));
+  list_->setCurrentIndex(model_->index(row, 0));
+}
+
+bool SpotsWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == list_ && event->type() == QEvent::KeyPress && IsEnter(static_cast<const QKeyEvent&>(*event))) {
+    takeCurrentSpot();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void SpotsWindow::takeCurrentSpot() {
+  const int current = list_->currentIndex().row();
+  if (current < 0) return;
+  const kmb::SpotRow spot = model_->spots()[std::size_t(current)].row;
+  const auto refused = board_.takeSpot(FromCp1252(spot.band), FromCp1252(spot.call), FromCp1252(spot.reference));
+  message_->setText(refused.value_or(QString()));
+  if (refused) return;
+  RadioControl& radio = board_.radio();
+  if (radio.frequencyHz())
+    if (const auto untuned = radio.tune(spot.kHz * 1000, FromCp1252(spot.mode))) message_->setText(*untuned);
+  board_.giveKeyboardBack();
+}
+
+void SpotsWindow::openAnnounce() {
+  ShowSingleWindow(announce_, [this] {
+    auto* window = new AnnounceWindow(board_.context(), board_.entryFields(), board_.radio().frequencyHz(),
+                                      [this](const std::string& line) { return link_ && link_->send(line); });
+    window->setParent(this, Qt::Window);
+    return window;
+  });
+}

@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/cluster/ClusterLogin.h"
+#include "core/cluster/ClusterSetup.h"
+#include "core/cluster/KmbReference.h"
+#include "core/cluster/ReconnectSchedule.h"
+#include "core/cluster/SpotAnnounce.h"
+#include "core/cluster/SpotTable.h"
+#include "core/cluster/TelnetLines.h"
+#include "core/cluster/WorkedReferences.h"
+#include "core/log/LogLine.h"
+
+using namespace std::literals;
+
+namespace {
+
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string all;
+  for (const std::string& line : lines) all += "[" + line + "]";
+  return all;
+}
+
+kmb::Spot SpotOf(const std::string& line) {
+  const auto spot = kmb::ParseSpotLine(line);
+  if (!spot) ADD_FAILURE() << line;
+  return spot.value_or(kmb::Spot{});
+}
+
+}  // namespace
+
+TEST(TelnetLineReader, DropsOptionsBellAndEscapesEndsLinesEveryWayAndCutsLongOnes) {
+  kmb::TelnetLineReader reader;
+  EXPECT_EQ(Joined(reader.feed("\xff\xfb\x01\xff\xfa\x18\x01\xff\xf0\x1b[1;31mred\x1b[0m\a\r\nb\x1b"
+                               "c\xff\xff")),
+            "[red]");
+  EXPECT_EQ(Joined(reader.feed("\r")), "[b\xff]");
+  EXPECT_EQ(Joined(reader.feed("\nc\nd\r\0e\r\n\r\n"sv)), "[c][d][e][]");
+  EXPECT_EQ(Joined(reader.feed("login: ")), "");
+  EXPECT_EQ(reader.partial(), "login: ");
+  reader.feed("\n");
+  const std::vector<std::string> cut = reader.feed(std::string(5000, 'x') + "\r\nnext\n");
+  ASSERT_EQ(cut.size(), 2u);
+  EXPECT_EQ(cut[0], std::string(kmb::kMaxNodeLineLength, 'x'));
+  EXPECT_EQ(cut[1], "next");
+}
+
+TEST(KmbReference, ReadsTheReferenceAfterKmbInItsStoredForm) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"KMB 89001", "89001"},
+      {"kmb-2b001 lavoir", "2b001"},
+      {"KMB:75012", "75012"},
+      {"QRV KMB/2A123 tnx", "2a123"},
+      {"KMB89001", "89001"},
+      {"lavoir de Sens kmb 01001!", "01001"},
+      {"KMB 123", ""},
+      {"KMB  89001", ""},
+      {"KMB 96001", ""},
+      {"KMB 00001", ""},
+      {"KMB 890012", ""},
+      {"KMB 2C001", ""},
+      {"KM 89001 KMB 77001", "77001"},
+      {"89001", ""},
+  };
+  for (const auto& [comment, reference] : cases) EXPECT_EQ(kmb::KmbReference(comment), reference) << comment;
+}
+
+TEST(SpotLine, ReadsLiveAndListingLinesAndNothingElse) {
+  const kmb::Spot live = SpotOf("DX de F5ABC-#:    14025.0  f4kmb/p      KMB 89001 lavoir cw   1234Z JN18");
+  EXPECT_EQ(live.spotter, "F5ABC-#");
+  EXPECT_DOUBLE_EQ(live.kHz, 14025.0);
+  EXPECT_EQ(live.call, "F4KMB/P");
+  EXPECT_EQ(live.comment, "KMB 89001 lavoir cw");
+  EXPECT_EQ(live.mode, "CW");
+  EXPECT_EQ(live.hour * 100 + live.minute, 1234);
+  EXPECT_FALSE(live.day);
+  const kmb::Spot listed = SpotOf("  7010.5  F1XYZ       5-Dec-2026 2359Z kmb-2b001 USB     <F6DEF>");
+  EXPECT_EQ(listed.spotter, "F6DEF");
+  EXPECT_EQ(listed.comment, "kmb-2b001 USB");
+  EXPECT_EQ(listed.mode, "SSB");
+  ASSERT_TRUE(listed.day);
+  EXPECT_EQ(listed.day->year * 10000 + listed.day->month * 100 + listed.day->day, 20261205);
+  for (const char* line : {"DX de F5ABC: 14025.0 F4KMB KMB 89001", "DX de F5ABC: abc F4KMB x 1234Z",
+                           "DX de : 14025.0 F4KMB x 1234Z", "  7010.5 F1XYZ 5-Dec-2026 2460Z x <F6DEF>",
+                           "  7010.5 F1XYZ 5-Xyz-2026 2359Z x <F6DEF>", "F4ABC de NODE-1 >", ""})
+    EXPECT_FALSE(kmb::ParseSpotLine(line)) << line;
+}
+
+// Minutes from the first spot; the table is asked at the time of the last one.
+TEST(SpotTable, MergesWithinFifteenMinutesKeepsTwoHoursAndFiveHundredRows) {
+  const kmb::ClockReading noon{2026, 12, 5, 12, 0, 0};
+  const kmb::Minute now = kmb::MinuteOf(noon);
+  kmb::SpotTable table;
+  const auto add = [&](const char* spotter, double kHz, const char* call, const char* comment, kmb::Minute ago) {
+    kmb::Spot spot{spotter, kHz, call, comment, "", 0, 0, std::nullopt};
+    return table.add(spot, now - ago, now);
+  };
+  EXPECT_TRUE(add("F5AAA", 14025, "F4KMB", "KMB 89001", 30));
+  EXPECT_TRUE(add("F5BBB", 14026, "F4KMB", "kmb-89001", 16));  // 14 minutes later: the same row
+  EXPECT_TRUE(add("F5AAA", 14027, "F4KMB", "KMB 89001", 0));   // 16 minutes later: a row of its own
+  EXPECT_TRUE(add("F5AAA", 7010, "F4KMB", "KMB 89001", 1));    // another band
+  EXPECT_FALSE(add("F5AAA", 5360, "F4KMB", "KMB 89001", 1));   // no band
+  EXPECT_FALSE(add("F5AAA", 14025, "F4OLD", "KMB 89001", 121));
+  ASSERT_EQ(table.rows().size(), 3u);
+  EXPECT_EQ(table.rows()[0].kHz, 14027);
+  EXPECT_EQ(table.rows()[1].band, "7.0 Mhz");
+  EXPECT_EQ(table.rows()[2].kHz, 14026);
+  EXPECT_EQ(table.rows()[2].spotters, (std::vector<std::string>{"F5AAA", "F5BBB"}));
+  EXPECT_FALSE(table.expire(now + 90));
+  EXPECT_TRUE(table.expire(now + 105));
+  EXPECT_EQ(table.rows().size(), 2u);
+  // Over 500 rows, the oldest spot without a reference leaves before any wash-house.
+  add("F5AAA", 14074, "DL1OLD", "FT8", 50);
+  for (int n = 0; n < 500; ++n) add("F5AAA", 14025, ("F" + std::to_string(n)).c_str(), "KMB 89001", 40);
+  EXPECT_EQ(table.rows().size(), kmb::SpotTable::kMaxRows);
+  EXPECT_TRUE(
+      std::none_of(table.rows().begin(), table.rows().end(), [](const kmb::SpotRow& r) { return r.call == "DL1OLD"; }));
+}
+
+TEST(WorkedReferences, TellsNewLavoirNewBandAndAlreadyWorkedAsTheEntryDoes) {
+  const kmb::Lines log{
+      kmb::FormatLogLine({"F4KMB", "89", "", "89001", "05/12/26", "09:07", "SSB", "14 Mhz", "59", "59", "", false}),
+      kmb::FormatLogLine({"F1AAA", "2b", "", "2b001", "05/12/26", "09:07", "SSB", "7.0 Mhz", "59", "59", "", false})};
+  const kmb::WorkedReferences worked(log);
+  EXPECT_EQ(worked.stateOf("89001", "14 Mhz"), kmb::ReferenceState::AlreadyWorked);
+  EXPECT_EQ(worked.stateOf("89001", "7.0 Mhz"), kmb::ReferenceState::NewOnBand);
+  EXPECT_EQ(worked.stateOf("2b001", "7.0 Mhz"), kmb::ReferenceState::AlreadyWorked);
+  EXPECT_EQ(worked.stateOf("2B001", "7.0 Mhz"), kmb::ReferenceState::NewLavoir);  // compared in stored form
+  EXPECT_EQ(worked.stateOf("", "14 Mhz"), kmb::ReferenceState::NoReference);
+}
+
+TEST(ReconnectSchedule, GrowsToSixtySecondsAndNeverTriesMoreThanThreeTimesAMinute) {
+  kmb::ReconnectSchedule schedule;
+  long long now = 0;
+  std::vector<long long> delays;
+  for (int loss = 0; loss < 6; ++loss) {  // each try lost 100 ms after it starts
+    delays.push_back(schedule.delayAfterLoss(now));
+    now += delays.back();
+    schedule.tryingAt(now);
+    now += 100;
+  }
+  EXPECT_EQ(delays, (std::vector<long long>{5000, 10000, 20000, 40000, 60000, 60000}));
+  // Connections lost as soon as made: the fourth try waits for the first to be a minute old.
+  kmb::ReconnectSchedule quick(50);
+  for (const long long at : {0, 100, 200}) {
+    quick.tryingAt(at);
+    quick.connected();
+  }
+  EXPECT_EQ(quick.delayAfterLoss(250), 600 - 250);
+}
+
+TEST(ClusterLogin, SendsTheCallWhenAskedThenTheRecentSpotsAtTheNodePrompt) {
+  kmb::ClusterLogin login("F4ABC/P");
+  EXPECT_EQ(login.onText("Welcome to the node"), "");
+  EXPECT_EQ(login.onText("Please enter your call: "), "F4ABC/P\r\n");
+  EXPECT_EQ(login.onText("Hello F4ABC/P"), "");
+  EXPECT_EQ(login.onText("F4ABC/P de NODE-2 12-Mar-2024 1234Z dxspider >"), "sh/dx 50\r\n");
+  EXPECT_TRUE(login.loggedIn());
+  EXPECT_EQ(login.onSilence(), "");
+  kmb::ClusterLogin silent("F4ABC");
+  EXPECT_EQ(silent.onSilence(), "F4ABC\r\n");
+  EXPECT_EQ(silent.onSilence(), "sh/dx 50\r\n");
+  EXPECT_TRUE(kmb::IsLoginPrompt("LOGIN:"));
+  EXPECT_TRUE(kmb::IsLoginPrompt("Your call: "));
+}
+
+TEST(ClusterSetup, ReadsTheNodeAndWritesTheAnnounce) {
+  EXPECT_EQ(kmb::ParseNodeAddress("dxc.exemple.fr:7300")->host, "dxc.exemple.fr");
+  EXPECT_EQ(kmb::ParseNodeAddress("[::1]:23")->port, 23);
+  for (const char* refused : {"dxc.exemple.fr", "dxc:0", "dxc:65536", "dxc :7300", ":7300", "::1:23", "dxc:7x"})
+    EXPECT_FALSE(kmb::ParseNodeAddress(refused)) << refused;
+  EXPECT_TRUE(kmb::IsClusterCall("F4ABC-2"));
+  EXPECT_FALSE(kmb::IsClusterCall("F4 ABC"));
+  EXPECT_EQ(kmb::AnnounceKilohertz(" 14025,5"), 14025.5);
+  EXPECT_FALSE(kmb::AnnounceKilohertz("5360"));
+  EXPECT_FALSE(kmb::AnnounceKilohertz("14025 kHz"));
+  EXPECT_EQ(kmb::AnnounceComment("89001", "  LAVOIR DE SENS "), "KMB 89001 LAVOIR DE SENS");
+  EXPECT_EQ(kmb::AnnounceLine(14025, "F4KMB/P", "KMB 89001\r\nDX 1 X"), "DX 14025.0 F4KMB/P KMB 89001DX 1 X\r\n");
+}

@@ -1,0 +1,176 @@
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include "support/MainSession.h"
+#include "ui/cluster/SpotsWindow.h"
+
+using namespace settings_keys;
+
+namespace {
+
+// A node on 127.0.0.1, on a free port: it keeps every byte the program sends and writes what the test gives it.
+struct ScriptedNode {
+  ScriptedNode() {
+    if (!server.listen(QHostAddress::LocalHost, 0)) qFatal("no free port");
+    QObject::connect(&server, &QTcpServer::newConnection, [this] {
+      client = server.nextPendingConnection();
+      ++connections;
+      QObject::connect(client, &QTcpSocket::readyRead, [this, c = client] { received += c->readAll(); });
+    });
+  }
+  QString address() const { return u"127.0.0.1:%1"_s.arg(server.serverPort()); }
+  void write(const QByteArray& bytes) const { client->write(bytes); }
+  bool receives(const QByteArray& ending) {
+    return QTest::qWaitFor([&] { return received.endsWith(ending); }, 5000);
+  }
+
+  QTcpServer server;
+  QPointer<QTcpSocket> client;
+  QByteArray received;
+  int connections = 0;
+};
+
+// Every cell of the list, a row a text, its cells joined by "|".
+QStringList Rows(const QTableView& list) {
+  QStringList rows;
+  const QAbstractItemModel& model = *list.model();
+  for (int row = 0; row < model.rowCount(); ++row) {
+    QStringList cells;
+    for (int column = 0; column < model.columnCount(); ++column) cells << model.index(row, column).data().toString();
+    rows << cells.join(u'|');
+  }
+  return rows;
+}
+
+bool Activate(QWidget& window) {
+  window.activateWindow();
+  return QTest::qWaitForWindowActive(&window);
+}
+
+}  // namespace
+
+class SpotsWindowTest : public QObject {
+  Q_OBJECT
+ private slots:
+  // One session against the node: login, every way of writing spots, the states against the log and their changes,
+  // the entry filled from a spot, a confirmed announce, a dropped connection tried again, the window closed.
+  void aScriptedNodeFeedsTheListAndTheEntry() {
+    ScriptedNode node;
+    MainSession s(LogBytes({LogLine("F4KMB", "89", "89001", "05/12/26", "08:00", "14 Mhz"),
+                            LogLine("F6ABC", "75", "75012", "04/12/26", "10:00", "7.0 Mhz")}));
+    s.env.writeFile("Liste_Prenom.txt", "F1XYZ        2b JEAN\r\n");
+    s.env.settings->write(kSetup, kClusterNoeud, node.address());
+    s.main->show();
+    const QPointer<SpotsWindow> spots = new SpotsWindow(*s.main, {100, 10000, 5000});
+    spots->setAttribute(Qt::WA_DeleteOnClose);
+    spots->show();
+    QVERIFY(Activate(*spots));
+    auto* list = Find<QTableView>(*spots, u"Liste_Spots"_s);
+    QTRY_COMPARE(node.connections, 1);
+    node.write("\xff\xfd\x01\xff\xfb\x03Please enter your call: ");
+    QVERIFY(node.receives("F4ABC\r\n"));
+    node.write("Bienvenue F4ABC\r\nF4ABC de NODE-1 05-Dec-2026 0907Z >");
+    QVERIFY(node.receives("sh/dx 50\r\n"));
+    node.write(
+        "DX de F5AAA:     14025.0  F4KMB/P      KMB 89001 lavoir de Sens CW     0850Z JN18\r\n"
+        " 14040.0  F6ABC       05-Dec-2026 0855Z tres bon signal depuis le lavoir KMB:75012 merci <F5BBB>\r"
+        "DX de F5CCC:      7012.0  f1xyz        kmb-2b001 ssb\a                    0900Z\n"
+        "DX de F5AAA:      5360.0  F4OUT        KMB 89002                          0901Z\r\n"
+        "DX de F5AAA:     14050.0  F4SHO        KMB 123                            0902Z\r\n"
+        "\x01\x02\xff\xfb\x18garbage \x1b[31mDX de F5AAA: 14074.0 DL1ABC FT8 -12 dB 0903Z\x1b[0m\r\n" +
+        QByteArray(1 << 20, 'x') + "\r\nDX de F5DDD:     14026.0  F4KMB/P      KMB 89001   0905Z\r\n");
+    const QStringList kmbRows{u"09:05|14026.0|F4KMB/P|89001|Déjà contacté|14 Mhz|CW|F5DDD et 1 autre|KMB 89001"_s,
+                              u"09:00|7012.0|F1XYZ|2b001|Nouveau lavoir|7.0 Mhz|SSB|F5CCC|kmb-2b001 ssb"_s,
+                              u"08:55|14040.0|F6ABC|75012|Nouveau sur la bande|14 Mhz||F5BBB|tres bon signal depuis le "
+                              "lavoir KMB:75012 merci"_s};
+    QTRY_COMPARE(Rows(*list), kmbRows);
+    QCOMPARE(node.received, "F4ABC\r\nsh/dx 50\r\n");  // nothing the node sent was answered
+    QSet<QRgb> colours;
+    for (int row = 0; row < 3; ++row)
+      colours << list->model()->index(row, 0).data(Qt::BackgroundRole).value<QColor>().rgb();
+    QCOMPARE(colours.size(), 3);
+    QTest::keyClick(list, Qt::Key_T, Qt::AltModifier);  // "Tous les spots", kept
+    QTRY_COMPARE(Rows(*list).mid(1, 2), QStringList({u"09:03|14074.0|DL1ABC|||14 Mhz||F5AAA|FT8 -12 dB"_s,
+                                                     u"09:02|14050.0|F4SHO|||14 Mhz||F5AAA|KMB 123"_s}));
+    QCOMPARE(s.env.settings->read(kSetup, kTousLesSpots), u"Oui"_s);
+    QTest::keyClick(list, Qt::Key_T, Qt::AltModifier);
+    QTRY_COMPARE(Rows(*list), kmbRows);
+
+    // Enter on a new lavoir: the entry's walk, the first-name list's fill-in, the focus on the mode.
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(s.texts({"Bande_A", "Ind_A", "Prenom_A", "Dpt_A", "Ref_A", "Date_A"}),
+             QStringList({"7.0 Mhz", "F1XYZ", "JEAN", "2b", "2b001", "05/12/26"}));
+    QTRY_COMPARE(QApplication::activeWindow(), s.main.get());
+    QVERIFY(s.focusedOn("Mode_A"));
+    // While that QSO is typed, another spot changes nothing, and the window says why.
+    QVERIFY(Activate(*spots));
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Return);
+    QVERIFY(Find<QLabel>(*spots, u"Message_Spots"_s)->text().contains(u"en cours de saisie"_s));
+    QCOMPARE(s.text("Ind_A"), u"F1XYZ"_s);
+
+    // "Annoncer un lavoir", prefilled from the entry; the frequency typed; sent once confirmed.
+    QTest::keyClick(list, Qt::Key_A, Qt::AltModifier);
+    QTRY_VERIFY(spots->findChild<QWidget*>(u"Annonce"_s));
+    QWidget* announce = spots->findChild<QWidget*>(u"Annonce"_s);
+    QVERIFY(QTest::qWaitForWindowActive(announce));
+    QCOMPARE(Find<QLineEdit>(*announce, u"Annonce_Indicatif"_s)->text(), u"F1XYZ"_s);
+    TypeKeys(*QApplication::focusWidget(), u"7012,5"_s);
+    s.env.messages.answer({true});
+    for (int i = 0; i < 3; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(node.receives("sh/dx 50\r\nDX 7012.5 F1XYZ KMB 2b001\r\n"));
+    QVERIFY(s.env.messages.last().endsWith(u"DX 7012.5 F1XYZ KMB 2b001"_s));
+
+    // Once the entry is free, a wash-house already contacted on the band is refused by the entry itself.
+    s.click("Efface_A");
+    QVERIFY(Activate(*spots));
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(s.env.messages.last(), u"89001 Lavoir deja contacté le 05/12/26 sur 14 Mhz"_s);
+    QCOMPARE(s.text("Ind_A"), QString());
+    // A QSO written to the log changes the state of its spot.
+    QVERIFY(s.main->changeLog(
+        [](kmb::Lines log) {
+          log.push_back(LogLine("F1XYZ", "2b", "2b001", "05/12/26", "09:01", "7.0 Mhz").toStdString());
+          return log;
+        },
+        {}));
+    QVERIFY(Rows(*list).at(1).contains(u"|2b001|Déjà contacté|"_s));
+
+    // A dropped connection is said and tried again; the list stays.
+    node.client->close();
+    QTRY_COMPARE(
+        Find<QLabel>(*spots, u"Etat_Cluster"_s)->text(),
+        u"Connexion perdue avec %1 (le nœud a fermé la connexion) : nouvel essai dans 1 s."_s.arg(node.address()));
+    QTRY_COMPARE(node.connections, 2);
+    node.write("login: ");
+    QVERIFY(node.receives("2b001\r\nF4ABC\r\n"));
+    QCOMPARE(Rows(*list).size(), 3);
+    spots->close();
+    QTRY_COMPARE(node.client->state(), QAbstractSocket::UnconnectedState);
+  }
+
+  // The node and the call sign are set in "Préférences", the node checked as typed; the station's call by default.
+  void preferencesSetTheNodeAndTheCall() {
+    MainSession s({});
+    s.main->show();
+    s.trigger("Mnu_Preferences");
+    const QPointer<QWidget> window = TopLevels(u"Preferences"_s).value(0);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QCOMPARE(Find<QLineEdit>(*window, u"Cluster_Indicatif"_s)->text(), u"F4ABC"_s);
+    auto* node = Find<QLineEdit>(*window, u"Cluster_Noeud"_s);
+    node->setFocus();
+    QTest::keyClicks(node, "127.0.0.1");
+    for (int i = 0; i < 3; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(s.env.messages.last().contains(u"« Cluster Noeud » est refusé"_s));
+    QVERIFY(node->hasFocus());
+    QTest::keyClicks(node, ":7300");
+    for (int i = 0; i < 3; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_VERIFY(!window);
+    QCOMPARE(s.env.settings->read(kSetup, kClusterNoeud), u"127.0.0.1:7300"_s);
+    QCOMPARE(s.env.settings->read(kSetup, kClusterIndicatif, u"unset"_s), QString());
+  }
+};
+
+QTEST_MAIN(SpotsWindowTest)
+#include "SpotsWindowTest.moc"
