@@ -150,6 +150,31 @@ class SpotsWindowTest : public QObject {
     QTRY_COMPARE(node.client->state(), QAbstractSocket::UnconnectedState);
   }
 
+  // With a radio (Hamlib's dummy), Enter on a spot tunes it to the spot; the entry's mode then follows the radio.
+  void aSpotTakenTunesTheRadio() {
+    ScriptedNode node;
+    MainSession s(LogBytes({}), false);
+    s.env.settings->write(kSetup, kRadioModele, u"1"_s);
+    s.env.settings->write(kSetup, kClusterNoeud, node.address());
+    s.start();
+    s.main->show();
+    QTRY_COMPARE(s.text("Mode_A"), u"FM"_s);  // the dummy radio starts on 145 MHz FM
+    const QPointer<SpotsWindow> spots = new SpotsWindow(*s.main, {100, 10000, 5000});
+    spots->setAttribute(Qt::WA_DeleteOnClose);
+    spots->show();
+    QVERIFY(Activate(*spots));
+    QTRY_COMPARE(node.connections, 1);
+    node.write("login: ");
+    QVERIFY(node.receives("F4ABC\r\n"));
+    node.write("DX de F5AAA:      3555.0  F4KMB/P      KMB 89001 lavoir de Sens cw       0850Z\r\n");
+    auto* list = Find<QTableView>(*spots, u"Liste_Spots"_s);
+    QTRY_COMPARE(list->model()->rowCount(), 1);
+    QTest::keyClick(list, Qt::Key_Return);
+    QTRY_COMPARE(s.text("Radio_Etat"), u"Radio : 3,5550 MHz CW"_s);
+    QTRY_COMPARE(s.texts({"Bande_A", "Ind_A", "Ref_A", "Mode_A"}), QStringList({"3.5 Mhz", "F4KMB/P", "89001", "CW"}));
+    spots->close();
+  }
+
   // The node and the call sign are set in "Préférences", the node checked as typed; the station's call by default.
   void preferencesSetTheNodeAndTheCall() {
     MainSession s({});
