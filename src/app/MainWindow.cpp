@@ -99,6 +99,7 @@ QWidget* MainWindow::buildStationBand() {
   // Two lines at most, so that a long failure never widens the window.
   radioStatus_ = Named(new QLabel(radio_->status(), frame), "Radio_Etat");
   radioStatus_->setWordWrap(true);
+  radioStatus_->setTextFormat(Qt::PlainText);
   radioStatus_->setFixedWidth(radioStatus_->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 48);
   radioStatus_->setAccessibleName(QStringLiteral("État de la radio"));
   auto* row = new QHBoxLayout(frame);

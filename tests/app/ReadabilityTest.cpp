@@ -115,10 +115,10 @@ class ReadabilityTest : public QObject {
       s.start();
       for (const char* command : {"Mnu_Guide", "Mnu_Cluster", "Mnu_Reglement", "Liste_KMB_Active", "Mnu_Score",
                                   "Mnu_KMB_HF", "Mnu_Diplome_VHF", "Mnu_Carte_Acti_KMB", "Mnu_L_Contacte", "Rechercher",
-                                  "Mnu_Non_Recue", "Mnu_New_Indicatif", "Mnu_Preferences"})
+                                  "Mnu_Non_Recue", "Mnu_New_Indicatif", "Mnu_Preferences", "Mnu_Spots"})
         s.main->findChild<QAction*>(QLatin1String(command)) ? s.trigger(command) : s.click(command);
       ImportSummaryDialog(kmb::ImportPlan{}, *s.env.settings, s.main.get()).show();
-      QCOMPARE(atShow.frames.size(), 15);
+      QCOMPARE(atShow.frames.size(), 16);
       for (auto frame = atShow.frames.cbegin(); frame != atShow.frames.cend(); ++frame)
         QVERIFY2(area.contains(*frame), qPrintable(frame.key() + place));
       names = atShow.frames.keys();

@@ -50,6 +50,7 @@ SpotsWindow::SpotsWindow(CommandBoard& board, ClusterTimings timings) : board_(b
   layout->addWidget(buildTopRow());
   layout->addWidget(buildList(), 1);
   message_ = Named(new QLabel(this), "Message_Spots");
+  message_->setTextFormat(Qt::PlainText);
   message_->setWordWrap(true);
   layout->addWidget(message_);
   layout->addWidget(buildButtons());
@@ -71,6 +72,7 @@ SpotsWindow::SpotsWindow(CommandBoard& board, ClusterTimings timings) : board_(b
 QWidget* SpotsWindow::buildTopRow() {
   auto* row = new QWidget(this);
   status_ = Named(new QLabel(row), "Etat_Cluster");
+  status_->setTextFormat(Qt::PlainText);  // it names the node as typed
   status_->setWordWrap(true);
   all_ = Named(new QCheckBox(QStringLiteral("&Tous les spots"), row), "Tous_Spots");
   all_->setChecked(board_.context().settings.read(kSetup, kTousLesSpots) == QStringLiteral("Oui"));
