@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "core/log/FrenchDepartment.h"
+
 namespace kmb {
 namespace {
 
@@ -9,13 +11,6 @@ constexpr std::size_t kReferenceLength = 5;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
-
-bool IsDepartment(char first, char second) {
-  if (first == '2' && (second == 'a' || second == 'b')) return true;
-  if (!IsDigit(first) || !IsDigit(second)) return false;
-  const int number = (first - '0') * 10 + (second - '0');
-  return number >= 1 && number <= 95;
-}
 
 // The reference at the start of `text`, lower-cased, or empty.
 std::string ReferenceAt(std::string_view text) {
@@ -31,7 +26,7 @@ bool IsSeparator(char c) { return c == ' ' || c == '-' || c == ':' || c == '/'; 
 }  // namespace
 
 bool IsStoredReference(std::string_view reference) {
-  return reference.size() == kReferenceLength && IsDepartment(reference[0], reference[1]) && IsDigit(reference[2]) &&
+  return reference.size() == kReferenceLength && IsFrenchDepartment(reference.substr(0, 2)) && IsDigit(reference[2]) &&
          IsDigit(reference[3]) && IsDigit(reference[4]);
 }
 

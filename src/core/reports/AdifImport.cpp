@@ -9,6 +9,7 @@
 #include "core/log/Cp1252Case.h"
 #include "core/log/FirstNameList.h"
 #include "core/log/FixedColumns.h"
+#include "core/log/FrenchDepartment.h"
 #include "core/log/LogLine.h"
 #include "core/log/QsoTime.h"
 
@@ -76,9 +77,7 @@ Bytes ModeOfRecord(const AdifFields& record) {
 // department ("01" to "95", "2A", "2B") is one, in lower case as the log stores it.
 Bytes DepartmentOfState(std::string_view state) {
   const Bytes code = LowerCp1252(Trim(state));
-  if (code == "2a" || code == "2b") return code;
-  const bool department = code.size() == 2 && AllDigits(code) && code != "00" && code <= "95";
-  return department ? code : Bytes();
+  return IsFrenchDepartment(code) ? code : Bytes();
 }
 
 std::string TooLong(const char* what, std::size_t width) {
