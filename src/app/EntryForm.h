@@ -100,7 +100,8 @@ class EntryForm final : public QGroupBox {
 
   // The Enter walk; true when the key was dealt with.
   bool keyPress(Control c, QKeyEvent& key);
-  void enter(Control c);
+  // False when the control's check refused its text (and said why).
+  bool enter(Control c);
   bool refuse(const kmb::Refusal& refusal);
   void closeField(QWidget* field);
   void openField(QWidget* field);

@@ -6,7 +6,6 @@
 
 #include "app/EntryForm.h"
 #include "core/settings/StationCall.h"
-#include "ui/kit/ShownText.h"
 
 std::optional<QString> EntryForm::takeSpot(const QString& band, const QString& call, const QString& reference) {
   if (around_.stationCall() == kmb::kNoStation)
@@ -27,19 +26,12 @@ std::optional<QString> EntryForm::takeSpot(const QString& band, const QString& c
     band_->setCurrentIndex(item);
   else
     band_->setEditText(band);
-  const auto textOf = [this](Control c) {
-    const QWidget* widget = control(c);
-    if (const auto* combo = qobject_cast<const QComboBox*>(widget)) return ToCp1252(combo->currentText());
-    return ToCp1252(qobject_cast<const QLineEdit*>(widget)->text());
-  };
   // A spot without a reference stops after the call sign; a refusal stops where it is said.
   const Control last = reference.isEmpty() ? Control::Ind : Control::Ref;
   for (const Control c : {Control::Bande, Control::Ind, Control::Prenom, Control::Dpt, Control::Ref}) {
     if (c == Control::Ind) call_->setText(call);
     if (c == Control::Ref) reference_->setText(reference);
-    const bool refused = kmb::CheckEntry(c, textOf(c)).has_value();
-    enter(c);
-    if (refused || c == last) break;
+    if (!enter(c) || c == last) break;
   }
   return std::nullopt;
 }

@@ -73,23 +73,24 @@ QWidget* EntryForm::nextControl(Control c) const {
   return next ? control(*next) : validate_;
 }
 
-void EntryForm::enter(Control c) {
+bool EntryForm::enter(Control c) {
   QWidget* widget = control(c);
   if (c == Control::Dpt || c == Control::Ref) {
     auto* field = qobject_cast<QLineEdit*>(widget);
     field->setText(LowerKeepingLength(field->text()));
   }
-  if (refuse(kmb::CheckEntry(c, TextOf(widget)))) return;
+  if (refuse(kmb::CheckEntry(c, TextOf(widget)))) return false;
   if (c == Control::Bande || c == Control::Mode) rememberBandAndMode(c);
   if (c == Control::Mode) modeFollowsRadio_ = false;
   if (c == Control::Ind) fillKnownStation();
   if (c == Control::Ref) {
     acceptReference();
-    return;
+    return true;
   }
   closeField(widget);
   openField(nextControl(c));
   if (c == Control::Rste) lavoirName_->end(false);
+  return true;
 }
 
 bool EntryForm::refuse(const kmb::Refusal& refusal) {

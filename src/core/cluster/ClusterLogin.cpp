@@ -2,15 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
+
+#include "core/cluster/CaselessSearch.h"
 
 namespace kmb {
 namespace {
-
-bool ContainsIgnoringCase(std::string_view text, std::string_view word) {
-  return std::search(text.begin(), text.end(), word.begin(), word.end(),
-                     [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; }) != text.end();
-}
 
 // Nodes end their prompt with ">", as in "F4ABC de F6KXX-2 12-Mar-2024 1234Z dxspider >".
 bool IsNodePrompt(std::string_view text) {
@@ -23,7 +19,7 @@ bool IsNodePrompt(std::string_view text) {
 bool IsLoginPrompt(std::string_view text) {
   constexpr std::array<std::string_view, 3> kPrompts{"login:", "call:", "please enter your call"};
   return std::any_of(kPrompts.begin(), kPrompts.end(),
-                     [text](std::string_view prompt) { return ContainsIgnoringCase(text, prompt); });
+                     [text](std::string_view prompt) { return FindCaseless(text, prompt) != std::string_view::npos; });
 }
 
 std::string ClusterLogin::onText(std::string_view text) {

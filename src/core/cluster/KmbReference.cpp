@@ -1,7 +1,7 @@
 #include "core/cluster/KmbReference.h"
 
-#include <cctype>
-
+#include "core/cluster/CaselessSearch.h"
+#include "core/log/Cp1252Case.h"
 #include "core/log/FrenchDepartment.h"
 
 namespace kmb {
@@ -10,13 +10,11 @@ namespace {
 constexpr std::size_t kReferenceLength = 5;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
 
 // The reference at the start of `text`, lower-cased, or empty.
 std::string ReferenceAt(std::string_view text) {
   if (text.size() < kReferenceLength) return {};
-  std::string reference;
-  for (std::size_t i = 0; i < kReferenceLength; ++i) reference.push_back(Lower(text[i]));
+  std::string reference = LowerCp1252(text.substr(0, kReferenceLength));
   const bool ended = text.size() == kReferenceLength || !IsDigit(text[kReferenceLength]);
   return ended && IsStoredReference(reference) ? reference : std::string();
 }
@@ -31,9 +29,10 @@ bool IsStoredReference(std::string_view reference) {
 }
 
 std::string KmbReference(std::string_view comment) {
-  for (std::size_t at = 0; at + 3 <= comment.size(); ++at) {
-    if (Lower(comment[at]) != 'k' || Lower(comment[at + 1]) != 'm' || Lower(comment[at + 2]) != 'b') continue;
-    std::string_view after = comment.substr(at + 3);
+  constexpr std::string_view kKmb = "kmb";
+  for (std::size_t at = FindCaseless(comment, kKmb); at != std::string_view::npos;
+       at = FindCaseless(comment, kKmb, at + 1)) {
+    std::string_view after = comment.substr(at + kKmb.size());
     std::string reference = ReferenceAt(after);
     if (reference.empty() && !after.empty() && IsSeparator(after.front())) reference = ReferenceAt(after.substr(1));
     if (!reference.empty()) return reference;

@@ -6,6 +6,9 @@
 #include <charconv>
 #include <vector>
 
+#include "core/cluster/CaselessSearch.h"
+#include "core/log/Cp1252Case.h"
+
 namespace kmb {
 namespace {
 
@@ -28,12 +31,6 @@ std::vector<Token> Tokens(std::string_view line) {
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string Upper(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return upper;
-}
 
 std::string_view Trimmed(std::string_view text) {
   const auto first = text.find_first_not_of(' ');
@@ -79,7 +76,7 @@ std::optional<SpotDay> ReadDay(std::string_view text) {
   if (dash == std::string_view::npos || dash == 0 || dash > 2 || text.size() != dash + 9 || text[dash + 4] != '-')
     return std::nullopt;
   const std::string_view day = text.substr(0, dash), year = text.substr(dash + 5);
-  const auto month = std::find(kMonths.begin(), kMonths.end(), Upper(text.substr(dash + 1, 3)));
+  const auto month = std::find(kMonths.begin(), kMonths.end(), UpperCp1252(text.substr(dash + 1, 3)));
   if (!AllDigits(day) || !AllDigits(year) || month == kMonths.end() || Number(day) < 1 || Number(day) > 31)
     return std::nullopt;
   return SpotDay{Number(year), static_cast<int>(month - kMonths.begin()) + 1, Number(day)};
@@ -87,7 +84,7 @@ std::optional<SpotDay> ReadDay(std::string_view text) {
 
 std::string ModeOf(std::string_view comment) {
   for (const Token& token : Tokens(comment)) {
-    const std::string word = Upper(token.text);
+    const std::string word = UpperCp1252(token.text);
     if (word == "CW" || word == "FM" || word == "AM") return word;
     if (word == "SSB" || word == "USB" || word == "LSB") return "SSB";
   }
@@ -100,7 +97,7 @@ bool ReadFrequencyAndCall(const std::vector<Token>& tokens, Spot& spot) {
   const auto kHz = Kilohertz(tokens[0].text);
   if (!kHz) return false;
   spot.kHz = *kHz;
-  spot.call = Upper(tokens[1].text);
+  spot.call = UpperCp1252(tokens[1].text);
   return true;
 }
 
@@ -141,12 +138,7 @@ std::optional<Spot> ParseListingLine(std::string_view line) {
 }
 
 // Where "DX de " starts, anywhere: a live line may follow the node's prompt on the same line.
-std::size_t LiveLineStart(std::string_view line) {
-  constexpr std::string_view kStart = "DX DE ";
-  const auto found = std::search(line.begin(), line.end(), kStart.begin(), kStart.end(),
-                                 [](char a, char b) { return std::toupper(static_cast<unsigned char>(a)) == b; });
-  return found == line.end() ? std::string_view::npos : std::size_t(found - line.begin());
-}
+std::size_t LiveLineStart(std::string_view line) { return FindCaseless(line, "dx de "); }
 
 }  // namespace
 

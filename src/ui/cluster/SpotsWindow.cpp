@@ -158,11 +158,11 @@ void SpotsWindow::closeEvent(QCloseEvent* event) {
 
 void SpotsWindow::takeLines(const std::vector<std::string>& lines) {
   const kmb::ClockReading now = board_.context().clock.utcNow();
+  const kmb::Minute nowMinute = kmb::MinuteOf(now);
   bool changed = false;
   for (const std::string& line : lines)
     if (const auto spot = kmb::ParseSpotLine(line))
-      if (const auto when = kmb::SpotMinute(*spot, now))
-        changed = table_.add(*spot, *when, kmb::MinuteOf(now)) || changed;
+      if (const auto when = kmb::SpotMinute(*spot, now)) changed = table_.add(*spot, *when, nowMinute) || changed;
   if (changed && !showLater_.isActive()) showLater_.start();
 }
 
