@@ -2,9 +2,10 @@
 // 1,024 bytes with no control character; every spot read from a line has a
 // frequency, a call sign and a time of day; every reference a comment gives
 // is a department ("01" to "95", "2a", "2b") and three digits; the merge
-// table keeps at most 500 rows, newest first.
+// table keeps at most 500 rows, newest first, each with an id of its own.
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "FuzzInput.h"
 #include "core/cluster/KmbReference.h"
@@ -54,8 +55,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto when = kmb::SpotMinute(*spot, {2026, 12, 5, 12, 0, 0})) table.add(*spot, *when, now);
   }
   FUZZ_CHECK(table.rows().size() <= kmb::SpotTable::kMaxRows);
-  for (const kmb::SpotRow& row : table.rows()) FUZZ_CHECK(row.reference.empty() || IsValidReference(row.reference));
+  std::vector<std::uint64_t> ids;
+  for (const kmb::SpotRow& row : table.rows()) {
+    FUZZ_CHECK(row.reference.empty() || IsValidReference(row.reference));
+    ids.push_back(row.id);
+  }
   FUZZ_CHECK(std::is_sorted(table.rows().begin(), table.rows().end(),
                             [](const kmb::SpotRow& a, const kmb::SpotRow& b) { return a.last > b.last; }));
+  std::sort(ids.begin(), ids.end());
+  FUZZ_CHECK(std::adjacent_find(ids.begin(), ids.end()) == ids.end());
   return 0;
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 #include "core/cluster/ClusterLogin.h"
@@ -75,16 +76,59 @@ TEST(SpotLine, ReadsLiveAndListingLinesAndNothingElse) {
   EXPECT_EQ(live.mode, "CW");
   EXPECT_EQ(live.hour * 100 + live.minute, 1234);
   EXPECT_FALSE(live.day);
-  const kmb::Spot listed = SpotOf("  7010.5  F1XYZ       5-Dec-2026 2359Z kmb-2b001 USB     <F6DEF>");
+  const kmb::Spot listed = SpotOf("  7010.5  F1XYZ       5-Dec-2026 2359Z kmb-2b001 USB     <f6def>");
   EXPECT_EQ(listed.spotter, "F6DEF");
   EXPECT_EQ(listed.comment, "kmb-2b001 USB");
   EXPECT_EQ(listed.mode, "SSB");
   ASSERT_TRUE(listed.day);
   EXPECT_EQ(listed.day->year * 10000 + listed.day->month * 100 + listed.day->day, 20261205);
-  for (const char* line : {"DX de F5ABC: 14025.0 F4KMB KMB 89001", "DX de F5ABC: abc F4KMB x 1234Z",
-                           "DX de : 14025.0 F4KMB x 1234Z", "  7010.5 F1XYZ 5-Dec-2026 2460Z x <F6DEF>",
-                           "  7010.5 F1XYZ 5-Xyz-2026 2359Z x <F6DEF>", "F4ABC de NODE-1 >", ""})
+  for (const char* line :
+       {"DX de F5ABC: 14025.0 F4KMB KMB 89001", "DX de F5ABC: abc F4KMB x 1234Z", "DX de : 14025.0 F4KMB x 1234Z",
+        "  7010.5 F1XYZ 5-Dec-2026 2460Z x <F6DEF>", "  7010.5 F1XYZ 5-Xyz-2026 2359Z x <F6DEF>",
+        "  7010.5 F1XYZ 5-Dec-2026 2359Z x<>", "DX de F5ABC: 14025.0 F4KMB KMB x234Z", "F4ABC de NODE-1 >", ""})
     EXPECT_FALSE(kmb::ParseSpotLine(line)) << line;
+}
+
+TEST(SpotLine, ReadsCommentsThatTouchTheTimeOrTheSpotterAndCommentsInUtf8) {
+  const struct {
+    const char* line;
+    const char* spotter;
+    const char* comment;
+    const char* mode;
+    int time;
+  } cases[] = {
+      {"DX de f5aaa:     14025.0  F4KMB/P      KMB 62001 lavoir de Sens CW 591328Z JN18", "F5AAA",
+       "KMB 62001 lavoir de Sens CW 59", "CW", 1328},
+      {" 14040.0  F6ABC       05-Dec-2026 0855Z tres bon signal KMB 75012 merci<F5BBB>", "F5BBB",
+       "tres bon signal KMB 75012 merci", "", 855},
+      {"DX de F5AAA: 144300.0 F4KMB KMB 89001 fontaine Sainte-H\xC3\xA9l\xC3\xA8ne fm 0001Z", "F5AAA",
+       "KMB 89001 fontaine Sainte-H\xE9l\xE8ne fm", "FM", 1},
+      {"DX de F5AAA: 144300.0 F4KMB Sainte-H\xE9l\xE8ne 2359z", "F5AAA", "Sainte-H\xE9l\xE8ne", "", 2359},
+  };
+  for (const auto& c : cases) {
+    const kmb::Spot spot = SpotOf(c.line);
+    EXPECT_EQ(spot.spotter, c.spotter) << c.line;
+    EXPECT_EQ(spot.comment, c.comment) << c.line;
+    EXPECT_EQ(spot.mode, c.mode) << c.line;
+    EXPECT_EQ(spot.hour * 100 + spot.minute, c.time) << c.line;
+  }
+}
+
+// A spot without a date is placed on the latest day on which it is at most an hour after the clock.
+TEST(SpotTime, PlacesALiveSpotOnYesterdayTodayOrTomorrow) {
+  const struct {
+    kmb::ClockReading now;
+    int hour, minute;
+    kmb::Minute afterNow;
+  } cases[] = {
+      {{2026, 12, 5, 23, 58, 0}, 0, 0, 2},     {{2026, 12, 31, 23, 58, 0}, 0, 1, 3},
+      {{2026, 12, 5, 0, 10, 0}, 23, 50, -20},  {{2026, 12, 5, 12, 0, 0}, 13, 0, 60},
+      {{2026, 12, 5, 12, 0, 0}, 13, 1, -1379}, {{2026, 12, 5, 23, 0, 0}, 0, 0, 60},
+  };
+  for (const auto& c : cases) {
+    const kmb::Spot spot{"F5AAA", 14025, "F4KMB", "", "", c.hour, c.minute, std::nullopt};
+    EXPECT_EQ(kmb::SpotMinute(spot, c.now), kmb::MinuteOf(c.now) + c.afterNow) << c.hour << ":" << c.minute;
+  }
 }
 
 // Minutes from the first spot; the table is asked at the time of the last one.
@@ -116,6 +160,40 @@ TEST(SpotTable, MergesWithinFifteenMinutesKeepsTwoHoursAndFiveHundredRows) {
   EXPECT_EQ(table.rows().size(), kmb::SpotTable::kMaxRows);
   EXPECT_TRUE(
       std::none_of(table.rows().begin(), table.rows().end(), [](const kmb::SpotRow& r) { return r.call == "DL1OLD"; }));
+}
+
+TEST(SpotTable, ListsNewestFirstWithinAMinuteKeepsEachRowsIdAndTheNewestOfABurst) {
+  const kmb::Minute now = kmb::MinuteOf({2026, 12, 5, 12, 0, 0});
+  kmb::SpotTable table;
+  const auto add = [&](const std::string& call, kmb::Minute when, bool listed) {
+    kmb::Spot spot{"F5AAA", 14025, call, "KMB 89001", "", 0, 0, std::nullopt};
+    if (listed) spot.day = kmb::SpotDay{2026, 12, 5};
+    table.add(spot, when, now);
+  };
+  const auto calls = [&] {
+    std::string all;
+    for (const kmb::SpotRow& row : table.rows()) all += row.call + " ";
+    return all;
+  };
+  const auto ids = [&] {
+    std::map<std::uint64_t, std::string> callOf;
+    for (const kmb::SpotRow& row : table.rows()) callOf[row.id] = row.call;
+    return callOf;
+  };
+  for (const char* call : {"F1A", "F1B"}) add(call, now, false);
+  for (const char* call : {"F1C", "F1D"}) add(call, now, true);
+  EXPECT_EQ(calls(), "F1B F1A F1C F1D ");
+  const auto idsBefore = ids();
+  EXPECT_EQ(idsBefore.size(), 4u);  // one id a row
+  add("F1A", now, false);           // merged, and the newest again
+  EXPECT_EQ(calls(), "F1A F1B F1C F1D ");
+  EXPECT_EQ(ids(), idsBefore);
+  // 10,000 spots in 20 minutes, in the order they came: the last 500 stay, the last one on top.
+  constexpr int kBurst = 10000;
+  for (int n = 0; n < kBurst; ++n) add("B" + std::to_string(n), now - 19 + n * 20 / kBurst, false);
+  std::string newest;
+  for (int n = kBurst - 1; n >= kBurst - int(kmb::SpotTable::kMaxRows); --n) newest += "B" + std::to_string(n) + " ";
+  EXPECT_EQ(calls(), newest);
 }
 
 TEST(WorkedReferences, TellsNewLavoirNewBandAndAlreadyWorkedAsTheEntryDoes) {

@@ -8,11 +8,13 @@
 
 #include "core/cluster/CaselessSearch.h"
 #include "core/log/Cp1252Case.h"
+#include "core/log/Cp1252Text.h"
 
 namespace kmb {
 namespace {
 
 constexpr std::size_t kMaxCallLength = 20;
+constexpr std::size_t kTimeLength = 5;  // "1234Z"
 
 struct Token {
   std::string_view text;
@@ -62,7 +64,7 @@ bool IsCall(std::string_view text) {
 
 // "1234Z".
 bool ReadTime(std::string_view text, Spot& spot) {
-  if (text.size() != 5 || (text[4] != 'Z' && text[4] != 'z') || !AllDigits(text.substr(0, 4))) return false;
+  if (text.size() != kTimeLength || (text[4] != 'Z' && text[4] != 'z') || !AllDigits(text.substr(0, 4))) return false;
   spot.hour = Number(text.substr(0, 2));
   spot.minute = Number(text.substr(2, 2));
   return spot.hour < 24 && spot.minute < 60;
@@ -101,24 +103,31 @@ bool ReadFrequencyAndCall(const std::vector<Token>& tokens, Spot& spot) {
   return true;
 }
 
-std::string_view Between(std::string_view line, const Token& before, const Token& after) {
+// The comment runs from the word before it to `end`.
+std::string_view CommentBefore(std::string_view line, const Token& before, std::size_t end) {
   const std::size_t from = before.begin + before.text.size();
-  return Trimmed(line.substr(from, after.begin - from));
+  return Trimmed(line.substr(from, end - from));
+}
+
+// A comment that fills its columns runs into the time ("591328Z"): the time is the word's last five characters.
+bool ReadTimeEnding(const Token& word, Spot& spot) {
+  return word.text.size() >= kTimeLength && ReadTime(word.text.substr(word.text.size() - kTimeLength), spot);
 }
 
 std::optional<Spot> ParseLiveLine(std::string_view line) {
   const auto colon = line.find(':');
   if (colon == std::string_view::npos) return std::nullopt;
   Spot spot;
-  spot.spotter = Trimmed(line.substr(6, colon - 6));
+  const std::string_view spotter = Trimmed(line.substr(6, colon - 6));
   const std::string_view rest = line.substr(colon + 1);
   const std::vector<Token> tokens = Tokens(rest);
-  if (!IsCall(spot.spotter) || !ReadFrequencyAndCall(tokens, spot)) return std::nullopt;
-  // The time is the last word, or the one before a locator.
+  if (!IsCall(spotter) || !ReadFrequencyAndCall(tokens, spot)) return std::nullopt;
+  spot.spotter = UpperCp1252(spotter);
+  // The time ends the last word, or the one before a locator.
   for (std::size_t back = 1; back <= 2 && back <= tokens.size() - 2; ++back) {
     const Token& time = tokens[tokens.size() - back];
-    if (!ReadTime(time.text, spot)) continue;
-    spot.comment = Between(rest, tokens[1], time);
+    if (!ReadTimeEnding(time, spot)) continue;
+    spot.comment = CommentBefore(rest, tokens[1], time.begin + time.text.size() - kTimeLength);
     return spot;
   }
   return std::nullopt;
@@ -129,12 +138,22 @@ std::optional<Spot> ParseListingLine(std::string_view line) {
   Spot spot;
   if (tokens.size() < 5 || !ReadFrequencyAndCall(tokens, spot) || !ReadTime(tokens[3].text, spot)) return std::nullopt;
   spot.day = ReadDay(tokens[2].text);
-  const std::string_view last = tokens.back().text;
-  if (!spot.day || last.size() < 3 || last.front() != '<' || last.back() != '>') return std::nullopt;
-  spot.spotter = last.substr(1, last.size() - 2);
-  if (!IsCall(spot.spotter)) return std::nullopt;
-  spot.comment = Between(line, tokens[3], tokens.back());
+  // "<F4ABC>", or "merci<F4ABC>" when the comment fills its columns.
+  const Token& last = tokens.back();
+  const auto open = last.text.rfind('<');
+  if (!spot.day || open == std::string_view::npos || last.text.back() != '>') return std::nullopt;
+  const std::string_view spotter = last.text.substr(open + 1, last.text.size() - open - 2);
+  if (!IsCall(spotter)) return std::nullopt;
+  spot.spotter = UpperCp1252(spotter);
+  spot.comment = CommentBefore(line, tokens[3], last.begin + open);
   return spot;
+}
+
+// Some spotters type their comment in UTF-8; the log holds Windows-1252 only.
+std::string Cp1252Comment(const std::string& comment) {
+  if (!HasHighByte(comment)) return comment;
+  const auto characters = DecodeUtf8(comment);
+  return characters ? Cp1252FromUnicode(*characters) : comment;
 }
 
 // Where "DX de " starts, anywhere: a live line may follow the node's prompt on the same line.
@@ -145,7 +164,9 @@ std::size_t LiveLineStart(std::string_view line) { return FindCaseless(line, "dx
 std::optional<Spot> ParseSpotLine(std::string_view line) {
   const std::size_t live = LiveLineStart(line);
   std::optional<Spot> spot = live != std::string_view::npos ? ParseLiveLine(line.substr(live)) : ParseListingLine(line);
-  if (spot) spot->mode = ModeOf(spot->comment);
+  if (!spot) return spot;
+  spot->comment = Cp1252Comment(spot->comment);
+  spot->mode = ModeOf(spot->comment);
   return spot;
 }
 

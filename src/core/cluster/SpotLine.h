@@ -3,6 +3,9 @@
 //   "DX de F4ABC:     14025.0  F4KMB/P      KMB 89001 lavoir de Sens     1234Z JN18"
 // or a line of the answer to "sh/dx"
 //   "  14025.0  F4KMB/P     12-Mar-2024 1234Z KMB 89001 lavoir de Sens   <F4ABC>".
+// A comment that fills its columns may touch the time ("CW 591234Z") or the
+// spotter ("merci<F4ABC>"). A comment in UTF-8 is brought into Windows-1252,
+// the log's encoding; any other is taken as Windows-1252.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,12 +19,12 @@ struct SpotDay {
 };
 
 struct Spot {
-  std::string spotter;
+  std::string spotter;  // upper case
   double kHz = 0;
-  std::string call;  // upper case
-  std::string comment;
-  std::string mode;  // "CW", "SSB", "FM" or "AM" when the comment names one
-  int hour = 0;      // UTC
+  std::string call;     // upper case
+  std::string comment;  // Windows-1252
+  std::string mode;     // "CW", "SSB", "FM" or "AM" when the comment names one
+  int hour = 0;         // UTC
   int minute = 0;
   std::optional<SpotDay> day;  // given by the listing lines only
 };

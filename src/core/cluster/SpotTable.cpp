@@ -24,11 +24,13 @@ bool SpotTable::add(const Spot& spot, Minute when, Minute now) {
   if (!band || when < now - kKeptMinutes) return false;
   expire(now);
   SpotRow row{
-      spot.call,     KmbReference(spot.comment), band->label, spot.kHz, spot.mode, spot.comment, spot.spotter, when,
-      {spot.spotter}};
+      0,    spot.call,     KmbReference(spot.comment), band->label, spot.kHz, spot.mode, spot.comment, spot.spotter,
+      when, {spot.spotter}};
+  const bool listed = spot.day.has_value();
   const auto merged = rowToMerge(row);
   if (merged == rows_.end()) {
-    place(std::move(row));
+    row.id = ++lastId_;
+    place(std::move(row), listed);
     keepWithinLimit();
     return true;
   }
@@ -36,9 +38,10 @@ bool SpotTable::add(const Spot& spot, Minute when, Minute now) {
   // A listing line older than the row's latest spot only adds its spotter.
   if (when >= merged->last) {
     if (row.mode.empty()) row.mode = merged->mode;  // a later spot silent on the mode does not change it
+    row.id = merged->id;
     row.spotters = std::move(merged->spotters);
     rows_.erase(merged);
-    place(std::move(row));
+    place(std::move(row), listed);
   }
   return true;
 }
@@ -50,8 +53,11 @@ std::vector<SpotRow>::iterator SpotTable::rowToMerge(const SpotRow& spot) {
   });
 }
 
-void SpotTable::place(SpotRow row) {
-  const auto at = std::upper_bound(rows_.begin(), rows_.end(), row, Newer);
+// A live spot is the newest of its minute. A node lists its spots newest
+// first, so a listed one goes below those of its minute, keeping that order.
+void SpotTable::place(SpotRow row, bool listed) {
+  const auto at = listed ? std::upper_bound(rows_.begin(), rows_.end(), row, Newer)
+                         : std::lower_bound(rows_.begin(), rows_.end(), row, Newer);
   rows_.insert(at, std::move(row));
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 // The spots of the last two hours, one row for the spots of a same call sign,
 // reference and band made within 15 minutes of each other, newest first, at
-// most 500 rows.
+// most 500 rows. Within a minute, a live spot goes above the rows already
+// there and a listed one (from "sh/dx") below them. Past 500 rows the oldest
+// leaves, one that names no reference first.
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +15,9 @@
 namespace kmb {
 
 struct SpotRow {
+  // Unique within its table and kept while later spots merge into the row, so
+  // that a window can keep the same spot selected as rows move.
+  std::uint64_t id = 0;
   std::string call;
   std::string reference;  // stored form; empty for a spot that names none
   std::string_view band;  // the label of kBands
@@ -39,10 +45,11 @@ class SpotTable {
 
  private:
   std::vector<SpotRow>::iterator rowToMerge(const SpotRow& spot);
-  void place(SpotRow row);
+  void place(SpotRow row, bool listed);
   void keepWithinLimit();
 
   std::vector<SpotRow> rows_;  // newest first
+  std::uint64_t lastId_ = 0;
 };
 
 }  // namespace kmb

@@ -29,7 +29,10 @@ std::optional<Minute> SpotMinute(const Spot& spot, const ClockReading& now) {
   if (spot.day) return Moment(spot.day->year, spot.day->month, spot.day->day, spot.hour, spot.minute);
   const auto today = Moment(now.year, now.month, now.day, spot.hour, spot.minute);
   if (!today) return std::nullopt;
-  return *today > MinuteOf(now) + kNodeClockAhead ? *today - kMinutesPerDay : *today;
+  const Minute latest = MinuteOf(now) + kNodeClockAhead;
+  const Minute tomorrow = *today + kMinutesPerDay;  // a spot of 0001Z seen at 23:58
+  if (tomorrow <= latest) return tomorrow;
+  return *today <= latest ? *today : *today - kMinutesPerDay;
 }
 
 }  // namespace kmb

@@ -12,9 +12,10 @@ using Minute = long long;
 
 Minute MinuteOf(const ClockReading& utc);
 
-// When the spot was made: its own date, or else the latest day on which its
-// time is not more than an hour after `now` (a node's clock may run ahead);
-// none for a date that is not real.
+// When the spot was made: its own date, or else the latest of yesterday,
+// today and tomorrow on which its time is not more than an hour after `now`
+// (a node's clock may run ahead, also past midnight); none for a date that is
+// not real.
 std::optional<Minute> SpotMinute(const Spot& spot, const ClockReading& now);
 
 }  // namespace kmb
