@@ -212,35 +212,61 @@ TEST(ReconnectSchedule, GrowsToSixtySecondsAndNeverTriesMoreThanThreeTimesAMinut
   kmb::ReconnectSchedule schedule;
   long long now = 0;
   std::vector<long long> delays;
-  for (int loss = 0; loss < 6; ++loss) {  // each try lost 100 ms after it starts
+  for (int loss = 0; loss < 6; ++loss) {  // each try accepted, then lost 100 ms after it starts
     delays.push_back(schedule.delayAfterLoss(now));
     now += delays.back();
     schedule.tryingAt(now);
+    schedule.connectedAt(now);
     now += 100;
   }
   EXPECT_EQ(delays, (std::vector<long long>{5000, 10000, 20000, 40000, 60000, 60000}));
+  schedule.connectedAt(now);
+  EXPECT_EQ(schedule.delayAfterLoss(now + 59999), 60000);
+  now += 2 * 60000;
+  schedule.connectedAt(now);
+  EXPECT_EQ(schedule.delayAfterLoss(now + 60000), 5000);  // a minute connected: working again
+  EXPECT_EQ(schedule.delayAfterLoss(now + 65000), 10000);
   // Connections lost as soon as made: the fourth try waits for the first to be a minute old.
   kmb::ReconnectSchedule quick(50);
   for (const long long at : {0, 100, 200}) {
     quick.tryingAt(at);
-    quick.connected();
+    quick.connectedAt(at);
   }
   EXPECT_EQ(quick.delayAfterLoss(250), 600 - 250);
 }
 
-TEST(ClusterLogin, SendsTheCallWhenAskedThenTheRecentSpotsAtTheNodePrompt) {
-  kmb::ClusterLogin login("F4ABC/P");
-  EXPECT_EQ(login.onText("Welcome to the node"), "");
-  EXPECT_EQ(login.onText("Please enter your call: "), "F4ABC/P\r\n");
-  EXPECT_EQ(login.onText("Hello F4ABC/P"), "");
-  EXPECT_EQ(login.onText("F4ABC/P de NODE-2 12-Mar-2024 1234Z dxspider >"), "sh/dx 50\r\n");
-  EXPECT_TRUE(login.loggedIn());
-  EXPECT_EQ(login.onSilence(), "");
-  kmb::ClusterLogin silent("F4ABC");
-  EXPECT_EQ(silent.onSilence(), "F4ABC\r\n");
-  EXPECT_EQ(silent.onSilence(), "sh/dx 50\r\n");
-  EXPECT_TRUE(kmb::IsLoginPrompt("LOGIN:"));
-  EXPECT_TRUE(kmb::IsLoginPrompt("Your call: "));
+// The node's words and what the program answers: L a complete line, P a line begun, S silence.
+TEST(ClusterLogin, SendsTheCallWhenAskedThenTheRecentSpotsOnceTheNodeIsReadyNeverToAQuestion) {
+  const std::string call = "F4ABC/P\r\n", request(kmb::kRecentSpotsRequest);
+  const std::string spot = "DX de F5AAA:  14025.0  F4KMB  KMB 89001  1234Z";
+  const std::vector<std::vector<std::pair<std::string, std::string>>> talks = {
+      {{"LWelcome to the node", ""},
+       {"PPlease enter your call: ", call},
+       {"PPlease enter your name: ", ""},
+       {"S", ""},
+       {"LHello F4ABC/P", ""},
+       {"S", request},
+       {"S", ""},
+       {"L" + spot, ""}},
+      {{"LLOGIN:", call}, {"LHello", ""}, {"PF4ABC/P de NODE-2 12-Mar-2024 1234Z dxspider >  ", request}},
+      {{"S", call}, {"PYour locator? ", ""}, {"L" + spot, request}, {"PF4ABC/P de NODE-2 >", ""}},
+      {{"PYour call: ", call}, {"LF4ABC/P de NODE-2 >", request}},
+      {{"S", call}, {"S", request}},
+  };
+  for (const auto& talk : talks) {
+    kmb::ClusterLogin login("F4ABC/P");
+    std::string heard;
+    for (const auto& [said, sent] : talk) {
+      const std::string text = said.substr(1);
+      heard += said;
+      EXPECT_EQ(said[0] == 'L'   ? login.onLine(text)
+                : said[0] == 'P' ? login.onPartial(text)
+                                 : login.onSilence(),
+                sent)
+          << heard;
+    }
+    EXPECT_TRUE(login.loggedIn()) << heard;
+  }
 }
 
 TEST(ClusterSetup, ReadsTheNodeAndWritesTheAnnounce) {
@@ -251,7 +277,8 @@ TEST(ClusterSetup, ReadsTheNodeAndWritesTheAnnounce) {
   EXPECT_TRUE(kmb::IsClusterCall("F4ABC-2"));
   EXPECT_FALSE(kmb::IsClusterCall("F4 ABC"));
   EXPECT_EQ(kmb::AnnounceKilohertz(" 14025,5"), 14025.5);
-  EXPECT_FALSE(kmb::AnnounceKilohertz("5360"));
+  EXPECT_EQ(kmb::AnnounceKilohertz("144300"), 144300);
+  for (const char* refused : {"5360", "432200"}) EXPECT_FALSE(kmb::AnnounceKilohertz(refused)) << refused;
   EXPECT_FALSE(kmb::AnnounceKilohertz("14025 kHz"));
   EXPECT_EQ(kmb::AnnounceComment("89001", "  LAVOIR DE SENS "), "KMB 89001 LAVOIR DE SENS");
   EXPECT_EQ(kmb::AnnounceLine(14025, "F4KMB/P", "KMB 89001\r\nDX 1 X"), "DX 14025.0 F4KMB/P KMB 89001DX 1 X\r\n");

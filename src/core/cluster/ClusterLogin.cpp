@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core/cluster/CaselessSearch.h"
+#include "core/cluster/SpotLine.h"
 
 namespace kmb {
 namespace {
@@ -22,16 +23,40 @@ bool IsLoginPrompt(std::string_view text) {
                      [text](std::string_view prompt) { return FindCaseless(text, prompt) != std::string_view::npos; });
 }
 
-std::string ClusterLogin::onText(std::string_view text) {
-  const bool asked = step_ == Step::AwaitingLoginPrompt ? IsLoginPrompt(text) : IsNodePrompt(text);
-  return asked ? next() : std::string();
+std::string ClusterLogin::onLine(std::string_view line) {
+  switch (step_) {
+    case Step::AwaitingLoginPrompt: return IsLoginPrompt(line) ? next() : std::string();
+    case Step::AwaitingNodePrompt:
+      lineEnded_ = true;
+      return IsNodePrompt(line) || ParseSpotLine(line) ? next() : std::string();
+    case Step::Done: break;
+  }
+  return {};
 }
 
-std::string ClusterLogin::onSilence() { return next(); }
+std::string ClusterLogin::onPartial(std::string_view text) {
+  switch (step_) {
+    case Step::AwaitingLoginPrompt: return IsLoginPrompt(text) ? next() : std::string();
+    case Step::AwaitingNodePrompt:
+      if (IsNodePrompt(text)) return next();
+      lineEnded_ = text.empty();  // a question, unless nothing is begun
+      break;
+    case Step::Done: break;
+  }
+  return {};
+}
+
+// Silence after a question is the node waiting for its answer, not for the request.
+std::string ClusterLogin::onSilence() {
+  return step_ == Step::AwaitingNodePrompt && !lineEnded_ ? std::string() : next();
+}
 
 std::string ClusterLogin::next() {
   switch (step_) {
-    case Step::AwaitingLoginPrompt: step_ = Step::AwaitingNodePrompt; return call_ + "\r\n";
+    case Step::AwaitingLoginPrompt:
+      step_ = Step::AwaitingNodePrompt;
+      lineEnded_ = true;  // the call's own line end
+      return call_ + "\r\n";
     case Step::AwaitingNodePrompt: step_ = Step::Done; return std::string(kRecentSpotsRequest);
     case Step::Done: break;
   }

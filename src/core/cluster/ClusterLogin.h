@@ -1,8 +1,10 @@
 #pragma once
 // What the program says to a node, and when: its call sign once the node asks
 // for it (or stays silent), then the request for the recent spots once the
-// node shows its prompt (or stays silent again). Nothing else is ever sent
-// unasked, and nothing the node sends is ever run.
+// node shows its prompt or its first spot, or stays silent after a complete
+// line. A question the node asks after the call (a name, a locator) is left
+// unanswered: the request must not stand as its answer. Nothing else is ever
+// sent unasked, and nothing the node sends is ever run.
 #include <string>
 #include <string_view>
 
@@ -17,9 +19,12 @@ class ClusterLogin {
  public:
   explicit ClusterLogin(std::string loginCall) : call_(std::move(loginCall)) {}
 
-  // The bytes to send after the node sent a line, or left a line begun (its
-  // prompt); empty when nothing is to be sent.
-  std::string onText(std::string_view text);
+  // The bytes to send after the node sent a complete line; empty when nothing
+  // is to be sent, as for the two below.
+  std::string onLine(std::string_view line);
+  // The bytes to send while the node leaves a line begun (its prompt, or a
+  // question), as it stands so far.
+  std::string onPartial(std::string_view text);
   // The bytes to send after the node stayed silent for a while.
   std::string onSilence();
   bool loggedIn() const { return step_ == Step::Done; }
@@ -30,6 +35,7 @@ class ClusterLogin {
 
   std::string call_;
   Step step_ = Step::AwaitingLoginPrompt;
+  bool lineEnded_ = true;  // false while the node's last words are a question left open
 };
 
 }  // namespace kmb

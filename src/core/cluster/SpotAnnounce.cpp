@@ -18,7 +18,8 @@ std::optional<double> AnnounceKilohertz(std::string_view typed) {
     if (c == ',') c = '.';
   double kHz = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), kHz, std::chars_format::fixed);
-  if (text.empty() || error != std::errc{} || end != text.data() + text.size() || !BandOfFrequency(kHz / 1000))
+  const Band* band = BandOfFrequency(kHz / 1000);
+  if (text.empty() || error != std::errc{} || end != text.data() + text.size() || !band || !band->inEntryList)
     return std::nullopt;
   return kHz;
 }

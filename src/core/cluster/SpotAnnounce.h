@@ -11,7 +11,7 @@ namespace kmb {
 std::string AnnounceComment(std::string_view reference, std::string_view lavoirName);
 
 // A frequency typed in kHz ("14025", "14025.5" or "14025,5") that lies in a
-// band of the log; none otherwise.
+// band of the entry's list (not 432 MHz, which it lacks); none otherwise.
 std::optional<double> AnnounceKilohertz(std::string_view typed);
 
 // The command line, CR LF ended, the comment's control characters dropped so
