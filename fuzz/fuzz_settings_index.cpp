@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int count = 1 + input.byte() % 20;
   const std::string text = input.piece();
   const int index = kmb::ParseStoredIndex(text, count);
-  FUZZ_CHECK(index >= -1 && index < count);
+  FUZZ_CHECK(index >= 0 && index < count);
   (void)kmb::LeadingNumber(text);
   const int band = kmb::ClusterBandFromSetting(text);
   FUZZ_CHECK(band >= 0 && band < kmb::kClusterBandCount);

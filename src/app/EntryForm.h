@@ -63,9 +63,11 @@ class EntryForm final : public QGroupBox {
   bool callSignOpen() const;
   void clearDate();
   // A spot taken for a new QSO (EntrySpot.cpp): the band, the call sign and
-  // the reference go through the Enter walk as if typed; the reason when the
-  // entry holds another QSO, which is then left as it was.
-  std::optional<QString> takeSpot(const QString& band, const QString& call, const QString& reference);
+  // the reference go through the Enter walk as if typed, and the spot's mode
+  // is the QSO's unless a radio gives one; the reason when the entry holds
+  // another QSO or has no such band, and then nothing changes.
+  std::optional<QString> takeSpot(const QString& band, const QString& call, const QString& reference,
+                                  const QString& mode);
 
   // The fields as they will be written; false (and said why) when one does
   // not fit its column, since fields edited without Enter were never checked.
@@ -77,6 +79,7 @@ class EntryForm final : public QGroupBox {
   // its reference is accepted and the mode until it is closed with Enter;
   // the last ones given are taken again by each fresh entry.
   void followRadio(const QString& bandLabel, const QString& entryMode);
+  void forgetRadio();
 
   // The buttons that open windows of other areas, wired by those areas.
   QPushButton& searchButton() const { return *search_; }

@@ -11,6 +11,15 @@ void EntryForm::followRadio(const QString& bandLabel, const QString& entryMode) 
   takeRadioBandAndMode();
 }
 
+// A radio lost or stopped no longer sets the entry: an untouched new QSO
+// takes the operator's remembered band and mode again, and so does each
+// fresh entry until a connected radio answers.
+void EntryForm::forgetRadio() {
+  radioBand_.clear();
+  radioMode_.clear();
+  if (mode_ == EntryMode::Entry && !rowLocked_ && callSignOpen() && call_->text().isEmpty()) selectStoredBandAndMode();
+}
+
 // Only a new QSO being typed: a QSO already made, or a row of the list
 // shown, keeps the band and mode it was made on.
 void EntryForm::takeRadioBandAndMode() {

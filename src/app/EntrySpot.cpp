@@ -7,9 +7,13 @@
 #include "app/EntryForm.h"
 #include "core/settings/StationCall.h"
 
-std::optional<QString> EntryForm::takeSpot(const QString& band, const QString& call, const QString& reference) {
+std::optional<QString> EntryForm::takeSpot(const QString& band, const QString& call, const QString& reference,
+                                           const QString& mode) {
   if (around_.stationCall() == kmb::kNoStation)
     return QStringLiteral("Aucune station n'est choisie : indiquez d'abord votre indicatif (menu Station).");
+  const int item = band_->findText(band, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+  if (item < 0)
+    return QStringLiteral("La saisie n'a pas de bande %1 : ce spot ne peut pas être repris dans le log.").arg(band);
   if (mode_ != EntryMode::Entry || rowLocked_)
     return QStringLiteral(
         "Un QSO est en cours de modification ou d'insertion : enregistrez-le ou annulez-le "
@@ -21,11 +25,8 @@ std::optional<QString> EntryForm::takeSpot(const QString& band, const QString& c
       return QStringLiteral(
           "Un QSO est en cours de saisie : validez-le ou annulez-le (« Annuler saisie en cours ») "
           "avant de prendre un spot.");
-  const int item = band_->findText(band, Qt::MatchFixedString | Qt::MatchCaseSensitive);
-  if (item >= 0)
-    band_->setCurrentIndex(item);
-  else
-    band_->setEditText(band);
+  band_->setCurrentIndex(item);
+  if (radioMode_.isEmpty() && !mode.isEmpty()) qsoMode_->setEditText(mode);
   // A spot without a reference stops after the call sign; a refusal stops where it is said.
   const Control last = reference.isEmpty() ? Control::Ind : Control::Ref;
   for (const Control c : {Control::Bande, Control::Ind, Control::Prenom, Control::Dpt, Control::Ref}) {

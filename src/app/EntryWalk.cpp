@@ -42,6 +42,16 @@ int ExactIndex(const QComboBox& combo) {
   return combo.findText(combo.currentText(), Qt::MatchFixedString | Qt::MatchCaseSensitive);
 }
 
+// "7.0 MHZ" typed (in capitals, as every field) is the list's "7.0 Mhz": the
+// item itself is chosen, so the log, the contacted check and the remembered
+// band all see the list's own label.
+void SelectTypedItem(QComboBox& combo) {
+  const int item = combo.findText(combo.currentText().trimmed(), Qt::MatchFixedString);
+  if (item < 0) return;
+  combo.setCurrentIndex(item);
+  combo.setEditText(combo.itemText(item));
+}
+
 }  // namespace
 
 bool EntryForm::eventFilter(QObject* watched, QEvent* event) {
@@ -79,6 +89,7 @@ bool EntryForm::enter(Control c) {
     auto* field = qobject_cast<QLineEdit*>(widget);
     field->setText(LowerKeepingLength(field->text()));
   }
+  if (c == Control::Bande || c == Control::Mode) SelectTypedItem(*qobject_cast<QComboBox*>(widget));
   if (refuse(kmb::CheckEntry(c, TextOf(widget)))) return false;
   if (c == Control::Bande || c == Control::Mode) rememberBandAndMode(c);
   if (c == Control::Mode) modeFollowsRadio_ = false;
@@ -107,11 +118,13 @@ void EntryForm::openField(QWidget* field) {
   field->setFocus();
 }
 
+// A text that is none of the items (a band typed by hand) leaves the remembered
+// one as it was: the next entry always has a band and a mode.
 void EntryForm::rememberBandAndMode(Control c) {
-  if (mode_ == EntryMode::Modification) return;
-  const QString section = stationSection();
-  if (c == Control::Bande) ctx_.settings.write(section, kBandeUtilisee, QString::number(ExactIndex(*band_)));
-  if (c == Control::Mode) ctx_.settings.write(section, kModeUtilise, QString::number(ExactIndex(*qsoMode_)));
+  if (mode_ == EntryMode::Modification || (c != Control::Bande && c != Control::Mode)) return;
+  const bool band = c == Control::Bande;
+  const int index = ExactIndex(band ? *band_ : *qsoMode_);
+  if (index >= 0) ctx_.settings.write(stationSection(), band ? kBandeUtilisee : kModeUtilise, QString::number(index));
 }
 
 void EntryForm::fillKnownStation() {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -37,8 +38,9 @@ void MainWindow::onLogListed(QObject* receiver, std::function<void()> handler) {
   connect(list_->list().model(), &QAbstractItemModel::modelReset, receiver, std::move(handler));
 }
 
-std::optional<QString> MainWindow::takeSpot(const QString& band, const QString& call, const QString& reference) {
-  return form_->takeSpot(band, call, reference);
+std::optional<QString> MainWindow::takeSpot(const QString& band, const QString& call, const QString& reference,
+                                            const QString& mode) {
+  return form_->takeSpot(band, call, reference, mode);
 }
 
 using namespace settings_keys;
@@ -68,8 +70,9 @@ MainWindow::MainWindow(AppContext& context) : ctx_(context) {
   connect(list_, &LogListPanel::rowShown, this, &MainWindow::showSelectedRow);
   connect(list_, &LogListPanel::rowOpened, this, &MainWindow::openSelectedRow);
   connect(list_, &LogListPanel::deleteAsked, this, &MainWindow::deleteSelectedQso);
-  connect(radio_, &RadioLink::statusChanged, radioStatus_, &QLabel::setText);
+  connect(radio_, &RadioLink::statusChanged, this, &MainWindow::showRadioStatus);
   connect(radio_, &RadioLink::tuned, form_, &EntryForm::followRadio);
+  connect(radio_, &RadioLink::lost, form_, &EntryForm::forgetRadio);
   ctx_.settings.onWriteFailure([this](const QString& file) {
     ctx_.messages.inform(this, QStringLiteral("Les réglages d'ORX_KMB ne peuvent pas être enregistrés dans le fichier "
                                               "%1 (fichier protégé en écriture, ou dossier à sa place). L'indicatif "
@@ -79,7 +82,11 @@ MainWindow::MainWindow(AppContext& context) : ctx_(context) {
   });
 }
 
-MainWindow::~MainWindow() = default;
+// The secondary windows read the main window: none outlives it.
+MainWindow::~MainWindow() {
+  for (const QPointer<QWidget>& window : windows_) delete window;
+  delete station_;
+}
 
 RadioControl& MainWindow::radio() { return *radio_; }
 
@@ -97,11 +104,14 @@ QWidget* MainWindow::buildStationBand() {
   stationLabel_->setStyleSheet(QStringLiteral("color: #0000c0;"));
   auto* author = Named(new QLabel(QStringLiteral("Carnet de trafic du Diplome Kembaro"), frame), "Label_Auteur");
   // Two lines at most, so that a long failure never widens the window.
-  radioStatus_ = Named(new QLabel(radio_->status(), frame), "Radio_Etat");
+  radioStatus_ = Named(new QLabel(frame), "Radio_Etat");
   radioStatus_->setWordWrap(true);
   radioStatus_->setTextFormat(Qt::PlainText);
   radioStatus_->setFixedWidth(radioStatus_->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 48);
   radioStatus_->setAccessibleName(QStringLiteral("État de la radio"));
+  radioStatus_->setToolTip(QStringLiteral("Entrée : reconnecter la radio sans attendre"));
+  ActOnEnter(*radioStatus_, [this] { radio_->reconnect(); });
+  showRadioStatus(radio_->status());
   auto* row = new QHBoxLayout(frame);
   row->addWidget(picture);
   row->addWidget(title);
@@ -180,10 +190,23 @@ QAction* MainWindow::addCommand(MenuPlace where, const char* objectName, const Q
   return action;
 }
 
-// Every QSO is already on disk: nothing to ask, nothing to save.
+void MainWindow::showRadioStatus(const QString& status) {
+  radioStatus_->setText(status);
+  radioStatus_->setAccessibleDescription(status);
+}
+
+// Every QSO is already on disk: nothing to ask, nothing to save. The radio
+// stops at once; quitting waits for it a second at most.
 void MainWindow::quit() {
+  radio_->shutDown();
   QApplication::closeAllWindows();
   QCoreApplication::exit(0);
+}
+
+// The close box ends the program as "Quitter" does: no window stays behind it.
+void MainWindow::closeEvent(QCloseEvent* event) {
+  event->accept();
+  quit();
 }
 
 void MainWindow::showAbout() { ctx_.messages.inform(this, AboutText(kRevisionText, ctx_.programFolder)); }
@@ -195,8 +218,8 @@ void MainWindow::showHistory() { ctx_.messages.inform(this, HistoryText()); }
 void MainWindow::setReadingOrder() {
   std::vector<const char*> order;
   for (const kmb::EntryControlRow& row : kmb::kEntryControls) order.push_back(row.objectName);
-  order.insert(order.end(),
-               {"Valide_A", "Efface_A", "Annule_Saisie", "Ajout_QSO", "Rechercher", "Liste_KMB_Active", "Liste_KMB"});
+  order.insert(order.end(), {"Valide_A", "Efface_A", "Annule_Saisie", "Ajout_QSO", "Rechercher", "Liste_KMB_Active",
+                             "Liste_KMB", "Radio_Etat"});
   for (std::size_t i = 1; i < order.size(); ++i)
     setTabOrder(findChild<QWidget*>(QString::fromLatin1(order[i - 1])),
                 findChild<QWidget*>(QString::fromLatin1(order[i])));
@@ -207,7 +230,14 @@ void MainWindow::openSingleWindow(const QString& name, std::function<QWidget*()>
 }
 
 void MainWindow::giveKeyboardBackWhenGone(QWidget* secondaryWindow) {
-  connect(secondaryWindow, &QObject::destroyed, this, &MainWindow::giveKeyboardBack, Qt::UniqueConnection);
+  connect(secondaryWindow, &QObject::destroyed, this, &MainWindow::windowGone, Qt::UniqueConnection);
+}
+
+// Another window still open keeps the keyboard, one opened since the closed one went too: a closed window is
+// deleted only once the event loop runs.
+void MainWindow::windowGone() {
+  if (std::none_of(windows_.begin(), windows_.end(), [](const QPointer<QWidget>& w) { return w && w->isVisible(); }))
+    giveKeyboardBack();
 }
 
 // A shown row disables the call sign, and Qt then moves the focus to

@@ -53,7 +53,8 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
   bool changeLog(kmb::LogChange change, kmb::Lines firstNameLines) override;
   RadioControl& radio() override;
   void onLogListed(QObject* receiver, std::function<void()> handler) override;
-  std::optional<QString> takeSpot(const QString& band, const QString& call, const QString& reference) override;
+  std::optional<QString> takeSpot(const QString& band, const QString& call, const QString& reference,
+                                  const QString& mode) override;
   kmb::QsoRecord entryFields() const override { return form_->record(); }
 
   // EntrySurroundings
@@ -62,12 +63,16 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
   // Fills the list from lines just written to the log, last row selected.
   void listWrittenLog(kmb::Lines lines);
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   bool takeProgramFolder();
   QWidget* buildStationBand();
   void buildMenus();
   void registerAreaCommands();
-  void quit();         // Mnu_Quitter
+  void quit();  // Mnu_Quitter
+  void showRadioStatus(const QString& status);
   void showAbout();    // Mnu_Apropos
   void showHistory();  // Mnu_Historique
   void setReadingOrder();
@@ -80,6 +85,7 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
   QString stationSection() const;
   void openStationDialog(bool modal);
   void giveKeyboardBackWhenGone(QWidget* secondaryWindow);
+  void windowGone();
   void stationChosen(const std::string& storedCall);
 
   // The log as the list shows it (MainWindowLog.cpp).

@@ -144,7 +144,8 @@ class KeyboardTest : public QObject {
     QTRY_COMPARE(FocusedName(), u"Ind_A"_s);
 
     // Préférences: Alt+F, P; the award site typed; Enter walks on to the radio, ticked with Space, its model
-    // found by typing, "Tester" asks it; Enter on "Enregistrer" saves it all and the main window reads the radio.
+    // found by typing and chosen with the arrow, "Tester" asks it; Enter on "Enregistrer" saves it all and the main
+    // window reads the radio.
     Press(Qt::Key_F, Qt::AltModifier);
     QTRY_VERIFY(QApplication::activePopupWidget());
     Press(Qt::Key_P);
@@ -155,6 +156,8 @@ class KeyboardTest : public QObject {
     Press(Qt::Key_Space);
     Press(Qt::Key_Return);
     TypeAndEnter(u"dummy"_s);
+    QCOMPARE(FocusedName(), u"Radio_Modele"_s);
+    Press(Qt::Key_Down);  // no model is chosen for the operator
     for (const char* next : {"Radio_Port", "Radio_Vitesse", "Radio_Tester"}) {
       Press(Qt::Key_Return);
       QCOMPARE(FocusedName(), QString::fromLatin1(next));

@@ -40,7 +40,7 @@ class MainWindowTest : public QObject {
       bool automatic;
     } cases[] = {{"10", "2", "Non", "144 Mhz", "FM", false},
                  {"abc", "3", "peut-etre", "1.8 Mhz", "SSB", true},
-                 {"-1", "-1", "Non", "", "", false}};
+                 {"-1", "-1", "Non", "1.8 Mhz", "SSB", false}};
     for (const auto& c : cases) {
       MainSession s({}, false);
       for (const auto& [key, value] : {std::pair{kBandeUtilisee, c.band}, {kModeUtilise, c.mode}, {kDateAuto, c.date}})
@@ -205,18 +205,20 @@ class MainWindowTest : public QObject {
     s.enter("Bande_A");
     QCOMPARE(s.env.settings->read("Setup F4ABC", kBandeUtilisee), u"4"_s);
     QVERIFY(s.focusedOn("Ind_A"));
-    // A band typed by hand matches no item of the list.
+    // A band typed as the list writes it, in capitals, is that item of the list.
+    band->setEditText({});
+    s.typeAndEnter("Bande_A", "7.0 mhz");
+    QCOMPARE(std::pair(s.text("Bande_A"), band->currentIndex()), std::pair(u"7.0 Mhz"_s, 2));
+    QCOMPARE(s.env.settings->read("Setup F4ABC", kBandeUtilisee), u"2"_s);
+    // One that is none of them is saved as typed, and the next QSO takes the remembered band, never none.
     band->setEditText({});
     s.typeAndEnter("Bande_A", "432 mhz");
     QCOMPARE(s.text("Bande_A"), u"432 MHZ"_s);
-    QCOMPARE(s.env.settings->read("Setup F4ABC", kBandeUtilisee), u"-1"_s);
-    band->setCurrentIndex(10);
-    s.enter("Bande_A");
+    QCOMPARE(s.env.settings->read("Setup F4ABC", kBandeUtilisee), u"2"_s);
     s.walkToValidate("F4XYZ", "89001");
-    s.widget<QComboBox>("Mode_A")->setCurrentIndex(1);
     s.save();
-    QCOMPARE(s.text("Bande_A"), u"144 Mhz"_s);
-    QVERIFY(s.log().contains("144 Mhz"));
+    QVERIFY(s.log().contains("432 MHZ"));
+    QCOMPARE(s.text("Bande_A"), u"7.0 Mhz"_s);
   }
 
   // Manual date mode keeps a typed date; automatic mode empties it.

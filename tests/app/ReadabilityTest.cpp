@@ -141,13 +141,14 @@ class ReadabilityTest : public QObject {
       QCOMPARE(field->cursorPositionAt({1, field->height() / 2}), 0);
     }
 
-    QStringList names;  // of the entry controls, the buttons and the list, as Tab walks through them
+    QStringList
+        names;  // of the entry controls, the buttons, the list and the radio's status, as Tab walks through them
     for (QWidget* control : s.main->findChildren<QWidget*>(QRegularExpression(u"^(?!qt_).+"_s))) {
       auto* combo = qobject_cast<QComboBox*>(control);  // typing goes to its line edit
       if (control->focusPolicy() & Qt::TabFocus)
         names << QAccessible::queryAccessibleInterface(combo ? combo->lineEdit() : control)->text(QAccessible::Name);
     }
-    QVERIFY2(names.size() == 19 && QSet<QString>(names.begin(), names.end()).size() == 19 && !names.contains(u""_s),
+    QVERIFY2(names.size() == 20 && QSet<QString>(names.begin(), names.end()).size() == 20 && !names.contains(u""_s),
              qPrintable(names.join(u'|')));
   }
 };

@@ -9,8 +9,12 @@
 #include <string>
 
 #include "core/radio/HamlibRadio.h"
+#include "core/radio/HostReach.h"
 #include "core/radio/RadioStatus.h"
 #include "core/radio/SerialPorts.h"
+#include "support/FullListener.h"
+
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -73,7 +77,28 @@ TEST(HamlibRadio, DummyRadioTunedThenReadAndFailuresInWords) {
   EXPECT_EQ(unknown.read().failure, unknown.failure());
   // Nobody listens on port 1 of this machine.
   kmb::HamlibRadio nobody({kmb::kNetworkRadioModel, "127.0.0.1:1", 0});
-  EXPECT_EQ(nobody.failure(), "le port ne s'ouvre pas ou la liaison est coupée");
+  EXPECT_EQ(nobody.failure(), "connexion refusée par 127.0.0.1 (rigctld est-il lancé ?)");
+  EXPECT_EQ(kmb::TestReport(nobody.read()),
+            "Échec de l'essai : connexion refusée par 127.0.0.1 (rigctld est-il lancé ?).");
+}
+
+TEST(HostReach, EveryWaitIsBoundedAndHamlibIsGivenANumericAddress) {
+  const FullListener silent;
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(kmb::ReachHost(silent.address(), 300ms).failure, "l'hôte 127.0.0.1 ne répond pas");
+  const auto waited = std::chrono::steady_clock::now() - start;
+  EXPECT_GE(waited, 290ms);
+  EXPECT_LT(waited, 1000ms);
+
+  const std::string port = std::to_string(LoopbackListener().port());  // closed again: nobody listens there
+  EXPECT_EQ(kmb::ReachHost("127.0.0.1:" + port, 1s).failure,
+            "connexion refusée par 127.0.0.1 (rigctld est-il lancé ?)");
+  const LoopbackListener listening;
+  const kmb::ReachedHost reached = kmb::ReachHost("localhost:" + std::to_string(listening.port()), 1s);
+  EXPECT_EQ(reached.failure, "");
+  EXPECT_EQ(reached.address, listening.address());
+  for (const char* unreadable : {"", "127.0.0.1:0", "127.0.0.1:65536", "127.0.0.1:4532x", "[::1", "[::1]4532"})
+    EXPECT_EQ(kmb::ReachHost(unreadable, 1s).failure, "adresse réseau illisible : hôte:port attendu") << unreadable;
 }
 
 TEST(HamlibRadio, EveryModelSortedByMakerThenModel) {

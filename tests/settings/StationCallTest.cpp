@@ -21,7 +21,7 @@ TEST(StationCall, AcceptsLettersDigitsAndUnderscoreUpToTwelve) {
 TEST(StoredIndex, FallsBackOnAnythingThatIsNotAnIndexOfTheList) {
   EXPECT_EQ(ParseStoredIndex("10", 11), 10);
   EXPECT_EQ(ParseStoredIndex(" 3 ", 11), 3);
-  EXPECT_EQ(ParseStoredIndex("-1", 11), -1);
+  EXPECT_EQ(ParseStoredIndex("-1", 11), 0);
   EXPECT_EQ(ParseStoredIndex("11", 11), 0);
   EXPECT_EQ(ParseStoredIndex("-2", 11), 0);
   EXPECT_EQ(ParseStoredIndex("abc", 11), 0);

@@ -28,6 +28,8 @@ class ClusterLogin {
   // The bytes to send after the node stayed silent for a while.
   std::string onSilence();
   bool loggedIn() const { return step_ == Step::Done; }
+  // The node asked a question after the call and waits for its answer.
+  bool questionOpen() const { return step_ == Step::AwaitingNodePrompt && !lineEnded_; }
 
  private:
   enum class Step { AwaitingLoginPrompt, AwaitingNodePrompt, Done };

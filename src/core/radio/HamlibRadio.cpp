@@ -4,9 +4,13 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <cstdarg>
+#include <memory>
 #include <mutex>
 #include <tuple>
+
+#include "core/radio/HostReach.h"
 
 namespace kmb {
 namespace {
@@ -15,6 +19,8 @@ namespace {
 // thread at most this long (Hamlib's own retries are off: the caller tries
 // again later).
 constexpr int kLongestAnswerMs = 500;
+// A network radio's host gets this long to be found and to accept the connection.
+constexpr std::chrono::milliseconds kLongestConnection{3000};
 
 int DropHamlibMessage(enum rig_debug_level_e, rig_ptr_t, const char*, va_list) { return 0; }
 
@@ -60,6 +66,38 @@ bool Configure(RIG* rig, const char* name, const std::string& value) {
   return token != RIG_CONF_END && rig_set_conf(rig, token, value.c_str()) == RIG_OK;
 }
 
+// Hamlib answers a frequency of 0 with the last one it knew, beside the new
+// mode: forgotten before each question, the radio's own answer shows.
+void ForgetFrequencies(rig_cache& cache) {
+  for (freq_t* known : {&cache.freqCurr, &cache.freqOther, &cache.freqMainA, &cache.freqMainB, &cache.freqMainC,
+                        &cache.freqSubA, &cache.freqSubB, &cache.freqSubC, &cache.freqMem})
+    *known = 0;
+}
+
+struct Cleanup {
+  void operator()(RIG* rig) const { rig_cleanup(rig); }
+};
+using InitialisedRig = std::unique_ptr<RIG, Cleanup>;
+
+// Why the radio cannot be reached; empty once it is open.
+std::string OpenRig(RIG& rig, const RadioSetup& setup) {
+  std::string port = setup.port;
+  if (rig.caps->port_type == RIG_PORT_NETWORK && !port.empty()) {
+    ReachedHost host = ReachHost(port, kLongestConnection);
+    if (!host.failure.empty()) return host.failure;
+    port = std::move(host.address);
+  }
+  const int timeout = std::min(rig.caps->timeout > 0 ? rig.caps->timeout : kLongestAnswerMs, kLongestAnswerMs);
+  const bool configured = (port.empty() || Configure(&rig, "rig_pathname", port)) &&
+                          (setup.speed <= 0 || Configure(&rig, "serial_speed", std::to_string(setup.speed))) &&
+                          Configure(&rig, "timeout", std::to_string(timeout)) && Configure(&rig, "retry", "0");
+  if (!configured) return "réglage refusé : vérifiez le port et la vitesse";
+  if (const int opened = rig_open(&rig); opened != RIG_OK) return HamlibFailure(opened);
+  // Hamlib would answer from its memory for half a second: every poll asks the radio itself.
+  rig_set_cache_timeout_ms(&rig, HAMLIB_CACHE_ALL, 0);
+  return {};
+}
+
 }  // namespace
 
 std::vector<RadioModel> RadioModels() {
@@ -79,34 +117,16 @@ void HamlibRadio::Closer::operator()(s_rig* rig) const {
 
 HamlibRadio::HamlibRadio(const RadioSetup& setup) {
   PrepareHamlib();
-  RIG* rig = rig_init(setup.model);
-  if (!rig) {
-    failure_ = "modèle " + std::to_string(setup.model) + " inconnu de Hamlib";
-    return;
-  }
-  const int timeout = std::min(rig->caps->timeout > 0 ? rig->caps->timeout : kLongestAnswerMs, kLongestAnswerMs);
-  const bool configured = (setup.port.empty() || Configure(rig, "rig_pathname", setup.port)) &&
-                          (setup.speed <= 0 || Configure(rig, "serial_speed", std::to_string(setup.speed))) &&
-                          Configure(rig, "timeout", std::to_string(timeout)) && Configure(rig, "retry", "0");
-  if (!configured) {
-    rig_cleanup(rig);
-    failure_ = "réglage refusé : vérifiez le port et la vitesse";
-    return;
-  }
-  if (const int opened = rig_open(rig); opened != RIG_OK) {
-    rig_cleanup(rig);
-    failure_ = HamlibFailure(opened);
-    return;
-  }
-  // Hamlib would answer from its memory for half a second: every poll asks the radio itself.
-  rig_set_cache_timeout_ms(rig, HAMLIB_CACHE_ALL, 0);
-  rig_.reset(rig);
+  InitialisedRig rig(rig_init(setup.model));
+  failure_ = rig ? OpenRig(*rig, setup) : "modèle " + std::to_string(setup.model) + " inconnu de Hamlib";
+  if (failure_.empty()) rig_.reset(rig.release());
 }
 
 HamlibRadio::~HamlibRadio() = default;
 
 RadioAnswer HamlibRadio::read() {
   if (!rig_) return {{}, failure_};
+  ForgetFrequencies(rig_->state.cache);
   freq_t hertz = 0;
   if (const int read = rig_get_freq(rig_.get(), RIG_VFO_CURR, &hertz); read != RIG_OK) return {{}, HamlibFailure(read)};
   rmode_t mode = RIG_MODE_NONE;

@@ -15,6 +15,7 @@ namespace kmb {
 struct RadioReading {
   double hertz = 0;
   std::optional<std::string> mode;
+  friend bool operator==(const RadioReading&, const RadioReading&) = default;
 };
 
 // "SSB" for USB and LSB, "CW" for CW and CWR, "FM" for FM, FMN and WFM, "AM"

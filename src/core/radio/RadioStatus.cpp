@@ -28,6 +28,15 @@ std::string DescribeReading(const RadioReading& reading) {
 
 std::string ReadingStatus(const RadioReading& reading) { return "Radio : " + DescribeReading(reading); }
 
+std::string TuneRefusalStatus(double hertz, std::string_view cause) {
+  return "Radio : " + FrenchMegahertz(hertz) + " refusée par la radio (" + std::string(cause) + ")";
+}
+
+std::string TestReport(const RadioAnswer& answer) {
+  if (!answer.failure.empty()) return "Échec de l'essai : " + answer.failure + ".";
+  return "La radio répond : " + DescribeReading(answer.reading) + ".";
+}
+
 std::string RetryStatus(bool hadAnswered, std::string_view cause, int secondsLeft) {
   const std::string next = "nouvel essai dans " + std::to_string(secondsLeft) + " s";
   if (hadAnswered) return "Radio : connexion perdue, " + next;

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/radio/HamlibRadio.h"
 #include "core/radio/RadioReading.h"
 
 namespace kmb {
@@ -14,6 +15,14 @@ inline constexpr std::string_view kRadioConnecting = "Radio : connexion…";
 std::string DescribeReading(const RadioReading& reading);
 // "Radio : 14,0740 MHz USB".
 std::string ReadingStatus(const RadioReading& reading);
+
+// A frequency the radio would not take: "Radio : 3,5550 MHz refusée par la
+// radio (valeur refusée par la radio)".
+std::string TuneRefusalStatus(double hertz, std::string_view cause);
+
+// What "Tester" says of one answer: "La radio répond : 14,0740 MHz USB." or
+// "Échec de l'essai : la radio ne répond pas."
+std::string TestReport(const RadioAnswer& answer);
 
 // The failure and the next try: "connexion perdue" once the radio had
 // answered, else why it could not be reached.

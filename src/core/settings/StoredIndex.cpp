@@ -13,7 +13,7 @@ int ParseStoredIndex(std::string_view text, int count, int fallback) {
   const char* end = begin + trimmed.size();
   const auto [ptr, ec] = std::from_chars(begin, end, value);
   if (trimmed.empty() || ec != std::errc{} || ptr != end) return fallback;
-  if (value < -1 || value >= count) return fallback;
+  if (value < 0 || value >= count) return fallback;
   return value;
 }
 

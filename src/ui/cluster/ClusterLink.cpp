@@ -3,9 +3,17 @@
 #include <QTcpSocket>
 #include <cmath>
 
+#include "core/cluster/SpotLine.h"
+#include "ui/kit/ShownText.h"
+
 namespace {
 
 constexpr qint64 kReadPiece = 16 * 1024;
+// A node's line this close before it closes says why.
+constexpr qint64 kLastWordsMs = 5000;
+constexpr qsizetype kLongestWordsShown = 160;
+// What checks a silent link: a node answers a blank line with its prompt.
+const std::string kLinkCheck = "\r\n";
 
 QString ReasonOf(QAbstractSocket::SocketError error) {
   switch (error) {
@@ -36,7 +44,10 @@ ClusterLink::ClusterLink(kmb::NodeAddress node, std::string loginCall, ClusterTi
   steady_.start();
   SingleShot(silence_, timings_.silenceMs);
   SingleShot(connecting_, timings_.connectMs);
+  SingleShot(idle_, timings_.idleCheckMs);
+  SingleShot(checkAnswer_, timings_.checkAnswerMs);
   retry_.setSingleShot(true);
+  countdown_.setInterval(1000);
   SingleShot(readMore_, 0);
   connect(socket_, &QTcpSocket::connected, this, &ClusterLink::connected);
   connect(socket_, &QTcpSocket::readyRead, this, &ClusterLink::read);
@@ -45,7 +56,10 @@ ClusterLink::ClusterLink(kmb::NodeAddress node, std::string loginCall, ClusterTi
   connect(socket_, &QTcpSocket::disconnected, this, [this] { lost(ReasonOf(QAbstractSocket::RemoteHostClosedError)); });
   connect(&connecting_, &QTimer::timeout, this, [this] { lost(ReasonOf(QAbstractSocket::SocketTimeoutError)); });
   connect(&silence_, &QTimer::timeout, this, &ClusterLink::silent);
+  connect(&idle_, &QTimer::timeout, this, &ClusterLink::checkLink);
+  connect(&checkAnswer_, &QTimer::timeout, this, [this] { lost(QStringLiteral("le nœud ne répond plus")); });
   connect(&retry_, &QTimer::timeout, this, &ClusterLink::tryAgain);
+  connect(&countdown_, &QTimer::timeout, this, &ClusterLink::showCountdown);
   connect(&readMore_, &QTimer::timeout, this, &ClusterLink::read);
 }
 
@@ -61,6 +75,7 @@ QString ClusterLink::nodeName() const {
 void ClusterLink::open() { connectNow(); }
 
 void ClusterLink::tryAgain() {
+  countdown_.stop();
   schedule_.tryingAt(steady_.elapsed());
   connectNow();
 }
@@ -68,6 +83,7 @@ void ClusterLink::tryAgain() {
 void ClusterLink::connectNow() {
   reader_ = {};
   login_ = kmb::ClusterLogin(loginCall_);
+  lastLine_.clear();
   emit statusChanged(QStringLiteral("Connexion à %1…").arg(nodeName()));
   connecting_.start();
   socket_->connectToHost(QString::fromStdString(node_.host), quint16(node_.port));
@@ -75,24 +91,40 @@ void ClusterLink::connectNow() {
 
 void ClusterLink::connected() {
   connecting_.stop();
-  schedule_.connected();
+  schedule_.connectedAt(steady_.elapsed());
   silence_.start();
+  idle_.start();
   emit statusChanged(QStringLiteral("Connecté à %1").arg(nodeName()));
 }
 
 void ClusterLink::read() {
   const QByteArray bytes = socket_->read(kReadPiece);
   if (socket_->bytesAvailable() > 0) readMore_.start();
+  idle_.start();
+  checkAnswer_.stop();
   const std::vector<std::string> lines = reader_.feed(std::string_view(bytes.constData(), size_t(bytes.size())));
-  for (const std::string& line : lines) answer(login_.onText(line));
-  if (!reader_.partial().empty() && answer(login_.onText(reader_.partial()))) reader_.answered();
+  for (const std::string& line : lines) answer(login_.onLine(line));
+  if (!lines.empty()) {
+    lastLine_ = lines.back();
+    lastLineAt_ = steady_.elapsed();
+  }
+  if (answer(login_.onPartial(reader_.partial()))) reader_.answered();
   if (!login_.loggedIn()) silence_.start();
+  // The program answers no question: the operator learns what the node waits for.
+  if (login_.questionOpen())
+    emit statusChanged(QStringLiteral("Connecté à %1, mais le nœud attend une réponse : « %2 »")
+                           .arg(nodeName(), FromCp1252(reader_.partial()).trimmed().left(kLongestWordsShown)));
   if (!lines.empty()) emit linesReceived(lines);
 }
 
 void ClusterLink::silent() {
   if (answer(login_.onSilence())) reader_.answered();
   if (!login_.loggedIn()) silence_.start();
+}
+
+void ClusterLink::checkLink() {
+  answer(kLinkCheck);
+  checkAnswer_.start();
 }
 
 bool ClusterLink::answer(const std::string& bytes) {
@@ -107,16 +139,31 @@ bool ClusterLink::send(const std::string& bytes) {
   return true;
 }
 
+QString ClusterLink::lastWords() const {
+  if (lastLine_.empty() || steady_.elapsed() - lastLineAt_ > kLastWordsMs || kmb::ParseSpotLine(lastLine_)) return {};
+  return FromCp1252(lastLine_).trimmed().left(kLongestWordsShown);
+}
+
 // The error and the disconnection of one loss both come here: the first schedules the try.
 void ClusterLink::lost(const QString& reason) {
   if (retry_.isActive()) return;
-  const long long delay = schedule_.delayAfterLoss(steady_.elapsed());
-  retry_.start(int(delay));  // before the abort, whose own disconnection then changes nothing
-  connecting_.stop();
-  silence_.stop();
-  readMore_.stop();
+  const QString words = lastWords();
+  lossReason_ = words.isEmpty() ? reason : reason + QStringLiteral(" : « ") + words + QStringLiteral(" »");
+  retry_.start(int(
+      schedule_.delayAfterLoss(steady_.elapsed())));  // before the abort, whose own disconnection then changes nothing
+  for (QTimer* timer : {&connecting_, &silence_, &readMore_, &idle_, &checkAnswer_}) timer->stop();
   socket_->abort();
+  showCountdown();
+  countdown_.start();
+}
+
+void ClusterLink::showCountdown() {
+  if (!retry_.isActive()) {
+    countdown_.stop();
+    return;
+  }
+  const int seconds = int(std::ceil(double(retry_.remainingTime()) / 1000));
   emit statusChanged(QStringLiteral("Connexion perdue avec %1 (%2) : nouvel essai dans %3 s.")
-                         .arg(nodeName(), reason)
-                         .arg(std::ceil(double(delay) / 1000)));
+                         .arg(nodeName(), lossReason_)
+                         .arg(std::max(seconds, 1)));
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The connection to a DX-cluster node: a plain TCP text stream read as bytes
-// come, the login, the request for the recent spots, and a lost connection
-// tried again on the reconnection schedule. Closed when destroyed.
+// come, the login, the request for the recent spots, a link silent for long
+// checked, and a lost connection tried again on the reconnection schedule,
+// the seconds left counted down. Closed when destroyed.
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
@@ -17,8 +18,10 @@ class QTcpSocket;
 
 struct ClusterTimings {
   int firstRetryMs = int(kmb::ReconnectSchedule::kFirstDelayMs);
-  int silenceMs = 3000;   // a silent node is sent what it did not ask for
-  int connectMs = 15000;  // a try not connected by then is lost
+  int silenceMs = 3000;              // a silent node is sent what it did not ask for
+  int connectMs = 15000;             // a try not connected by then is lost
+  int idleCheckMs = 10 * 60 * 1000;  // a link silent this long is sent a blank line
+  int checkAnswerMs = 60 * 1000;     // and is lost without an answer by then
 };
 
 class ClusterLink final : public QObject {
@@ -41,9 +44,13 @@ class ClusterLink final : public QObject {
   void connected();
   void read();
   void silent();
+  void checkLink();
   // False when there was nothing to send.
   bool answer(const std::string& bytes);
   void lost(const QString& reason);
+  void showCountdown();
+  // The node's last line before the loss, when it said why it closed.
+  QString lastWords() const;
   QString nodeName() const;
 
   kmb::NodeAddress node_;
@@ -54,8 +61,14 @@ class ClusterLink final : public QObject {
   kmb::ClusterLogin login_;
   kmb::ReconnectSchedule schedule_;
   QElapsedTimer steady_;
+  std::string lastLine_;
+  qint64 lastLineAt_ = 0;
+  QString lossReason_;
   QTimer retry_;
+  QTimer countdown_;  // the seconds left before the next try, said each second
   QTimer silence_;
   QTimer connecting_;
-  QTimer readMore_;  // a burst is read a piece at a time, the keys served between pieces
+  QTimer idle_;         // no byte from the node for that long: the link is checked
+  QTimer checkAnswer_;  // the check unanswered: the link is dead
+  QTimer readMore_;     // a burst is read a piece at a time, the keys served between pieces
 };

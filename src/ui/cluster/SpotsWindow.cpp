@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -36,10 +37,6 @@ const QStringList kWidestTexts{QStringLiteral("Heure UTC"),
                                QStringLiteral("144 Mhz"),
                                QStringLiteral("Mode"),
                                QStringLiteral("F4ABC et 2 autres")};
-
-bool SameSpot(const kmb::SpotRow& a, const kmb::SpotRow& b) {
-  return a.call == b.call && a.reference == b.reference && a.band == b.band;
-}
 
 }  // namespace
 
@@ -97,6 +94,7 @@ QWidget* SpotsWindow::buildList() {
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list_->setTabKeyNavigation(false);
+  list_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);  // the scroll bar counts rows
   list_->verticalHeader()->hide();
   list_->horizontalHeader()->setStretchLastSection(true);
   for (int column = 0; column < kWidestTexts.size(); ++column)
@@ -175,21 +173,38 @@ void SpotsWindow::readLog() {
   showSpots();
 }
 
-// The row the operator stands on stays current while the list changes.
+// The operator's place is kept: the same spot stays current, and a list
+// scrolled down keeps its first visible spot at the top. A list at its top
+// stays there, showing the newest spots as they come.
 void SpotsWindow::showSpots() {
   showLater_.stop();
-  const int current = list_->currentIndex().row();
-  const std::optional<kmb::SpotRow> chosen =
-      current >= 0 ? std::optional(model_->spots()[std::size_t(current)].row) : std::nullopt;
+  QScrollBar& scroll = *list_->verticalScrollBar();
+  const int currentRow = list_->currentIndex().row();
+  const std::optional<std::uint64_t> current = idAt(currentRow);
+  const std::optional<std::uint64_t> top = scroll.value() > 0 ? idAt(list_->rowAt(0)) : std::nullopt;
   std::vector<ShownSpot> spots;
   for (const kmb::SpotRow& row : table_.rows())
     if (all_->isChecked() || !row.reference.empty()) spots.push_back({row, worked_.stateOf(row.reference, row.band)});
-  const auto again = chosen ? std::find_if(spots.begin(), spots.end(),
-                                           [&chosen](const ShownSpot& spot) { return SameSpot(spot.row, *chosen); })
-                            : spots.end();
-  const int row = again == spots.end() ? 0 : int(again - spots.begin());
   model_->setSpots(std::move(spots));
-  list_->setCurrentIndex(model_->index(row, 0));
+  if (model_->rowCount() == 0) return;
+  const int row = rowOf(current).value_or(std::clamp(currentRow, 0, model_->rowCount() - 1));
+  list_->selectionModel()->setCurrentIndex(model_->index(row, 0),
+                                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  scroll.setValue(rowOf(top).value_or(0));
+}
+
+std::optional<std::uint64_t> SpotsWindow::idAt(int row) const {
+  if (row < 0 || row >= model_->rowCount()) return std::nullopt;
+  return model_->spots()[std::size_t(row)].row.id;
+}
+
+std::optional<int> SpotsWindow::rowOf(std::optional<std::uint64_t> id) const {
+  if (!id) return std::nullopt;
+  const auto& spots = model_->spots();
+  const auto found =
+      std::find_if(spots.begin(), spots.end(), [&id](const ShownSpot& spot) { return spot.row.id == *id; });
+  if (found == spots.end()) return std::nullopt;
+  return int(found - spots.begin());
 }
 
 bool SpotsWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -204,12 +219,16 @@ void SpotsWindow::takeCurrentSpot() {
   const int current = list_->currentIndex().row();
   if (current < 0) return;
   const kmb::SpotRow spot = model_->spots()[std::size_t(current)].row;
-  const auto refused = board_.takeSpot(FromCp1252(spot.band), FromCp1252(spot.call), FromCp1252(spot.reference));
+  const QString mode = FromCp1252(spot.mode);
+  const auto refused = board_.takeSpot(FromCp1252(spot.band), FromCp1252(spot.call), FromCp1252(spot.reference), mode);
   message_->setText(refused.value_or(QString()));
   if (refused) return;
   RadioControl& radio = board_.radio();
-  if (radio.frequencyHz())
-    if (const auto untuned = radio.tune(spot.kHz * 1000, FromCp1252(spot.mode))) message_->setText(*untuned);
+  if (radio.inUse()) {
+    const auto untuned =
+        radio.tune(spot.kHz * 1000, mode, this, [this](const QString& refusal) { message_->setText(refusal); });
+    if (untuned) message_->setText(*untuned);
+  }
   board_.giveKeyboardBack();
 }
 

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -39,6 +40,9 @@ class SpotsWindow final : public QWidget {
   void expire();
   void readLog();
   void showSpots();
+  // The identity of the spot shown at `row`, and the row showing a spot.
+  std::optional<std::uint64_t> idAt(int row) const;
+  std::optional<int> rowOf(std::optional<std::uint64_t> id) const;
   void takeCurrentSpot();
   void openAnnounce();
 

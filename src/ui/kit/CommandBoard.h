@@ -56,9 +56,11 @@ class CommandBoard {
   // deleted or imported, another station), while `receiver` lives.
   virtual void onLogListed(QObject* receiver, std::function<void()> handler) = 0;
   // Fills the entry from a spot as if the operator typed the band, the call
-  // sign and the reference, each closed with Enter; the reason in French when
-  // the entry is busy with another QSO and nothing changed.
-  virtual std::optional<QString> takeSpot(const QString& band, const QString& call, const QString& reference) = 0;
+  // sign and the reference, each closed with Enter, with the spot's mode
+  // unless a radio gives one; the reason in French when the entry is busy
+  // with another QSO or has no such band, and nothing changed.
+  virtual std::optional<QString> takeSpot(const QString& band, const QString& call, const QString& reference,
+                                          const QString& mode) = 0;
   // The entry's fields as they stand.
   virtual kmb::QsoRecord entryFields() const = 0;
 

@@ -20,8 +20,10 @@ inline const QString kBandeCluster = QStringLiteral("bande Cluster");
 inline const QString kSiteKmb = QStringLiteral("Site KMB");
 inline const QString kSiteCluster = QStringLiteral("Site Cluster");
 // The radio, under "Setup ": Hamlib's model number ("0" or absent: none), the
-// port (device or "hôte:port") and the speed in bauds (absent: the model's).
+// port (device or "hôte:port") and the speed in bauds (absent: the model's);
+// "Non" when the operator unticked it, its model kept for the next time.
 inline const QString kRadioModele = QStringLiteral("Radio Modele");
+inline const QString kRadioUtilisee = QStringLiteral("Radio Utilisee");
 inline const QString kRadioPort = QStringLiteral("Radio Port");
 inline const QString kRadioVitesse = QStringLiteral("Radio Vitesse");
 // The DX-cluster node of "Spots KMB", under "Setup ": "hôte:port", the call
@@ -41,7 +43,7 @@ class SettingsStore {
   QString read(const QString& section, const QString& key, const QString& fallback = {}) const;
   void write(const QString& section, const QString& key, const QString& value);
 
-  // A list index; not a number, or outside -1 .. count-1, gives `fallback`.
+  // A list index; not a number, or outside 0 .. count-1, gives `fallback`.
   int readIndex(const QString& section, const QString& key, int count, int fallback = 0) const;
 
   static QString stationSection(const QString& storedCall);

@@ -1,6 +1,8 @@
 #pragma once
 // The operator types while listening to the radio: every window works from
 // the keyboard alone.
+#include <functional>
+
 class QWidget;
 
 // Enter presses the button that has the focus, in every button of the window.
@@ -8,3 +10,6 @@ void PressButtonsOnEnter(QWidget& window);
 
 // Escape closes a secondary window.
 void CloseOnEscape(QWidget& window);
+
+// Enter on `widget` (a status line the Tab key reaches) runs `act`.
+void ActOnEnter(QWidget& widget, std::function<void()> act);

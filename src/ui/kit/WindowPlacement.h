@@ -14,10 +14,11 @@ class SettingsStore;
 bool PlaceWindow(QWidget& window, SettingsStore& settings);
 
 // Each secondary window exists at most once: built on first use, brought to
-// the front while open, built afresh once it has been closed. Escape closes it.
+// the front while open, built afresh once it has been closed (even before
+// its deletion, which waits for the event loop). Escape closes it.
 template <typename Window, typename Make>
 Window* ShowSingleWindow(QPointer<Window>& slot, Make make) {
-  if (!slot) {
+  if (!slot || !slot->isVisible()) {
     slot = make();
     slot->setAttribute(Qt::WA_DeleteOnClose);
     CloseOnEscape(*slot);

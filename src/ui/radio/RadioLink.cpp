@@ -1,5 +1,6 @@
 #include "ui/radio/RadioLink.h"
 
+#include <QDeadlineTimer>
 #include <QThread>
 
 #include "core/radio/RadioStatus.h"
@@ -12,11 +13,14 @@ namespace {
 
 // Often enough for the entry to follow a turn of the dial.
 constexpr std::chrono::milliseconds kPollInterval{500};
+// The longest quitting waits for a radio busy in the system.
+constexpr std::chrono::milliseconds kLongestEndWait{1000};
 
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 kmb::RadioSetup StoredSetup(const SettingsStore& settings) {
-  return {settings.read(kSetup, kRadioModele).toInt(), settings.read(kSetup, kRadioPort).toStdString(),
+  const bool unticked = settings.read(kSetup, kRadioUtilisee) == QStringLiteral("Non");
+  return {unticked ? 0 : settings.read(kSetup, kRadioModele).toInt(), settings.read(kSetup, kRadioPort).toStdString(),
           settings.read(kSetup, kRadioVitesse).toInt()};
 }
 
@@ -29,46 +33,86 @@ RadioLink::RadioLink(const SettingsStore& settings, QObject* parent)
 }
 
 RadioLink::~RadioLink() {
-  stop();
-  for (const QPointer<QThread>& thread : stopping_)
-    if (thread) thread->wait();
+  shutDown();
+  const QDeadlineTimer deadline(kLongestEndWait);
+  for (const QPointer<QThread>& thread : ending_)
+    if (thread) thread->wait(deadline);
 }
 
 void RadioLink::useStoredSetup() {
   stop();
-  const kmb::RadioSetup setup = StoredSetup(settings_);
-  if (setup.model <= 0) {
-    setStatus(FromUtf8(kmb::kRadioNotSetUp));
-    return;
-  }
+  setup_ = StoredSetup(settings_);
+  setStatus(FromUtf8(inUse() ? kmb::kRadioConnecting : kmb::kRadioNotSetUp));
+  startWhenFree();
+}
+
+void RadioLink::shutDown() {
+  shutDown_ = true;
+  stop();
+}
+
+// The worker ends once its request is answered or timed out, its radio
+// closed; the window does not wait for it, and drops whatever it still says.
+void RadioLink::stop() {
+  ++generation_;
+  countdown_.stop();
+  connected_ = false;
+  lastAnswer_.reset();
+  refusalShown_ = false;
+  forgetReading();
+  if (!thread_) return;
+  thread_->requestInterruption();
+  QMetaObject::invokeMethod(worker_, [worker = worker_] { worker->finish(); });
+  ending_.emplace_back(thread_);
+  connect(thread_, &QThread::finished, this, [this, ended = thread_] {
+    std::erase_if(ending_, [ended](const QPointer<QThread>& thread) { return !thread || thread == ended; });
+    startWhenFree();
+  });
+  thread_ = nullptr;
+  worker_ = nullptr;
+}
+
+// One connection at a time: a new worker waits for the last one to end.
+void RadioLink::startWhenFree() {
+  if (shutDown_ || thread_) return;
+  std::erase_if(ending_, [](const QPointer<QThread>& thread) { return !thread; });
+  if (ending_.empty()) start();
+}
+
+void RadioLink::start() {
   thread_ = new QThread;
-  worker_ = new RadioWorker(setup, kPollInterval);
+  worker_ = new RadioWorker(setup_, kPollInterval);
   worker_->moveToThread(thread_);
   connect(thread_, &QThread::started, worker_, &RadioWorker::connectRadio);
   connect(thread_, &QThread::finished, worker_, &QObject::deleteLater);
   connect(thread_, &QThread::finished, thread_, &QObject::deleteLater);
-  connect(worker_, &RadioWorker::connecting, this, [this] { setStatus(FromUtf8(kmb::kRadioConnecting)); });
-  connect(worker_, &RadioWorker::answered, this, &RadioLink::answered);
-  connect(worker_, &RadioWorker::failed, this, &RadioLink::failed);
-  connect(worker_, &RadioWorker::tuneRefused, this,
-          [this](const QString& cause) { setStatus(QStringLiteral("Radio : fréquence refusée (%1)").arg(cause)); });
+  followWorker();
   thread_->start();
+  if (waitingTest_) sendTest();
 }
 
-// The thread ends once its request is answered or timed out; the window
-// does not wait for it.
-void RadioLink::stop() {
-  countdown_.stop();
-  connected_ = false;
-  lastReading_.reset();
-  if (!thread_) return;
-  worker_->disconnect(this);
-  thread_->requestInterruption();
-  thread_->quit();
-  std::erase_if(stopping_, [](const QPointer<QThread>& ended) { return ended.isNull(); });
-  stopping_.emplace_back(thread_);
-  thread_ = nullptr;
-  worker_ = nullptr;
+// Each answer is taken only while its worker is the current one: answers
+// already on their way when it was stopped are dropped here.
+void RadioLink::followWorker() {
+  const auto current = [this, generation = generation_] { return generation == generation_; };
+  connect(worker_, &RadioWorker::connecting, this, [this, current] {
+    if (current()) setStatus(FromUtf8(kmb::kRadioConnecting));
+  });
+  connect(worker_, &RadioWorker::answered, this, [this, current](double hertz, const QString& mode, bool known) {
+    if (current()) answered(hertz, mode, known);
+  });
+  connect(worker_, &RadioWorker::failed, this, [this, current](const QString& cause, bool hadAnswered, int delay) {
+    if (current()) failed(cause, hadAnswered, delay);
+  });
+  connect(worker_, &RadioWorker::tuneRefused, this, [this, current](double hertz, const QString& cause) {
+    if (current()) tuneRefused(hertz, cause);
+  });
+  // A test has its own number: its answer counts whichever worker gives it.
+  connect(worker_, &RadioWorker::tested, this, &RadioLink::tested);
+}
+
+void RadioLink::reconnect() {
+  if (worker_) QMetaObject::invokeMethod(worker_, [worker = worker_] { worker->tryNow(); });
 }
 
 void RadioLink::setStatus(const QString& status) {
@@ -77,15 +121,26 @@ void RadioLink::setStatus(const QString& status) {
   emit statusChanged(status_);
 }
 
+void RadioLink::forgetReading() {
+  if (!lastReading_) return;
+  lastReading_.reset();
+  emit lost();
+}
+
 void RadioLink::answered(double hertz, const QString& mode, bool modeKnown) {
   countdown_.stop();
   connected_ = true;
   const kmb::RadioReading reading{hertz, modeKnown ? std::optional(mode.toStdString()) : std::nullopt};
+  lastAnswer_ = reading;
+  if (refusalShown_ && refusedAt_ == reading) return;
+  refusalShown_ = false;
   setStatus(QString::fromStdString(kmb::ReadingStatus(reading)));
-  if (kmb::ReadingFault(reading)) return;
-  const bool changed = !lastReading_ || lastReading_->hertz != hertz || lastReading_->mode != reading.mode;
+  if (kmb::ReadingFault(reading)) {
+    forgetReading();
+    return;
+  }
+  if (lastReading_ == reading) return;
   lastReading_ = reading;
-  if (!changed) return;
   const kmb::Band* band = kmb::EntryBandOfFrequency(hertz);
   const auto entryMode = reading.mode ? kmb::EntryModeOfRadio(*reading.mode) : std::nullopt;
   emit tuned(band ? FromUtf8(band->label) : QString(), entryMode ? FromUtf8(*entryMode) : QString());
@@ -93,12 +148,21 @@ void RadioLink::answered(double hertz, const QString& mode, bool modeKnown) {
 
 void RadioLink::failed(const QString& cause, bool hadAnswered, int retrySeconds) {
   connected_ = false;
-  lastReading_.reset();
+  lastAnswer_.reset();
+  refusalShown_ = false;
+  forgetReading();
   retryCause_ = cause;
   retryAfterLoss_ = hadAnswered;
   secondsLeft_ = retrySeconds;
   setStatus(QString::fromStdString(kmb::RetryStatus(hadAnswered, cause.toStdString(), secondsLeft_)));
   countdown_.start();
+}
+
+void RadioLink::tuneRefused(double hertz, const QString& cause) {
+  refusalShown_ = true;
+  refusedAt_ = lastAnswer_;
+  setStatus(QString::fromStdString(kmb::TuneRefusalStatus(hertz, cause.toStdString())));
+  if (tuneAsker_.asker) tuneAsker_.call(status_);
 }
 
 void RadioLink::countDown() {
@@ -114,11 +178,40 @@ std::optional<double> RadioLink::frequencyHz() const {
   return lastReading_->hertz;
 }
 
-std::optional<QString> RadioLink::tune(double hertz, const QString& mode) {
-  if (!connected_)
+std::optional<QString> RadioLink::tune(double hertz, const QString& mode, QObject* asker,
+                                       std::function<void(const QString&)> refused) {
+  if (!inUse())
     return QStringLiteral(
-        "Aucune radio n'est connectée : réglez-la dans le menu Fichier > Préférences…, section « Radio ».");
+        "Aucune radio n'est réglée : choisissez-la dans le menu Fichier > Préférences…, section « Radio ».");
+  if (!connected_ || !worker_)
+    return QStringLiteral("La radio n'est pas connectée : elle ne se règle pas sur ce spot.");
+  tuneAsker_ = {asker, std::move(refused)};
   const QString radioMode = FromUtf8(kmb::RadioModeOfEntry(mode.toStdString(), hertz));
   QMetaObject::invokeMethod(worker_, [worker = worker_, hertz, radioMode] { worker->tune(hertz, radioMode); });
   return std::nullopt;
+}
+
+void RadioLink::test(const kmb::RadioSetup& setup, QObject* asker, std::function<void(const QString&)> report) {
+  ++testRequest_;
+  tester_ = {asker, std::move(report)};
+  waitingTest_ = setup;
+  if (worker_) sendTest();
+}
+
+void RadioLink::sendTest() {
+  QMetaObject::invokeMethod(
+      worker_, [worker = worker_, setup = *waitingTest_, request = testRequest_] { worker->test(setup, request); });
+  waitingTest_.reset();
+}
+
+void RadioLink::cancelTest() {
+  ++testRequest_;
+  tester_ = {};
+  waitingTest_.reset();
+}
+
+void RadioLink::tested(int request, const QString& report) {
+  if (request != testRequest_ || !tester_.asker) return;
+  const Callback tester = std::exchange(tester_, {});
+  tester.call(report);
 }

@@ -13,13 +13,13 @@
 #include "ui/settings/RadioSection.h"
 #include "ui/settings/WebSitesSection.h"
 
-PreferencesWindow::PreferencesWindow(AppContext& context, std::function<void()> saved)
+PreferencesWindow::PreferencesWindow(AppContext& context, RadioControl& radio, std::function<void()> saved)
     : ctx_(context), saved_(std::move(saved)) {
   setObjectName(QStringLiteral("Preferences"));
   setWindowTitle(QStringLiteral("Préférences"));
   auto* layout = new QVBoxLayout(this);
   // Each subject that comes to the settings adds its section here.
-  sections_ = {new WebSitesSection(ctx_.settings, this), new RadioSection(ctx_.settings, this),
+  sections_ = {new WebSitesSection(ctx_.settings, this), new RadioSection(ctx_.settings, radio, this),
                new ClusterSection(ctx_.settings, this)};
   for (PreferencesSection* section : sections_) layout->addWidget(section);
   layout->addStretch(1);

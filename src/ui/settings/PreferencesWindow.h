@@ -8,12 +8,13 @@
 #include "ui/kit/AppContext.h"
 
 class PreferencesSection;
+class RadioControl;
 
 class PreferencesWindow final : public QWidget {
   Q_OBJECT
  public:
   // `saved` runs once the settings are stored, for what depends on them.
-  PreferencesWindow(AppContext& context, std::function<void()> saved);
+  PreferencesWindow(AppContext& context, RadioControl& radio, std::function<void()> saved);
 
  protected:
   // Enter on a tick or a list goes on to the next field, as in the text fields.

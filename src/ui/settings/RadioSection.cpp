@@ -7,10 +7,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QtConcurrent>
 
 #include "core/radio/RadioStatus.h"
 #include "core/radio/SerialPorts.h"
+#include "ui/kit/RadioControl.h"
 #include "ui/kit/SettingsStore.h"
 #include "ui/kit/WidgetHelpers.h"
 
@@ -35,14 +35,8 @@ std::optional<int> TypedSpeed(const QString& typed) {
   return speed;
 }
 
-// Runs in a worker: opening and asking may take as long as the radio's time-out.
-QString AskRadio(const kmb::RadioSetup& setup) {
-  kmb::HamlibRadio radio(setup);
-  const kmb::RadioAnswer answer = radio.read();
-  if (!answer.failure.empty())
-    return QStringLiteral("La radio ne répond pas : %1.").arg(QString::fromStdString(answer.failure));
-  return QStringLiteral("La radio répond : %1.").arg(QString::fromStdString(kmb::DescribeReading(answer.reading)));
-}
+const QString kTest = QStringLiteral("Tester");
+const QString kCancelTest = QStringLiteral("Annuler l'essai");
 
 template <typename W>
 W* Field(W* field, const char* name, const QString& accessibleName) {
@@ -52,8 +46,8 @@ W* Field(W* field, const char* name, const QString& accessibleName) {
 
 }  // namespace
 
-RadioSection::RadioSection(const SettingsStore& settings, QWidget* parent)
-    : PreferencesSection(QStringLiteral("Radio"), parent), models_(kmb::RadioModels()) {
+RadioSection::RadioSection(const SettingsStore& settings, RadioControl& radio, QWidget* parent)
+    : PreferencesSection(QStringLiteral("Radio"), parent), models_(kmb::RadioModels()), radio_(radio) {
   setObjectName(QStringLiteral("Radio"));
   chosenModel_ = settings.read(kSetup, kRadioModele).toInt();
   build(settings);
@@ -63,13 +57,23 @@ RadioSection::RadioSection(const SettingsStore& settings, QWidget* parent)
   connect(filter_, &QLineEdit::textChanged, this, &RadioSection::filterModels);
   connect(model_, &QComboBox::activated, this, [this] { chosenModel_ = model_->currentData().toInt(); });
   connect(testButton_, &QPushButton::clicked, this, &RadioSection::test);
-  connect(&testing_, &QFutureWatcher<QString>::finished, this, [this] { testResult_->setText(testing_.result()); });
+  connect(reconnect_, &QPushButton::clicked, this, [this] {
+    radio_.reconnect();
+    testResult_->setText(
+        QStringLiteral("Nouvel essai de connexion : la ligne Radio de la fenêtre principale dit "
+                       "où il en est."));
+  });
+}
+
+// A test still waiting is forgotten with the window.
+RadioSection::~RadioSection() {
+  if (testing_) radio_.cancelTest();
 }
 
 void RadioSection::build(const SettingsStore& settings) {
   useRadio_ = Field(new QCheckBox(QStringLiteral("Utiliser une radio"), this), "Radio_Utiliser",
                     QStringLiteral("Utiliser une radio"));
-  useRadio_->setChecked(chosenModel_ > 0);
+  useRadio_->setChecked(chosenModel_ > 0 && settings.read(kSetup, kRadioUtilisee) != QStringLiteral("Non"));
   filter_ = Field(new QLineEdit(this), "Radio_Filtre", QStringLiteral("Chercher un modèle"));
   filter_->setPlaceholderText(QStringLiteral("marque ou modèle, par exemple 7300"));
   model_ = Field(new QComboBox(this), "Radio_Modele", QStringLiteral("Modèle"));
@@ -85,7 +89,8 @@ void RadioSection::build(const SettingsStore& settings) {
   speed_->addItems(kUsualSpeeds);
   speed_->setEditText(settings.read(kSetup, kRadioVitesse));
   speed_->lineEdit()->setPlaceholderText(QStringLiteral("celle du modèle"));
-  testButton_ = Named(new QPushButton(QStringLiteral("Tester"), this), "Radio_Tester");
+  testButton_ = Named(new QPushButton(kTest, this), "Radio_Tester");
+  reconnect_ = Named(new QPushButton(QStringLiteral("Reconnecter"), this), "Radio_Reconnecter");
   testResult_ = Field(new QLabel(this), "Radio_Resultat", QStringLiteral("Résultat de l'essai"));
   testResult_->setWordWrap(true);
   testResult_->setTextFormat(Qt::PlainText);
@@ -98,6 +103,7 @@ void RadioSection::build(const SettingsStore& settings) {
   form->addRow(QStringLiteral("Vitesse (bauds)"), speed_);
   auto* testRow = new QHBoxLayout;
   testRow->addWidget(testButton_);
+  testRow->addWidget(reconnect_);
   testRow->addWidget(testResult_, 1);
   form->addRow(testRow);
   form->addRow(new QLabel(QStringLiteral("Pour un rigctld déjà lancé : modèle « Hamlib NET rigctl », port hôte:port "
@@ -112,12 +118,12 @@ void RadioSection::filterModels() {
     const QString caption = ModelCaption(model);
     if (caption.contains(typed, Qt::CaseInsensitive)) model_->addItem(caption, model.number);
   }
-  const int chosen = model_->findData(chosenModel_);
-  model_->setCurrentIndex(chosen >= 0 ? chosen : 0);
+  // Never a model the operator did not choose: none rather than the list's first.
+  model_->setCurrentIndex(model_->findData(chosenModel_));
 }
 
 void RadioSection::enableFields() {
-  for (QWidget* field : std::initializer_list<QWidget*>{filter_, model_, port_, speed_, testButton_})
+  for (QWidget* field : std::initializer_list<QWidget*>{filter_, model_, port_, speed_, testButton_, reconnect_})
     field->setEnabled(useRadio_->isChecked());
 }
 
@@ -126,25 +132,40 @@ kmb::RadioSetup RadioSection::typedSetup() const {
           TypedSpeed(speed_->currentText()).value_or(0)};
 }
 
-// The button keeps the focus while the radio is asked; a second press waits for the first answer.
+// The button keeps the focus while the radio is asked; pressed again, it cancels the test.
 void RadioSection::test() {
-  if (testing_.isRunning()) return;
+  if (testing_) {
+    radio_.cancelTest();
+    showTestResult(QStringLiteral("Essai annulé."));
+    return;
+  }
   if (const auto refused = refusal()) {
     testResult_->setText(refused->reason);
     refused->field->setFocus();
     return;
   }
+  testing_ = true;
+  testButton_->setText(kCancelTest);
   testResult_->setText(QStringLiteral("Essai en cours…"));
-  testing_.setFuture(QtConcurrent::run(AskRadio, typedSetup()));
+  radio_.test(typedSetup(), this, [this](const QString& result) { showTestResult(result); });
+}
+
+void RadioSection::showTestResult(const QString& result) {
+  testing_ = false;
+  testButton_->setText(kTest);
+  testResult_->setText(result);
 }
 
 std::optional<PreferencesSection::Refusal> RadioSection::refusal() const {
   if (!useRadio_->isChecked()) return std::nullopt;
-  if (model_->currentIndex() < 0)
+  if (model_->count() == 0)
     return Refusal{filter_,
                    QStringLiteral("Aucun modèle de radio ne répond à « %1 » : tapez une partie de la marque ou "
                                   "du modèle dans « Chercher un modèle », puis choisissez-le dans « Modèle ».")
                        .arg(filter_->text())};
+  if (model_->currentIndex() < 0)
+    return Refusal{model_, QStringLiteral("Aucun modèle de radio n'est choisi : choisissez-le dans la liste "
+                                          "« Modèle » (flèches haut et bas), ou décochez « Utiliser une radio ».")};
   if (!TypedSpeed(speed_->currentText()))
     return Refusal{speed_, QStringLiteral("La vitesse « %1 » n'est pas un nombre de bauds : choisissez-en une dans la "
                                           "liste « Vitesse », ou videz le champ pour celle du modèle.")
@@ -154,7 +175,9 @@ std::optional<PreferencesSection::Refusal> RadioSection::refusal() const {
 
 void RadioSection::save(SettingsStore& settings) const {
   const kmb::RadioSetup setup = typedSetup();
-  settings.write(kSetup, kRadioModele, QString::number(useRadio_->isChecked() ? setup.model : 0));
+  const bool used = useRadio_->isChecked();
+  settings.write(kSetup, kRadioUtilisee, used ? QStringLiteral("Oui") : QStringLiteral("Non"));
+  settings.write(kSetup, kRadioModele, QString::number(used ? setup.model : chosenModel_));
   settings.write(kSetup, kRadioPort, QString::fromStdString(setup.port));
   settings.write(kSetup, kRadioVitesse, setup.speed > 0 ? QString::number(setup.speed) : QString());
 }

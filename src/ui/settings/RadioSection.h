@@ -1,7 +1,6 @@
 #pragma once
 // "Radio" in "Préférences": the radio Hamlib reads (model, port, speed),
-// and "Tester", which asks it once where it listens.
-#include <QFutureWatcher>
+// "Tester", which asks it once where it listens, and "Reconnecter".
 #include <vector>
 
 #include "core/radio/HamlibRadio.h"
@@ -12,10 +11,12 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class RadioControl;
 
 class RadioSection final : public PreferencesSection {
  public:
-  RadioSection(const SettingsStore& settings, QWidget* parent);
+  RadioSection(const SettingsStore& settings, RadioControl& radio, QWidget* parent);
+  ~RadioSection() override;
 
   std::optional<Refusal> refusal() const override;
   void save(SettingsStore& settings) const override;
@@ -26,7 +27,8 @@ class RadioSection final : public PreferencesSection {
   void filterModels();
   void enableFields();
   kmb::RadioSetup typedSetup() const;
-  void test();  // "Tester"
+  void test();  // "Tester", or "Annuler l'essai" while one waits
+  void showTestResult(const QString& result);
 
   const std::vector<kmb::RadioModel> models_;
   QCheckBox* useRadio_ = nullptr;      // Radio_Utiliser
@@ -35,7 +37,9 @@ class RadioSection final : public PreferencesSection {
   QComboBox* port_ = nullptr;          // Radio_Port
   QComboBox* speed_ = nullptr;         // Radio_Vitesse
   QPushButton* testButton_ = nullptr;  // Radio_Tester
+  QPushButton* reconnect_ = nullptr;   // Radio_Reconnecter
   QLabel* testResult_ = nullptr;       // Radio_Resultat
-  int chosenModel_ = 0;
-  QFutureWatcher<QString> testing_;
+  RadioControl& radio_;
+  int chosenModel_ = 0;  // kept while the radio is unticked, offered again when ticked
+  bool testing_ = false;
 };

@@ -9,7 +9,8 @@ void RegisterSettingsCommands(CommandBoard& board) {
   board.addCommand(MenuPlace::File, "Mnu_Ouvrir_Dossier", QStringLiteral("&Ouvrir le dossier des logs"),
                    [b] { OpenFolder(b->context(), b->messageParent(), b->context().programFolder); });
   board.addCommand(MenuPlace::File, "Mnu_Preferences", QStringLiteral("&Préférences…"), [b] {
-    b->openSingleWindow("Preferences",
-                        [b] { return new PreferencesWindow(b->context(), [b] { b->radio().useStoredSetup(); }); });
+    b->openSingleWindow("Preferences", [b] {
+      return new PreferencesWindow(b->context(), b->radio(), [b] { b->radio().useStoredSetup(); });
+    });
   });
 }
