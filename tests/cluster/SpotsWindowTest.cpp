@@ -1,7 +1,10 @@
+#include <QScrollBar>
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include "support/FullListener.h"
 #include "support/MainSession.h"
+#include "support/RadioPeers.h"
 #include "ui/cluster/SpotsWindow.h"
 
 using namespace settings_keys;
@@ -42,9 +45,36 @@ QStringList Rows(const QTableView& list) {
   return rows;
 }
 
+// The call signs of the list, top to bottom.
+QStringList Calls(const QTableView& list) {
+  QStringList calls;
+  for (int row = 0; row < list.model()->rowCount(); ++row) calls << list.model()->index(row, 2).data().toString();
+  return calls;
+}
+
 bool Activate(QWidget& window) {
   window.activateWindow();
   return QTest::qWaitForWindowActive(&window);
+}
+
+// A spots window of the session's main window, which closes it when it goes, logged in to the node: its list.
+QTableView& OpenLoggedIn(MainSession& s, ScriptedNode& node, ClusterTimings timings = {100, 10000, 5000}) {
+  s.env.settings->write(kSetup, kClusterNoeud, node.address());
+  s.main->show();
+  s.main->openSingleWindow(u"Spots"_s, [&s, timings] { return new SpotsWindow(*s.main, timings); });
+  QWidget* spots = TopLevels(u"Spots"_s).value(0);
+  if (!spots || !Activate(*spots) || !QTest::qWaitFor([&] { return node.connections == 1; }, 5000)) qFatal("no node");
+  node.write("login: ");
+  if (!node.receives("F4ABC\r\n")) qFatal("no login");
+  node.write("F4ABC de NODE-1 >");
+  if (!node.receives("sh/dx 50\r\n")) qFatal("no request");
+  return *Find<QTableView>(*spots, u"Liste_Spots"_s);
+}
+
+// A live spot line of that call, reference and time.
+QByteArray Live(const QByteArray& call, const QByteArray& reference, const QByteArray& time,
+                const QByteArray& kHz = "14025.0") {
+  return "DX de F5AAA:  " + kHz + "  " + call + "  KMB " + reference + "  " + time + "Z\r\n";
 }
 
 }  // namespace
@@ -150,29 +180,158 @@ class SpotsWindowTest : public QObject {
     QTRY_COMPARE(node.client->state(), QAbstractSocket::UnconnectedState);
   }
 
-  // With a radio (Hamlib's dummy), Enter on a spot tunes it to the spot; the entry's mode then follows the radio.
+  // With a radio (rigctld behind a go-between), Enter on a spot tunes it to the spot; the entry's mode then follows
+  // the radio. A frequency the radio refuses stays said, here and in the main window, until the radio moves.
   void aSpotTakenTunesTheRadio() {
     ScriptedNode node;
+    Rigctld rigctld(FreeLoopbackPort());
+    RadioProxy radio(rigctld.port());
+    radio.refusedAboveHz = 10e6;
     MainSession s(LogBytes({}), false);
-    s.env.settings->write(kSetup, kRadioModele, u"1"_s);
-    s.env.settings->write(kSetup, kClusterNoeud, node.address());
+    s.env.settings->write(kSetup, kRadioModele, u"2"_s);
+    s.env.settings->write(kSetup, kRadioPort, radio.address());
     s.start();
-    s.main->show();
-    QTRY_COMPARE(s.text("Mode_A"), u"FM"_s);  // the dummy radio starts on 145 MHz FM
-    const QPointer<SpotsWindow> spots = new SpotsWindow(*s.main, {100, 10000, 5000});
-    spots->setAttribute(Qt::WA_DeleteOnClose);
-    spots->show();
-    QVERIFY(Activate(*spots));
-    QTRY_COMPARE(node.connections, 1);
-    node.write("login: ");
-    QVERIFY(node.receives("F4ABC\r\n"));
-    node.write("DX de F5AAA:      3555.0  F4KMB/P      KMB 89001 lavoir de Sens cw       0850Z\r\n");
-    auto* list = Find<QTableView>(*spots, u"Liste_Spots"_s);
-    QTRY_COMPARE(list->model()->rowCount(), 1);
-    QTest::keyClick(list, Qt::Key_Return);
+    QTRY_COMPARE_WITH_TIMEOUT(s.text("Mode_A"), u"FM"_s, 5000);  // the dummy radio starts on 145 MHz FM
+    QTableView& list = OpenLoggedIn(s, node);
+    node.write("DX de F5AAA:      3555.0  F4KMB/P      KMB 89001 lavoir de Sens cw       0850Z\r\n" +
+               Live("F4KMC", "89002", "0851"));
+    QTRY_COMPARE(Calls(list), QStringList({"F4KMC", "F4KMB/P"}));
+    QTest::keyClick(&list, Qt::Key_Down);
+    QTest::keyClick(&list, Qt::Key_Return);
     QTRY_COMPARE(s.text("Radio_Etat"), u"Radio : 3,5550 MHz CW"_s);
     QTRY_COMPARE(s.texts({"Bande_A", "Ind_A", "Ref_A", "Mode_A"}), QStringList({"3.5 Mhz", "F4KMB/P", "89001", "CW"}));
-    spots->close();
+
+    s.click("Efface_A");
+    QVERIFY(Activate(*list.window()));
+    QTest::keyClick(&list, Qt::Key_Up);
+    QTest::keyClick(&list, Qt::Key_Return);
+    const QString refused = u"Radio : 14,0250 MHz refusée par la radio (valeur refusée par la radio)"_s;
+    auto* message = Find<QLabel>(*list.window(), u"Message_Spots"_s);
+    QTRY_COMPARE(message->text(), refused);
+    QTest::qWait(1200);  // polls go by
+    QCOMPARE(s.texts({"Radio_Etat", "Bande_A"}), QStringList({refused, "14 Mhz"}));
+    rigctld.set({u"F"_s, u"3560000"_s});
+    QTRY_COMPARE(s.text("Radio_Etat"), u"Radio : 3,5600 MHz CW"_s);
+  }
+
+  // Lines as nodes write them: a comment up to the time or the spotter, a spotter in small letters, a comment in
+  // UTF-8. A spot on a band the entry lacks is listed, not taken; without a radio, the spot's mode is the QSO's.
+  void linesAsNodesWriteThem() {
+    ScriptedNode node;
+    MainSession s(LogBytes({}));
+    QTableView& list = OpenLoggedIn(s, node);
+    node.write(
+        "DX de f5eee:     14060.0  F4GLU        KMB 62001 lavoir de Sens CW 590906Z JN18\r\n"
+        " 14070.0  F4TCH       05-Dec-2026 0904Z KMB 21001 merci<f5fff>\r\n"
+        "DX de F5GGG:      3560.0  F4UTF        KMB 35001 Sainte-H\xc3\xa9l\xc3\xa8ne AM     0903Z\r\n"
+        "DX de F5HHH:    432200.0  F4UHF        KMB 44001 FM                       0901Z\r\n");
+    QTRY_COMPARE(
+        Rows(list),
+        QStringList({u"09:06|14060.0|F4GLU|62001|Nouveau lavoir|14 Mhz|CW|F5EEE|KMB 62001 lavoir de Sens CW 59"_s,
+                     u"09:04|14070.0|F4TCH|21001|Nouveau lavoir|14 Mhz||F5FFF|KMB 21001 merci"_s,
+                     u"09:03|3560.0|F4UTF|35001|Nouveau lavoir|3.5 Mhz|AM|F5GGG|KMB 35001 Sainte-Hélène AM"_s,
+                     u"09:01|432200.0|F4UHF|44001|Nouveau lavoir|432 Mhz|FM|F5HHH|KMB 44001 FM"_s}));
+    for (int down = 0; down < 3; ++down) QTest::keyClick(&list, Qt::Key_Down);
+    QTest::keyClick(&list, Qt::Key_Return);
+    QCOMPARE(Find<QLabel>(*list.window(), u"Message_Spots"_s)->text(),
+             u"La saisie n'a pas de bande 432 Mhz : ce spot ne peut pas être repris dans le log."_s);
+    QCOMPARE(s.texts({"Bande_A", "Ind_A"}), QStringList({"1.8 Mhz", ""}));
+    QTest::keyClick(&list, Qt::Key_Up);
+    QTest::keyClick(&list, Qt::Key_Return);
+    QCOMPARE(s.texts({"Bande_A", "Ind_A", "Ref_A", "Mode_A"}), QStringList({"3.5 Mhz", "F4UTF", "35001", "AM"}));
+  }
+
+  // Newest first, with a node's clock a little ahead of midnight; a list scrolled down keeps its place and its
+  // chosen spot while spots come; after a burst of 10,000, the last one is listed at the top.
+  void theNewestFirstAndTheOperatorsPlaceKept() {
+    ScriptedNode node;
+    MainSession s(LogBytes({}), false);
+    s.env.clock.utc = {2026, 12, 5, 23, 58, 0};
+    s.start();
+    QTableView& list = OpenLoggedIn(s, node);
+    node.write(Live("F4AAA", "89001", "2357") + Live("F4BBB", "89002", "2358") + Live("F4CCC", "89003", "2358") +
+               Live("F4DDD", "89004", "0000") + Live("F4EEE", "89005", "0001"));
+    QTRY_COMPARE(Calls(list), QStringList({"F4EEE", "F4DDD", "F4CCC", "F4BBB", "F4AAA"}));
+
+    QByteArray earlier;
+    for (int n = 0; n < 60; ++n)
+      earlier += Live("F5N" + QByteArray::number(n), "01" + QByteArray::number(100 + n), "2350");
+    node.write(earlier);
+    QTRY_COMPARE(list.model()->rowCount(), 65);
+    QTest::keyClick(&list, Qt::Key_PageDown);
+    QTest::keyClick(&list, Qt::Key_PageDown);
+    QVERIFY(list.verticalScrollBar()->value() > 0);
+    const QString top = list.model()->index(list.rowAt(0), 2).data().toString();
+    const QString chosen = list.currentIndex().siblingAtColumn(2).data().toString();
+    node.write(Live("F4FFF", "89006", "0001") + Live("F4GGG", "89007", "0001"));
+    QTRY_COMPARE(list.model()->rowCount(), 67);
+    QCOMPARE(list.model()->index(list.rowAt(0), 2).data().toString(), top);
+    QCOMPARE(list.currentIndex().siblingAtColumn(2).data().toString(), chosen);
+
+    QByteArray burst;
+    for (int n = 0; n < 10'000; ++n)
+      burst += Live("F6N" + QByteArray::number(n), "02" + QByteArray::number(100 + n % 900), "0001");
+    node.write(burst + Live("F4END", "89999", "0001"));
+    QTRY_COMPARE_WITH_TIMEOUT(list.model()->index(0, 2).data().toString(), u"F4END"_s, 10000);
+    QCOMPARE(list.model()->rowCount(), 500);
+  }
+
+  // A node checked when silent, asking a question after the call, saying why it hangs up: each said in the status,
+  // the request never sent as an answer, and the next try later each time a connection dies at once.
+  void aNodeThatFallsSilentAsksOrHangsUp() {
+    ScriptedNode node;
+    MainSession s(LogBytes({}));
+    QTableView& list = OpenLoggedIn(s, node, {2000, 200, 5000, 400, 400});
+    auto* status = Find<QLabel>(*list.window(), u"Etat_Cluster"_s);
+    const QString connected = u"Connecté à %1"_s.arg(node.address());
+    QVERIFY(node.receives("sh/dx 50\r\n\r\n"));  // silent for a while: checked with a blank line
+    node.write("F4ABC de NODE-1 >");
+    QVERIFY(node.receives("sh/dx 50\r\n\r\n\r\n"));
+    QCOMPARE(status->text(), connected);
+    QTRY_COMPARE(status->text(),
+                 u"Connexion perdue avec %1 (le nœud ne répond plus) : nouvel essai dans 2 s."_s.arg(node.address()));
+
+    QTRY_COMPARE_WITH_TIMEOUT(node.connections, 2, 4000);
+    node.received.clear();
+    node.write("login: ");
+    QVERIFY(node.receives("F4ABC\r\n"));
+    node.write("Please enter your name: ");
+    QTest::qWait(700);  // silences go by
+    QCOMPARE(node.received, "F4ABC\r\n");
+    QCOMPARE(status->text(), connected + u", mais le nœud attend une réponse : « Please enter your name: »"_s);
+
+    node.write("\r\nSorry F4ABC is already connected, disconnecting\r\n");
+    node.client->disconnectFromHost();
+    QTRY_COMPARE(status->text(),
+                 u"Connexion perdue avec %1 (le nœud a fermé la connexion : « Sorry F4ABC is already "
+                 "connected, disconnecting ») : nouvel essai dans 4 s."_s.arg(node.address()));
+    QTRY_VERIFY(status->text().endsWith(u"nouvel essai dans 3 s."_s));
+  }
+
+  // The close box of the main window ends the program as "Quitter" does, within 2 s whatever the radio's host
+  // does: the spots window closes with the node's connection, and the folder is free for the next start.
+  void closingTheMainWindowEndsTheProgram() {
+    ScriptedNode node;
+    const FullListener radioHost;
+    MainSession s(LogBytes({}), false);
+    s.env.settings->write(kSetup, kRadioModele, u"2"_s);
+    s.env.settings->write(kSetup, kRadioPort, QString::fromStdString(radioHost.address()));
+    s.start();
+    OpenLoggedIn(s, node);
+    QCOMPARE(s.text("Radio_Etat"), u"Radio : connexion…"_s);
+    QElapsedTimer closing;
+    closing.start();
+    QTimer::singleShot(0, s.main.get(), [&s] { s.main->close(); });
+    QTimer bound;
+    bound.callOnTimeout([] { QCoreApplication::exit(1); });
+    bound.start(10'000);
+    QCOMPARE(QApplication::exec(), 0);
+    s.main.reset();  // as the program's end does
+    QCOMPARE_LT(closing.elapsed(), 2000);
+    QVERIFY(TopLevels(u"Spots"_s).isEmpty());
+    QTRY_COMPARE(node.client->state(), QAbstractSocket::UnconnectedState);
+    s.start();  // not refused: the folder's lock went with the program
+    QVERIFY(s.env.messages.shown.isEmpty());
   }
 
   // The node and the call sign are set in "Préférences", the node checked as typed; the station's call by default.

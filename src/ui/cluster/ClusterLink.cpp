@@ -84,6 +84,7 @@ void ClusterLink::connectNow() {
   reader_ = {};
   login_ = kmb::ClusterLogin(loginCall_);
   lastLine_.clear();
+  questionShown_ = false;
   emit statusChanged(QStringLiteral("Connexion à %1…").arg(nodeName()));
   connecting_.start();
   socket_->connectToHost(QString::fromStdString(node_.host), quint16(node_.port));
@@ -93,14 +94,12 @@ void ClusterLink::connected() {
   connecting_.stop();
   schedule_.connectedAt(steady_.elapsed());
   silence_.start();
-  idle_.start();
   emit statusChanged(QStringLiteral("Connecté à %1").arg(nodeName()));
 }
 
 void ClusterLink::read() {
   const QByteArray bytes = socket_->read(kReadPiece);
   if (socket_->bytesAvailable() > 0) readMore_.start();
-  idle_.start();
   checkAnswer_.stop();
   const std::vector<std::string> lines = reader_.feed(std::string_view(bytes.constData(), size_t(bytes.size())));
   for (const std::string& line : lines) answer(login_.onLine(line));
@@ -110,16 +109,28 @@ void ClusterLink::read() {
   }
   if (answer(login_.onPartial(reader_.partial()))) reader_.answered();
   if (!login_.loggedIn()) silence_.start();
-  // The program answers no question: the operator learns what the node waits for.
+  // A blank line checks a silent link only once logged in: before, it would answer the node's question.
+  if (login_.loggedIn()) idle_.start();
+  showQuestion();
+  if (!lines.empty()) emit linesReceived(lines);
+}
+
+// The program answers no question: the operator learns what the node waits for, until it goes on.
+void ClusterLink::showQuestion() {
   if (login_.questionOpen())
     emit statusChanged(QStringLiteral("Connecté à %1, mais le nœud attend une réponse : « %2 »")
                            .arg(nodeName(), FromCp1252(reader_.partial()).trimmed().left(kLongestWordsShown)));
-  if (!lines.empty()) emit linesReceived(lines);
+  else if (questionShown_)
+    emit statusChanged(QStringLiteral("Connecté à %1").arg(nodeName()));
+  questionShown_ = login_.questionOpen();
 }
 
 void ClusterLink::silent() {
   if (answer(login_.onSilence())) reader_.answered();
-  if (!login_.loggedIn()) silence_.start();
+  if (login_.loggedIn())
+    idle_.start();
+  else
+    silence_.start();
 }
 
 void ClusterLink::checkLink() {

@@ -43,6 +43,7 @@ class ClusterLink final : public QObject {
   void tryAgain();
   void connected();
   void read();
+  void showQuestion();
   void silent();
   void checkLink();
   // False when there was nothing to send.
@@ -64,6 +65,7 @@ class ClusterLink final : public QObject {
   std::string lastLine_;
   qint64 lastLineAt_ = 0;
   QString lossReason_;
+  bool questionShown_ = false;
   QTimer retry_;
   QTimer countdown_;  // the seconds left before the next try, said each second
   QTimer silence_;
