@@ -205,7 +205,7 @@ class SpotsWindowTest : public QObject {
     QVERIFY(Activate(*list.window()));
     QTest::keyClick(&list, Qt::Key_Up);
     QTest::keyClick(&list, Qt::Key_Return);
-    const QString refused = u"Radio : 14,0250 MHz refusée par la radio (valeur refusée par la radio)"_s;
+    const QString refused = u"Radio : pas réglée sur 14,0250 MHz (valeur refusée par la radio)"_s;
     auto* message = Find<QLabel>(*list.window(), u"Message_Spots"_s);
     QTRY_COMPARE(message->text(), refused);
     QTest::qWait(1200);  // polls go by

@@ -9,31 +9,17 @@
 #include <random>
 #include <utility>
 
+#include "core/log/Descriptor.h"
+
 namespace kmb {
 namespace fs = std::filesystem;
 namespace {
 
 IoError Fail(IoError::Step step, const fs::path& path, int errnum = errno) { return IoError{step, path, errnum}; }
 
-// Closes a descriptor when it goes out of scope.
-class Fd {
- public:
-  explicit Fd(int fd) : fd_(fd) {}
-  ~Fd() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  int get() const { return fd_; }
-  int release() { return std::exchange(fd_, -1); }
-
- private:
-  int fd_;
-};
-
 IoStatus FlushFolder(const fs::path& file) {
   const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
-  Fd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (fd.get() < 0 || ::fsync(fd.get()) != 0) return Fail(IoError::Step::Flush, folder);
   return std::nullopt;
 }
@@ -41,7 +27,7 @@ IoStatus FlushFolder(const fs::path& file) {
 }  // namespace
 
 ReadResult DiskFileSystem::readAll(const fs::path& path) {
-  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (fd.get() < 0) return {{}, Fail(IoError::Step::Read, path)};
   // Room for the whole file at once: a long log is not copied again as it grows.
   Bytes bytes;
@@ -61,7 +47,7 @@ ReadResult DiskFileSystem::readAll(const fs::path& path) {
 }
 
 IoStatus DiskFileSystem::writeAll(const fs::path& path, const Bytes& bytes) {
-  Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
+  Descriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
   if (fd.get() < 0) return Fail(IoError::Step::Create, path);
   std::size_t done = 0;
   while (done < bytes.size()) {
@@ -77,7 +63,7 @@ IoStatus DiskFileSystem::writeAll(const fs::path& path, const Bytes& bytes) {
 }
 
 IoStatus DiskFileSystem::flush(const fs::path& path) {
-  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (fd.get() < 0 || ::fsync(fd.get()) != 0) return Fail(IoError::Step::Flush, path);
   return std::nullopt;
 }
@@ -134,7 +120,7 @@ class DiskFolderLock final : public FolderLock {
   explicit DiskFolderLock(int fd) : fd_(fd) {}
 
  private:
-  Fd fd_;
+  Descriptor fd_;
 };
 
 constexpr std::string_view kLockFileName = "ORX_KMB.verrou";
@@ -159,7 +145,7 @@ bool IsHexDigits(std::string_view text) { return text.find_first_not_of("0123456
 // run is refused too, and the lock goes with a crashed run.
 LockResult DiskFileSystem::lockFolder(const fs::path& folder) {
   const fs::path path = folder / kLockFileName;
-  Fd fd(::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644));
+  Descriptor fd(::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644));
   if (fd.get() < 0) return {nullptr, Fail(IoError::Step::Create, path)};
   if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) return {nullptr, Fail(IoError::Step::Check, path)};
   return {std::make_unique<DiskFolderLock>(fd.release()), std::nullopt};

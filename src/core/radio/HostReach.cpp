@@ -13,6 +13,8 @@
 #include <optional>
 #include <thread>
 
+#include "core/log/Descriptor.h"
+
 namespace kmb {
 namespace {
 
@@ -108,27 +110,13 @@ Addresses LookUpName(const HostAndPort& target, SteadyClock::time_point deadline
   return {lookUp->found, &freeaddrinfo};
 }
 
-class Socket {
- public:
-  explicit Socket(int fd) : fd_(fd) {}
-  ~Socket() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Socket(const Socket&) = delete;
-  Socket& operator=(const Socket&) = delete;
-  int fd() const { return fd_; }
-
- private:
-  int fd_;
-};
-
 // 0 once connected, else the failure's errno (ETIMEDOUT when the deadline passed first).
 int ConnectBefore(const addrinfo& address, SteadyClock::time_point deadline) {
-  const Socket socket(::socket(address.ai_family, address.ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
-  if (socket.fd() < 0) return errno;
-  if (::connect(socket.fd(), address.ai_addr, address.ai_addrlen) == 0) return 0;
+  const Descriptor socket(::socket(address.ai_family, address.ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+  if (socket.get() < 0) return errno;
+  if (::connect(socket.get(), address.ai_addr, address.ai_addrlen) == 0) return 0;
   if (errno != EINPROGRESS) return errno;
-  pollfd writable{socket.fd(), POLLOUT, 0};
+  pollfd writable{socket.get(), POLLOUT, 0};
   for (;;) {
     const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - SteadyClock::now()).count();
     if (left <= 0) return ETIMEDOUT;
@@ -139,7 +127,7 @@ int ConnectBefore(const addrinfo& address, SteadyClock::time_point deadline) {
   }
   int error = 0;
   socklen_t length = sizeof error;
-  if (::getsockopt(socket.fd(), SOL_SOCKET, SO_ERROR, &error, &length) != 0) return errno;
+  if (::getsockopt(socket.get(), SOL_SOCKET, SO_ERROR, &error, &length) != 0) return errno;
   return error;
 }
 

@@ -29,7 +29,7 @@ std::string DescribeReading(const RadioReading& reading) {
 std::string ReadingStatus(const RadioReading& reading) { return "Radio : " + DescribeReading(reading); }
 
 std::string TuneRefusalStatus(double hertz, std::string_view cause) {
-  return "Radio : " + FrenchMegahertz(hertz) + " refusée par la radio (" + std::string(cause) + ")";
+  return "Radio : pas réglée sur " + FrenchMegahertz(hertz) + " (" + std::string(cause) + ")";
 }
 
 std::string TestReport(const RadioAnswer& answer) {

@@ -16,8 +16,8 @@ std::string DescribeReading(const RadioReading& reading);
 // "Radio : 14,0740 MHz USB".
 std::string ReadingStatus(const RadioReading& reading);
 
-// A frequency the radio would not take: "Radio : 3,5550 MHz refusée par la
-// radio (valeur refusée par la radio)".
+// A frequency the radio did not go to: "Radio : pas réglée sur 3,5550 MHz
+// (valeur refusée par la radio)".
 std::string TuneRefusalStatus(double hertz, std::string_view cause);
 
 // What "Tester" says of one answer: "La radio répond : 14,0740 MHz USB." or

@@ -77,8 +77,8 @@ std::optional<std::pair<QLineEdit*, QString>> AnnounceWindow::refusal() const {
     return std::pair(call_, QStringLiteral("L'indicatif à annoncer doit compter de 1 à 20 lettres, chiffres, « / » ou "
                                            "« - »."));
   if (!kmb::AnnounceKilohertz(ToCp1252(frequency_->text())))
-    return std::pair(frequency_, QStringLiteral("La fréquence se donne en kHz et doit tomber dans une bande du log "
-                                                "(par exemple 14025.0)."));
+    return std::pair(frequency_, QStringLiteral("La fréquence se donne en kHz et doit tomber dans une des bandes de "
+                                                "la saisie, de 1,8 à 144 MHz (par exemple 14025.0)."));
   if (kmb::KmbReference(ToCp1252(comment_->text())).empty())
     return std::pair(comment_, QStringLiteral("Le commentaire doit nommer la référence du lavoir (par exemple "
                                               "« KMB 89001 »)."));
