@@ -1,10 +1,10 @@
 #include "core/cluster/SpotAnnounce.h"
 
 #include <charconv>
-#include <cstdio>
 
 #include "core/log/Bands.h"
 #include "core/log/FixedColumns.h"
+#include "core/log/FixedDecimals.h"
 
 namespace kmb {
 
@@ -25,9 +25,7 @@ std::optional<double> AnnounceKilohertz(std::string_view typed) {
 }
 
 std::string AnnounceLine(double kHz, std::string_view call, std::string_view comment) {
-  char frequency[32];
-  std::snprintf(frequency, sizeof frequency, "%.1f", kHz);
-  std::string line = "DX " + std::string(frequency) + " " + std::string(call) + " ";
+  std::string line = "DX " + FixedDecimals(kHz, 1) + " " + std::string(call) + " ";
   for (const char c : comment)
     if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7f) line.push_back(c);
   return Trim(line) + "\r\n";

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <chrono>
+#include <clocale>
 #include <cstdarg>
 #include <memory>
 #include <mutex>
@@ -32,6 +33,11 @@ void PrepareHamlib() {
     rig_set_debug(RIG_DEBUG_NONE);
     rig_set_debug_callback(DropHamlibMessage, nullptr);
     rig_load_all_backends();
+    // Hamlib switches the numbers to the C locale around each opening and
+    // gives back a locale name that it has freed, unless C is already the
+    // locale of numbers: set once here. The program writes its own numbers
+    // whatever the locale.
+    std::setlocale(LC_NUMERIC, "C");
   });
 }
 

@@ -1,7 +1,8 @@
 #include "core/radio/RadioStatus.h"
 
 #include <algorithm>
-#include <cstdio>
+
+#include "core/log/FixedDecimals.h"
 
 namespace kmb {
 namespace {
@@ -10,9 +11,7 @@ constexpr int kLongestDelaySeconds = 30;
 
 // "14,0740 MHz": four decimals, a French comma.
 std::string FrenchMegahertz(double hertz) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.4f", hertz / 1e6);
-  std::string shown = text;
+  std::string shown = FixedDecimals(hertz / 1e6, 4);
   std::replace(shown.begin(), shown.end(), '.', ',');
   return shown + " MHz";
 }
