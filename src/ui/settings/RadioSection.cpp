@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "core/radio/RadioStatus.h"
 #include "core/radio/SerialPorts.h"
 #include "ui/kit/RadioControl.h"
 #include "ui/kit/SettingsStore.h"
