@@ -127,7 +127,9 @@ void EntryForm::build() {
   static_assert(std::size(cells) == std::tuple_size_v<decltype(controls_)>);
   for (std::size_t i = 0; i < std::size(cells); ++i) {
     const auto& cell = cells[i];
-    grid->addWidget(Caption(cell.name, QString::fromUtf8(cell.text), this), cell.row, cell.column, 1, cell.span);
+    QLabel* caption = Caption(cell.name, QString::fromUtf8(cell.text), this);
+    caption->setBuddy(cell.field);  // screen readers name a list by its caption
+    grid->addWidget(caption, cell.row, cell.column, 1, cell.span);
     grid->addWidget(cell.field, cell.row + 1, cell.column, 1, cell.span);
     NameAfterCaption(*cell.field, QString::fromUtf8(cell.text));
     controls_[i] = cell.field;

@@ -21,6 +21,7 @@
 #include "core/settings/StationCall.h"
 #include "ui/award/AwardCommands.h"
 #include "ui/cluster/ClusterCommands.h"
+#include "ui/kit/NamedWidgets.h"
 #include "ui/kit/Revision.h"
 #include "ui/kit/ShownText.h"
 #include "ui/kit/WidgetHelpers.h"
@@ -104,11 +105,8 @@ QWidget* MainWindow::buildStationBand() {
   stationLabel_->setStyleSheet(QStringLiteral("color: #0000c0;"));
   auto* author = Named(new QLabel(QStringLiteral("Carnet de trafic du Diplome Kembaro"), frame), "Label_Auteur");
   // Two lines at most, so that a long failure never widens the window.
-  radioStatus_ = Named(new QLabel(frame), "Radio_Etat");
-  radioStatus_->setWordWrap(true);
-  radioStatus_->setTextFormat(Qt::PlainText);
+  radioStatus_ = StatusLine("Radio_Etat", QStringLiteral("État de la radio"), frame);
   radioStatus_->setFixedWidth(radioStatus_->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 48);
-  radioStatus_->setAccessibleName(QStringLiteral("État de la radio"));
   radioStatus_->setToolTip(QStringLiteral("Entrée : reconnecter la radio sans attendre"));
   ActOnEnter(*radioStatus_, [this] { radio_->reconnect(); });
   showRadioStatus(radio_->status());
@@ -190,10 +188,7 @@ QAction* MainWindow::addCommand(MenuPlace where, const char* objectName, const Q
   return action;
 }
 
-void MainWindow::showRadioStatus(const QString& status) {
-  radioStatus_->setText(status);
-  radioStatus_->setAccessibleDescription(status);
-}
+void MainWindow::showRadioStatus(const QString& status) { ShowStatus(*radioStatus_, status); }
 
 // Every QSO is already on disk: nothing to ask, nothing to save. The radio
 // stops at once; quitting waits for it a second at most.

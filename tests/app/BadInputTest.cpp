@@ -115,7 +115,7 @@ class BadInputTest : public QObject {
         {"Mode_A", "CW", "6 caracteres maxi pour le Mode", false},
         {"RST_A", "579", "3 caracteres maxi pour le Report", false},
         {"RSTE_A", "559", "3 caracteres maxi pour le Report", false},
-        {"Rem_A", u"\u0152UVRE DU BOURG \u00e0 \u20ac"_s, "30 caracteres maxi pour le nom du Lavoir", true},
+        {"Rem_A", u"\u0152UVRE DU BOURG \u00c0 \u20ac"_s, "30 caracteres maxi pour le nom du Lavoir", true},
     };
     for (std::size_t i = 0; i < std::size(walk); ++i) {
       const auto& [field, clean, refusal, typed] = walk[i];

@@ -153,13 +153,49 @@ class ReadabilityTest : public QObject {
   }
 };
 
+// What a screen reader hears of a control: its caption (its name, or on Linux a list's label), then its
+// description or its value. Typing in an editable list goes to its line edit.
+QString Heard(QWidget* control) {
+  auto* combo = qobject_cast<QComboBox*>(control);
+  QAccessibleInterface* heard =
+      QAccessible::queryAccessibleInterface(combo && combo->lineEdit() ? combo->lineEdit() : control);
+  const auto labels = heard->relations(QAccessible::Label);
+  const QString name =
+      labels.isEmpty() || !combo ? heard->text(QAccessible::Name) : labels.first().first->text(QAccessible::Name);
+  const QString more = heard->text(QAccessible::Description);
+  return name + u'|' + (more.isEmpty() ? heard->text(QAccessible::Value) : more);
+}
+
+class ScreenReaderTest : public QObject {
+  Q_OBJECT
+ private slots:
+  // Status lines say their words, lists their value, the map's boxes their department and state.
+  void screenReadersHearContentNotOnlyLabels() {
+    MainSession s(LogBytes({kQso}));
+    s.main->show();
+    QCOMPARE(Heard(s.widget("Radio_Etat")), u"État de la radio|Radio : non configurée"_s);
+    QCOMPARE(Heard(s.widget("Bande_A")), u"Bande|1.8 Mhz"_s);
+    QCOMPARE(Heard(s.widget("Mode_A")), u"Mode|SSB"_s);
+    s.trigger("Mnu_Carte_Acti_KMB");
+    QWidget& map = *TopLevels(u"Carte_Acti_KMB"_s).value(0);
+    QTRY_COMPARE(Heard(Find<QWidget>(map, u"Dep_21"_s)), u"Département 21 : confirmé|21"_s);  // once the log is read
+    QCOMPARE(Heard(Find<QWidget>(map, u"Dep_89"_s)), u"Département 89 : non contacté|89"_s);
+    QCOMPARE(Heard(Find<QWidget>(map, u"Bande_Carte"_s)), u"Bande :|HF"_s);
+    s.trigger("Mnu_Spots");
+    QCOMPARE(Heard(Find<QWidget>(*TopLevels(u"Spots"_s).value(0), u"Etat_Cluster"_s)).section(u'|', 0, 0) + u'|' +
+                 Heard(Find<QWidget>(*TopLevels(u"Spots"_s).value(0), u"Etat_Cluster"_s)).section(u'|', 1).left(18),
+             u"État du cluster|Aucun nœud de clus"_s);
+  }
+};
+
 int main(int argc, char** argv) {
   const QString screen = qEnvironmentVariable("KMB_TEST_SCREEN", u"1366x768"_s);
   qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" KMB_TESTS_DIR "/app/screen-" + screen.toLatin1() + ".json");
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);  // the web pages' windows
   QApplication app(argc, argv);
   ReadabilityTest test;
-  return QTest::qExec(&test, argc, argv);
+  ScreenReaderTest screenReaders;
+  return QTest::qExec(&test, argc, argv) | QTest::qExec(&screenReaders, argc, argv);
 }
 
 #include "ReadabilityTest.moc"

@@ -306,6 +306,21 @@ class SpotsWindowTest : public QObject {
                  u"Connexion perdue avec %1 (le nœud a fermé la connexion : « Sorry F4ABC is already "
                  "connected, disconnecting ») : nouvel essai dans 4 s."_s.arg(node.address()));
     QTRY_VERIFY(status->text().endsWith(u"nouvel essai dans 3 s."_s));
+
+    // A spot announced meanwhile: said at once that it cannot be sent, never asked to be confirmed.
+    QTest::keyClick(&list, Qt::Key_A, Qt::AltModifier);
+    QTRY_VERIFY(list.window()->findChild<QWidget*>(u"Annonce"_s));
+    QWidget& announce = *list.window()->findChild<QWidget*>(u"Annonce"_s);
+    QVERIFY(QTest::qWaitForWindowActive(&announce));
+    for (const auto& [field, text] : {std::pair{"Annonce_Indicatif", "F4KMB"}, {"Annonce_Frequence", "14025"},
+                                      {"Annonce_Commentaire", "KMB 89001"}}) {
+      auto* box = Find<QLineEdit>(announce, QString::fromLatin1(field));
+      box->clear();
+      TypeKeys(*box, QString::fromLatin1(text));
+    }
+    for (int i = 0; i < 4; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // the last on Envoyer
+    QVERIFY(s.env.messages.last().startsWith(u"Le cluster n'est pas connecté : le spot ne peut pas être envoyé."_s));
+    QVERIFY(s.env.messages.shown.filter(u"Envoyer ce spot"_s).isEmpty());
   }
 
   // The close box of the main window ends the program as "Quitter" does, within 2 s whatever the radio's host

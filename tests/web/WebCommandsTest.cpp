@@ -151,6 +151,18 @@ class WebCommandsTest : public QObject {
       QCOMPARE(text.horizontalScrollBar()->maximum(), 0);
     }
 
+    // The whole guide is shown: every heading and the last paragraph, "<indicatif>" and all.
+    QFile source(QStringLiteral(KMB_TESTS_DIR "/../docs/guide.md"));
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    const QStringList paragraphs = QString::fromUtf8(source.readAll()).split(u"\n\n"_s);
+    const QString shown = text.toPlainText().simplified();
+    QStringList expected = paragraphs.filter(QRegularExpression(u"^#"_s));
+    expected << paragraphs.last();
+    for (QString paragraph : expected)
+      QVERIFY2(shown.contains(paragraph.remove(QRegularExpression(u"^#+ |\\*\\*|`"_s)).simplified()),
+               qPrintable(paragraph));
+    QVERIFY(shown.contains(u"<indicatif>_KMB.log"_s));
+
     guide->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(guide));
     QWidget* focus = QApplication::focusWidget();

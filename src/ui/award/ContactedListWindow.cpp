@@ -75,8 +75,11 @@ QWidget* ContactedListWindow::buildCommands() {
   saveButton_->setEnabled(false);
   printButton_->setEnabled(false);
 
+  auto* caption = NamedLabel("Label_Bande", QStringLiteral("Bande :"), commands);
+  caption->setBuddy(group_);  // screen readers name a list by its caption
   auto* row = new QHBoxLayout(commands);
   row->setContentsMargins(0, 0, 0, 0);
+  row->addWidget(caption);
   row->addWidget(group_);
   row->addWidget(displayButton_);
   row->addWidget(saveButton_);

@@ -36,6 +36,18 @@ QLineEdit* DepartmentBox(int index, QWidget* parent) {
   return box;
 }
 
+// What a screen reader says of a box: its department and its state.
+QString BoxName(const QString& text, int index, kmb::BoxState state) {
+  const QString place = text == QLatin1String("X") ? QStringLiteral("Code %1, aucun département").arg(index)
+                                                   : QStringLiteral("Département ") + text;
+  switch (state) {
+    case kmb::BoxState::Confirmed: return place + QStringLiteral(" : confirmé");
+    case kmb::BoxState::NotConfirmed: return place + QStringLiteral(" : contacté, non confirmé");
+    case kmb::BoxState::NotContacted: break;
+  }
+  return place + QStringLiteral(" : non contacté");
+}
+
 void CentreAt(QWidget& box, QPointF centre) { box.move((centre - QPointF(box.width(), box.height()) / 2).toPoint()); }
 
 }  // namespace
@@ -69,6 +81,7 @@ void DepartmentMapView::setBoxes(const kmb::MapBoxes& boxes) {
     QLineEdit& box = *boxes_[static_cast<std::size_t>(index)];
     const kmb::BoxState state = states_[static_cast<std::size_t>(index)];
     SetFieldColour(box, BoxColour(state));
+    box.setAccessibleName(BoxName(box.text(), index, state));
     if (index == 20 || index == 98 || index == 99) box.setVisible(state != kmb::BoxState::NotContacted);
   }
   update();

@@ -62,7 +62,9 @@ QWidget* MapWindow::buildCountLine() {
   row->addWidget(contactedCount_);
   row->addWidget(NamedLabel("Label5", QStringLiteral("départements contactés"), line));
   row->addStretch(1);
-  row->addWidget(NamedLabel("Label_Bande", QStringLiteral("Bande :"), line));
+  auto* caption = NamedLabel("Label_Bande", QStringLiteral("Bande :"), line);
+  caption->setBuddy(group_);  // screen readers name a list by its caption
+  row->addWidget(caption);
   row->addWidget(group_);
   return line;
 }

@@ -18,6 +18,10 @@
 
 namespace {
 
+const QString kNotConnected = QStringLiteral(
+    "Le cluster n'est pas connecté : le spot ne peut pas être envoyé. Vérifiez le nœud dans Fichier, Préférences…, "
+    "section « Cluster », ou attendez que la connexion revienne (voir la ligne du haut de « Spots KMB »).");
+
 // What the entry's lavoir name holds before the operator types one.
 constexpr std::string_view kUntypedName = "C.";
 
@@ -29,8 +33,8 @@ QString CommentOf(const kmb::QsoRecord& entry) {
 }  // namespace
 
 AnnounceWindow::AnnounceWindow(AppContext& context, const kmb::QsoRecord& entry, std::optional<double> radioHz,
-                               std::function<bool(const std::string&)> send)
-    : ctx_(context), send_(std::move(send)) {
+                               std::function<bool()> connected, std::function<bool(const std::string&)> send)
+    : ctx_(context), connected_(std::move(connected)), send_(std::move(send)) {
   setObjectName(QStringLiteral("Annonce"));
   setWindowTitle(QStringLiteral("Annoncer un lavoir"));
   auto* layout = new QVBoxLayout(this);
@@ -91,13 +95,17 @@ void AnnounceWindow::confirm() {
     refused->first->setFocus();
     return;
   }
+  if (!connected_()) {
+    ctx_.messages.inform(this, kNotConnected);
+    return;
+  }
   const std::string line = kmb::AnnounceLine(*kmb::AnnounceKilohertz(ToCp1252(frequency_->text())),
                                              ToCp1252(call_->text().trimmed().toUpper()), ToCp1252(comment_->text()));
   if (!ctx_.messages.ask(
           this, QStringLiteral("Envoyer ce spot au cluster ?\r\n\r\n") + FromCp1252(line.substr(0, line.size() - 2))))
     return;
   if (!send_(line)) {
-    ctx_.messages.inform(this, QStringLiteral("Le cluster n'est pas connecté : le spot n'a pas été envoyé."));
+    ctx_.messages.inform(this, kNotConnected);
     return;
   }
   close();

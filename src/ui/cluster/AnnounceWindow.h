@@ -15,9 +15,10 @@ class QLineEdit;
 class AnnounceWindow final : public QWidget {
   Q_OBJECT
  public:
-  // `send` sends the confirmed line; false when the node is not connected.
+  // `send` sends the confirmed line; false when the node is not connected,
+  // which `connected` tells before the operator is asked to confirm.
   AnnounceWindow(AppContext& context, const kmb::QsoRecord& entry, std::optional<double> radioHz,
-                 std::function<bool(const std::string&)> send);
+                 std::function<bool()> connected, std::function<bool(const std::string&)> send);
 
  private:
   QLineEdit* addField(const char* name, const QString& caption, const QString& text);
@@ -26,6 +27,7 @@ class AnnounceWindow final : public QWidget {
   std::optional<std::pair<QLineEdit*, QString>> refusal() const;
 
   AppContext& ctx_;
+  std::function<bool()> connected_;
   std::function<bool(const std::string&)> send_;
   QFormLayout* form_ = nullptr;
   QLineEdit* call_ = nullptr;

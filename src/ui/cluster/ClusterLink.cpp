@@ -144,8 +144,10 @@ bool ClusterLink::answer(const std::string& bytes) {
   return true;
 }
 
+bool ClusterLink::isConnected() const { return socket_->state() == QAbstractSocket::ConnectedState; }
+
 bool ClusterLink::send(const std::string& bytes) {
-  if (socket_->state() != QAbstractSocket::ConnectedState) return false;
+  if (!isConnected()) return false;
   answer(bytes);
   return true;
 }

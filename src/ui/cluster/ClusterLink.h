@@ -31,6 +31,7 @@ class ClusterLink final : public QObject {
   ~ClusterLink() override;
 
   void open();
+  bool isConnected() const;
   // Sends bytes the operator confirmed; false when the node is not connected.
   bool send(const std::string& bytes);
 

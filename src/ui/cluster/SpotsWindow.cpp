@@ -16,6 +16,7 @@
 #include "ui/cluster/AnnounceWindow.h"
 #include "ui/cluster/SpotListModel.h"
 #include "ui/kit/CommandBoard.h"
+#include "ui/kit/NamedWidgets.h"
 #include "ui/kit/ShownText.h"
 #include "ui/kit/WidgetHelpers.h"
 #include "ui/kit/WindowPlacement.h"
@@ -46,9 +47,7 @@ SpotsWindow::SpotsWindow(CommandBoard& board, ClusterTimings timings) : board_(b
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(buildTopRow());
   layout->addWidget(buildList(), 1);
-  message_ = Named(new QLabel(this), "Message_Spots");
-  message_->setTextFormat(Qt::PlainText);
-  message_->setWordWrap(true);
+  message_ = StatusLine("Message_Spots", QStringLiteral("Message des spots"), this);
   layout->addWidget(message_);
   layout->addWidget(buildButtons());
 
@@ -68,9 +67,7 @@ SpotsWindow::SpotsWindow(CommandBoard& board, ClusterTimings timings) : board_(b
 
 QWidget* SpotsWindow::buildTopRow() {
   auto* row = new QWidget(this);
-  status_ = Named(new QLabel(row), "Etat_Cluster");
-  status_->setTextFormat(Qt::PlainText);  // it names the node as typed
-  status_->setWordWrap(true);
+  status_ = StatusLine("Etat_Cluster", QStringLiteral("État du cluster"), row);  // it names the node as typed
   all_ = Named(new QCheckBox(QStringLiteral("&Tous les spots"), row), "Tous_Spots");
   all_->setChecked(board_.context().settings.read(kSetup, kTousLesSpots) == QStringLiteral("Oui"));
   connect(all_, &QCheckBox::toggled, this, [this](bool all) {
@@ -131,19 +128,20 @@ void SpotsWindow::connectToNode(const ClusterTimings& timings) {
   const auto node = kmb::ParseNodeAddress(ToCp1252(typed));
   const auto call = loginCall();
   if (typed.isEmpty())
-    status_->setText(
+    ShowStatus(
+        *status_,
         QStringLiteral("Aucun nœud de cluster : indiquez « Cluster Noeud » (hôte:port) dans %1.").arg(kPreferences));
   else if (!node)
-    status_->setText(QStringLiteral("Le nœud « %1 » n'est pas de la forme hôte:port : corrigez « Cluster Noeud » "
-                                    "dans %2.")
-                         .arg(typed, kPreferences));
+    ShowStatus(*status_, QStringLiteral("Le nœud « %1 » n'est pas de la forme hôte:port : corrigez « Cluster Noeud » "
+                                        "dans %2.")
+                             .arg(typed, kPreferences));
   else if (!call)
-    status_->setText(QStringLiteral("Aucun indicatif pour le cluster : indiquez « Cluster Indicatif » dans %1, "
-                                    "ou l'indicatif de la station (menu Station).")
-                         .arg(kPreferences));
+    ShowStatus(*status_, QStringLiteral("Aucun indicatif pour le cluster : indiquez « Cluster Indicatif » dans %1, "
+                                        "ou l'indicatif de la station (menu Station).")
+                             .arg(kPreferences));
   if (!node || !call) return;
   link_ = new ClusterLink(*node, *call, timings, this);
-  connect(link_, &ClusterLink::statusChanged, status_, &QLabel::setText);
+  connect(link_, &ClusterLink::statusChanged, status_, [this](const QString& status) { ShowStatus(*status_, status); });
   connect(link_, &ClusterLink::linesReceived, this, &SpotsWindow::takeLines);
   link_->open();
 }
@@ -221,21 +219,23 @@ void SpotsWindow::takeCurrentSpot() {
   const kmb::SpotRow spot = model_->spots()[std::size_t(current)].row;
   const QString mode = FromCp1252(spot.mode);
   const auto refused = board_.takeSpot(FromCp1252(spot.band), FromCp1252(spot.call), FromCp1252(spot.reference), mode);
-  message_->setText(refused.value_or(QString()));
+  ShowStatus(*message_, refused.value_or(QString()));
   if (refused) return;
   RadioControl& radio = board_.radio();
   if (radio.inUse()) {
     const auto untuned =
-        radio.tune(spot.kHz * 1000, mode, this, [this](const QString& refusal) { message_->setText(refusal); });
-    if (untuned) message_->setText(*untuned);
+        radio.tune(spot.kHz * 1000, mode, this, [this](const QString& refusal) { ShowStatus(*message_, refusal); });
+    if (untuned) ShowStatus(*message_, *untuned);
   }
   board_.giveKeyboardBack();
 }
 
 void SpotsWindow::openAnnounce() {
   ShowSingleWindow(announce_, [this] {
-    auto* window = new AnnounceWindow(board_.context(), board_.entryFields(), board_.radio().frequencyHz(),
-                                      [this](const std::string& line) { return link_ && link_->send(line); });
+    auto* window = new AnnounceWindow(
+        board_.context(), board_.entryFields(), board_.radio().frequencyHz(),
+        [this] { return link_ && link_->isConnected(); },
+        [this](const std::string& line) { return link_ && link_->send(line); });
     window->setParent(this, Qt::Window);
     return window;
   });

@@ -48,6 +48,19 @@ void SetTextColour(QWidget& widget, const QColor& colour) {
   widget.setPalette(palette);
 }
 
+QLabel* StatusLine(const char* name, const QString& accessibleName, QWidget* parent) {
+  auto* line = NamedLabel(name, {}, parent);
+  line->setTextFormat(Qt::PlainText);
+  line->setWordWrap(true);
+  line->setAccessibleName(accessibleName);
+  return line;
+}
+
+void ShowStatus(QLabel& line, const QString& text) {
+  line.setText(text);
+  line.setAccessibleDescription(text);
+}
+
 void NameAfterCaption(QWidget& control, const QString& caption) {
   static const QRegularExpression shortcutMark(QStringLiteral("&(?!&)"));
   const QString name = QString(caption).remove(shortcutMark).trimmed();

@@ -17,3 +17,8 @@ QFrame* TitleFrame(const QString& title, QWidget* parent);
 void SetTextColour(QWidget& widget, const QColor& colour);
 // Screen readers call a control by the caption beside it, without the & that marks its shortcut letter.
 void NameAfterCaption(QWidget& control, const QString& caption);
+
+// A status line: plain text (it shows what a node or a radio says), called
+// `accessibleName` by screen readers, which also hear its words.
+QLabel* StatusLine(const char* name, const QString& accessibleName, QWidget* parent);
+void ShowStatus(QLabel& line, const QString& text);

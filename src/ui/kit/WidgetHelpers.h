@@ -14,10 +14,14 @@ W* Named(W* widget, const char* name) {
 // Both Enter keys, the main one and the keypad's.
 inline bool IsEnter(const QKeyEvent& key) { return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter; }
 
-// Small letters a to z are typed as capitals; true when the key was taken.
+// Small letters are typed as capitals, accented ones too ("é" as "É"), as
+// the log writes them; one without a capital of its own ("ß") stays. True
+// when the key was taken.
 inline bool TypeSmallLetterAsCapital(QLineEdit& box, const QKeyEvent& key) {
   const QString text = key.text();
-  if (text.size() != 1 || text.at(0) < u'a' || text.at(0) > u'z') return false;
-  box.insert(text.toUpper());
+  if (text.size() != 1 || !text.at(0).isLower()) return false;
+  const QString capital = text.toUpper();
+  if (capital.size() != 1 || capital == text) return false;
+  box.insert(capital);
   return true;
 }

@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "core/radio/SerialPorts.h"
+#include "ui/kit/NamedWidgets.h"
 #include "ui/kit/RadioControl.h"
 #include "ui/kit/SettingsStore.h"
 #include "ui/kit/WidgetHelpers.h"
@@ -58,9 +59,8 @@ RadioSection::RadioSection(const SettingsStore& settings, RadioControl& radio, Q
   connect(testButton_, &QPushButton::clicked, this, &RadioSection::test);
   connect(reconnect_, &QPushButton::clicked, this, [this] {
     radio_.reconnect();
-    testResult_->setText(
-        QStringLiteral("Nouvel essai de connexion : la ligne Radio de la fenêtre principale dit "
-                       "où il en est."));
+    ShowStatus(*testResult_, QStringLiteral("Nouvel essai de connexion : la ligne Radio de la fenêtre principale dit "
+                                            "où il en est."));
   });
 }
 
@@ -90,9 +90,7 @@ void RadioSection::build(const SettingsStore& settings) {
   speed_->lineEdit()->setPlaceholderText(QStringLiteral("celle du modèle"));
   testButton_ = Named(new QPushButton(kTest, this), "Radio_Tester");
   reconnect_ = Named(new QPushButton(QStringLiteral("Reconnecter"), this), "Radio_Reconnecter");
-  testResult_ = Field(new QLabel(this), "Radio_Resultat", QStringLiteral("Résultat de l'essai"));
-  testResult_->setWordWrap(true);
-  testResult_->setTextFormat(Qt::PlainText);
+  testResult_ = StatusLine("Radio_Resultat", QStringLiteral("Résultat de l'essai"), this);
 
   auto* form = new QFormLayout(this);
   form->addRow(useRadio_);
@@ -139,20 +137,20 @@ void RadioSection::test() {
     return;
   }
   if (const auto refused = refusal()) {
-    testResult_->setText(refused->reason);
+    ShowStatus(*testResult_, refused->reason);
     refused->field->setFocus();
     return;
   }
   testing_ = true;
   testButton_->setText(kCancelTest);
-  testResult_->setText(QStringLiteral("Essai en cours…"));
+  ShowStatus(*testResult_, QStringLiteral("Essai en cours…"));
   radio_.test(typedSetup(), this, [this](const QString& result) { showTestResult(result); });
 }
 
 void RadioSection::showTestResult(const QString& result) {
   testing_ = false;
   testButton_->setText(kTest);
-  testResult_->setText(result);
+  ShowStatus(*testResult_, result);
 }
 
 std::optional<PreferencesSection::Refusal> RadioSection::refusal() const {

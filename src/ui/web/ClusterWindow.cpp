@@ -56,7 +56,9 @@ void ClusterWindow::buildWidgets() {
   auto* row = new QHBoxLayout(frame);
   row->addWidget(Caption("Label2", QStringLiteral("Cluster (DxCluster)"), frame));
   row->addSpacing(24);
-  row->addWidget(Caption("Label3", QStringLiteral("Bande"), frame));
+  QLabel* caption = Caption("Label3", QStringLiteral("Bande"), frame);
+  caption->setBuddy(band_);  // screen readers name a list by its caption
+  row->addWidget(caption);
   row->addWidget(band_);
   row->addWidget(displayButton_);
   row->addStretch(1);

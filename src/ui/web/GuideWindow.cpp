@@ -1,6 +1,7 @@
 #include "ui/web/GuideWindow.h"
 
 #include <QEvent>
+#include <QFile>
 #include <QImage>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -27,8 +28,15 @@ GuideWindow::GuideWindow(SettingsStore& settings) {
   setWindowTitle(QStringLiteral("Guide d'utilisation d'ORX_KMB"));
   text_ = Named(new QTextBrowser(this), "Texte_Guide");
   text_->setOpenExternalLinks(true);
-  // The pictures are named relative to the guide, under the same prefix.
-  text_->setSource(QUrl(QStringLiteral("qrc:/guide/guide.md")), QTextDocument::MarkdownResource);
+  // The pictures are named relative to the guide, under the same prefix. The
+  // guide holds no HTML: "<indicatif>" in its text is words, not a tag that
+  // would hide the rest of the guide.
+  text_->setSearchPaths({QStringLiteral(":/guide")});
+  QFile guide(QStringLiteral(":/guide/guide.md"));
+  if (guide.open(QIODevice::ReadOnly))
+    text_->document()->setMarkdown(
+        QString::fromUtf8(guide.readAll()),
+        QTextDocument::MarkdownFeatures(QTextDocument::MarkdownDialectGitHub | QTextDocument::MarkdownNoHTML));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(text_);
