@@ -61,13 +61,14 @@ void RadioLink::stop() {
   refusalShown_ = false;
   forgetReading();
   if (!thread_) return;
-  thread_->requestInterruption();
-  QMetaObject::invokeMethod(worker_, [worker = worker_] { worker->finish(); });
+  // Followed before it is told to end: it may end at once.
   ending_.emplace_back(thread_);
   connect(thread_, &QThread::finished, this, [this, ended = thread_] {
     std::erase_if(ending_, [ended](const QPointer<QThread>& thread) { return !thread || thread == ended; });
     startWhenFree();
   });
+  thread_->requestInterruption();
+  QMetaObject::invokeMethod(worker_, [worker = worker_] { worker->finish(); });
   thread_ = nullptr;
   worker_ = nullptr;
 }
