@@ -118,8 +118,9 @@ class EntryForm final : public QGroupBox {
   const EntrySurroundings& around_;
   const ClockPanel& clock_;
   EntryMode mode_ = EntryMode::Entry;
-  bool rowLocked_ = false;  // the form belongs to a double-clicked row
-  QString radioBand_;       // the last band and mode the radio gave
+  bool rowLocked_ = false;         // the form belongs to a double-clicked row
+  bool firstInstallSaid_ = false;  // where to choose the first station, said once
+  QString radioBand_;              // the last band and mode the radio gave
   QString radioMode_;
   bool bandFollowsRadio_ = true;  // until the new QSO's reference is accepted
   bool modeFollowsRadio_ = true;  // until the new QSO's mode is closed with Enter

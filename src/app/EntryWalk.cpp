@@ -62,9 +62,17 @@ bool EntryForm::eventFilter(QObject* watched, QEvent* event) {
   return QGroupBox::eventFilter(watched, event);
 }
 
+// Before the first station is chosen, what is typed in the call sign is
+// answered once by where to choose it; the keys that move around (Tab, Alt
+// and a menu's letter) stay free, so the keyboard reaches "Station".
 bool EntryForm::keyPress(Control c, QKeyEvent& key) {
   if (c == Control::Ind && around_.stationCall() == kmb::kNoStation) {
-    ctx_.messages.inform(this, kFirstInstall);
+    const bool typing = !key.text().isEmpty() && !(key.modifiers() & (Qt::AltModifier | Qt::ControlModifier)) &&
+                        key.key() != Qt::Key_Tab && key.key() != Qt::Key_Backtab && key.key() != Qt::Key_Escape;
+    if (typing && !firstInstallSaid_) {
+      firstInstallSaid_ = true;
+      ctx_.messages.inform(this, kFirstInstall);
+    }
     return false;
   }
   if (IsEnter(key)) {

@@ -191,6 +191,30 @@ class KeyboardTest : public QObject {
   }
 
   // Alt and a letter reach each command and button, no two alike in a menu or the window (others: WebCommandsTest).
+  // The first "Selection Indicatif" closed with Escape: what is typed in the call sign is answered once by
+  // where to choose a station, and the keyboard reaches "Station" with Alt+S.
+  void escapeOnTheFirstStationDialogDoesNotTrapTheKeyboard() {
+    TestEnvironment env;
+    MainWindow main(env.context);
+    QTimer::singleShot(0, [] {
+      QApplication::setActiveWindow(QApplication::activeModalWidget());
+      Press(Qt::Key_Escape);
+    });
+    main.start();
+    QApplication::setActiveWindow(&main);
+    QCOMPARE(FocusedName(), u"Ind_A"_s);
+    TypeKeys(*Focused(), u"f4"_s);
+    Press(Qt::Key_Return);
+    QCOMPARE(env.messages.shown.filter(u"Pour cela dans la barre des menus allez dans Station"_s).size(), 1);
+    Press(Qt::Key_S, Qt::AltModifier);
+    QVERIFY(OpenWindow(u"Station"_s));
+    QCOMPARE(FocusedName(), u"New_Indicatif"_s);
+    TypeAndEnter(u"f4kmb"_s);
+    Press(Qt::Key_Return);
+    QCOMPARE(main.stationCall(), std::string("F4KMB"));
+    QCOMPARE(env.messages.shown.size(), 2);  // the first run's message and the one answer
+  }
+
   void menuCommandsHaveMnemonicsThatDoNotClash() {
     MainSession s({});
     for (QPushButton* button : s.main->findChildren<QPushButton*>())
