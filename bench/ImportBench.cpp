@@ -77,7 +77,7 @@ void ReadAndPlanSixtyFourMegabytes(benchmark::State& state) {
   const kmb::Lines log = SampleLog(10'000);
   for (auto _ : state) {
     const kmb::AdifFile adif = kmb::ReadAdif(file);
-    const kmb::ImportPlan plan = kmb::PlanImport(adif.records, log);
+    const kmb::ImportPlan plan = kmb::PlanImport(adif, log);
     benchmark::DoNotOptimize(plan.toAdd.size());
   }
   state.counters["MB"] = double(file.size()) / 1e6;
@@ -87,7 +87,7 @@ void ImportHundredThousandRecords(benchmark::State& state) {
   const std::string file = OtherLoggersFile(100'000);
   const kmb::Lines log = SampleLog(10'000);
   for (auto _ : state) {
-    const kmb::ImportPlan plan = kmb::PlanImport(kmb::ReadAdif(file).records, log);
+    const kmb::ImportPlan plan = kmb::PlanImport(kmb::ReadAdif(file), log);
     const kmb::Lines merged = kmb::InsertLinesByDate(log, plan.toAdd);
     benchmark::DoNotOptimize(merged.size());
   }

@@ -63,8 +63,23 @@ TEST(KmbReference, ReadsTheReferenceAfterKmbInItsStoredForm) {
       {"KMB 2C001", ""},
       {"KM 89001 KMB 77001", "77001"},
       {"89001", ""},
+      {"KMB 89-001", ""},
   };
   for (const auto& [comment, reference] : cases) EXPECT_EQ(kmb::KmbReference(comment), reference) << comment;
+}
+
+// An ADIF value that is a reference: "KMB" may be left out, the department parted from its digits.
+TEST(KmbReference, ReadsAValueThatIsAReference) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"KMB-89001", "89001"},  {"KMB89001", "89001"},
+      {"kmb 89001", "89001"},  {"89-001", "89001"},
+      {"89 001", "89001"},     {"89001", "89001"},
+      {"2A-012", "2a012"},     {"2b012", "2b012"},
+      {"KMB 89-001", "89001"}, {"89001 Lavoir du pont", "89001"},
+  };
+  for (const auto& [value, reference] : cases) EXPECT_EQ(kmb::KmbReferenceOfValue(value), reference) << value;
+  for (const char* value : {"00000", "96001", "99001", "089001", "890012", "89--001", "KMB", "Lavoir 89001", ""})
+    EXPECT_EQ(kmb::KmbReferenceOfValue(value), "") << value;
 }
 
 TEST(SpotLine, ReadsLiveAndListingLinesAndNothingElse) {

@@ -2,6 +2,7 @@
 // summary, one rewrite of the log. Every answer is a key press.
 #include <QFileDialog>
 #include <QListView>
+#include <cerrno>
 #include <latch>
 
 #include "support/FaultyFileSystem.h"
@@ -48,7 +49,7 @@ class ImportCommandTest : public QObject {
     QString counts;
     Answer(Qt::Key_Return, &counts);
     s.trigger("Mnu_Import_ADIF");
-    QCOMPARE(counts, QStringLiteral("2 QSO à ajouter, 1 déjà dans le log, 0 refusé(s)."));
+    QCOMPARE(counts, QStringLiteral("2 QSO à ajouter, 1 déjà dans le log, 0 refusé."));
     QCOMPARE(s.log(),
              LogBytes({LogLine("F4NEW", "21", "21001", "01/12/26", "08:00", "14 Mhz", false, "", "PAUL"), known,
                        LogLine("F5NEW", "", "21002", "06/12/26", "09:00", "7.0 Mhz", false, "", "", "CW")}));
@@ -58,6 +59,40 @@ class ImportCommandTest : public QObject {
     QTRY_COMPARE(QApplication::focusWidget(), s.widget("Ind_A"));  // the keyboard back, on a new QSO's call sign
     QTest::keyClicks(QApplication::focusWidget(), u"f4xyz"_s);
     QCOMPARE(s.text("Ind_A"), u"F4XYZ"_s);
+  }
+
+  // A digital-mode program's export names nobody: the list keeps what it knows, and of several QSOs of one
+  // call sign the latest gives the first name. The counts agree with their numbers.
+  void importKeepsKnownFirstNamesAndCountsInWords() {
+    MainSession s(QByteArray{});
+    const QByteArray list = "F4NEW        21 PAUL\r\nF6OLD        89 ANNE\r\n";
+    s.env.writeFile("Liste_Prenom.txt", list);
+    const auto qso = [](const char* call, const char* date, const QByteArray& more = {}) {
+      return "<call:5>" + QByteArray(call) + " <qso_date:8>" + date +
+             " <time_on:4>0900 <band:3>20m <mode:3>FT8 <sig:5>21001 " + more + "<eor>\r\n";
+    };
+    s.env.writeFile("ft8.adi", qso("F6OLD", "20261206", "<name:16>Pierre-Alexandre <state:2>75 ") +
+                                   qso("F4NEW", "20261201") +
+                                   qso("F6OLD", "20261201", "<name:16>Marie-Antoinette <state:2>NY ") +
+                                   qso("F1BAD", "20260231") + "<call:5>F1CUT <qso_date:8>2026");
+    Choose(s.env, "ft8.adi");
+    QString counts;
+    Answer(Qt::Key_Return, &counts);
+    s.trigger("Mnu_Import_ADIF");
+    QCOMPARE(counts,
+             u"3 QSO à ajouter, 0 déjà dans le log, 2 refusés. 2 prénoms coupés à 15 caractères. 3 QSO sans "
+             "report reçu ou envoyé : la modification de l'un d'eux demandera de le saisir."_s);
+    QCOMPARE(s.env.messages.last(), u"3 QSO importés"_s);
+    QCOMPARE(s.firstNames(), QByteArray("F4NEW        21 PAUL\r\nF6OLD        75 PIERRE-ALEXANDR\r\n"));
+    s.env.writeFile("un.adi", qso("F5ONE", "20261208", "<name:16>Pierre-Alexandre ") + qso("F4NEW", "20261201") +
+                                  qso("F1BAD", "20260231"));
+    Choose(s.env, "un.adi");
+    Answer(Qt::Key_Return, &counts);
+    s.trigger("Mnu_Import_ADIF");
+    QCOMPARE(counts,
+             u"1 QSO à ajouter, 1 déjà dans le log, 1 refusé. 1 prénom coupé à 15 caractères. 1 QSO sans "
+             "report reçu ou envoyé : sa modification demandera de le saisir."_s);
+    QCOMPARE(s.env.messages.last(), u"1 QSO importé"_s);
   }
 
   void cancelWritesNothingAndAFileThatIsNoAdifIsSaid() {
@@ -75,6 +110,12 @@ class ImportCommandTest : public QObject {
     Choose(s.env, "carnet.adif");
     s.trigger("Mnu_Import_ADIF");
     QVERIFY(s.env.messages.last().endsWith(QStringLiteral("n'est pas un fichier ADIF : rien n'a été importé.")));
+    files.failAt(kmb::IoError::Step::Read, EACCES, 1);  // the file is read, the list of first names is not
+    Choose(s.env, "autre.adi");
+    Answer(Qt::Key_Return);
+    s.trigger("Mnu_Import_ADIF");
+    QVERIFY(s.env.messages.last().startsWith(u"La liste des prénoms ne peut pas être lue : rien n'a été importé."_s));
+    QCOMPARE(s.log(), log);
     std::latch cancelled{1};  // the reading waits on the disk until "Annuler" is pressed
     files.beforeRead = [&cancelled] { cancelled.wait(); };
     Choose(s.env, "autre.adi");

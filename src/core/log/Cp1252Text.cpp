@@ -80,6 +80,29 @@ bool WalkUtf8(std::string_view utf8, Sink sink) {
   return true;
 }
 
+// The character of a byte; none for those Windows-1252 leaves undefined.
+std::optional<char32_t> CharacterOf(char byte) {
+  const auto b = static_cast<unsigned char>(byte);
+  if (b < 0x80 || b >= 0xA0) return b;
+  const char32_t c = kHighRow[b - 0x80];
+  if (c == 0) return std::nullopt;
+  return c;
+}
+
+void AppendUtf8(std::string& out, char32_t c) {
+  const auto byte = [](char32_t bits) { return static_cast<char>(bits); };
+  if (c < 0x80) {
+    out += byte(c);
+  } else if (c < 0x800) {
+    out += {byte(0xC0 | (c >> 6)), byte(0x80 | (c & 0x3F))};
+  } else if (c < 0x10000) {
+    out += {byte(0xE0 | (c >> 12)), byte(0x80 | ((c >> 6) & 0x3F)), byte(0x80 | (c & 0x3F))};
+  } else {
+    out += {byte(0xF0 | (c >> 18)), byte(0x80 | ((c >> 12) & 0x3F)), byte(0x80 | ((c >> 6) & 0x3F)),
+            byte(0x80 | (c & 0x3F))};
+  }
+}
+
 }  // namespace
 
 // Eight bytes at a time and without an early exit, so a long log is looked
@@ -143,6 +166,27 @@ Bytes Cp1252FromUnicode(std::u32string_view text) {
     else
       out += NearestCp1252(c);
   }
+  return out;
+}
+
+Bytes DefinedCp1252(std::string_view bytes) {
+  Bytes out(bytes);
+  for (char& byte : out)
+    if (!CharacterOf(byte)) byte = '?';
+  return out;
+}
+
+std::string Utf8FromUnicode(std::u32string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char32_t c : text) AppendUtf8(out, c);
+  return out;
+}
+
+std::string Utf8FromCp1252(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  for (char byte : bytes) AppendUtf8(out, CharacterOf(byte).value_or(U'?'));
   return out;
 }
 

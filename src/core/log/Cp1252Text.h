@@ -32,4 +32,13 @@ bool IsUtf8(std::string_view text);
 // Characters as Windows-1252, each through NearestCp1252.
 Bytes Cp1252FromUnicode(std::u32string_view text);
 
+// Bytes read as Windows-1252: those it leaves undefined (0x81, 0x8D, 0x8F,
+// 0x90, 0x9D) are no character, and become "?".
+Bytes DefinedCp1252(std::string_view bytes);
+
+// The UTF-8 form of characters.
+std::string Utf8FromUnicode(std::u32string_view text);
+// For the operator's messages; an undefined byte as "?".
+std::string Utf8FromCp1252(std::string_view bytes);
+
 }  // namespace kmb

@@ -15,14 +15,25 @@ constexpr std::size_t kDptWidth = 2;
 constexpr std::size_t kFirstNameFirst = 17;
 
 std::string CallOf(std::string_view line) { return Column(line, 1, kCallWidth); }
+Bytes DptOf(std::string_view line) { return Trim(Column(line, kDptFirst, kDptWidth)); }
+Bytes PrenomOf(std::string_view line) { return Trim(ColumnsFrom(line, kFirstNameFirst)); }
+
+// `known` with what `newer` gives: only a value replaces one.
+Bytes Updated(const Bytes& known, std::string_view newer) {
+  const Bytes dpt = DptOf(newer);
+  const Bytes prenom = PrenomOf(newer);
+  const bool newDpt = !dpt.empty() && dpt != DptOf(known);
+  const bool newPrenom = !prenom.empty() && prenom != PrenomOf(known);
+  if (!newDpt && !newPrenom) return known;
+  return FirstNameLine(Trim(CallOf(known)), newDpt ? dpt : DptOf(known), newPrenom ? prenom : PrenomOf(known));
+}
 
 }  // namespace
 
 std::optional<KnownStation> FindFirstName(const Lines& list, std::string_view call) {
   std::optional<KnownStation> found;
   for (const Bytes& line : list) {
-    if (Trim(CallOf(line)) == call)
-      found = KnownStation{Trim(Column(line, kDptFirst, kDptWidth)), UpperCp1252(ColumnsFrom(line, kFirstNameFirst))};
+    if (Trim(CallOf(line)) == call) found = KnownStation{DptOf(line), UpperCp1252(ColumnsFrom(line, kFirstNameFirst))};
   }
   return found;
 }
@@ -49,6 +60,22 @@ Lines StoreFirstNames(const Lines& list, const Lines& newLines) {
   }
   for (const std::string& key : newCalls)
     if (!listed.contains(key)) out.push_back(newLines[lastOf[key]]);
+  return out;
+}
+
+Lines LatestFirstNames(const Lines& list, const Lines& oldestFirst) {
+  std::unordered_map<std::string, std::size_t> placeOf;
+  Lines out;
+  for (const Bytes& line : oldestFirst)
+    if (placeOf.try_emplace(CallOf(line), out.size()).second) out.push_back(line);
+  for (const Bytes& line : list) {  // the last line of a call sign is the one read
+    const auto found = placeOf.find(CallOf(line));
+    if (found != placeOf.end()) out[found->second] = line;
+  }
+  for (const Bytes& line : oldestFirst) {
+    Bytes& merged = out[placeOf.at(CallOf(line))];
+    merged = Updated(merged, line);
+  }
   return out;
 }
 

@@ -26,4 +26,10 @@ Bytes FirstNameLine(std::string_view call, std::string_view dpt, std::string_vie
 // the first. One pass over the list.
 Lines StoreFirstNames(const Lines& list, const Lines& newLines);
 
+// One line per call sign of `oldestFirst` (lines of QSOs, oldest first): the
+// department and first name of its latest QSO that gives one, else those the
+// list knows, so a QSO without them never blanks them. A line the QSOs change
+// nothing of is the list's own, byte for byte.
+Lines LatestFirstNames(const Lines& list, const Lines& oldestFirst);
+
 }  // namespace kmb

@@ -5,8 +5,10 @@
 #include <set>
 #include <tuple>
 
+#include "core/cluster/KmbReference.h"
 #include "core/log/Bands.h"
 #include "core/log/Cp1252Case.h"
+#include "core/log/Cp1252Text.h"
 #include "core/log/FirstNameList.h"
 #include "core/log/FixedColumns.h"
 #include "core/log/FrenchDepartment.h"
@@ -17,13 +19,6 @@ namespace kmb {
 namespace {
 
 bool AllDigits(std::string_view text) { return std::all_of(text.begin(), text.end(), IsDigit); }
-
-// Two characters of department ("89", "2a", "2B"), then three digits.
-bool IsReference(std::string_view text) {
-  if (text.size() != kRefWidth || !AllDigits(text.substr(2))) return false;
-  const bool corsica = text[0] == '2' && (text[1] == 'a' || text[1] == 'A' || text[1] == 'b' || text[1] == 'B');
-  return corsica || (IsDigit(text[0]) && IsDigit(text[1]));
-}
 
 // YYYYMMDD as jj/mm/aa; the log's two-digit years hold 1950 to 2049 only.
 std::optional<Bytes> LogDate(std::string_view adif) {
@@ -57,11 +52,20 @@ const Band* BandOfRecord(const AdifFields& record) {
 // The reference and the lavoir name: SIG_INFO under SIG "KMB", or, as this
 // program's own export writes them, the reference in SIG and the name in SIG_INFO.
 std::optional<std::pair<Bytes, Bytes>> ReferenceAndName(const AdifFields& record) {
-  const Bytes sig = Trim(record.value("sig"));
-  const Bytes info = Trim(record.value("sig_info"));
-  if (UpperCp1252(sig) == "KMB" && IsReference(info)) return std::pair{LowerCp1252(info), Bytes()};
-  if (IsReference(sig)) return std::pair{LowerCp1252(sig), info};
-  return std::nullopt;
+  const std::string_view info = record.value("sig_info");
+  const bool underKmb = UpperCp1252(record.value("sig")) == "KMB";
+  Bytes reference = KmbReferenceOfValue(underKmb ? info : record.value("sig"));
+  if (reference.empty()) return std::nullopt;
+  return std::pair{std::move(reference), underKmb ? Bytes() : Bytes(info)};
+}
+
+// The value read as a reference is shown, so the operator sees how it was written.
+std::string NoReference(const AdifFields& record) {
+  const std::string_view info = record.value("sig_info");
+  const std::string_view read = info.empty() ? record.value("sig") : info;
+  std::string reason = "pas de référence KMB";
+  if (!read.empty()) reason += " : \"" + Utf8FromCp1252(read) + "\"";
+  return reason;
 }
 
 // USB and LSB are SSB's sidebands; a mode too long for the log's 3 columns
@@ -91,15 +95,26 @@ QsoKey KeyOf(std::string_view line) {
           Trim(log_columns::Bande(line))};
 }
 
+Bytes CallOfRecord(const AdifFields& record) { return UpperCp1252(Trim(record.value("call"))); }
+
+// Oldest QSO first, in the file's order within one minute: the latest QSO's first name is the one kept.
+Lines OldestFirst(std::vector<std::pair<long long, Bytes>> dated) {
+  std::stable_sort(dated.begin(), dated.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  Lines lines;
+  lines.reserve(dated.size());
+  for (auto& [moment, line] : dated) lines.push_back(std::move(line));
+  return lines;
+}
+
 }  // namespace
 
 RecordLine LogLineOfRecord(const AdifFields& record) {
   QsoRecord qso;
-  qso.indicatif = UpperCp1252(Trim(record.value("call")));
+  qso.indicatif = CallOfRecord(record);
   if (qso.indicatif.empty()) return {{}, {}, "pas d'indicatif"};
   if (qso.indicatif.size() > kIndicatifWidth) return {{}, {}, TooLong("indicatif", kIndicatifWidth)};
   const auto reference = ReferenceAndName(record);
-  if (!reference) return {{}, {}, "pas de référence KMB"};
+  if (!reference) return {{}, {}, NoReference(record)};
   qso.ref = reference->first;
   qso.nomLavoir = reference->second;
   const auto date = LogDate(Trim(record.value("qso_date")));
@@ -125,26 +140,31 @@ RecordLine LogLineOfRecord(const AdifFields& record) {
   return {FormatLogLine(qso), FirstNameLine(qso.indicatif, qso.dpt, qso.prenom), {}, name.size() > kPrenomWidth};
 }
 
-ImportPlan PlanImport(const std::vector<AdifFields>& records, const Lines& log) {
+ImportPlan PlanImport(const AdifFile& file, const Lines& log) {
   ImportPlan plan;
   std::set<QsoKey> known;
   for (const Bytes& line : log) known.insert(KeyOf(line));
-  for (std::size_t i = 0; i < records.size(); ++i) {
-    RecordLine converted = LogLineOfRecord(records[i]);
+  std::vector<std::pair<long long, Bytes>> firstNames;  // with their QSO's moment
+  for (std::size_t i = 0; i < file.records.size(); ++i) {
+    RecordLine converted = LogLineOfRecord(file.records[i]);
     if (!converted.refusal.empty()) {
-      plan.refused.push_back({i + 1, UpperCp1252(Trim(records[i].value("call"))), std::move(converted.refusal)});
+      plan.refused.push_back({i + 1, CallOfRecord(file.records[i]), std::move(converted.refusal)});
       continue;
     }
     if (!known.insert(KeyOf(converted.line)).second) {
       plan.alreadyInLog.push_back(std::move(converted.line));
       continue;
     }
-    plan.firstNameLines.push_back(std::move(converted.firstNameLine));
-    plan.toAdd.push_back(std::move(converted.line));
+    const Bytes& line = plan.toAdd.emplace_back(std::move(converted.line));
+    firstNames.emplace_back(QsoMoment(log_columns::Date(line), log_columns::Heure(line)).value_or(0),
+                            std::move(converted.firstNameLine));
     if (converted.firstNameCut) ++plan.firstNamesCut;
-    const Bytes& line = plan.toAdd.back();
     if (Trim(log_columns::RstR(line)).empty() || Trim(log_columns::RstE(line)).empty()) ++plan.withoutReports;
   }
+  if (file.cut)
+    plan.refused.push_back(
+        {file.records.size() + 1, CallOfRecord(*file.cut), "enregistrement coupé par la fin du fichier"});
+  plan.firstNameLines = OldestFirst(std::move(firstNames));
   return plan;
 }
 

@@ -19,7 +19,7 @@ struct RefusedRecord {
 
 struct ImportPlan {
   Lines toAdd;           // log lines, in the file's order
-  Lines firstNameLines;  // one per line to add, for Liste_Prenom.txt
+  Lines firstNameLines;  // one per line to add, oldest QSO first, for Liste_Prenom.txt
   Lines alreadyInLog;    // lines of the file the log holds (or that came earlier in the file)
   std::vector<RefusedRecord> refused;
   std::size_t firstNamesCut = 0;   // names longer than the log's 15 columns
@@ -35,7 +35,8 @@ struct RecordLine {
 };
 RecordLine LogLineOfRecord(const AdifFields& record);
 
-// Same call sign, date, time and band: the same QSO.
-ImportPlan PlanImport(const std::vector<AdifFields>& records, const Lines& log);
+// Same call sign, date, time and band: the same QSO. A record cut by the end
+// of the file is refused.
+ImportPlan PlanImport(const AdifFile& file, const Lines& log);
 
 }  // namespace kmb

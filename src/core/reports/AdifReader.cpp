@@ -6,6 +6,7 @@
 
 #include "core/log/Cp1252Case.h"
 #include "core/log/Cp1252Text.h"
+#include "core/log/Utf16Text.h"
 
 namespace kmb {
 namespace {
@@ -14,16 +15,12 @@ bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) 
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-// A UTF-8 file has a mark, or is valid UTF-8 and holds a character of two
-// bytes or more; a Windows-1252 file's accented letters are not valid UTF-8.
-bool LooksUtf8(std::string_view bytes) { return bytes.starts_with(kUtf8Mark) || (HasHighByte(bytes) && IsUtf8(bytes)); }
-
-// Where a value of `length` ends: `length` bytes when that ends a character
-// and is followed by the next tag (or the end); otherwise `length`
-// characters, as some loggers count.
-std::size_t ValueEnd(std::string_view text, std::size_t start, std::size_t length, bool utf8) {
-  const std::size_t asBytes = std::min(text.size(), start + length);
-  if (!utf8) return asBytes;
+// Where a value of `length` ends, the text holding at least `length` bytes
+// from `start`: `length` bytes when that ends a character and is followed by
+// the next tag (or the end); otherwise `length` UTF-8 characters, as some
+// loggers count.
+std::size_t ValueEnd(std::string_view text, std::size_t start, std::size_t length) {
+  const std::size_t asBytes = start + length;
   const auto followedByTag = [&](std::size_t end) {
     if (end < text.size() && IsContinuationByte(text[end])) return false;
     std::size_t next = end;
@@ -39,10 +36,11 @@ std::size_t ValueEnd(std::string_view text, std::size_t start, std::size_t lengt
   return followedByTag(end) ? end : asBytes;
 }
 
-Bytes ToWindows1252(std::string_view value, bool utf8) {
-  if (!utf8) return Bytes(value);
-  const auto characters = DecodeUtf8(value);
-  return characters ? Cp1252FromUnicode(*characters) : Bytes(value);
+// Each value on its own: a UTF-8 file another program added to holds
+// Windows-1252 values among its UTF-8 ones.
+Bytes ToWindows1252(std::string_view value) {
+  if (const auto characters = DecodeUtf8(value)) return Cp1252FromUnicode(*characters);
+  return DefinedCp1252(value);
 }
 
 bool IsPlainAscii(char c) { return c >= ' ' && c < 0x7F; }
@@ -56,12 +54,12 @@ std::string_view WithoutEdgeBlanks(std::string_view text) {
 // Loggers count a line break or a tab into a value's length: control
 // characters become blanks, so no value can break a log line. Most values
 // are printable ASCII, the same in both encodings: kept as they are.
-void AddField(AdifFields& record, std::string_view tag, std::string_view raw, bool utf8) {
+void AddField(AdifFields& record, std::string_view tag, std::string_view raw) {
   const std::string lowerCaseTag = LowerCp1252(tag);
   if (std::all_of(raw.begin(), raw.end(), IsPlainAscii))
     record.add(lowerCaseTag, WithoutEdgeBlanks(raw));
   else
-    record.add(lowerCaseTag, Trim(BlankControls(ToWindows1252(raw, utf8))));
+    record.add(lowerCaseTag, Trim(BlankControls(ToWindows1252(raw))));
 }
 
 // "<eor>" or "<EOR>", without a copy of the tag.
@@ -78,6 +76,71 @@ std::size_t BodyStart(std::string_view text) {
   const auto sameLetter = [](char a, char b) { return a == b || (a >= 'A' && a <= 'Z' && a - 'A' + 'a' == b); };
   const auto header = std::search(text.begin(), text.end(), kEndOfHeader.begin(), kEndOfHeader.end(), sameLetter);
   return header == text.end() ? first : static_cast<std::size_t>(header - text.begin()) + kEndOfHeader.size();
+}
+
+// The length a field's tag gives ("call:5", "name:4:S"); none for another tag.
+std::optional<std::size_t> FieldLength(std::string_view tag) {
+  const std::size_t colon = tag.find(':');
+  if (colon == std::string_view::npos || colon == 0) return std::nullopt;
+  const std::string_view text = tag.substr(colon + 1);
+  std::size_t length = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), length);
+  if (error != std::errc{} || (end != text.data() + text.size() && *end != ':')) return std::nullopt;
+  return length;
+}
+
+// Keeps a record that holds a field; false when told to stop there.
+bool EndRecord(AdifFile& file, AdifFields& record, const RecordsReadCallback& recordsRead) {
+  if (record.size() == 0) return true;
+  file.records.push_back(std::move(record));
+  record = {};
+  record.reserveLike(file.records.back());  // the next record is most likely alike
+  if (!recordsRead || recordsRead(file.records.size())) return true;
+  file.stopped = true;
+  return false;
+}
+
+// The records of UTF-8 or Windows-1252 text.
+AdifFile ReadRecords(std::string_view bytes, const RecordsReadCallback& recordsRead) {
+  if (bytes.starts_with(kUtf8Mark)) bytes.remove_prefix(kUtf8Mark.size());
+  AdifFile file;
+  AdifFields record;
+  for (std::size_t at = BodyStart(bytes); at < bytes.size();) {
+    const std::size_t open = bytes.find('<', at);
+    if (open == std::string_view::npos) break;
+    // A tag holds no "<": the one before was free text ("score <1000 points").
+    const std::size_t close = bytes.find_first_of("<>", open + 1);
+    if (close == std::string_view::npos) {
+      if (record.size() > 0) file.cut = std::move(record);
+      return file;
+    }
+    if (bytes[close] == '<') {
+      at = close;
+      continue;
+    }
+    at = close + 1;
+    const std::string_view tag = bytes.substr(open + 1, close - open - 1);
+    if (IsMarker(tag, "eoh")) {  // what came before was a header
+      record = {};
+      continue;
+    }
+    if (IsMarker(tag, "eor")) {
+      if (!EndRecord(file, record, recordsRead)) return file;
+      continue;
+    }
+    const auto length = FieldLength(tag);
+    if (!length) continue;
+    file.isAdif = true;
+    if (*length > bytes.size() - at) {
+      file.cut = std::move(record);
+      return file;
+    }
+    const std::size_t valueEnd = ValueEnd(bytes, at, *length);
+    AddField(record, tag.substr(0, tag.find(':')), bytes.substr(at, valueEnd - at));
+    at = valueEnd;
+  }
+  EndRecord(file, record, recordsRead);  // the last record, its <eor> left out
+  return file;
 }
 
 }  // namespace
@@ -113,44 +176,8 @@ void AdifFields::reserveLike(const AdifFields& other) {
 }
 
 AdifFile ReadAdif(std::string_view bytes, const RecordsReadCallback& recordsRead) {
-  AdifFile file;
-  file.utf8 = LooksUtf8(bytes);
-  if (bytes.starts_with(kUtf8Mark)) bytes.remove_prefix(kUtf8Mark.size());
-  AdifFields record;
-  for (std::size_t at = BodyStart(bytes); at < bytes.size();) {
-    const std::size_t open = bytes.find('<', at);
-    if (open == std::string_view::npos) break;
-    const std::size_t close = bytes.find('>', open);
-    if (close == std::string_view::npos) break;
-    const std::string_view tag = bytes.substr(open + 1, close - open - 1);
-    at = close + 1;
-    if (IsMarker(tag, "eoh")) {  // what came before was a header
-      record = {};
-      continue;
-    }
-    if (IsMarker(tag, "eor")) {
-      if (record.size() == 0) continue;
-      file.records.push_back(std::move(record));
-      record = {};
-      record.reserveLike(file.records.back());  // the next record is most likely alike
-      if (recordsRead && !recordsRead(file.records.size())) {
-        file.stopped = true;
-        break;
-      }
-      continue;
-    }
-    const std::size_t colon = tag.find(':');
-    if (colon == std::string_view::npos || colon == 0) continue;
-    const std::string_view lengthText = tag.substr(colon + 1);
-    std::size_t length = 0;
-    const auto [end, error] = std::from_chars(lengthText.data(), lengthText.data() + lengthText.size(), length);
-    if (error != std::errc{} || (end != lengthText.data() + lengthText.size() && *end != ':')) continue;
-    const std::size_t valueEnd = ValueEnd(bytes, at, length, file.utf8);
-    AddField(record, tag.substr(0, colon), bytes.substr(at, valueEnd - at), file.utf8);
-    file.isAdif = true;
-    at = valueEnd;
-  }
-  return file;
+  if (const auto utf16 = ReadUtf16(bytes)) return ReadRecords(Utf8FromUnicode(utf16->characters), recordsRead);
+  return ReadRecords(bytes, recordsRead);
 }
 
 }  // namespace kmb

@@ -1,7 +1,9 @@
 #pragma once
 // Reading ADIF as other loggers write it: tags in any case, a header or
-// none, "<eor>" in any case, field lengths counted in characters or in UTF-8
-// bytes, text in UTF-8 or in Windows-1252 (decided once for the file).
+// none, "<eor>" in any case or none after the last record, field lengths
+// counted in characters or in UTF-8 bytes, text in UTF-16, or in UTF-8 and
+// Windows-1252 (decided value by value: a UTF-8 file another program added
+// to may hold both).
 #include <functional>
 #include <optional>
 #include <string>
@@ -39,10 +41,12 @@ class AdifFields {
 };
 
 struct AdifFile {
-  bool isAdif = false;  // at least one field was read
-  bool utf8 = false;
+  bool isAdif = false;   // at least one field was read
   bool stopped = false;  // told to stop: the records are only the first ones
   std::vector<AdifFields> records;
+  // The record after them when the file ends inside it (in a value shorter
+  // than its length says, or in a tag): never imported. Its whole fields only.
+  std::optional<AdifFields> cut;
 };
 
 // Told how many records are read, after each one; answering false stops the

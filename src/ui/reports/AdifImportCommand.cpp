@@ -4,8 +4,10 @@
 #include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrentRun>
 #include <atomic>
+#include <cerrno>
 #include <memory>
 
+#include "core/log/FirstNameList.h"
 #include "core/log/LogRewrite.h"
 #include "ui/kit/CommandBoard.h"
 #include "ui/reports/ImportProgressDialog.h"
@@ -39,9 +41,18 @@ ReadImport ReadAndPlan(kmb::FileSystem& files, const std::filesystem::path& file
   });
   if (adif.stopped) return result;
   result.isAdif = adif.isAdif;
-  result.records = adif.records.size();
-  result.plan = kmb::PlanImport(adif.records, listed);
+  result.records = adif.records.size() + (adif.cut ? 1 : 0);
+  result.plan = kmb::PlanImport(adif, listed);
   return result;
+}
+
+// The list's lines of the imported call signs, with what the QSOs bring. No
+// list yet knows nobody.
+kmb::LinesResult FirstNamesToStore(AppContext& ctx, const kmb::Lines& oldestFirst) {
+  kmb::LinesResult list = kmb::ReadLines(ctx.files, ctx.programFolder / kmb::kFirstNameListName);
+  if (list.error && list.error->errnum == ENOENT) list = {};
+  if (list.error) return list;
+  return {kmb::LatestFirstNames(list.lines, oldestFirst), std::nullopt};
 }
 
 // What the file would bring, and the QSOs added once the operator agrees.
@@ -60,10 +71,19 @@ void OfferImport(CommandBoard& board, const QString& chosen, const ReadImport& r
   }
   ImportSummaryDialog summary(read.plan, ctx.settings, parent);
   if (summary.exec() != QDialog::Accepted) return;
+  kmb::LinesResult firstNames = FirstNamesToStore(ctx, read.plan.firstNameLines);
+  if (firstNames.error) {
+    ctx.messages.inform(parent,
+                        QStringLiteral("La liste des prénoms ne peut pas être lue : rien n'a été importé.\r\n") +
+                            QString::fromStdString(kmb::IoErrorMessage(*firstNames.error)));
+    return;
+  }
   const kmb::Lines& added = read.plan.toAdd;
   if (board.changeLog([&added](kmb::Lines lines) { return kmb::InsertLinesByDate(lines, added); },
-                      read.plan.firstNameLines))
-    ctx.messages.inform(parent, QStringLiteral("%1 QSO importés").arg(added.size()));
+                      std::move(firstNames.lines)))
+    ctx.messages.inform(
+        parent,
+        (added.size() > 1 ? QStringLiteral("%1 QSO importés") : QStringLiteral("%1 QSO importé")).arg(added.size()));
 }
 
 }  // namespace

@@ -45,15 +45,23 @@ QAbstractItemModel* Reasons(const std::vector<kmb::RefusedRecord>& refused) {
   return new QStringListModel(shown);
 }
 
+// French counts agree from two on ("1 refusé", "2 refusés"); 0 takes the singular.
+QString Agreed(std::size_t count, const QString& one, const QString& many) {
+  return (count > 1 ? many : one).arg(count);
+}
+
 QString Counts(const kmb::ImportPlan& plan) {
-  QString text = QStringLiteral("%1 QSO à ajouter, %2 déjà dans le log, %3 refusé(s).")
-                     .arg(plan.toAdd.size())
-                     .arg(plan.alreadyInLog.size())
-                     .arg(plan.refused.size());
-  if (plan.firstNamesCut > 0) text += QStringLiteral(" %1 prénom(s) coupé(s) à 15 caractères.").arg(plan.firstNamesCut);
+  QString text =
+      QStringLiteral("%1 QSO à ajouter, %2 déjà dans le log, ").arg(plan.toAdd.size()).arg(plan.alreadyInLog.size()) +
+      Agreed(plan.refused.size(), QStringLiteral("%1 refusé."), QStringLiteral("%1 refusés."));
+  if (plan.firstNamesCut > 0)
+    text += Agreed(plan.firstNamesCut, QStringLiteral(" %1 prénom coupé à 15 caractères."),
+                   QStringLiteral(" %1 prénoms coupés à 15 caractères."));
   if (plan.withoutReports > 0)
-    text += QStringLiteral(" %1 QSO sans report reçu ou envoyé : toute modification demandera de le saisir.")
-                .arg(plan.withoutReports);
+    text += Agreed(plan.withoutReports,
+                   QStringLiteral(" %1 QSO sans report reçu ou envoyé : sa modification demandera de le saisir."),
+                   QStringLiteral(" %1 QSO sans report reçu ou envoyé : la modification de l'un d'eux demandera de "
+                                  "le saisir."));
   return text;
 }
 
