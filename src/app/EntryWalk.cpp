@@ -137,16 +137,14 @@ void EntryForm::rememberBandAndMode(Control c) {
 
 void EntryForm::fillKnownStation() {
   if (mode_ == EntryMode::Modification) return;
-  const kmb::LinesResult list = kmb::ReadLines(ctx_.files, ctx_.programFolder / kmb::kFirstNameListName);
+  const kmb::FirstNameListRead list = kmb::ReadFirstNameList(ctx_.files, ctx_.programFolder);
   if (list.error) {
-    // No list yet: nobody is known. Any other failure is told.
-    if (list.error->errnum != ENOENT)
-      ctx_.messages.inform(this, QStringLiteral("La liste des prénoms ne peut pas être lue : le prénom et le "
-                                                "département ne sont pas repris.\r\n") +
-                                     QString::fromStdString(kmb::IoErrorMessage(*list.error)));
+    ctx_.messages.inform(this, QStringLiteral("La liste des prénoms ne peut pas être lue : le prénom et le "
+                                              "département ne sont pas repris.\r\n") +
+                                   QString::fromStdString(kmb::IoErrorMessage(*list.error)));
     return;
   }
-  const auto known = kmb::FindFirstName(list.lines, TextOf(call_));
+  const auto known = kmb::FindFirstName(list.text.lines, TextOf(call_));
   if (!known) return;
   department_->setEnabled(true);
   department_->setText(FromCp1252(known->dpt));

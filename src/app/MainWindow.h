@@ -107,6 +107,8 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
   bool editLog(kmb::LogChange change, kmb::Lines firstNameLines);
   // Asks to convert a log that is not in Windows-1252; true once converted.
   bool offerConversion(const kmb::LogSnapshot& log);
+  // Asks to convert a first-name list saved by another program; true once converted.
+  bool offerFirstNamesConversion();
   void reportIoError(const kmb::IoError& error);
   QString logFileName() const;
 

@@ -150,7 +150,7 @@ bool MainWindow::changeLog(kmb::LogChange change, kmb::Lines firstNameLines) {
 }
 
 bool MainWindow::editLog(kmb::LogChange change, kmb::Lines firstNameLines) {
-  const kmb::LogEdit edit{ctx_.programFolder, stationCall_, std::move(change), std::move(firstNameLines),
+  const kmb::LogEdit edit{ctx_.programFolder, stationCall_, change, firstNameLines,
                           kmb::DayText(ctx_.clock.localNow())};
   kmb::EditResult result = kmb::EditLog(ctx_.files, listedLog_, edit);
   if (result.error) {
@@ -175,6 +175,13 @@ bool MainWindow::editLog(kmb::LogChange change, kmb::Lines firstNameLines) {
         ctx_.messages.inform(this, QStringLiteral("Rien n'a encore été écrit : recommencez."));
       }
       return false;
+    case kmb::EditRefusal::FirstNamesNotWindows1252: {
+      // The QSO is saved either way: with the list converted, or without touching it (asked once).
+      const bool converted =
+          offerFirstNamesConversion() &&
+          kmb::ReadFirstNameList(ctx_.files, ctx_.programFolder).text.encoding == kmb::LogEncoding::Windows1252;
+      return editLog(std::move(change), converted ? std::move(firstNameLines) : kmb::Lines{});
+    }
     case kmb::EditRefusal::TooManyLines:
       ctx_.messages.inform(this, QStringLiteral("Le log %1 ne peut pas dépasser %2 QSO : au-delà, la liste ne pourrait "
                                                 "plus l'afficher. Rien n'a été écrit ; le fichier n'a pas été modifié.")
@@ -191,6 +198,29 @@ bool MainWindow::editLog(kmb::LogChange change, kmb::Lines firstNameLines) {
   return true;
 }
 
+bool MainWindow::offerFirstNamesConversion() {
+  const std::filesystem::path path = ctx_.programFolder / kmb::kFirstNameListName;
+  const QString name = QString::fromStdString(path.string());
+  const kmb::FirstNameListRead list = kmb::ReadFirstNameList(ctx_.files, ctx_.programFolder);
+  const QString found = QString::fromStdString(kmb::LogEncodingDescription(list.text));
+  const bool convert = ctx_.messages.ask(
+      this, QStringLiteral("La liste des prénoms %1 n'est pas écrite comme ORX_KMB l'écrit (Windows-1252) : elle "
+                           "contient %2.\r\n\r\nLa convertir maintenant en Windows-1252 ? Le fichier d'origine sera "
+                           "gardé à côté. Sinon, elle reste telle quelle et ce QSO est enregistré sans y retenir le "
+                           "prénom ni le département.")
+                .arg(name, found));
+  if (!convert) return false;
+  const kmb::ConversionResult converted = kmb::ConvertToWindows1252(ctx_.files, path);
+  if (converted.error) {
+    reportIoError(*converted.error);
+    return false;
+  }
+  ctx_.messages.inform(this, QStringLiteral("La liste des prénoms %1 est convertie en Windows-1252. Le fichier "
+                                            "d'origine est gardé sous le nom %2.")
+                                 .arg(name, QString::fromStdString(converted.original.string())));
+  return true;
+}
+
 bool MainWindow::offerConversion(const kmb::LogSnapshot& log) {
   const QString name = logFileName();
   const QString found = QString::fromStdString(kmb::LogEncodingDescription(log.text));
@@ -202,7 +232,7 @@ bool MainWindow::offerConversion(const kmb::LogSnapshot& log) {
                 .arg(name, found));
   if (!convert) return false;
   const kmb::ConversionResult converted =
-      kmb::ConvertLogToWindows1252(ctx_.files, kmb::LogFilePath(ctx_.programFolder, stationCall_));
+      kmb::ConvertToWindows1252(ctx_.files, kmb::LogFilePath(ctx_.programFolder, stationCall_));
   if (converted.error) {
     reportIoError(*converted.error);
     return false;

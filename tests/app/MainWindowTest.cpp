@@ -120,6 +120,32 @@ class MainWindowTest : public QObject {
     }
   }
 
+  // A first-name list saved by another program gives its accents back; at the first save it is converted after
+  // asking, its original kept beside, or left as it is, the QSO saved either way.
+  void firstNameListOfAnotherProgramIsReadAndNeverMixed() {
+    const QByteArray known = "F1AAA        21 H\xC9L\xC8NE\r\n";
+    const QString text = QString::fromLatin1(known);
+    const QByteArray utf16 = "\xFF\xFE" + QByteArray(reinterpret_cast<const char*>(text.utf16()), 2 * text.size());
+    const QByteArray utf8 = text.toUtf8();
+    for (const auto& [saved, convert] : {std::pair{utf16, true}, {utf8, false}}) {
+      MainSession s(LogBytes({}));
+      s.env.writeFile("Liste_Prenom.txt", saved);
+      s.walk({{"Ind_A", u"F1AAA"_s}});
+      QCOMPARE(s.texts({"Prenom_A", "Dpt_A"}), QStringList({u"H\u00C9L\u00C8NE"_s, u"21"_s}));
+      s.walk({{"Prenom_A", {}}, {"Dpt_A", {}}, {"Ref_A", u"21001"_s}});
+      s.enterToValidate();
+      s.env.messages.answer({true, convert});
+      s.click("Valide_A");
+      QCOMPARE(
+          s.log(),
+          LogBytes({LogLine("F1AAA", "21", "21001", "05/12/26", "09:07", "1.8 Mhz", false, "C.", "H\xC9L\xC8NE")}));
+      QVERIFY(s.env.messages.shown.filter(u"La convertir maintenant en Windows-1252 ?"_s).size() == 1);
+      QCOMPARE(s.firstNames(), convert ? known : saved);
+      QCOMPARE(s.env.exists("Liste_Prenom.txt.avant-conversion"), convert);
+      if (convert) QCOMPARE(s.env.readFile("Liste_Prenom.txt.avant-conversion"), saved);
+    }
+  }
+
   // In automatic date mode the QSO goes before the first call sign starting with a digit; foreign letters
   // become the nearest ones.
   void automaticDateWalkSavesOneQsoByteForByte() {

@@ -81,12 +81,36 @@ TEST_F(LogEditTest, ALogInUtf8IsNeverWrittenBeforeItsConversion) {
   EXPECT_EQ(append(shown).refusal, EditRefusal::NotWindows1252);
   EXPECT_EQ(log(), utf8);
 
-  const ConversionResult converted = ConvertLogToWindows1252(disk, logPath());
+  const ConversionResult converted = ConvertToWindows1252(disk, logPath());
   ASSERT_FALSE(converted.error);
   EXPECT_EQ(log(), JoinLines({Line("F1AAA", "H\xC9L\xC8NE")}));
   EXPECT_EQ(disk.readAll(converted.original).bytes, utf8);
   EXPECT_EQ(converted.original.filename(), "F4ABC_KMB.log.avant-conversion");
   EXPECT_TRUE(append(listed()).done());
+}
+
+// A first-name list saved by another program is read as it was written, and never written to in a mixed form.
+TEST_F(LogEditTest, AFirstNameListInUtf8OrUtf16IsReadAsSuchAndNeverMixed) {
+  const auto names = folder.path() / kFirstNameListName;
+  const Bytes known = FirstNameLine("F1AAA", "89", "H\xC9L\xC8NE");  // Windows-1252
+  const auto utf16 = [](std::string_view text, bool little, bool mark) {
+    Bytes out = mark ? (little ? "\xFF\xFE" : "\xFE\xFF") : "";
+    for (const unsigned char c : text) out += little ? Bytes{char(c), '\0'} : Bytes{'\0', char(c)};  // Latin-1 here
+    return out;
+  };
+  const Bytes saved[] = {Utf8(known) + "\r\n", "\xEF\xBB\xBF" + Utf8(known) + "\r\n", utf16(known + "\r\n", true, true),
+                         utf16(known + "\r\n", false, false)};
+  writeLog(JoinLines({Line("F1AAA")}));
+  for (const Bytes& bytes : saved) {
+    ASSERT_FALSE(ReplaceFileAtomically(disk, names, bytes));
+    EXPECT_EQ(ReadFirstNameList(disk, folder.path()).text.lines, Lines{known});
+    EXPECT_EQ(append(listed(), "", nullptr, {FirstNameLine("F4NEW", "89", "JEAN")}).refusal,
+              EditRefusal::FirstNamesNotWindows1252);
+    EXPECT_EQ(disk.readAll(names).bytes, bytes);
+    EXPECT_EQ(log(), JoinLines({Line("F1AAA")}));
+  }
+  ASSERT_FALSE(ReplaceFileAtomically(disk, names, Bytes("F1AAA        89 JE\0AN\x01\r\n", 24)));
+  EXPECT_EQ(ReadFirstNameList(disk, folder.path()).text.lines, Lines{"F1AAA        89 JE AN "});
 }
 
 TEST_F(LogEditTest, CopiesTheLogOnceADayAndKeepsThirtyCopies) {

@@ -1,5 +1,6 @@
 #include "core/log/FirstNameList.h"
 
+#include <cerrno>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -29,6 +30,14 @@ Bytes Updated(const Bytes& known, std::string_view newer) {
 }
 
 }  // namespace
+
+FirstNameListRead ReadFirstNameList(FileSystem& fs, const std::filesystem::path& folder) {
+  const ReadResult read = fs.readAll(folder / kFirstNameListName);
+  if (read.error) return {{}, read.error->errnum == ENOENT ? std::nullopt : read.error};
+  FirstNameListRead list{DecodeLog(read.bytes), std::nullopt};
+  for (Bytes& line : list.text.lines) line = BlankControls(line);
+  return list;
+}
 
 std::optional<KnownStation> FindFirstName(const Lines& list, std::string_view call) {
   std::optional<KnownStation> found;

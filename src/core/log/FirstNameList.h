@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "core/log/LogEncoding.h"
 #include "core/log/LogFile.h"
 
 namespace kmb {
@@ -14,6 +15,15 @@ struct KnownStation {
   Bytes dpt;     // empty when none was given
   Bytes prenom;  // upper case
 };
+
+struct FirstNameListRead {
+  DecodedLog text;  // lines in Windows-1252, each control byte a blank
+  IoStatus error;   // never set for an absent list, which knows nobody
+};
+
+// Liste_Prenom.txt of `folder` as another program may have saved it (UTF-8 or
+// UTF-16, with a mark or not): read as such, so accents come back.
+FirstNameListRead ReadFirstNameList(FileSystem& fs, const std::filesystem::path& folder);
 
 // The last line whose trimmed first 12 characters equal `call` exactly.
 std::optional<KnownStation> FindFirstName(const Lines& list, std::string_view call);

@@ -7,8 +7,8 @@
 namespace kmb {
 namespace {
 
-std::filesystem::path FreeOriginalName(FileSystem& fs, const std::filesystem::path& logPath) {
-  const std::string base = logPath.string() + ".avant-conversion";
+std::filesystem::path FreeOriginalName(FileSystem& fs, const std::filesystem::path& path) {
+  const std::string base = path.string() + ".avant-conversion";
   std::filesystem::path name = base;
   for (int n = 2; fs.exists(name); ++n) name = base + "." + std::to_string(n);
   return name;
@@ -16,12 +16,12 @@ std::filesystem::path FreeOriginalName(FileSystem& fs, const std::filesystem::pa
 
 }  // namespace
 
-ConversionResult ConvertLogToWindows1252(FileSystem& fs, const std::filesystem::path& logPath) {
-  const ReadResult read = fs.readAll(logPath);
+ConversionResult ConvertToWindows1252(FileSystem& fs, const std::filesystem::path& path) {
+  const ReadResult read = fs.readAll(path);
   if (read.error) return {{}, {}, read.error};
-  ConversionResult result{FreeOriginalName(fs, logPath), DecodeLog(read.bytes).lines, std::nullopt};
+  ConversionResult result{FreeOriginalName(fs, path), DecodeLog(read.bytes).lines, std::nullopt};
   result.error = ReplaceFileAtomically(fs, result.original, read.bytes);
-  if (!result.error) result.error = ReplaceOperatorFile(fs, logPath, JoinLines(result.lines));
+  if (!result.error) result.error = ReplaceOperatorFile(fs, path, JoinLines(result.lines));
   return result;
 }
 

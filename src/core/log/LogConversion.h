@@ -1,5 +1,6 @@
 #pragma once
-// Bringing a log saved in UTF-8 or UTF-16 back to Windows-1252.
+// Bringing a log, or the first-name list, saved in UTF-8 or UTF-16 back to
+// Windows-1252.
 #include <filesystem>
 
 #include "core/log/FileSystem.h"
@@ -14,8 +15,8 @@ struct ConversionResult {
 };
 
 // Copies the file as it is under a free name beside it
-// ("<log>.avant-conversion", then ".2", ".3"...), then replaces the log by
-// its lines in Windows-1252 in one step.
-ConversionResult ConvertLogToWindows1252(FileSystem& fs, const std::filesystem::path& logPath);
+// ("<file>.avant-conversion", then ".2", ".3"...), then replaces it by its
+// lines in Windows-1252 in one step.
+ConversionResult ConvertToWindows1252(FileSystem& fs, const std::filesystem::path& path);
 
 }  // namespace kmb

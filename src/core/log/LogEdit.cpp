@@ -14,13 +14,21 @@ struct FirstNameFile {
   bool existed = false;
 };
 
-IoStatus LearnFirstNames(FileSystem& fs, const LogEdit& edit, FirstNameFile& kept) {
-  const auto path = edit.folder / kFirstNameListName;
-  const ReadResult list = fs.readAll(path);
-  if (list.error && list.error->errnum != ENOENT) return list.error;
-  kept = {list.bytes, !list.error};
-  const Lines lines = StoreFirstNames(SplitLines(list.bytes), edit.firstNameLines);
-  return ReplaceOperatorFile(fs, path, JoinLines(lines));
+struct FirstNamesRead {
+  FirstNameFile file;
+  IoStatus error;
+};
+
+FirstNamesRead ReadFirstNameFile(FileSystem& fs, const LogEdit& edit) {
+  const ReadResult list = fs.readAll(edit.folder / kFirstNameListName);
+  if (list.error && list.error->errnum != ENOENT) return {{}, list.error};
+  return {{list.bytes, !list.error}, std::nullopt};
+}
+
+// The other lines are written back as they were.
+IoStatus LearnFirstNames(FileSystem& fs, const LogEdit& edit, const FirstNameFile& kept) {
+  const Lines lines = StoreFirstNames(SplitLines(kept.before), edit.firstNameLines);
+  return ReplaceOperatorFile(fs, edit.folder / kFirstNameListName, JoinLines(lines));
 }
 
 IoStatus PutFirstNamesBack(FileSystem& fs, const LogEdit& edit, const FirstNameFile& kept) {
@@ -50,18 +58,25 @@ EditResult EditLog(FileSystem& fs, const LogSnapshot& listed, const LogEdit& edi
   if (now.error) return Failed(now.error);
   if (!SameQsos(listed, now.snapshot)) return Refused(EditRefusal::ChangedOnDisk);
   if (!now.snapshot.writable()) return Refused(EditRefusal::NotWindows1252);
+  FirstNamesRead firstNames;
+  if (!edit.firstNameLines.empty()) {
+    firstNames = ReadFirstNameFile(fs, edit);
+    if (firstNames.error) return Failed(firstNames.error);
+    // Another program's UTF-8 or UTF-16 is never mixed with Windows-1252 lines.
+    if (DecodeLog(firstNames.file.before).encoding != LogEncoding::Windows1252)
+      return Refused(EditRefusal::FirstNamesNotWindows1252);
+  }
   EditResult result;
   result.lines = edit.change(std::move(now.snapshot.text.lines));
   if (result.lines.size() > kMaxListedLines) return Refused(EditRefusal::TooManyLines);
 
   if (!edit.backupDay.empty()) result.backupError = BackupLogOfTheDay(fs, edit.folder, edit.storedCall, edit.backupDay);
-  FirstNameFile firstNames;
   if (!edit.firstNameLines.empty()) {
-    if (IoStatus error = LearnFirstNames(fs, edit, firstNames)) return Failed(error);
+    if (IoStatus error = LearnFirstNames(fs, edit, firstNames.file)) return Failed(error);
   }
   if (IoStatus error = ReplaceOperatorFile(fs, logPath, JoinLines(result.lines))) {
     EditResult failed = Failed(error);
-    if (!edit.firstNameLines.empty()) failed.firstNamesError = PutFirstNamesBack(fs, edit, firstNames);
+    if (!edit.firstNameLines.empty()) failed.firstNamesError = PutFirstNamesBack(fs, edit, firstNames.file);
     return failed;
   }
   return result;

@@ -23,9 +23,10 @@ struct LogEdit {
 
 enum class EditRefusal {
   None,
-  ChangedOnDisk,   // the file is no longer what was listed
-  NotWindows1252,  // the log waits for its conversion
-  TooManyLines,    // the list could not show the result
+  ChangedOnDisk,             // the file is no longer what was listed
+  NotWindows1252,            // the log waits for its conversion
+  FirstNamesNotWindows1252,  // so does the first-name list
+  TooManyLines,              // the list could not show the result
 };
 
 struct EditResult {

@@ -4,7 +4,6 @@
 #include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrentRun>
 #include <atomic>
-#include <cerrno>
 #include <memory>
 
 #include "core/log/FirstNameList.h"
@@ -49,10 +48,9 @@ ReadImport ReadAndPlan(kmb::FileSystem& files, const std::filesystem::path& file
 // The list's lines of the imported call signs, with what the QSOs bring. No
 // list yet knows nobody.
 kmb::LinesResult FirstNamesToStore(AppContext& ctx, const kmb::Lines& oldestFirst) {
-  kmb::LinesResult list = kmb::ReadLines(ctx.files, ctx.programFolder / kmb::kFirstNameListName);
-  if (list.error && list.error->errnum == ENOENT) list = {};
-  if (list.error) return list;
-  return {kmb::LatestFirstNames(list.lines, oldestFirst), std::nullopt};
+  const kmb::FirstNameListRead list = kmb::ReadFirstNameList(ctx.files, ctx.programFolder);
+  if (list.error) return {{}, list.error};
+  return {kmb::LatestFirstNames(list.text.lines, oldestFirst), std::nullopt};
 }
 
 // What the file would bring, and the QSOs added once the operator agrees.
