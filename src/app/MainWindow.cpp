@@ -18,6 +18,7 @@
 #include "app/LogListPanel.h"
 #include "core/entry/EntryControls.h"
 #include "core/log/DailyBackup.h"
+#include "core/log/FirstNameList.h"
 #include "core/settings/StationCall.h"
 #include "ui/award/AwardCommands.h"
 #include "ui/cluster/ClusterCommands.h"
@@ -260,17 +261,36 @@ bool MainWindow::takeProgramFolder() {
                                    .arg(QString::fromStdString(ctx_.programFolder.string())));
     return false;
   }
-  // A folder that cannot hold the lock (read only) cannot be written either.
   folderLock_ = std::move(taken.lock);
+  // A folder that cannot be written cannot hold the lock either, and is said so elsewhere.
+  if (taken.error && !ctx_.files.checkWritable(ctx_.programFolder))
+    ctx_.messages.inform(this, QStringLiteral("Le verrou du dossier %1 ne peut pas être posé : %2\r\nUne seconde "
+                                              "fenêtre d'ORX_KMB ouverte sur ce dossier pourrait donc modifier les "
+                                              "mêmes logs en même temps. Retirez ce qui porte ce nom, puis "
+                                              "relancez ORX_KMB.")
+                                   .arg(QString::fromStdString(ctx_.programFolder.string()),
+                                        QString::fromStdString(kmb::IoErrorMessage(*taken.error))));
   kmb::RemoveLeftoverTemporaryFiles(ctx_.files, ctx_.programFolder);
   kmb::RemoveLeftoverTemporaryFiles(ctx_.files, kmb::BackupFolder(ctx_.programFolder));
   return true;
+}
+
+// A log or a first-name list that is a link is rewritten beside the file it
+// leads to: a crash leaves its temporary file there.
+void MainWindow::removeTemporaryFilesBesideLinks() {
+  for (const std::filesystem::path& file :
+       {kmb::LogFilePath(ctx_.programFolder, stationCall_), ctx_.programFolder / kmb::kFirstNameListName}) {
+    const std::filesystem::path target = ctx_.files.resolveLink(file);
+    if (target != file)
+      kmb::RemoveLeftoverTemporaryFiles(ctx_.files, target.parent_path(), kmb::TemporaryNames::OwnOnly);
+  }
 }
 
 bool MainWindow::start() {
   if (!takeProgramFolder()) return false;
   setWindowTitle(QStringLiteral("ORX KMB   Diplome Kembaro Revision ") + kRevisionText);
   stationCall_ = storedStationCall();
+  removeTemporaryFilesBesideLinks();
   stationLabel_->setText(QString::fromStdString(kmb::StationCallDisplay(stationCall_)));
   applyStoredDateMode();
   // Whatever the first message says, what stands behind it is real: the

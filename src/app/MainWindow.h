@@ -68,6 +68,7 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
 
  private:
   bool takeProgramFolder();
+  void removeTemporaryFilesBesideLinks();
   QWidget* buildStationBand();
   void buildMenus();
   void registerAreaCommands();

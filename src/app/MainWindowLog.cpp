@@ -31,8 +31,7 @@ bool MainWindow::loadLogList() {
   listedLog_ = {};
   kmb::SnapshotResult read = kmb::ReadLogSnapshot(ctx_.files, kmb::LogFilePath(ctx_.programFolder, stationCall_));
   if (read.error) {
-    ctx_.messages.inform(this, QStringLiteral("Erreur N° %1\r\n").arg(read.error->errnum) +
-                                   QString::fromStdString(kmb::IoErrorMessage(*read.error)) +
+    ctx_.messages.inform(this, QString::fromStdString(kmb::IoErrorMessage(*read.error)) +
                                    QStringLiteral("\r\nLa liste reste vide et rien ne sera écrit dans ce log."));
     return false;
   }

@@ -103,6 +103,10 @@ class EditingTest : public QObject {
       QCOMPARE(s.log(), log);
       QCOMPARE(s.firstNames(), names);
       QVERIFY2(s.env.messages.last().contains(QString::fromUtf8(cause)), qPrintable(s.env.messages.last()));
+      // The file the operator knows, never the temporary one, and that it was left as it was.
+      QVERIFY2(!s.env.messages.last().contains(u"Temporaire-"_s) &&
+                   (step == Step::Create || s.env.messages.last().endsWith(u"Le fichier n'a pas été modifié."_s)),
+               qPrintable(s.env.messages.last()));
       QVERIFY(!s.env.hasTemporaryFiles());
       QCOMPARE(int(s.main->listedLines().size()), 2);
       if (op == "delete") continue;

@@ -86,8 +86,7 @@ class MainWindowTest : public QObject {
     s.start();
     QCOMPARE(s.env.messages.shown.size(), 1);
     const QString text = s.env.messages.last();
-    QVERIFY2(text.startsWith(u"Erreur N° 21\r\nImpossible de lire le fichier "_s + log + u" : c'est un dossier"_s),
-             qPrintable(text));
+    QVERIFY2(text.startsWith(u"Impossible de lire le fichier "_s + log + u" : c'est un dossier"_s), qPrintable(text));
     QVERIFY(s.main->listedLines().empty());
     QVERIFY(s.main->isVisible());
   }
@@ -118,6 +117,24 @@ class MainWindowTest : public QObject {
       QCOMPARE(accepted.env.readFile("F4ABC_KMB.log.avant-conversion"), saved);
       QCOMPARE(int(accepted.main->listedLines().size()), 1);
     }
+  }
+
+  // A lock that cannot be taken is told; a crash's temporary file beside the file a linked log leads to goes, and
+  // another program's file of an older temporary name stays.
+  void aLockNotTakenIsToldAndALinkedLogsLeftoversGo() {
+    MainSession s({}, false);
+    QVERIFY(QDir().mkpath(QString::fromStdString(s.env.file("ORX_KMB.verrou").string())));
+    const std::filesystem::path synced = s.env.folder().parent_path() / "synchronise";
+    std::filesystem::create_directories(synced);
+    std::filesystem::rename(s.env.file("F4ABC_KMB.log"), synced / "F4ABC_KMB.log");
+    std::filesystem::create_symlink(synced / "F4ABC_KMB.log", s.env.file("F4ABC_KMB.log"));
+    for (const char* name : {"Temporaire-0123456789abcdef.tmp", "Temporaire.txt"})
+      QFile(synced / name).open(QIODevice::WriteOnly);
+    s.start();
+    QCOMPARE(s.env.messages.shown.size(), 1);
+    QVERIFY2(s.env.messages.last().startsWith(u"Le verrou du dossier "_s), qPrintable(s.env.messages.last()));
+    QVERIFY(!std::filesystem::exists(synced / "Temporaire-0123456789abcdef.tmp"));
+    QVERIFY(std::filesystem::exists(synced / "Temporaire.txt"));
   }
 
   // A first-name list saved by another program gives its accents back; at the first save it is converted after

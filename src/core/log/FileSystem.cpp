@@ -151,6 +151,16 @@ LockResult DiskFileSystem::lockFolder(const fs::path& folder) {
   return {std::make_unique<DiskFolderLock>(fd.release()), std::nullopt};
 }
 
+namespace {
+
+// A failure on the temporary file is the target's to the operator, who never sees the temporary name.
+IoStatus OnTarget(IoStatus error, const fs::path& target) {
+  if (error) error->path = target;
+  return error;
+}
+
+}  // namespace
+
 IoStatus ReplaceFileAtomically(FileSystem& fs, const fs::path& target, const Bytes& bytes) {
   if (IoStatus error = fs.checkWritable(target)) return error;
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
@@ -165,28 +175,37 @@ IoStatus ReplaceFileAtomically(FileSystem& fs, const fs::path& target, const Byt
   }
   if (error) {
     if (error->errnum != EEXIST) fs.remove(temp);
-    return error;
+    return OnTarget(error, target);
   }
   error = fs.flush(temp);
   if (!error) error = fs.rename(temp, target);
   if (error) fs.remove(temp);
-  return error;
+  return OnTarget(error, target);
 }
 
+// The operator knows the file by the link's name.
 IoStatus ReplaceOperatorFile(FileSystem& fs, const fs::path& target, const Bytes& bytes) {
-  return ReplaceFileAtomically(fs, fs.resolveLink(target), bytes);
+  return OnTarget(ReplaceFileAtomically(fs, fs.resolveLink(target), bytes), target);
 }
 
-bool IsTemporaryFileName(std::string_view name) {
-  if (name == "Temporaire.txt" || name == "Temporaire6.txt") return true;
+namespace {
+
+bool IsOwnTemporaryFileName(std::string_view name) {
   if (name.size() != kTempPrefix.size() + kTempDigits + kTempEnding.size()) return false;
   return name.starts_with(kTempPrefix) && name.ends_with(kTempEnding) &&
          IsHexDigits(name.substr(kTempPrefix.size(), kTempDigits));
 }
 
-void RemoveLeftoverTemporaryFiles(FileSystem& fs, const fs::path& folder) {
+}  // namespace
+
+bool IsTemporaryFileName(std::string_view name) {
+  return name == "Temporaire.txt" || name == "Temporaire6.txt" || IsOwnTemporaryFileName(name);
+}
+
+void RemoveLeftoverTemporaryFiles(FileSystem& fs, const fs::path& folder, TemporaryNames names) {
   for (const std::string& name : fs.fileNames(folder))
-    if (IsTemporaryFileName(name)) fs.remove(folder / name);
+    if (names == TemporaryNames::OwnOnly ? IsOwnTemporaryFileName(name) : IsTemporaryFileName(name))
+      fs.remove(folder / name);
 }
 
 namespace {
@@ -231,7 +250,11 @@ std::string StepText(IoError::Step step) {
 }  // namespace
 
 std::string IoErrorMessage(const IoError& error) {
-  return StepText(error.step) + " " + error.path.string() + " : " + CauseText(error.errnum) + ".";
+  // Every write replaces a file whole or leaves it as it was.
+  const bool leftAsItWas = error.step == IoError::Step::Write || error.step == IoError::Step::Flush ||
+                           error.step == IoError::Step::Rename || error.step == IoError::Step::Check;
+  return StepText(error.step) + " " + error.path.string() + " : " + CauseText(error.errnum) + "." +
+         (leftAsItWas ? " Le fichier n'a pas été modifié." : "");
 }
 
 }  // namespace kmb

@@ -100,9 +100,15 @@ IoStatus ReplaceOperatorFile(FileSystem& fs, const std::filesystem::path& target
 // "Temporaire-<16 hex digits>.tmp", and the fixed names older versions used.
 bool IsTemporaryFileName(std::string_view name);
 
+// Which names are this program's temporary files: in its own folder, the
+// fixed names of older versions too; in a folder a link leads to, where
+// other programs keep their files, only the names no other program makes.
+enum class TemporaryNames { WithOlderOnes, OwnOnly };
+
 // Removes the temporary files a crash left in `folder`: regular files of
 // that naming only.
-void RemoveLeftoverTemporaryFiles(FileSystem& fs, const std::filesystem::path& folder);
+void RemoveLeftoverTemporaryFiles(FileSystem& fs, const std::filesystem::path& folder,
+                                  TemporaryNames names = TemporaryNames::WithOlderOnes);
 
 // French text for the operator: what failed, on which file, and why.
 std::string IoErrorMessage(const IoError& error);  // UTF-8
