@@ -9,6 +9,7 @@
 #include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cerrno>
@@ -24,6 +25,7 @@
 #include "ui/cluster/ClusterCommands.h"
 #include "ui/kit/NamedWidgets.h"
 #include "ui/kit/Revision.h"
+#include "ui/kit/ScrollingContent.h"
 #include "ui/kit/ShownText.h"
 #include "ui/kit/WidgetHelpers.h"
 #include "ui/kit/WindowPlacement.h"
@@ -61,7 +63,7 @@ MainWindow::MainWindow(AppContext& context) : ctx_(context) {
   middle->addWidget(clock_);
   layout->addLayout(middle);
   layout->addWidget(list_, 1);
-  setCentralWidget(central);
+  setCentralWidget(ScrollingContent(central, this));
   buildMenus();
   registerAreaCommands();
   setReadingOrder();

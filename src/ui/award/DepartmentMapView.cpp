@@ -63,7 +63,8 @@ QColor BoxColour(kmb::BoxState state) {
 
 DepartmentMapView::DepartmentMapView(QWidget* parent) : QWidget(parent), map_(LoadDepartmentOutlines(kMapFile)) {
   setObjectName(QStringLiteral("Carte_Departements"));
-  setMinimumSize(sizeHint());
+  // Smaller on a small screen, the legend kept in view.
+  setMinimumSize(sizeHint() * 0.6);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   for (const DepartmentOutline& department : map_.departments)
     if (InParisInset(department.index)) parisArea_ |= department.outline.boundingRect();

@@ -5,8 +5,10 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "ui/kit/ScrollingContent.h"
 #include "ui/kit/WidgetHelpers.h"
 #include "ui/kit/WindowPlacement.h"
 #include "ui/settings/ClusterSection.h"
@@ -17,12 +19,20 @@ PreferencesWindow::PreferencesWindow(AppContext& context, RadioControl& radio, s
     : ctx_(context), saved_(std::move(saved)) {
   setObjectName(QStringLiteral("Preferences"));
   setWindowTitle(QStringLiteral("Préférences"));
-  auto* layout = new QVBoxLayout(this);
+  // The sections scroll on a small screen, each row as tall as it wants; the buttons stay in view.
+  auto* content = new QWidget;
+  auto* sectionsLayout = new QVBoxLayout(content);
+  sectionsLayout->setContentsMargins({});
   // Each subject that comes to the settings adds its section here.
-  sections_ = {new WebSitesSection(ctx_.settings, this), new RadioSection(ctx_.settings, radio, this),
-               new ClusterSection(ctx_.settings, this)};
-  for (PreferencesSection* section : sections_) layout->addWidget(section);
-  layout->addStretch(1);
+  sections_ = {new WebSitesSection(ctx_.settings, content), new RadioSection(ctx_.settings, radio, content),
+               new ClusterSection(ctx_.settings, content)};
+  for (PreferencesSection* section : sections_) {
+    section->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);  // never squeezed: scrolled
+    sectionsLayout->addWidget(section);
+  }
+  sectionsLayout->addStretch(1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(ScrollingContent(content, this), 1);
   layout->addLayout(buildButtons());
 
   // Enter in a field goes on to the next one, after the last to "Enregistrer".

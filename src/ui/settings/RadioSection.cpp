@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "core/radio/SerialPorts.h"
 #include "ui/kit/NamedWidgets.h"
@@ -92,7 +93,8 @@ void RadioSection::build(const SettingsStore& settings) {
   reconnect_ = Named(new QPushButton(QStringLiteral("Reconnecter"), this), "Radio_Reconnecter");
   testResult_ = StatusLine("Radio_Resultat", QStringLiteral("Résultat de l'essai"), this);
 
-  auto* form = new QFormLayout(this);
+  // The fields' rows hold no wrapped text: a form's rows would give their height to it.
+  auto* form = new QFormLayout;
   form->addRow(useRadio_);
   form->addRow(QStringLiteral("Chercher un modèle"), filter_);
   form->addRow(QStringLiteral("Modèle"), model_);
@@ -102,10 +104,12 @@ void RadioSection::build(const SettingsStore& settings) {
   testRow->addWidget(testButton_);
   testRow->addWidget(reconnect_);
   testRow->addWidget(testResult_, 1);
-  form->addRow(testRow);
-  form->addRow(new QLabel(QStringLiteral("Pour un rigctld déjà lancé : modèle « Hamlib NET rigctl », port hôte:port "
-                                         "(par exemple localhost:4532)."),
-                          this));
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addLayout(testRow);
+  layout->addWidget(new QLabel(QStringLiteral("Pour un rigctld déjà lancé : modèle « Hamlib NET rigctl », port "
+                                              "hôte:port (par exemple localhost:4532)."),
+                               this));
 }
 
 void RadioSection::filterModels() {
