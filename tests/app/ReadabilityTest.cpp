@@ -191,10 +191,18 @@ class ReadabilityTest : public QObject {
     QTRY_COMPARE(Heard(Find<QWidget>(map, u"Dep_21"_s)), u"Département 21 : confirmé|21"_s);  // once the log is read
     QCOMPARE(Heard(Find<QWidget>(map, u"Dep_89"_s)), u"Département 89 : non contacté|89"_s);
     QCOMPARE(Heard(Find<QWidget>(map, u"Bande_Carte"_s)), u"Bande :|HF"_s);
+    s.trigger("Mnu_L_Contacte");
+    QCOMPARE(Heard(Find<QWidget>(*TopLevels(u"Aff_Contacte"_s).value(0), u"Bande_D"_s)), u"Bande|HF"_s);
+    // The status lines of the spots and of "Tester", each with its words.
     s.trigger("Mnu_Spots");
-    QCOMPARE(Heard(Find<QWidget>(*TopLevels(u"Spots"_s).value(0), u"Etat_Cluster"_s)).section(u'|', 0, 0) + u'|' +
-                 Heard(Find<QWidget>(*TopLevels(u"Spots"_s).value(0), u"Etat_Cluster"_s)).section(u'|', 1).left(18),
-             u"État du cluster|Aucun nœud de clus"_s);
+    QWidget& spots = *TopLevels(u"Spots"_s).value(0);
+    QVERIFY(Heard(Find<QWidget>(spots, u"Etat_Cluster"_s)).startsWith(u"État du cluster|Aucun nœud de cluster"_s));
+    s.trigger("Mnu_Preferences");
+    QWidget& preferences = *TopLevels(u"Preferences"_s).value(0);
+    Find<QCheckBox>(preferences, u"Radio_Utiliser"_s)->setChecked(true);
+    Find<QPushButton>(preferences, u"Radio_Tester"_s)->click();
+    QVERIFY(Heard(Find<QWidget>(preferences, u"Radio_Resultat"_s))
+                .startsWith(u"Résultat de l'essai|Aucun modèle de radio n'est choisi"_s));
   }
 };
 

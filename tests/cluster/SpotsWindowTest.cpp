@@ -233,8 +233,11 @@ class SpotsWindowTest : public QObject {
                      u"09:01|432200.0|F4UHF|44001|Nouveau lavoir|432 Mhz|FM|F5HHH|KMB 44001 FM"_s}));
     for (int down = 0; down < 3; ++down) QTest::keyClick(&list, Qt::Key_Down);
     QTest::keyClick(&list, Qt::Key_Return);
-    QCOMPARE(Find<QLabel>(*list.window(), u"Message_Spots"_s)->text(),
-             u"La saisie n'a pas de bande 432 Mhz : ce spot ne peut pas être repris dans le log."_s);
+    const QString noBand = u"La saisie n'a pas de bande 432 Mhz : ce spot ne peut pas être repris dans le log."_s;
+    QCOMPARE(Find<QLabel>(*list.window(), u"Message_Spots"_s)->text(), noBand);
+    QCOMPARE(QAccessible::queryAccessibleInterface(Find<QLabel>(*list.window(), u"Message_Spots"_s))
+                 ->text(QAccessible::Description),
+             noBand);  // heard by a screen reader
     QCOMPARE(s.texts({"Bande_A", "Ind_A"}), QStringList({"1.8 Mhz", ""}));
     QTest::keyClick(&list, Qt::Key_Up);
     QTest::keyClick(&list, Qt::Key_Return);
@@ -312,7 +315,8 @@ class SpotsWindowTest : public QObject {
     QTRY_VERIFY(list.window()->findChild<QWidget*>(u"Annonce"_s));
     QWidget& announce = *list.window()->findChild<QWidget*>(u"Annonce"_s);
     QVERIFY(QTest::qWaitForWindowActive(&announce));
-    for (const auto& [field, text] : {std::pair{"Annonce_Indicatif", "F4KMB"}, {"Annonce_Frequence", "14025"},
+    for (const auto& [field, text] : {std::pair{"Annonce_Indicatif", "F4KMB"},
+                                      {"Annonce_Frequence", "14025"},
                                       {"Annonce_Commentaire", "KMB 89001"}}) {
       auto* box = Find<QLineEdit>(announce, QString::fromLatin1(field));
       box->clear();
