@@ -110,6 +110,8 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
   bool offerConversion(const kmb::LogSnapshot& log);
   // Asks to convert a first-name list saved by another program; true once converted.
   bool offerFirstNamesConversion();
+  // Converts the file to Windows-1252 once the operator says yes to `question`, its original kept; true once done.
+  bool convertAfterAsking(const std::filesystem::path& path, const QString& question, const QString& done);
   void reportIoError(const kmb::IoError& error);
   QString logFileName() const;
 

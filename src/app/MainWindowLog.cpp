@@ -202,43 +202,38 @@ bool MainWindow::offerFirstNamesConversion() {
   const QString name = QString::fromStdString(path.string());
   const kmb::FirstNameListRead list = kmb::ReadFirstNameList(ctx_.files, ctx_.programFolder);
   const QString found = QString::fromStdString(kmb::LogEncodingDescription(list.text));
-  const bool convert = ctx_.messages.ask(
-      this, QStringLiteral("La liste des prénoms %1 n'est pas écrite comme ORX_KMB l'écrit (Windows-1252) : elle "
-                           "contient %2.\r\n\r\nLa convertir maintenant en Windows-1252 ? Le fichier d'origine sera "
-                           "gardé à côté. Sinon, elle reste telle quelle et ce QSO est enregistré sans y retenir le "
-                           "prénom ni le département.")
-                .arg(name, found));
-  if (!convert) return false;
-  const kmb::ConversionResult converted = kmb::ConvertToWindows1252(ctx_.files, path);
-  if (converted.error) {
-    reportIoError(*converted.error);
-    return false;
-  }
-  ctx_.messages.inform(this, QStringLiteral("La liste des prénoms %1 est convertie en Windows-1252. Le fichier "
-                                            "d'origine est gardé sous le nom %2.")
-                                 .arg(name, QString::fromStdString(converted.original.string())));
-  return true;
+  return convertAfterAsking(
+      path,
+      QStringLiteral("La liste des prénoms %1 n'est pas écrite comme ORX_KMB l'écrit (Windows-1252) : elle contient "
+                     "%2.\r\n\r\nLa convertir maintenant en Windows-1252 ? Le fichier d'origine sera gardé à côté. "
+                     "Sinon, elle reste telle quelle et ce QSO est enregistré sans y retenir le prénom ni le "
+                     "département.")
+          .arg(name, found),
+      QStringLiteral("La liste des prénoms %1 est convertie en Windows-1252.").arg(name));
 }
 
 bool MainWindow::offerConversion(const kmb::LogSnapshot& log) {
   const QString name = logFileName();
   const QString found = QString::fromStdString(kmb::LogEncodingDescription(log.text));
-  const bool convert = ctx_.messages.ask(
-      this, QStringLiteral("Le log %1 n'est pas écrit comme ORX_KMB écrit ses logs (Windows-1252) : il contient %2.\r\n"
-                           "Il est affiché tel quel, mais aucun QSO n'y sera enregistré, modifié ou supprimé tant "
-                           "qu'il n'est pas converti.\r\n\r\nLe convertir maintenant en Windows-1252 ? Le fichier "
-                           "d'origine sera gardé à côté.")
-                .arg(name, found));
-  if (!convert) return false;
-  const kmb::ConversionResult converted =
-      kmb::ConvertToWindows1252(ctx_.files, kmb::LogFilePath(ctx_.programFolder, stationCall_));
+  return convertAfterAsking(
+      kmb::LogFilePath(ctx_.programFolder, stationCall_),
+      QStringLiteral("Le log %1 n'est pas écrit comme ORX_KMB écrit ses logs (Windows-1252) : il contient %2.\r\n"
+                     "Il est affiché tel quel, mais aucun QSO n'y sera enregistré, modifié ou supprimé tant qu'il "
+                     "n'est pas converti.\r\n\r\nLe convertir maintenant en Windows-1252 ? Le fichier d'origine "
+                     "sera gardé à côté.")
+          .arg(name, found),
+      QStringLiteral("Le log %1 est converti en Windows-1252.").arg(name));
+}
+
+bool MainWindow::convertAfterAsking(const std::filesystem::path& path, const QString& question, const QString& done) {
+  if (!ctx_.messages.ask(this, question)) return false;
+  const kmb::ConversionResult converted = kmb::ConvertToWindows1252(ctx_.files, path);
   if (converted.error) {
     reportIoError(*converted.error);
     return false;
   }
   InformOfferingFolder(ctx_, this,
-                       QStringLiteral("Le log %1 est converti en Windows-1252. Le fichier d'origine est gardé "
-                                      "sous le nom %2.")
-                           .arg(name, QString::fromStdString(converted.original.string())));
+                       done + QStringLiteral(" Le fichier d'origine est gardé sous le nom %1.")
+                                  .arg(QString::fromStdString(converted.original.string())));
   return true;
 }
