@@ -9,13 +9,15 @@
 
 namespace {
 
-QLabel* ClockLabel(const char* name, QWidget* parent) {
+// As wide as its widest text from the start, so the window is laid out for it.
+QLabel* ClockLabel(const char* name, const QString& widest, QWidget* parent) {
   auto* label = Named(new QLabel(parent), name);
   QFont font = label->font();
   font.setPointSize(font.pointSize() + 3);
   font.setBold(true);
   label->setFont(font);
   label->setAlignment(Qt::AlignCenter);
+  label->setMinimumWidth(QFontMetrics(font).horizontalAdvance(widest));
   return label;
 }
 
@@ -27,13 +29,13 @@ QString HoursAndMinutes(const kmb::ClockReading& reading) {
 
 ClockPanel::ClockPanel(const kmb::Clock& clock, QWidget* parent) : QWidget(parent), clock_(clock) {
   auto* times = Named(new QGroupBox(this), "Frame7");
-  localTimeLabel_ = ClockLabel("Heure_Locale", times);
-  utcTimeLabel_ = ClockLabel("Heure_Utc", times);
+  localTimeLabel_ = ClockLabel("Heure_Locale", QStringLiteral("00:00 Loc"), times);
+  utcTimeLabel_ = ClockLabel("Heure_Utc", QStringLiteral("00:00 Utc"), times);
   auto* timesColumn = new QVBoxLayout(times);
   timesColumn->addWidget(localTimeLabel_);
   timesColumn->addWidget(utcTimeLabel_);
   auto* date = Named(new QGroupBox(this), "Frame2");
-  utcDateLabel_ = ClockLabel("Date_Utc", date);
+  utcDateLabel_ = ClockLabel("Date_Utc", QStringLiteral("00/00/00"), date);
   (new QVBoxLayout(date))->addWidget(utcDateLabel_);
 
   auto* column = new QVBoxLayout(this);
