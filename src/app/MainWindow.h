@@ -104,8 +104,9 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
   // shows that row at that place.
   std::optional<std::size_t> chosenLine() const;
   // Applies `change` to the log as listed, then lists it and selects its
-  // last row; or tells why nothing was written.
-  bool editLog(kmb::LogChange change, kmb::Lines firstNameLines);
+  // last row; or tells why nothing was written. A first-name list saved by
+  // another program is offered for conversion when `mayConvertFirstNames`.
+  bool editLog(kmb::LogChange change, kmb::Lines firstNameLines, bool mayConvertFirstNames = true);
   // Asks to convert a log that is not in Windows-1252; true once converted.
   bool offerConversion(const kmb::LogSnapshot& log);
   // Asks to convert a first-name list saved by another program; true once converted.

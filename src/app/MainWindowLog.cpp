@@ -148,7 +148,7 @@ bool MainWindow::changeLog(kmb::LogChange change, kmb::Lines firstNameLines) {
   return true;
 }
 
-bool MainWindow::editLog(kmb::LogChange change, kmb::Lines firstNameLines) {
+bool MainWindow::editLog(kmb::LogChange change, kmb::Lines firstNameLines, bool mayConvertFirstNames) {
   const kmb::LogEdit edit{ctx_.programFolder, stationCall_, change, firstNameLines,
                           kmb::DayText(ctx_.clock.localNow())};
   kmb::EditResult result = kmb::EditLog(ctx_.files, listedLog_, edit);
@@ -174,13 +174,11 @@ bool MainWindow::editLog(kmb::LogChange change, kmb::Lines firstNameLines) {
         ctx_.messages.inform(this, QStringLiteral("Rien n'a encore été écrit : recommencez."));
       }
       return false;
-    case kmb::EditRefusal::FirstNamesNotWindows1252: {
-      // The QSO is saved either way: with the list converted, or without touching it (asked once).
-      const bool converted =
-          offerFirstNamesConversion() &&
-          kmb::ReadFirstNameList(ctx_.files, ctx_.programFolder).text.encoding == kmb::LogEncoding::Windows1252;
-      return editLog(std::move(change), converted ? std::move(firstNameLines) : kmb::Lines{});
-    }
+    case kmb::EditRefusal::FirstNamesNotWindows1252:
+      // The QSO is saved either way: with the list converted, or without touching it; asked once.
+      if (mayConvertFirstNames && offerFirstNamesConversion())
+        return editLog(std::move(change), std::move(firstNameLines), false);
+      return editLog(std::move(change), {}, false);
     case kmb::EditRefusal::TooManyLines:
       ctx_.messages.inform(this, QStringLiteral("Le log %1 ne peut pas dépasser %2 QSO : au-delà, la liste ne pourrait "
                                                 "plus l'afficher. Rien n'a été écrit ; le fichier n'a pas été modifié.")

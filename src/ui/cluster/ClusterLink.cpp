@@ -108,9 +108,7 @@ void ClusterLink::read() {
     lastLineAt_ = steady_.elapsed();
   }
   if (answer(login_.onPartial(reader_.partial()))) reader_.answered();
-  if (!login_.loggedIn()) silence_.start();
-  // A blank line checks a silent link only once logged in: before, it would answer the node's question.
-  if (login_.loggedIn()) idle_.start();
+  awaitNext();
   showQuestion();
   if (!lines.empty()) emit linesReceived(lines);
 }
@@ -127,6 +125,12 @@ void ClusterLink::showQuestion() {
 
 void ClusterLink::silent() {
   if (answer(login_.onSilence())) reader_.answered();
+  awaitNext();
+}
+
+// Until logged in, a silence moves the login on; after, a long one is checked
+// with a blank line, which before would answer the node's question.
+void ClusterLink::awaitNext() {
   if (login_.loggedIn())
     idle_.start();
   else
@@ -162,8 +166,8 @@ void ClusterLink::lost(const QString& reason) {
   if (retry_.isActive()) return;
   const QString words = lastWords();
   lossReason_ = words.isEmpty() ? reason : reason + QStringLiteral(" : « ") + words + QStringLiteral(" »");
-  retry_.start(int(
-      schedule_.delayAfterLoss(steady_.elapsed())));  // before the abort, whose own disconnection then changes nothing
+  // Started before the abort, whose own disconnection then changes nothing.
+  retry_.start(int(schedule_.delayAfterLoss(steady_.elapsed())));
   for (QTimer* timer : {&connecting_, &silence_, &readMore_, &idle_, &checkAnswer_}) timer->stop();
   socket_->abort();
   showCountdown();

@@ -46,6 +46,7 @@ class ClusterLink final : public QObject {
   void read();
   void showQuestion();
   void silent();
+  void awaitNext();
   void checkLink();
   // False when there was nothing to send.
   bool answer(const std::string& bytes);

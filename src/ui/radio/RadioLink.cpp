@@ -4,10 +4,8 @@
 #include <QThread>
 
 #include "core/radio/RadioStatus.h"
-#include "ui/kit/SettingsStore.h"
+#include "ui/kit/StoredRadio.h"
 #include "ui/radio/RadioWorker.h"
-
-using namespace settings_keys;
 
 namespace {
 
@@ -17,12 +15,6 @@ constexpr std::chrono::milliseconds kPollInterval{500};
 constexpr std::chrono::milliseconds kLongestEndWait{1000};
 
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
-kmb::RadioSetup StoredSetup(const SettingsStore& settings) {
-  const bool unticked = settings.read(kSetup, kRadioUtilisee) == QStringLiteral("Non");
-  return {unticked ? 0 : settings.read(kSetup, kRadioModele).toInt(), settings.read(kSetup, kRadioPort).toStdString(),
-          settings.read(kSetup, kRadioVitesse).toInt()};
-}
 
 }  // namespace
 
@@ -41,7 +33,7 @@ RadioLink::~RadioLink() {
 
 void RadioLink::useStoredSetup() {
   stop();
-  setup_ = StoredSetup(settings_);
+  setup_ = StoredRadioSetup(settings_);
   setStatus(FromUtf8(inUse() ? kmb::kRadioConnecting : kmb::kRadioNotSetUp));
   startWhenFree();
 }
@@ -56,7 +48,6 @@ void RadioLink::shutDown() {
 void RadioLink::stop() {
   ++generation_;
   countdown_.stop();
-  connected_ = false;
   lastAnswer_.reset();
   refusalShown_ = false;
   forgetReading();
@@ -130,7 +121,6 @@ void RadioLink::forgetReading() {
 
 void RadioLink::answered(double hertz, const QString& mode, bool modeKnown) {
   countdown_.stop();
-  connected_ = true;
   const kmb::RadioReading reading{hertz, modeKnown ? std::optional(mode.toStdString()) : std::nullopt};
   lastAnswer_ = reading;
   if (refusalShown_ && refusedAt_ == reading) return;
@@ -148,7 +138,6 @@ void RadioLink::answered(double hertz, const QString& mode, bool modeKnown) {
 }
 
 void RadioLink::failed(const QString& cause, bool hadAnswered, int retrySeconds) {
-  connected_ = false;
   lastAnswer_.reset();
   refusalShown_ = false;
   forgetReading();
@@ -175,7 +164,7 @@ void RadioLink::countDown() {
 }
 
 std::optional<double> RadioLink::frequencyHz() const {
-  if (!connected_ || !lastReading_) return std::nullopt;
+  if (!lastAnswer_ || !lastReading_) return std::nullopt;
   return lastReading_->hertz;
 }
 
@@ -184,7 +173,7 @@ std::optional<QString> RadioLink::tune(double hertz, const QString& mode, QObjec
   if (!inUse())
     return QStringLiteral(
         "Aucune radio n'est réglée : choisissez-la dans le menu Fichier > Préférences…, section « Radio ».");
-  if (!connected_ || !worker_)
+  if (!lastAnswer_ || !worker_)
     return QStringLiteral("La radio n'est pas connectée : elle ne se règle pas sur ce spot.");
   tuneAsker_ = {asker, std::move(refused)};
   const QString radioMode = FromUtf8(kmb::RadioModeOfEntry(mode.toStdString(), hertz));

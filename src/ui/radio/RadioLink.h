@@ -75,8 +75,7 @@ class RadioLink final : public QObject, public RadioControl {
   RadioWorker* worker_ = nullptr;
   std::vector<QPointer<QThread>> ending_;  // stopped workers ending their last request
   bool shutDown_ = false;
-  bool connected_ = false;
-  std::optional<kmb::RadioReading> lastAnswer_;   // as the radio gave it
+  std::optional<kmb::RadioReading> lastAnswer_;   // as the radio gave it; none while not connected
   std::optional<kmb::RadioReading> lastReading_;  // the last sensible one, which the entry follows
   // A refused frequency stays said until the radio's answer changes from this one.
   bool refusalShown_ = false;

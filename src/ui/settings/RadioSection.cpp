@@ -13,6 +13,7 @@
 #include "ui/kit/NamedWidgets.h"
 #include "ui/kit/RadioControl.h"
 #include "ui/kit/SettingsStore.h"
+#include "ui/kit/StoredRadio.h"
 #include "ui/kit/WidgetHelpers.h"
 
 using namespace settings_keys;
@@ -73,7 +74,7 @@ RadioSection::~RadioSection() {
 void RadioSection::build(const SettingsStore& settings) {
   useRadio_ = Field(new QCheckBox(QStringLiteral("Utiliser une radio"), this), "Radio_Utiliser",
                     QStringLiteral("Utiliser une radio"));
-  useRadio_->setChecked(chosenModel_ > 0 && settings.read(kSetup, kRadioUtilisee) != QStringLiteral("Non"));
+  useRadio_->setChecked(RadioTicked(settings));
   filter_ = Field(new QLineEdit(this), "Radio_Filtre", QStringLiteral("Chercher un modèle"));
   filter_->setPlaceholderText(QStringLiteral("marque ou modèle, par exemple 7300"));
   model_ = Field(new QComboBox(this), "Radio_Modele", QStringLiteral("Modèle"));
