@@ -62,6 +62,9 @@ class EntryForm final : public QGroupBox {
   // False while the form shows a row of the list, not open for typing.
   bool callSignOpen() const;
   void clearDate();
+  // Why the entry is not free for `action` ("prendre un spot"): a QSO being
+  // modified, inserted or typed; nothing when it holds none.
+  std::optional<QString> busyFor(const QString& action) const;
   // A spot taken for a new QSO (EntrySpot.cpp): the band, the call sign and
   // the reference go through the Enter walk as if typed, and the spot's mode
   // is the QSO's unless a radio gives one; the reason when the entry holds

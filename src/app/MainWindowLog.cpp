@@ -142,7 +142,12 @@ bool MainWindow::saveEntry() {
   return editLog([newLine](kmb::Lines log) { return kmb::InsertLogLineByDate(log, newLine); }, std::move(firstName));
 }
 
+// The entry is emptied afterwards: a QSO being typed would be lost.
 bool MainWindow::changeLog(kmb::LogChange change, kmb::Lines firstNameLines) {
+  if (const std::optional<QString> busy = form_->busyFor(QStringLiteral("modifier le log"))) {
+    ctx_.messages.inform(this, *busy + QStringLiteral("\r\nRien n'a été écrit."));
+    return false;
+  }
   if (!editLog(std::move(change), std::move(firstNameLines))) return false;
   form_->reset();
   return true;

@@ -3,6 +3,7 @@
 #include "support/MainSession.h"
 #include "ui/award/ContactedListWindow.h"
 #include "ui/kit/ColumnTitles.h"
+#include "ui/reports/ConfirmationSummaryDialog.h"
 #include "ui/reports/ImportSummaryDialog.h"
 #include "ui/search/RechercheIndicatifWindow.h"
 
@@ -126,12 +127,14 @@ class ReadabilityTest : public QObject {
       for (const QString& name : names) s.env.settings->write(kSetup, u"Fenetre "_s + name, place);
       PlacesAtShow atShow;
       s.start();
-      for (const char* command : {"Mnu_Guide", "Mnu_Cluster", "Mnu_Reglement", "Liste_KMB_Active", "Mnu_Score",
-                                  "Mnu_KMB_HF", "Mnu_Diplome_VHF", "Mnu_Carte_Acti_KMB", "Mnu_L_Contacte", "Rechercher",
-                                  "Mnu_Non_Recue", "Mnu_New_Indicatif", "Mnu_Preferences", "Mnu_Spots"})
+      for (const char* command :
+           {"Mnu_Guide", "Mnu_Cluster", "Mnu_Reglement", "Liste_KMB_Active", "Mnu_Score", "Mnu_KMB_HF",
+            "Mnu_Diplome_VHF", "Mnu_Carte_Acti_KMB", "Mnu_L_Contacte", "Rechercher", "Mnu_Non_Recue", "Mnu_QSL_Recues",
+            "Mnu_New_Indicatif", "Mnu_Preferences", "Mnu_Spots"})
         s.main->findChild<QAction*>(QLatin1String(command)) ? s.trigger(command) : s.click(command);
       ImportSummaryDialog(kmb::ImportPlan{}, *s.env.settings, s.main.get()).show();
-      QCOMPARE(atShow.frames.size(), 16);
+      ConfirmationSummaryDialog({}, {}, *s.env.settings, s.main.get()).show();
+      QCOMPARE(atShow.frames.size(), 18);
       for (auto frame = atShow.frames.cbegin(); frame != atShow.frames.cend(); ++frame)
         QVERIFY2(area.contains(*frame), qPrintable(frame.key() + place));
       names = atShow.frames.keys();

@@ -24,6 +24,7 @@ class WebCommandsTest : public QObject {
     for (const QString& pair :
          u"Mnu_Score=Score_KMB Mnu_KMB_HF=Diplomes Mnu_Diplome_VHF=Diplome_VHF "
          "Mnu_Carte_Acti_KMB=Carte_Acti_KMB Mnu_L_Contacte=Aff_Contacte Mnu_Non_Recue=Multi_QSL "
+         "Mnu_QSL_Recues=QSL_Recues "
          "Rechercher=Recherche_Indicatif Mnu_Reglement=Reglement Liste_KMB_Active=KMB_Active "
          "Mnu_Cluster=Cluster Mnu_Spots=Spots Mnu_Guide=Guide Mnu_New_Indicatif=Station Mnu_Preferences=Preferences"_s
              .split(u' ')) {

@@ -75,4 +75,20 @@ Lines DeleteLogLineAt(Lines log, std::size_t index) {
   return log;
 }
 
+bool StillInPlace(const Lines& log, const std::vector<ChosenLine>& chosen) {
+  return std::all_of(chosen.begin(), chosen.end(),
+                     [&log](const ChosenLine& c) { return c.index < log.size() && log[c.index] == c.line; });
+}
+
+Lines MarkQslReceivedAt(Lines log, const std::vector<std::size_t>& indices) {
+  const std::size_t mark = fields::Qsl.logFirst - 1;
+  for (const std::size_t index : indices) {
+    if (index >= log.size()) continue;
+    Bytes& line = log[index];
+    if (line.size() <= mark) line.resize(mark + 1, ' ');
+    line[mark] = '*';
+  }
+  return log;
+}
+
 }  // namespace kmb

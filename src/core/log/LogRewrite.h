@@ -4,6 +4,7 @@
 // A modified or deleted QSO is the line the operator chose, by its place in
 // the file: two equal lines are still two QSOs.
 #include <cstddef>
+#include <vector>
 
 #include "core/log/LogFile.h"
 
@@ -26,5 +27,19 @@ Lines ReplaceLogLineAt(Lines log, std::size_t index, const Bytes& newLine);
 
 // The line at `index` is left out.
 Lines DeleteLogLineAt(Lines log, std::size_t index);
+
+// A line the operator chose, known by its place and its text.
+struct ChosenLine {
+  std::size_t index = 0;
+  Bytes line;
+};
+
+// True when each chosen line still stands at its place: a change computed
+// on an older log never touches another QSO.
+bool StillInPlace(const Lines& log, const std::vector<ChosenLine>& chosen);
+
+// The lines at `indices` get the QSL mark "*" in their last column, a short
+// line padded with blanks up to it; every other byte stays.
+Lines MarkQslReceivedAt(Lines log, const std::vector<std::size_t>& indices);
 
 }  // namespace kmb

@@ -39,6 +39,8 @@ std::optional<Bytes> LogTime(std::string_view adif) {
   return time;
 }
 
+}  // namespace
+
 const Band* BandOfRecord(const AdifFields& record) {
   if (record.has("band")) return BandOfAdif(Trim(record.value("band")));
   double mhz = 0;
@@ -48,6 +50,14 @@ const Band* BandOfRecord(const AdifFields& record) {
   if (freq.empty() || error != std::errc{} || end != freq.data() + freq.size()) return nullptr;
   return BandOfFrequency(mhz);
 }
+
+std::optional<Bytes> LogDateOfRecord(const AdifFields& record) { return LogDate(Trim(record.value("qso_date"))); }
+
+std::optional<Bytes> LogTimeOfRecord(const AdifFields& record) { return LogTime(Trim(record.value("time_on"))); }
+
+Bytes CallOfRecord(const AdifFields& record) { return UpperCp1252(Trim(record.value("call"))); }
+
+namespace {
 
 // The reference and the lavoir name: SIG_INFO under SIG "KMB", or, as this
 // program's own export writes them, the reference in SIG and the name in SIG_INFO.
@@ -95,8 +105,6 @@ QsoKey KeyOf(std::string_view line) {
           Trim(log_columns::Bande(line))};
 }
 
-Bytes CallOfRecord(const AdifFields& record) { return UpperCp1252(Trim(record.value("call"))); }
-
 // Oldest QSO first, in the file's order within one minute: the latest QSO's first name is the one kept.
 Lines OldestFirst(std::vector<std::pair<long long, Bytes>> dated) {
   std::stable_sort(dated.begin(), dated.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -117,10 +125,10 @@ RecordLine LogLineOfRecord(const AdifFields& record) {
   if (!reference) return {{}, {}, NoReference(record)};
   qso.ref = reference->first;
   qso.nomLavoir = reference->second;
-  const auto date = LogDate(Trim(record.value("qso_date")));
+  const auto date = LogDateOfRecord(record);
   if (!date) return {{}, {}, "date absente ou impossible (de 1950 à 2049)"};
   qso.date = *date;
-  const auto time = LogTime(Trim(record.value("time_on")));
+  const auto time = LogTimeOfRecord(record);
   if (!time) return {{}, {}, "heure absente ou impossible"};
   qso.heure = *time;
   const Band* band = BandOfRecord(record);

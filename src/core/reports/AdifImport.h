@@ -3,9 +3,11 @@
 // becomes a log line, or is refused with its reason; the QSOs the log holds
 // already are passed over.
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/log/Bands.h"
 #include "core/log/LogFile.h"
 #include "core/reports/AdifReader.h"
 
@@ -34,6 +36,14 @@ struct RecordLine {
   bool firstNameCut = false;
 };
 RecordLine LogLineOfRecord(const AdifFields& record);
+
+// What the import and the reading of confirmations take from a record alike:
+// the band by BAND, else by FREQ in MHz; QSO_DATE and TIME_ON (four or six
+// digits) as the log writes them; the call sign in capitals.
+const Band* BandOfRecord(const AdifFields& record);
+std::optional<Bytes> LogDateOfRecord(const AdifFields& record);
+std::optional<Bytes> LogTimeOfRecord(const AdifFields& record);
+Bytes CallOfRecord(const AdifFields& record);
 
 // Same call sign, date, time and band: the same QSO. A record cut by the end
 // of the file is refused.

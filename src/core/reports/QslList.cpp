@@ -15,11 +15,17 @@ Bytes QslListRow(std::string_view l) {
 
 bool QslReceived(std::string_view logLine) { return log_columns::Qsl(logLine) == '*'; }
 
-std::vector<Bytes> AwaitedQslRows(const Lines& lines, std::string_view typed) {
-  std::vector<Bytes> found;
-  for (const Bytes& line : lines)
-    if (CallSignMatches(line, typed) && !QslReceived(line)) found.push_back(QslListRow(line));
+std::vector<std::size_t> AwaitedQslPlaces(const Lines& lines, std::string_view typed) {
+  std::vector<std::size_t> found;
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    if (CallSignMatches(lines[i], typed) && !QslReceived(lines[i])) found.push_back(i);
   return found;
+}
+
+std::vector<Bytes> AwaitedQslRows(const Lines& lines, std::string_view typed) {
+  std::vector<Bytes> rows;
+  for (const std::size_t i : AwaitedQslPlaces(lines, typed)) rows.push_back(QslListRow(lines[i]));
+  return rows;
 }
 
 }  // namespace kmb

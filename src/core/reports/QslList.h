@@ -21,8 +21,11 @@ Bytes QslListRow(std::string_view logLine);
 // True when the line's QSL mark is "*".
 bool QslReceived(std::string_view logLine);
 
-// The QSOs, in log order, of the call signs containing `typed` whose QSL
-// has not been received, each as QslListRow gives it.
+// The places in the log, in log order, of the QSOs of the call signs
+// containing `typed` whose QSL has not been received.
+std::vector<std::size_t> AwaitedQslPlaces(const Lines& lines, std::string_view typed);
+
+// Those QSOs, each as QslListRow gives it.
 std::vector<Bytes> AwaitedQslRows(const Lines& lines, std::string_view typed);
 
 }  // namespace kmb

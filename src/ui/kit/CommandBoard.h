@@ -48,7 +48,8 @@ class CommandBoard {
   virtual QWidget* messageParent() = 0;
   // Changes the log as the list shows it, as every change of the log does
   // (copy of the day, first names learnt, atomic rewrite), then lists it;
-  // false when nothing was written, the operator told why.
+  // false when nothing was written (also while the entry holds a QSO being
+  // typed, which the change would empty), the operator told why.
   virtual bool changeLog(kmb::LogChange change, kmb::Lines firstNameLines) = 0;
   // The radio the main window reads, when the operator set one up.
   virtual RadioControl& radio() = 0;

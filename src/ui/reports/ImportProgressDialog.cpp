@@ -20,10 +20,11 @@ QString RecordsRead(std::size_t count) {
 
 }  // namespace
 
-ImportProgressDialog::ImportProgressDialog(std::function<std::size_t()> recordsRead, QWidget* parent)
+ImportProgressDialog::ImportProgressDialog(const QString& caption, std::function<std::size_t()> recordsRead,
+                                           QWidget* parent)
     : QDialog(parent), recordsRead_(std::move(recordsRead)) {
   setObjectName(QStringLiteral("Lecture_ADIF"));
-  setWindowTitle(QStringLiteral("Importation ADIF"));
+  setWindowTitle(caption);
   text_ = Named(new QLabel(this), "Compte_Lecture");
   auto* busy = new QProgressBar(this);
   busy->setRange(0, 0);  // the number of records is known only at the end

@@ -1,5 +1,5 @@
 #pragma once
-// "Importation ADIF" while the file is read: how many records are read so
+// The window shown while an ADIF file is read: how many records are read so
 // far, and "Annuler", which asks the reading to stop. The window stays until
 // the reading has stopped, so that nothing else starts meanwhile.
 #include <QDialog>
@@ -13,7 +13,7 @@ class ImportProgressDialog final : public QDialog {
   Q_OBJECT
  public:
   // `recordsRead` is asked again and again while the window shows.
-  ImportProgressDialog(std::function<std::size_t()> recordsRead, QWidget* parent);
+  ImportProgressDialog(const QString& caption, std::function<std::size_t()> recordsRead, QWidget* parent);
 
   // "Annuler", Escape and the window's close box ask for the stop.
   void reject() override;

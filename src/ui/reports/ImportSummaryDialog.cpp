@@ -1,40 +1,15 @@
 #include "ui/reports/ImportSummaryDialog.h"
 
-#include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QListView>
 #include <QPushButton>
 #include <QStringListModel>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
-#include "ui/kit/Fonts.h"
-#include "ui/kit/LogListModel.h"
-#include "ui/kit/NamedWidgets.h"
 #include "ui/kit/ShownText.h"
 #include "ui/kit/WidgetHelpers.h"
-#include "ui/kit/WindowKeys.h"
-#include "ui/kit/WindowPlacement.h"
+#include "ui/reports/SummaryLists.h"
 
 namespace {
-
-QListView* LinesView(const char* name, QAbstractItemModel* model, QWidget* parent) {
-  auto* view = Named(new QListView(parent), name);
-  model->setParent(view);
-  view->setModel(model);
-  view->setFont(ListFont());
-  view->setUniformItemSizes(true);
-  view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  return view;
-}
-
-// Log lines stay bytes until they are painted: a long file shows at once.
-QAbstractItemModel* LogLines(const kmb::Lines& lines) {
-  auto* model = new LogListModel;
-  model->setLines(lines);
-  return model;
-}
 
 QAbstractItemModel* Reasons(const std::vector<kmb::RefusedRecord>& refused) {
   QStringList shown;
@@ -43,11 +18,6 @@ QAbstractItemModel* Reasons(const std::vector<kmb::RefusedRecord>& refused) {
                  .arg(record.number)
                  .arg(FromCp1252(record.call), QString::fromStdString(record.reason));
   return new QStringListModel(shown);
-}
-
-// French counts agree from two on ("1 refusé", "2 refusés"); 0 takes the singular.
-QString Agreed(std::size_t count, const QString& one, const QString& many) {
-  return (count > 1 ? many : one).arg(count);
 }
 
 QString Counts(const kmb::ImportPlan& plan) {
@@ -67,41 +37,19 @@ QString Counts(const kmb::ImportPlan& plan) {
 
 }  // namespace
 
-bool ImportSummaryDialog::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && IsEnter(static_cast<const QKeyEvent&>(*event))) return true;
-  return QDialog::eventFilter(watched, event);
-}
-
 ImportSummaryDialog::ImportSummaryDialog(const kmb::ImportPlan& plan, SettingsStore& settings, QWidget* parent)
     : QDialog(parent) {
   setObjectName(QStringLiteral("Importation_ADIF"));
   setWindowTitle(QStringLiteral("Importation ADIF"));
   auto* counts = Named(new QLabel(Counts(plan), this), "Compte_Import");
   auto* tabs = new QTabWidget(this);
-  tabs->addTab(LinesView("QSO_A_Ajouter", LogLines(plan.toAdd), tabs),
+  tabs->addTab(LinesView("QSO_A_Ajouter", LogLinesModel(plan.toAdd), tabs),
                QStringLiteral("&À ajouter (%1)").arg(plan.toAdd.size()));
-  tabs->addTab(LinesView("QSO_Deja_Dans_Le_Log", LogLines(plan.alreadyInLog), tabs),
+  tabs->addTab(LinesView("QSO_Deja_Dans_Le_Log", LogLinesModel(plan.alreadyInLog), tabs),
                QStringLiteral("&Déjà dans le log (%1)").arg(plan.alreadyInLog.size()));
   tabs->addTab(LinesView("QSO_Refuses", Reasons(plan.refused), tabs),
                QStringLiteral("&Refusés (%1)").arg(plan.refused.size()));
   auto* import = Named(new QPushButton(QStringLiteral("Importer"), this), "Importer");
-  auto* cancel = Named(new QPushButton(QStringLiteral("Annuler"), this), "Annuler");
   import->setEnabled(!plan.toAdd.empty());
-  connect(import, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(import);
-  buttons->addWidget(cancel);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(counts);
-  layout->addWidget(tabs, 1);
-  layout->addLayout(buttons);
-  PressButtonsOnEnter(*this);
-  for (QListView* view : findChildren<QListView*>()) view->installEventFilter(this);
-  for (int tab = 0; tab < tabs->count(); ++tab) NameAfterCaption(*tabs->widget(tab), tabs->tabText(tab));
-  resize(QFontMetrics(ListFont()).horizontalAdvance(QString(110, u'M')), 480);
-  PlaceWindow(*this, settings);
-  (plan.toAdd.empty() ? cancel : import)->setFocus();
+  LayOutSummary(*this, counts, tabs, import, settings);
 }

@@ -11,8 +11,4 @@ class ImportSummaryDialog final : public QDialog {
   Q_OBJECT
  public:
   ImportSummaryDialog(const kmb::ImportPlan& plan, SettingsStore& settings, QWidget* parent);
-
- protected:
-  // Enter in a list never imports: only the focused button answers it.
-  bool eventFilter(QObject* watched, QEvent* event) override;
 };

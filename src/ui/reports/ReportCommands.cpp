@@ -4,6 +4,7 @@
 #include "ui/reports/AdifExportCommand.h"
 #include "ui/reports/AdifImportCommand.h"
 #include "ui/reports/MultiQslWindow.h"
+#include "ui/reports/QslReceivedWindow.h"
 
 void RegisterReportCommands(CommandBoard& board) {
   CommandBoard* b = &board;
@@ -14,4 +15,6 @@ void RegisterReportCommands(CommandBoard& board) {
   board.addCommand(MenuPlace::BarBeforeHelp, "Mnu_Non_Recue", QStringLiteral("&QSL's non reçues"), [b] {
     b->openSingleWindow("Multi_QSL", [b] { return new MultiQslWindow(b->context(), b->logbook()); });
   });
+  board.addCommand(MenuPlace::BarBeforeHelp, "Mnu_QSL_Recues", QStringLiteral("Enre&gistrer des QSL reçues…"),
+                   [b] { b->openSingleWindow("QSL_Recues", [b] { return new QslReceivedWindow(*b); }); });
 }
