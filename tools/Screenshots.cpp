@@ -198,6 +198,10 @@ int main(int argc, char** argv) {
                       [](QWidget& w) { Photographer::find<QPushButton>(w, "Afficher").click(); });
   camera.shootCommand("Mnu_Non_Recue", "Multi_QSL", "qsl-non-recues",
                       [](QWidget& w) { Photographer::typeAndEnter(w, "Indicatif", QStringLiteral("f4hkl")); });
+  camera.shootCommand("Mnu_QSL_Recues", "QSL_Recues", "qsl-recues", [](QWidget& w) {
+    Photographer::typeAndEnter(w, "Indicatif", QStringLiteral("f4hkl"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  });
   camera.shootCommand("Rechercher", "Recherche_Indicatif", "recherche",
                       [](QWidget& w) { Photographer::typeAndEnter(w, "Indica", QStringLiteral("f4glm")); });
   camera.shootCommand("Mnu_New_Indicatif", "Station", "station");
