@@ -154,8 +154,8 @@ bool MainWindow::changeLog(kmb::LogChange change, kmb::Lines firstNameLines) {
 }
 
 bool MainWindow::editLog(kmb::LogChange change, kmb::Lines firstNameLines, bool mayConvertFirstNames) {
-  const kmb::LogEdit edit{ctx_.programFolder, stationCall_, change, firstNameLines,
-                          kmb::DayText(ctx_.clock.localNow())};
+  const kmb::LogEdit edit{
+      ctx_.programFolder, stationCall_, change, firstNameLines, kmb::DayText(ctx_.clock.localNow()), {}};
   kmb::EditResult result = kmb::EditLog(ctx_.files, listedLog_, edit);
   if (result.error) {
     reportIoError(*result.error);

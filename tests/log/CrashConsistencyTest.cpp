@@ -38,7 +38,7 @@ Bytes FirstNameOf(std::size_t n) { return FirstNameLine(CallOf(n), "89", "\xc9LO
     const LogSnapshot listed = ReadLogSnapshot(disk, logPath).snapshot;
     const std::size_t next = listed.lines().size();
     const LogChange add = [line = LogLineOf(next)](const Lines& log) { return AddLogLine(log, line); };
-    const LogEdit save{folder, "F4ABC", add, {FirstNameOf(next)}, "2026-12-06"};
+    const LogEdit save{folder, "F4ABC", add, {FirstNameOf(next)}, "2026-12-06", {}};
     if (!EditLog(disk, listed, save).done()) std::_Exit(3);
   }
 }

@@ -41,7 +41,7 @@ class LogEditTest : public ::testing::Test {
   EditResult append(const LogSnapshot& shown, const std::string& day = "", FileSystem* fs = nullptr,
                     const Lines& names = {}) {
     const Bytes line = Line("F4NEW");
-    const LogEdit edit{folder.path(), "F4ABC", [line](const Lines& l) { return AddLogLine(l, line); }, names, day};
+    const LogEdit edit{folder.path(), "F4ABC", [line](const Lines& l) { return AddLogLine(l, line); }, names, day, {}};
     return EditLog(fs ? *fs : disk, shown, edit);
   }
 

@@ -67,6 +67,7 @@ EditResult EditLog(FileSystem& fs, const LogSnapshot& listed, const LogEdit& edi
       return Refused(EditRefusal::FirstNamesNotWindows1252);
   }
   EditResult result;
+  if (JoinLines(now.snapshot.lines()) != now.bytes) result.bytesBefore = std::move(now.bytes);
   result.lines = edit.change(std::move(now.snapshot.text.lines));
   if (result.lines.size() > kMaxListedLines) return Refused(EditRefusal::TooManyLines);
 
@@ -74,7 +75,7 @@ EditResult EditLog(FileSystem& fs, const LogSnapshot& listed, const LogEdit& edi
   if (!edit.firstNameLines.empty()) {
     if (IoStatus error = LearnFirstNames(fs, edit, firstNames.file)) return Failed(error);
   }
-  if (IoStatus error = ReplaceOperatorFile(fs, logPath, JoinLines(result.lines))) {
+  if (IoStatus error = ReplaceOperatorFile(fs, logPath, edit.exactBytes ? *edit.exactBytes : JoinLines(result.lines))) {
     EditResult failed = Failed(error);
     if (!edit.firstNameLines.empty()) failed.firstNamesError = PutFirstNamesBack(fs, edit, firstNames.file);
     return failed;

@@ -5,6 +5,7 @@
 // first-name list cannot be put back, which the result tells.
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "core/log/LogSnapshot.h"
@@ -19,6 +20,9 @@ struct LogEdit {
   LogChange change;
   Lines firstNameLines;   // learnt before the log is written
   std::string backupDay;  // "YYYY-MM-DD"; empty: no copy of the day
+  // Written instead of the changed lines joined: an undo gives back a file
+  // whose line ends or bytes were not the program's own.
+  std::optional<Bytes> exactBytes;
 };
 
 enum class EditRefusal {
@@ -31,6 +35,8 @@ enum class EditRefusal {
 
 struct EditResult {
   Lines lines;  // the log as written
+  // The file before the change, when its lines joined again would not give it back.
+  std::optional<Bytes> bytesBefore;
   IoStatus error;
   EditRefusal refusal = EditRefusal::None;
   IoStatus backupError;      // the copy of the day failed; the change went on

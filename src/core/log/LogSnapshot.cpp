@@ -8,9 +8,10 @@ SnapshotResult ReadLogSnapshot(FileSystem& fs, const std::filesystem::path& logP
   ReadResult read = fs.readAll(logPath);
   if (read.error) {
     if (read.error->errnum == ENOENT) return {};
-    return {{}, read.error};
+    return {{}, read.error, {}};
   }
-  return {LogSnapshot{DecodeLog(read.bytes), true}, std::nullopt};
+  LogSnapshot snapshot{DecodeLog(read.bytes), true};
+  return {std::move(snapshot), std::nullopt, std::move(read.bytes)};
 }
 
 bool SameQsos(const LogSnapshot& listed, const LogSnapshot& now) {

@@ -21,6 +21,7 @@ struct LogSnapshot {
 struct SnapshotResult {
   LogSnapshot snapshot;
   IoStatus error;  // never set for an absent log
+  Bytes bytes;     // the file as read
 };
 
 SnapshotResult ReadLogSnapshot(FileSystem& fs, const std::filesystem::path& logPath);
