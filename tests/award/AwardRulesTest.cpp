@@ -4,6 +4,7 @@
 #include "core/award/ContactedList.h"
 #include "core/award/DepartmentShape.h"
 #include "core/award/Diploma.h"
+#include "core/award/DiplomaClaim.h"
 #include "core/award/MapColouring.h"
 #include "core/log/LogLine.h"
 #include "support/TempFolder.h"
@@ -21,11 +22,15 @@ struct Qso {
   std::string call = "F1AAA";
   std::string date = "05/12/26";
   std::string name = "LAVOIR DU PONT";
+  std::string time = "09:07";
 };
 
 Bytes Line(const Qso& q) {
-  return FormatLogLine({q.call, q.dpt, "JEAN", q.ref, q.date, "09:07", "SSB", q.band, "59", "59", q.name, q.qsl});
+  return FormatLogLine({q.call, q.dpt, "JEAN", q.ref, q.date, q.time, "SSB", q.band, "59", "59", q.name, q.qsl});
 }
+
+const ClockReading kFifthDecember{2026, 12, 5, 10, 7, 3};
+
 Bytes Confirmed(std::string dpt, std::string band = "14 Mhz") { return Line({.dpt = dpt, .band = band, .qsl = true}); }
 Bytes Unconfirmed(std::string dpt, std::string band = "14 Mhz") { return Line({.dpt = dpt, .band = band}); }
 
@@ -106,9 +111,35 @@ TEST(Diploma, ReachedAtThirtyHfOrTenVhfConfirmationsOfItsGroupOnly) {
   EXPECT_EQ(EvaluateDiploma(log, kVhfDiploma).confirmed, 1);
 }
 
-namespace {
+// The QSOs the diploma counts, by day and time across 1999 and 2000; a time that cannot be read ends its
+// day, a date that cannot be read (or a day that does not exist) puts the QSO last, in the log's order.
+TEST(DiplomaClaim, TheDiplomasQsosOldestFirst) {
+  const auto qso = [](std::string call, std::string date, std::string time, std::string band, bool qsl = true) {
+    return Line({.band = band, .qsl = qsl, .call = call, .date = date, .time = time});
+  };
+  const Lines log{qso("F1AAA", "01/01/00", "10:00", "14 Mhz"),  qso("F1BBB", "31/12/99", "23:58", "14 Mhz", false),
+                  qso("F1CCC", "xx/01/05", "08:00", "7.0 Mhz"), qso("F1DDD", "31/12/99", "23:59", "50 Mhz"),
+                  qso("F1EEE", "01/01/00", "09:30", "432 Mhz"), qso("F1FFF", "01/01/00", "09:30", "144 Mhz"),
+                  qso("F1GGG", "29/02/01", "07:00", "28 Mhz"),  qso("F1HHH", "01/01/00", "09:30", "18 Mhz"),
+                  qso("F1III", "01/01/00", "09:30", "10 Mhz"),  qso("F1JJJ", "01/01/00", "24:00", "21 Mhz")};
+  const auto calls = [&log](const DiplomaRule& rule) {
+    std::string shown;
+    for (const Bytes& line : ClaimedQsos(log, rule)) shown += Trim(log_columns::Indicatif(line)) + " ";
+    return shown;
+  };
+  EXPECT_EQ(calls(kHfDiploma), "F1DDD F1HHH F1AAA F1JJJ F1CCC F1GGG ");
+  EXPECT_EQ(calls(kVhfDiploma), "F1FFF ");
+  EXPECT_EQ(ClaimFileStem("F4ABC_P", kVhfDiploma, kFifthDecember), "Demande_KMB_VHF_F4ABC_P_2026-12-05");
+  EXPECT_EQ(ClaimFileStem("../F4/A.B\\C", kHfDiploma, kFifthDecember), "Demande_KMB_HF_F4ABC_2026-12-05");
+  // A draft until the threshold, saying what it lacks.
+  const Lines draft = ClaimPageLines("F4ABC", kHfDiploma, kFifthDecember, Lines(29, log[0]));
+  EXPECT_EQ(Lines(draft.begin(), draft.begin() + 2),
+            (Lines{"Brouillon", "Il manque 1 QSO confirm\xE9 pour atteindre les 30 du dipl\xF4me."}));
+  EXPECT_EQ(ClaimPageLines("F4ABC", kHfDiploma, kFifthDecember, Lines(30, log[0])).front(),
+            "Dipl\xF4me KMB HF : demande du 05/12/2026");
+}
 
-const ClockReading kFifthDecember{2026, 12, 5, 10, 7, 3};
+namespace {
 
 // The references of the listed lines, in list order.
 std::vector<std::string> Refs(const ContactedList& list) {

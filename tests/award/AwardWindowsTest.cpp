@@ -1,7 +1,11 @@
 // The award windows over the station's log: scores, diplomas, map, lists.
 // What each counts is the core's AwardRulesTest; here what each shows.
+#include <cerrno>
+
+#include "core/reports/AdifImport.h"
+#include "support/FaultyFileSystem.h"
+#include "support/MainSession.h"
 #include "support/TempFolder.h"
-#include "support/TestSupport.h"
 #include "ui/award/ContactedListWindow.h"
 #include "ui/award/DiplomaWindow.h"
 #include "ui/award/MapWindow.h"
@@ -22,6 +26,17 @@ QByteArray Qso(const std::string& dpt, const std::string& band, bool qsl, const 
 const QByteArray kTwoLavoirs = LogBytes({Qso("89", "14 Mhz", false, "89001", "F1AAA", "LAVOIR DU PONT"),
                                          Qso("77", "50 Mhz", true, "77001", "F5ZZZ", "GRAND LAVOIR")});
 const char* const kHfFile = "F4ABC_Liste_Lavoirs_Bande_HF_05_12_26.txt";
+
+// Call, date, time, band, mode and reference of each line.
+QStringList QsoFields(const kmb::Lines& lines) {
+  QStringList fields;
+  for (const kmb::Bytes& line : lines) {
+    const kmb::QsoRecord qso = kmb::EntryRecord(line);
+    fields << QString::fromStdString(qso.indicatif + " " + qso.date + " " + qso.heure + " " + qso.bande + " " +
+                                     qso.mode + " " + qso.ref);
+  }
+  return fields;
+}
 
 // A window of a station over its log, shown.
 template <typename W>
@@ -99,6 +114,75 @@ class AwardWindowsTest : public QObject {
       QCOMPARE(before.y(), number.y());
       QVERIFY(before.x() < number.x() && number.x() < Find<QLabel>(*w.window, names[3])->x());
     }
+  }
+
+  // Opened from the menus, the HF diploma and the scores show a QSO saved with its QSL ticked, without reopening.
+  void diplomaAndScoresFollowTheLog() {
+    MainSession s((Qso("89", "14 Mhz", true) + "\r\n").repeated(29));
+    s.trigger("Mnu_KMB_HF");
+    s.trigger("Mnu_Score");
+    QWidget* diploma = TopLevels(u"Diplomes"_s).value(0);
+    QWidget* scores = TopLevels(u"Score_KMB"_s).value(0);
+    QVERIFY(diploma && scores);
+    QTRY_COMPARE(Find<QLabel>(*diploma, "Label5")->text(), u"1"_s);
+    QTRY_COMPARE(Find<QLineEdit>(*scores, "HF_CF")->text(), u"29"_s);
+    s.walk({{"Ind_A", u"F4XYZ"_s}, {"Prenom_A", {}}, {"Dpt_A", u"21"_s}, {"Ref_A", u"21001"_s}});
+    s.enterEach({"Mode_A", "RST_A", "RSTE_A", "Rem_A"});
+    QTest::keyClick(s.widget("QSL_A"), Qt::Key_Space);
+    s.enter("QSL_A");
+    s.save();
+    QCOMPARE(Find<QLabel>(*diploma, "Label4")->text(), u"Bravo vous pouvez obtenir le diplome KMB HF"_s);
+    QCOMPARE(Find<QLabel>(*diploma, "Label5")->text(), u"30"_s);
+    QCOMPARE(Find<QLineEdit>(*scores, "HF_CT")->text() + Find<QLineEdit>(*scores, "HF_CF")->text(), u"3030"_s);
+    QCOMPARE(TopLevels(u"Diplomes"_s), QList<QWidget*>{diploma});
+  }
+
+  // Enter on "Préparer la demande": the confirmed HF QSOs, oldest first, on a draft page and in an ADIF file the
+  // program's own import reads back. A failed write leaves neither file; nothing confirmed writes nothing.
+  void diplomaClaimWritesThePageAndTheAdif() {
+    const QByteArray lines[] = {
+        LogLine("F5BBB", "89", "89002", "01/01/00", "00:05", "14 Mhz", true, "LAVOIR NEUF", "", "CW"),
+        LogLine("F1AAA", "77", "77001", "31/12/99", "23:59", "50 Mhz", true, "GRAND LAVOIR"),
+        LogLine("F6CCC", "21", "21001", "02/01/00", "10:00", "7.0 Mhz", false),
+        LogLine("F2DDD", "02", "02001", "15/06/26", "12:30", "144 Mhz", false)};
+    OnLog<DiplomaWindow> w(LogBytes({lines[0], lines[1], lines[2], lines[3]}), "F4ABC_P", HfDiplomaFace());
+    const std::string stem = "Demande_KMB_HF_F4ABC_P_2026-12-05";
+    const QString name = QString::fromStdString(stem);
+
+    FaultyFileSystem faulty(w.env.files);
+    AppContext failing{w.env.folder(), faulty,         w.env.messages, *w.env.settings,
+                       w.env.clock,    w.env.printers, w.env.folders};
+    faulty.failAt(kmb::IoError::Step::Write, ENOSPC, 1);  // the ADIF, once the PDF is written
+    DiplomaWindow broken(failing, w.logbook, HfDiplomaFace());
+    Find<QPushButton>(broken, "Demande_Diplome")->click();
+    QVERIFY(w.env.messages.last().endsWith(u"La demande n'a pas été préparée."_s));
+    QVERIFY(!w.env.exists(stem + ".pdf") && !w.env.exists(stem + ".adi") && !w.env.hasTemporaryFiles());
+    DiplomaWindow vhf(w.env.context, w.logbook, VhfDiplomaFace());
+    Find<QPushButton>(vhf, "Demande_Diplome")->click();
+    QCOMPARE(w.env.messages.last(),
+             u"Aucun QSO confirmé ne compte encore pour le diplôme KMB VHF : aucune demande "
+             u"n'a été préparée."_s);
+    w.env.messages.clear();
+
+    auto* claim = Find<QPushButton>(*w.window, "Demande_Diplome");
+    QVERIFY(claim->focusPolicy() & Qt::TabFocus);
+    w.env.messages.chooseAction = true;  // "Ouvrir le dossier"
+    QTest::keyClick(claim, Qt::Key_Return);
+    QCOMPARE(w.env.folders.opened, std::vector{w.env.folder()});
+    const QString folder = QString::fromStdString(w.env.folder().string());
+    QCOMPARE(w.env.messages.shown, QStringList{u"La demande du diplôme KMB HF est prête dans les fichiers :\r\n"_s +
+                                               name + u".pdf\r\n"_s + name + u".adi\r\ndans le dossier : "_s + folder});
+    const kmb::ImportPlan read = kmb::PlanImport(kmb::ReadAdif(w.env.readFile(stem + ".adi").toStdString()), {});
+    QVERIFY(read.refused.empty());
+    QCOMPARE(QsoFields(read.toAdd), QsoFields({lines[1].toStdString(), lines[0].toStdString()}));
+    QVERIFY(w.env.readFile(stem + ".pdf").startsWith("%PDF-"));
+    if (!HasPdfTools()) QSKIP("poppler-utils are not installed");
+    QCOMPARE(PrintedLines(QString::fromStdString(w.env.file(stem + ".pdf").string())),
+             QStringList({"Brouillon", "Il manque 28 QSO confirmés pour atteindre les 30 du diplôme.",
+                          "Diplôme KMB HF : demande du 05/12/2026", "Station : F4ABC/P", "2 QSO confirmés",
+                          "Indicatif Date Heure UTC Bande Mode KMB Nom du lavoir",
+                          "F1AAA 31/12/1999 23:59 50 Mhz SSB 77001 GRAND LAVOIR",
+                          "F5BBB 01/01/2000 00:05 14 Mhz CW 89002 LAVOIR NEUF"}));
   }
 
   void mapConfirmedIsGreenUnconfirmedPinkAndTheRestYellow() {

@@ -36,6 +36,12 @@ std::string DateText(const ClockReading& r) {
   return TwoDigits(r.day) + "/" + TwoDigits(r.month) + "/" + TwoDigits(r.year);
 }
 
+std::string FullDateText(const ClockReading& r) {
+  char text[24];
+  std::snprintf(text, sizeof text, "%02d/%02d/%04d", r.day, r.month, r.year);
+  return text;
+}
+
 std::string DayText(const ClockReading& r) {
   char text[24];
   std::snprintf(text, sizeof text, "%04d-%02d-%02d", r.year, r.month, r.day);

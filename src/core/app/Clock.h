@@ -31,6 +31,8 @@ class SystemClock final : public Clock {
 std::string TimeText(const ClockReading& reading);
 // "dd/mm/yy".
 std::string DateText(const ClockReading& reading);
+// "dd/mm/yyyy".
+std::string FullDateText(const ClockReading& reading);
 // "yyyy-mm-dd", which sorts as the days do.
 std::string DayText(const ClockReading& reading);
 

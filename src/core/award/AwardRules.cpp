@@ -35,6 +35,10 @@ std::optional<int> ByLeadingDigits(std::string_view code) {
   return static_cast<int>(value);
 }
 
+bool InGroup(std::string_view line, std::string_view group) {
+  return !group.empty() && BandGroup(log_columns::Bande(line)) == group;
+}
+
 std::optional<int> AsWholeNumber(std::string_view code) {
   if (code.empty() || !std::all_of(code.begin(), code.end(), IsDigit)) return std::nullopt;
   const long value = LeadingDigits(code);
@@ -57,13 +61,17 @@ std::optional<int> DepartmentNumber(std::string_view dpt, DepartmentReading read
 
 bool IsConfirmed(char qsl) { return qsl == '*'; }
 
+bool ConfirmedInGroup(std::string_view line, std::string_view group) {
+  return InGroup(line, group) && IsConfirmed(log_columns::Qsl(line));
+}
+
 GroupCounts CountGroup(const Lines& log, std::string_view group) {
   GroupCounts counts;
   std::bitset<kLastDepartment + 1> confirmedDepartments;
   for (const Bytes& line : log) {
-    if (group.empty() || BandGroup(log_columns::Bande(line)) != group) continue;
+    if (!InGroup(line, group)) continue;
     ++counts.contacted;
-    if (!IsConfirmed(log_columns::Qsl(line))) continue;
+    if (!ConfirmedInGroup(line, group)) continue;
     ++counts.confirmed;
     if (const auto department = DepartmentNumber(log_columns::Dpt(line), DepartmentReading::LeadingDigits))
       confirmedDepartments.set(static_cast<std::size_t>(*department));

@@ -27,6 +27,10 @@ std::optional<int> DepartmentNumber(std::string_view dpt, DepartmentReading read
 
 bool IsConfirmed(char qsl);
 
+// A confirmed QSO of the band group: what the confirmed counts and the
+// diplomas take; an empty group holds none.
+bool ConfirmedInGroup(std::string_view line, std::string_view group);
+
 struct GroupCounts {
   int contacted = 0;
   int confirmed = 0;

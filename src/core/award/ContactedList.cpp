@@ -15,15 +15,9 @@ constexpr std::string_view kSavedHeader = "   N\xB0   Ref        Nom du Lavoir  
 constexpr std::string_view kPrintedHeader =
     "        N\xB0  Ref         Nom du Lavoir               Date   Indicatif     QSL";
 
-std::string FullDate(const ClockReading& today) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d/%02d/%04d", today.day, today.month, today.year);
-  return text;
-}
-
 Bytes Title(std::string_view storedCall, std::string_view group, const ClockReading& today) {
   return Bytes(storedCall) + " Liste alphanumerique des Lavoirs contact\xE9s bande " + Bytes(group) + " au " +
-         FullDate(today);
+         FullDateText(today);
 }
 
 // The list box sorted its lines without regard to case.

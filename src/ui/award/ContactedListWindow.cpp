@@ -104,10 +104,17 @@ QWidget* ContactedListWindow::buildCounts() {
   return counts;
 }
 
-void ContactedListWindow::display() {
+void ContactedListWindow::display() { listGroup(ToCp1252(group_->currentText())); }
+
+// The group typed since without "Afficher" waits for it.
+void ContactedListWindow::showLog() {
+  if (!shownGroup_.empty()) listGroup(shownGroup_);
+}
+
+void ContactedListWindow::listGroup(kmb::Bytes group) {
   header_->setText(FromCp1252(kmb::ContactedListTitles()));
   lines_->setLines({});
-  shownGroup_ = ToCp1252(group_->currentText());
+  shownGroup_ = std::move(group);
   kmb::ContactedList list = kmb::ListContacted(ReadStationLog(context_, logbook_, this), shownGroup_);
   listedCount_->setText(QString::number(list.listed));
   confirmedCount_->setText(QString::number(list.confirmed));

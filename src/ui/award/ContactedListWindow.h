@@ -20,11 +20,15 @@ class ContactedListWindow final : public QWidget {
  public:
   ContactedListWindow(AppContext& context, const LogbookView& logbook);
 
+  // Reads the log again for the group on screen, if one is.
+  void showLog();
+
  private:
   QWidget* buildCommands();
   QWidget* buildCounts();
 
   void display();
+  void listGroup(kmb::Bytes group);
   void save();
   void print();
 

@@ -3,13 +3,16 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "ui/award/AwardColours.h"
+#include "ui/award/DiplomaClaimCommand.h"
 #include "ui/award/StationLog.h"
 #include "ui/kit/AfterShown.h"
 #include "ui/kit/NamedWidgets.h"
 #include "ui/kit/ShownText.h"
+#include "ui/kit/WidgetHelpers.h"
 #include "ui/kit/WindowPlacement.h"
 
 DiplomaFace HfDiplomaFace() {
@@ -36,17 +39,18 @@ DiplomaFace VhfDiplomaFace() {
           "Label29"};
 }
 
-DiplomaWindow::DiplomaWindow(AppContext& context, const LogbookView& logbook, const DiplomaFace& face) {
+DiplomaWindow::DiplomaWindow(AppContext& context, const LogbookView& logbook, const DiplomaFace& face)
+    : context_(context), logbook_(logbook), rule_(face.rule) {
   setObjectName(QString::fromLatin1(face.windowName));
   setWindowTitle(face.caption);
   build(face);
   adjustSize();
   PressButtonsOnEnter(*this);
-  PlaceWindow(*this, context.settings);
-  AfterFirstShown(*this, [this, ctx = &context, view = &logbook, rule = face.rule, band = FromCp1252(face.rule.group)] {
-    showStanding(kmb::EvaluateDiploma(ReadStationLog(*ctx, *view, this), rule), band);
-  });
+  PlaceWindow(*this, context_.settings);
+  AfterFirstShown(*this, [this] { showLog(); });
 }
+
+void DiplomaWindow::showLog() { showStanding(kmb::EvaluateDiploma(ReadStationLog(context_, logbook_, this), rule_)); }
 
 void DiplomaWindow::build(const DiplomaFace& face) {
   auto* frame = NamedFrame(face.frameName, this);
@@ -70,17 +74,24 @@ void DiplomaWindow::build(const DiplomaFace& face) {
   inner->addWidget(verdict_);
   inner->addLayout(sentence);
 
+  auto* claim = Named(new QPushButton(QStringLiteral("Préparer la demande"), this), "Demande_Diplome");
+  connect(claim, &QPushButton::clicked, this, [this] { PrepareDiplomaClaim(context_, logbook_, rule_, this); });
+
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(TitleFrame(face.title, this));
   layout->addWidget(frame);
+  layout->addWidget(claim, 0, Qt::AlignRight);
 }
 
-void DiplomaWindow::showStanding(const kmb::DiplomaStanding& standing, const QString& band) {
+// Each colour is set again: the log may lose QSOs while the window is open.
+void DiplomaWindow::showStanding(const kmb::DiplomaStanding& standing) {
+  const QString band = FromCp1252(rule_.group);
   if (standing.reached()) {
     SetTextColour(*verdict_, kVerdictGreen);
     verdict_->setText(QStringLiteral("Bravo vous pouvez obtenir le diplome KMB %1").arg(band));
     wordsBefore_->setText(QStringLiteral("avec les QSL des"));
   } else {
+    SetTextColour(*verdict_, kVerdictRed);
     verdict_->setText(QStringLiteral("Vous ne pouvez pas obtenir le diplome KMB %1").arg(band));
     wordsBefore_->setText(QStringLiteral("il vous manque "));
   }

@@ -1,6 +1,6 @@
 #pragma once
 // "Diplome KMB bande HF" and "Diplome KMB bande VHF": whether the confirmed
-// QSOs reach the diploma, or how many are missing.
+// QSOs reach the diploma, or how many are missing; and the claim's files.
 #include <QWidget>
 
 #include "core/award/Diploma.h"
@@ -30,10 +30,16 @@ class DiplomaWindow final : public QWidget {
  public:
   DiplomaWindow(AppContext& context, const LogbookView& logbook, const DiplomaFace& face);
 
+  // Reads the log again and shows where it stands.
+  void showLog();
+
  private:
   void build(const DiplomaFace& face);
-  void showStanding(const kmb::DiplomaStanding& standing, const QString& band);
+  void showStanding(const kmb::DiplomaStanding& standing);
 
+  AppContext& context_;
+  const LogbookView& logbook_;
+  const kmb::DiplomaRule rule_;
   QLabel* verdict_ = nullptr;
   QLabel* wordsBefore_ = nullptr;
   QLabel* number_ = nullptr;

@@ -40,8 +40,8 @@ MapWindow::MapWindow(AppContext& context, const LogbookView& logbook) : context_
   layout->addWidget(attribution, 0, Qt::AlignRight);
 
   AfterFirstShown(*this, [this] {
-    refresh();
-    connect(group_, &QComboBox::currentTextChanged, this, &MapWindow::refresh);
+    showLog();
+    connect(group_, &QComboBox::currentTextChanged, this, &MapWindow::showLog);
   });
   resize(560, 680);
   PressButtonsOnEnter(*this);
@@ -89,7 +89,7 @@ kmb::MapCounts MapWindow::colourMap(std::string_view group) {
   return kmb::CountMapBoxes(boxes);
 }
 
-void MapWindow::refresh() {
+void MapWindow::showLog() {
   const kmb::MapCounts counts = colourMap(group_->currentText().toStdString());
   contactedCount_->setText(QString::number(counts.contacted));
   notConfirmedLegend_->setText(LegendText(counts.notConfirmed, QStringLiteral(" Dpt non confirmés")));

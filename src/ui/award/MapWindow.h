@@ -19,11 +19,12 @@ class MapWindow final : public QWidget {
 
   // Colours the boxes from the log for `group` and gives their counts.
   kmb::MapCounts colourMap(std::string_view group);  // MapColouring
+  // Reads the log again and shows the chosen group's map and counts.
+  void showLog();
 
  private:
   QWidget* buildCountLine();
   QWidget* buildLegend();
-  void refresh();
 
   AppContext& context_;
   const LogbookView& logbook_;

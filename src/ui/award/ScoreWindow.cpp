@@ -13,7 +13,7 @@
 #include "ui/kit/NamedWidgets.h"
 #include "ui/kit/WindowPlacement.h"
 
-ScoreWindow::ScoreWindow(AppContext& context, const LogbookView& logbook) {
+ScoreWindow::ScoreWindow(AppContext& context, const LogbookView& logbook) : context_(context), logbook_(logbook) {
   setObjectName(QStringLiteral("Score_KMB"));
   setWindowTitle(QStringLiteral("Scores"));
 
@@ -24,14 +24,16 @@ ScoreWindow::ScoreWindow(AppContext& context, const LogbookView& logbook) {
   layout->addWidget(buildPanel("Cadre_VHF", "Label5", QStringLiteral("KMB VHF"), vhf_,
                                {"Label7", "VHF_CT", "Label9", "VHF_CF", "Label12", "VHF_Dpt"}));
 
-  AfterFirstShown(*this, [this, ctx = &context, view = &logbook] {
-    const kmb::Lines log = ReadStationLog(*ctx, *view, this);
-    fill(hf_, kmb::CountGroup(log, kmb::kHf));
-    fill(vhf_, kmb::CountGroup(log, kmb::kVhf));
-  });
+  AfterFirstShown(*this, [this] { showLog(); });
   adjustSize();
   PressButtonsOnEnter(*this);
-  PlaceWindow(*this, context.settings);
+  PlaceWindow(*this, context_.settings);
+}
+
+void ScoreWindow::showLog() {
+  const kmb::Lines log = ReadStationLog(context_, logbook_, this);
+  fill(hf_, kmb::CountGroup(log, kmb::kHf));
+  fill(vhf_, kmb::CountGroup(log, kmb::kVhf));
 }
 
 QFrame* ScoreWindow::buildPanel(const char* frameName, const char* titleName, const QString& title, Figures& figures,

@@ -1,6 +1,6 @@
 #pragma once
 // "Scores": contacted, confirmed and confirmed-department counts of the HF
-// and VHF groups, computed once while the window loads.
+// and VHF groups.
 #include <QWidget>
 
 #include "ui/kit/AppContext.h"
@@ -18,6 +18,9 @@ class ScoreWindow final : public QWidget {
  public:
   ScoreWindow(AppContext& context, const LogbookView& logbook);
 
+  // Reads the log again and shows its counts.
+  void showLog();
+
  private:
   struct Figures {
     QLineEdit* contacted = nullptr;
@@ -29,6 +32,8 @@ class ScoreWindow final : public QWidget {
                      const char* const (&names)[6]);
   static void fill(const Figures& figures, const kmb::GroupCounts& counts);
 
+  AppContext& context_;
+  const LogbookView& logbook_;
   Figures hf_;
   Figures vhf_;
 };
