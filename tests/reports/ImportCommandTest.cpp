@@ -42,7 +42,8 @@ const QByteArray kTwoNewOneKnown =
 QWidget& OpenQslReceived(const MainSession& s) {
   s.trigger("Mnu_QSL_Recues");
   QWidget& window = *TopLevels(u"QSL_Recues"_s).value(0);
-  QTest::qWaitFor([&window] { return QApplication::focusWidget() == window.findChild<QWidget*>(u"Indicatif"_s); });
+  static_cast<void>(
+      QTest::qWaitFor([&window] { return QApplication::focusWidget() == window.findChild<QWidget*>(u"Indicatif"_s); }));
   return window;
 }
 
