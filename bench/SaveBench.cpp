@@ -27,13 +27,14 @@ void SaveOneQso(benchmark::State& state) {
   bool saving = true;
   for (auto _ : state) {
     const bool written =
-        saving ? main.changeLog([&](kmb::Lines lines) { return kmb::AddLogLine(std::move(lines), newLine); }, {})
+        saving ? main.changeLog([&](kmb::Lines lines) { return kmb::AddLogLine(std::move(lines), newLine); }, {},
+                                {kmb::ChangeKind::Saved, newLine, 1})
                : main.changeLog(
                      [](kmb::Lines lines) {
                        const std::size_t last = lines.size() - 1;
                        return kmb::DeleteLogLineAt(std::move(lines), last);
                      },
-                     {});
+                     {}, {kmb::ChangeKind::Deleted, newLine, 1});
     if (!written) state.SkipWithError("rewrite failed");
     saving = !saving;
   }

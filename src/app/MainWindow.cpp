@@ -139,6 +139,7 @@ void MainWindow::buildMenus() {
   };
 
   QMenu* fichier = menu("Mnu_Fichier", QStringLiteral("&Fichier"));
+  buildHistoryCommands(*fichier);
   QAction* quit = item(fichier, "Mnu_Quitter", QStringLiteral("&Quitter ORX_KMB"));
   connect(quit, &QAction::triggered, this, &MainWindow::quit);
 

@@ -12,6 +12,7 @@
 
 #include "app/EntryForm.h"
 #include "core/log/LogEdit.h"
+#include "core/log/LogHistory.h"
 #include "core/settings/StationCall.h"
 #include "ui/kit/AppContext.h"
 #include "ui/kit/CommandBoard.h"
@@ -19,6 +20,7 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 class ClockPanel;
 class LogListPanel;
 class RadioLink;
@@ -50,7 +52,7 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
   const kmb::Lines& listedLog() const override { return listedLog_.lines(); }
   QWidget* messageParent() override { return this; }
   // The entry is then ready for a new QSO.
-  bool changeLog(kmb::LogChange change, kmb::Lines firstNameLines) override;
+  bool changeLog(kmb::LogChange change, kmb::Lines firstNameLines, const kmb::ChangeLabel& label) override;
   RadioControl& radio() override;
   void onLogListed(QObject* receiver, std::function<void()> handler) override;
   std::optional<QString> takeSpot(const QString& band, const QString& call, const QString& reference,
@@ -104,9 +106,14 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
   // shows that row at that place.
   std::optional<std::size_t> chosenLine() const;
   // Applies `change` to the log as listed, then lists it and selects its
-  // last row; or tells why nothing was written. A first-name list saved by
-  // another program is offered for conversion when `mayConvertFirstNames`.
-  bool editLog(kmb::LogChange change, kmb::Lines firstNameLines, bool mayConvertFirstNames = true);
+  // last row, the change kept to be undone; or tells why nothing was written.
+  bool editLog(kmb::LogChange change, kmb::Lines firstNameLines, const kmb::ChangeLabel& label);
+  // The rewrite itself, `exactBytes` written instead of the lines when given.
+  // A first-name list saved by another program is offered for conversion
+  // when `mayConvertFirstNames`. Empty when nothing was written.
+  std::optional<kmb::EditResult> rewriteLog(const kmb::LogChange& change, kmb::Lines firstNameLines,
+                                            const std::optional<kmb::Bytes>& exactBytes,
+                                            bool mayConvertFirstNames = true);
   // Asks to convert a log that is not in Windows-1252; true once converted.
   bool offerConversion(const kmb::LogSnapshot& log);
   // Asks to convert a first-name list saved by another program; true once converted.
@@ -116,12 +123,22 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
   void reportIoError(const kmb::IoError& error);
   QString logFileName() const;
 
+  // Undo and redo (MainWindowHistory.cpp).
+  void buildHistoryCommands(QMenu& file);
+  void undoLastChange();    // Mnu_Annuler
+  void redoUndoneChange();  // Mnu_Retablir
+  void stepThroughHistory(bool back);
+  // Tells why nothing was written, and that the changes kept are forgotten.
+  void forgetHistory(const QString& why);
+  void showHistoryState();
+
   AppContext& ctx_;
   std::unique_ptr<kmb::FolderLock> folderLock_;  // held while this window works on the folder
   std::string stationCall_{kmb::kNoStation};     // StationCall, in stored form
   kmb::LogSnapshot listedLog_;                   // what the list shows; every change acts on it
   std::optional<kmb::Bytes> selectedLine_;       // the line of the chosen row; none before a choice
   std::size_t selectedIndex_ = 0;
+  kmb::LogHistory history_;  // this run's changes of the log, to undo and redo
 
   QLabel* stationLabel_ = nullptr;  // I_Station
   ClockPanel* clock_ = nullptr;
@@ -131,6 +148,8 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
   QLabel* radioStatus_ = nullptr;     // Radio_Etat
   QAction* automaticDate_ = nullptr;  // Mnu_Date_Auto
   QAction* manualDate_ = nullptr;     // Mnu_Date_Man
+  QAction* undo_ = nullptr;           // Mnu_Annuler
+  QAction* redo_ = nullptr;           // Mnu_Retablir
   // Where each place's commands go: the menu or the bar, above the action
   // that follows the place (none: at the end).
   struct MenuSlot {

@@ -109,7 +109,8 @@ void MainWindow::deleteSelectedQso() {
     const kmb::QsoRecord qso = kmb::EntryRecord(*selectedLine_);
     if (ctx_.messages.ask(this, QStringLiteral("Voulez vous Supprimer ce QSO ?\r\n\r\n%1 du %2, lavoir %3")
                                     .arg(FromCp1252(qso.indicatif), FromCp1252(qso.date), FromCp1252(qso.ref))))
-      editLog([index = *line](kmb::Lines log) { return kmb::DeleteLogLineAt(std::move(log), index); }, {});
+      editLog([index = *line](kmb::Lines log) { return kmb::DeleteLogLineAt(std::move(log), index); }, {},
+              {kmb::ChangeKind::Deleted, *selectedLine_});
   } else {
     ctx_.messages.inform(this, kRowGone);
   }
@@ -135,27 +136,47 @@ bool MainWindow::saveEntry() {
   if (modified)
     return editLog(
         [newLine, index = *modified](kmb::Lines log) { return kmb::ReplaceLogLineAt(std::move(log), index, newLine); },
-        std::move(firstName));
+        std::move(firstName), {kmb::ChangeKind::Modified, listedLog_.lines()[*modified]});
   if (automaticDate() && form_->mode() == EntryMode::Entry)
-    return editLog([newLine](kmb::Lines log) { return kmb::AddLogLine(std::move(log), newLine); },
-                   std::move(firstName));
-  return editLog([newLine](kmb::Lines log) { return kmb::InsertLogLineByDate(log, newLine); }, std::move(firstName));
+    return editLog([newLine](kmb::Lines log) { return kmb::AddLogLine(std::move(log), newLine); }, std::move(firstName),
+                   {kmb::ChangeKind::Saved, newLine});
+  const kmb::ChangeKind kind =
+      form_->mode() == EntryMode::Insertion ? kmb::ChangeKind::Inserted : kmb::ChangeKind::Saved;
+  return editLog([newLine](kmb::Lines log) { return kmb::InsertLogLineByDate(log, newLine); }, std::move(firstName),
+                 {kind, newLine});
 }
 
 // The entry is emptied afterwards: a QSO being typed would be lost.
-bool MainWindow::changeLog(kmb::LogChange change, kmb::Lines firstNameLines) {
+bool MainWindow::changeLog(kmb::LogChange change, kmb::Lines firstNameLines, const kmb::ChangeLabel& label) {
   if (const std::optional<QString> busy = form_->busyFor(QStringLiteral("modifier le log"))) {
     ctx_.messages.inform(this, *busy + QStringLiteral("\r\nRien n'a été écrit."));
     return false;
   }
-  if (!editLog(std::move(change), std::move(firstNameLines))) return false;
+  if (!editLog(std::move(change), std::move(firstNameLines), label)) return false;
   form_->reset();
   return true;
 }
 
-bool MainWindow::editLog(kmb::LogChange change, kmb::Lines firstNameLines, bool mayConvertFirstNames) {
-  const kmb::LogEdit edit{
-      ctx_.programFolder, stationCall_, change, firstNameLines, kmb::DayText(ctx_.clock.localNow()), {}};
+bool MainWindow::editLog(kmb::LogChange change, kmb::Lines firstNameLines, const kmb::ChangeLabel& label) {
+  kmb::LogDifference difference;
+  const kmb::LogChange kept = [&change, &difference](kmb::Lines log) {
+    const kmb::Lines before = log;
+    kmb::Lines after = change(std::move(log));
+    difference = kmb::DifferenceOf(before, after);
+    return after;
+  };
+  std::optional<kmb::EditResult> written = rewriteLog(kept, std::move(firstNameLines), std::nullopt);
+  if (!written) return false;
+  history_.record(stationCall_, {label, std::move(difference), std::move(written->bytesBefore)});
+  showHistoryState();
+  return true;
+}
+
+std::optional<kmb::EditResult> MainWindow::rewriteLog(const kmb::LogChange& change, kmb::Lines firstNameLines,
+                                                      const std::optional<kmb::Bytes>& exactBytes,
+                                                      bool mayConvertFirstNames) {
+  const kmb::LogEdit edit{ctx_.programFolder, stationCall_, change, firstNameLines, kmb::DayText(ctx_.clock.localNow()),
+                          exactBytes};
   kmb::EditResult result = kmb::EditLog(ctx_.files, listedLog_, edit);
   if (result.error) {
     reportIoError(*result.error);
@@ -163,41 +184,47 @@ bool MainWindow::editLog(kmb::LogChange change, kmb::Lines firstNameLines, bool 
       ctx_.messages.inform(this, QStringLiteral("La liste des prénoms n'a pas pu être remise comme elle était avant "
                                                 "l'enregistrement.\r\n") +
                                      QString::fromStdString(kmb::IoErrorMessage(*result.firstNamesError)));
-    return false;
+    return std::nullopt;
   }
   switch (result.refusal) {
     case kmb::EditRefusal::ChangedOnDisk:
+      // What the history kept no longer fits the file.
       ctx_.messages.inform(this, QStringLiteral("Le log %1 a été modifié ou supprimé hors d'ORX_KMB depuis son "
                                                 "affichage : rien n'y a été écrit. La liste va être relue ; "
                                                 "vérifiez-la, puis recommencez.")
-                                     .arg(logFileName()));
+                                         .arg(logFileName()) +
+                                     (history_.toUndo() || history_.toRedo()
+                                          ? QStringLiteral("\r\nL'historique des modifications est effacé.")
+                                          : QString()));
+      history_.clear();
+      showHistoryState();
       loadLogList();
-      return false;
+      return std::nullopt;
     case kmb::EditRefusal::NotWindows1252:
       if (offerConversion(listedLog_)) {
         loadLogList();
         ctx_.messages.inform(this, QStringLiteral("Rien n'a encore été écrit : recommencez."));
       }
-      return false;
+      return std::nullopt;
     case kmb::EditRefusal::FirstNamesNotWindows1252:
       // The QSO is saved either way: with the list converted, or without touching it; asked once.
       if (mayConvertFirstNames && offerFirstNamesConversion())
-        return editLog(std::move(change), std::move(firstNameLines), false);
-      return editLog(std::move(change), {}, false);
+        return rewriteLog(change, std::move(firstNameLines), exactBytes, false);
+      return rewriteLog(change, {}, exactBytes, false);
     case kmb::EditRefusal::TooManyLines:
       ctx_.messages.inform(this, QStringLiteral("Le log %1 ne peut pas dépasser %2 QSO : au-delà, la liste ne pourrait "
                                                 "plus l'afficher. Rien n'a été écrit ; le fichier n'a pas été modifié.")
                                      .arg(logFileName())
                                      .arg(kmb::kMaxListedLines));
-      return false;
+      return std::nullopt;
     case kmb::EditRefusal::None: break;
   }
-  listWrittenLog(std::move(result.lines));
+  listWrittenLog(result.lines);
   if (result.backupError)
     ctx_.messages.inform(this, QStringLiteral("Le log a bien été enregistré, mais sa copie du jour n'a pas pu être "
                                               "faite.\r\n") +
                                    QString::fromStdString(kmb::IoErrorMessage(*result.backupError)));
-  return true;
+  return result;
 }
 
 bool MainWindow::offerFirstNamesConversion() {

@@ -229,7 +229,8 @@ class KeyboardTest : public QObject {
       for (QAction* item : action->menu()->actions()) places.last() += u' ' + item->objectName();
     }
     QCOMPARE(places,
-             QStringList({"Mnu_Fichier Mnu_ADIF Mnu_Import_ADIF Mnu_Ouvrir_Dossier Mnu_Preferences Mnu_Quitter",
+             QStringList({"Mnu_Fichier Mnu_Annuler Mnu_Retablir Mnu_ADIF Mnu_Import_ADIF Mnu_Ouvrir_Dossier "
+                          "Mnu_Preferences Mnu_Quitter",
                           "Mnu_Date Mnu_Date_Auto Mnu_Date_Man", "Mnu_New_Indicatif", "Mnu_Liste Mnu_L_Contacte",
                           "Mnu_Carte Mnu_Carte_Acti_KMB", "Mnu_Score", "Mnu_Diplomes Mnu_KMB_HF Mnu_Diplome_VHF",
                           "Mnu_Non_Recue", "Mnu_QSL_Recues", "Mnu_Cluster", "Mnu_Spots",

@@ -164,7 +164,7 @@ class SpotsWindowTest : public QObject {
           log.push_back(LogLine("F1XYZ", "2b", "2b001", "05/12/26", "09:01", "7.0 Mhz").toStdString());
           return log;
         },
-        {}));
+        {}, {}));
     QVERIFY(Rows(*list).at(1).contains(u"|2b001|Déjà contacté|"_s));
 
     // A dropped connection is said and tried again; the list stays.

@@ -1,7 +1,6 @@
 // Files from elsewhere through the main window: "Importer un fichier ADIF"
 // and the confirmations of "QSL reçues". Qt's file chooser, the summary, one
 // rewrite of the log; every answer is a key press.
-#include <QFileDialog>
 #include <QListView>
 #include <cerrno>
 #include <latch>
@@ -11,17 +10,6 @@
 #include "support/MainSession.h"
 
 namespace {
-
-// The chooser opens in the program folder, on ADIF files; the name is typed.
-void Choose(TestEnvironment& env, const std::string& file) {
-  WhenShown("QFileDialog", [&env, file](QWidget& window) {
-    auto& chooser = static_cast<QFileDialog&>(window);
-    QCOMPARE(chooser.directory().absolutePath(), QString::fromStdString(env.folder().string()));
-    QVERIFY(chooser.nameFilters().join(u' ').contains(QStringLiteral("*.adi *.adif")));
-    QTest::keyClicks(QApplication::focusWidget(), QString::fromStdString(file));  // the name box has the focus
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-  });
-}
 
 void Answer(Qt::Key key, QString* counts = nullptr) {
   WhenShown("Importation_ADIF", [key, counts](QWidget& summary) {
@@ -58,7 +46,7 @@ class ImportCommandTest : public QObject {
     const QByteArray known = LogLine("F1AAA", "89", "89001", "05/12/26", "09:07", "14 Mhz");
     MainSession s(LogBytes({known}));
     s.env.writeFile("autre.adi", kTwoNewOneKnown);
-    Choose(s.env, "autre.adi");
+    ChooseAdifFile(s.env, "autre.adi");
     QString counts;
     Answer(Qt::Key_Return, &counts);
     s.trigger("Mnu_Import_ADIF");
@@ -88,7 +76,7 @@ class ImportCommandTest : public QObject {
                                    qso("F4NEW", "20261201") +
                                    qso("F6OLD", "20261201", "<name:16>Marie-Antoinette <state:2>NY ") +
                                    qso("F1BAD", "20260231") + "<call:5>F1CUT <qso_date:8>2026");
-    Choose(s.env, "ft8.adi");
+    ChooseAdifFile(s.env, "ft8.adi");
     QString counts;
     Answer(Qt::Key_Return, &counts);
     s.trigger("Mnu_Import_ADIF");
@@ -99,7 +87,7 @@ class ImportCommandTest : public QObject {
     QCOMPARE(s.firstNames(), QByteArray("F4NEW        21 PAUL\r\nF6OLD        75 PIERRE-ALEXANDR\r\n"));
     s.env.writeFile("un.adi", qso("F5ONE", "20261208", "<name:16>Pierre-Alexandre ") + qso("F4NEW", "20261201") +
                                   qso("F1BAD", "20260231"));
-    Choose(s.env, "un.adi");
+    ChooseAdifFile(s.env, "un.adi");
     Answer(Qt::Key_Return, &counts);
     s.trigger("Mnu_Import_ADIF");
     QCOMPARE(counts,
@@ -116,22 +104,22 @@ class ImportCommandTest : public QObject {
                        s.env.clock,    s.env.printers, s.env.folders};
     s.start(&context);
     s.env.writeFile("autre.adi", kTwoNewOneKnown);
-    Choose(s.env, "autre.adi");
+    ChooseAdifFile(s.env, "autre.adi");
     Answer(Qt::Key_Escape);
     s.trigger("Mnu_Import_ADIF");
     s.env.writeFile("carnet.adif", "Indicatif;Date\r\nF4ABC;05/12/26\r\n");
-    Choose(s.env, "carnet.adif");
+    ChooseAdifFile(s.env, "carnet.adif");
     s.trigger("Mnu_Import_ADIF");
     QVERIFY(s.env.messages.last().endsWith(QStringLiteral("n'est pas un fichier ADIF : rien n'a été importé.")));
     files.failAt(kmb::IoError::Step::Read, EACCES, 1);  // the file is read, the list of first names is not
-    Choose(s.env, "autre.adi");
+    ChooseAdifFile(s.env, "autre.adi");
     Answer(Qt::Key_Return);
     s.trigger("Mnu_Import_ADIF");
     QVERIFY(s.env.messages.last().startsWith(u"La liste des prénoms ne peut pas être lue : rien n'a été importé."_s));
     QCOMPARE(s.log(), log);
     std::latch cancelled{1};  // the reading waits on the disk until "Annuler" is pressed
     files.beforeRead = [&cancelled] { cancelled.wait(); };
-    Choose(s.env, "autre.adi");
+    ChooseAdifFile(s.env, "autre.adi");
     Answer(Qt::Key_Return);  // imports, were the summary shown
     WhenShown("Lecture_ADIF", [&cancelled](QWidget&) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -201,7 +189,7 @@ class ImportCommandTest : public QObject {
     auto* readFile = Find<QWidget>(window, u"Lire_Confirmations"_s);
     QString counts;
     const auto readAnswering = [&](Qt::Key key, std::function<void()> meanwhile = {}) {
-      Choose(s.env, "lotwreport.adi");
+      ChooseAdifFile(s.env, "lotwreport.adi");
       WhenShown("Confirmations_Recues", [&counts, key, meanwhile](QWidget& summary) {
         counts = summary.findChild<QLabel*>(u"Compte_Confirmations"_s)->text();
         if (meanwhile) meanwhile();
@@ -218,7 +206,8 @@ class ImportCommandTest : public QObject {
     QCOMPARE(s.log(), log);
     counts.clear();
     readAnswering(Qt::Key_Return, [&s] {
-      QVERIFY(s.main->changeLog([](kmb::Lines l) { return kmb::DeleteLogLineAt(std::move(l), 0); }, {}));
+      QVERIFY(s.main->changeLog([](kmb::Lines l) { return kmb::DeleteLogLineAt(std::move(l), 0); }, {},
+                                {kmb::ChangeKind::Deleted, {}, 1}));
     });
     QVERIFY(
         s.env.messages.last().startsWith(u"Le log a changé depuis que ces QSO ont été lus : rien n'a été écrit."_s));

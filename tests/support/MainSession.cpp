@@ -40,3 +40,13 @@ bool MainSession::focusedOn(const char* name) const {
   while (w && w->objectName().isEmpty()) w = w->parentWidget();
   return w && w->objectName() == QLatin1String(name);
 }
+
+void ChooseAdifFile(TestEnvironment& env, const std::string& file) {
+  WhenShown("QFileDialog", [&env, file](QWidget& window) {
+    auto& chooser = static_cast<QFileDialog&>(window);
+    QCOMPARE(chooser.directory().absolutePath(), QString::fromStdString(env.folder().string()));
+    QVERIFY(chooser.nameFilters().join(u' ').contains(QStringLiteral("*.adi *.adif")));
+    QTest::keyClicks(QApplication::focusWidget(), QString::fromStdString(file));  // the name box has the focus
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  });
+}

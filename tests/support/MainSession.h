@@ -64,3 +64,7 @@ class MainSession {
   TestEnvironment env;
   std::unique_ptr<MainWindow> main;
 };
+
+// The next file chooser opens in the program folder, on ADIF files, and
+// gets `file` typed.
+void ChooseAdifFile(TestEnvironment& env, const std::string& file);

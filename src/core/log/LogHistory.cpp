@@ -79,16 +79,15 @@ Lines Rebuild(const Lines& from, const LogDifference& d, bool forward) {
   return result;
 }
 
-bool Holds(const Lines& log, const LogDifference& d, bool after) {
-  if (log.size() != (after ? d.sizeAfter : d.sizeBefore)) return false;
-  std::ptrdiff_t shift = 0;
-  for (const LogHunk& h : d.hunks) {
-    const std::size_t at = after ? static_cast<std::size_t>(static_cast<std::ptrdiff_t>(h.at) + shift) : h.at;
-    const Lines& expected = after ? h.added : h.removed;
-    if (!std::equal(expected.begin(), expected.end(), log.begin() + static_cast<std::ptrdiff_t>(at))) return false;
-    shift += Shift(h);
+// FNV-1a over the lines and their ends.
+std::uint64_t Fingerprint(const Lines& log) {
+  std::uint64_t hash = 14695981039346656037ull;
+  const auto add = [&hash](unsigned char byte) { hash = (hash ^ byte) * 1099511628211ull; };
+  for (const Bytes& line : log) {
+    for (const char c : line) add(static_cast<unsigned char>(c));
+    add('\n');
   }
-  return true;
+  return hash;
 }
 
 std::size_t LinesKept(const RecordedChange& c) {
@@ -107,7 +106,7 @@ LogDifference DifferenceOf(const Lines& before, const Lines& after) {
   const Span was{before.begin() + static_cast<std::ptrdiff_t>(prefix),
                  before.end() - static_cast<std::ptrdiff_t>(suffix)};
   const Span is{after.begin() + static_cast<std::ptrdiff_t>(prefix), after.end() - static_cast<std::ptrdiff_t>(suffix)};
-  LogDifference d{{}, before.size(), after.size()};
+  LogDifference d{{}, before.size(), after.size(), Fingerprint(before), Fingerprint(after)};
   if (was.size() == 0 && is.size() == 0) return d;
   std::optional<std::vector<LogHunk>> hunks;
   if (is.size() > was.size()) hunks = LeftOver(is, was, prefix, true);
@@ -120,8 +119,13 @@ LogDifference DifferenceOf(const Lines& before, const Lines& after) {
 
 Lines Redone(const Lines& before, const LogDifference& difference) { return Rebuild(before, difference, true); }
 Lines Undone(const Lines& after, const LogDifference& difference) { return Rebuild(after, difference, false); }
-bool HoldsAfter(const Lines& log, const LogDifference& difference) { return Holds(log, difference, true); }
-bool HoldsBefore(const Lines& log, const LogDifference& difference) { return Holds(log, difference, false); }
+bool HoldsAfter(const Lines& log, const LogDifference& difference) {
+  return log.size() == difference.sizeAfter && Fingerprint(log) == difference.fingerprintAfter;
+}
+
+bool HoldsBefore(const Lines& log, const LogDifference& difference) {
+  return log.size() == difference.sizeBefore && Fingerprint(log) == difference.fingerprintBefore;
+}
 
 std::size_t FirstPlace(const LogDifference& difference, bool after) {
   if (difference.hunks.empty()) return 0;

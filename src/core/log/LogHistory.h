@@ -3,6 +3,7 @@
 // back and make them again exactly. Each keeps the lines it took out and put
 // in, at their places, never the whole log.
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <optional>
 #include <string>
@@ -23,6 +24,9 @@ struct LogDifference {
   std::vector<LogHunk> hunks;  // in log order, none touching the next
   std::size_t sizeBefore = 0;
   std::size_t sizeAfter = 0;
+  // The whole logs, known without being kept.
+  std::uint64_t fingerprintBefore = 0;
+  std::uint64_t fingerprintAfter = 0;
 };
 
 // Lines put in (a save, an import), taken out (a deletion) or replaced (a
@@ -34,7 +38,7 @@ LogDifference DifferenceOf(const Lines& before, const Lines& after);
 Lines Redone(const Lines& before, const LogDifference& difference);
 Lines Undone(const Lines& after, const LogDifference& difference);
 
-// True when `log` holds what the change left (or found), at its places.
+// True when `log` is the log as the change left it (or found it), to the byte.
 bool HoldsAfter(const Lines& log, const LogDifference& difference);
 bool HoldsBefore(const Lines& log, const LogDifference& difference);
 
@@ -44,10 +48,15 @@ std::size_t FirstPlace(const LogDifference& difference, bool after);
 
 enum class ChangeKind { Saved, Modified, Inserted, Deleted, Imported, Confirmed };
 
-struct RecordedChange {
+// What the operator knows a change by.
+struct ChangeLabel {
   ChangeKind kind = ChangeKind::Saved;
-  Bytes qso;              // the log line the operator knows the change by; empty when it touched many
-  std::size_t count = 0;  // QSOs added, removed or changed
+  Bytes qso;              // the log line it names; empty when it touched many
+  std::size_t count = 1;  // QSOs added, removed or changed
+};
+
+struct RecordedChange {
+  ChangeLabel label;
   LogDifference difference;
   std::optional<Bytes> bytesBefore;  // the file as it was, when its lines joined again would not give it back
 };

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/log/LogEdit.h"
+#include "core/log/LogHistory.h"
 #include "core/log/LogLine.h"
 #include "ui/kit/AppContext.h"
 #include "ui/kit/LogbookView.h"
@@ -49,8 +50,9 @@ class CommandBoard {
   // Changes the log as the list shows it, as every change of the log does
   // (copy of the day, first names learnt, atomic rewrite), then lists it;
   // false when nothing was written (also while the entry holds a QSO being
-  // typed, which the change would empty), the operator told why.
-  virtual bool changeLog(kmb::LogChange change, kmb::Lines firstNameLines) = 0;
+  // typed, which the change would empty), the operator told why. The change
+  // can be undone, known by `label`.
+  virtual bool changeLog(kmb::LogChange change, kmb::Lines firstNameLines, const kmb::ChangeLabel& label) = 0;
   // The radio the main window reads, when the operator set one up.
   virtual RadioControl& radio() = 0;
   // Runs `handler` each time the list shows the log again (a QSO saved,

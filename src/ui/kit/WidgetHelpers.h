@@ -15,9 +15,11 @@ W* Named(W* widget, const char* name) {
 inline bool IsEnter(const QKeyEvent& key) { return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter; }
 
 // Small letters are typed as capitals, accented ones too ("é" as "É"), as
-// the log writes them; one without a capital of its own ("ß") stays. True
-// when the key was taken.
+// the log writes them; one without a capital of its own ("ß") stays. A
+// letter held with Ctrl or Alt is a command (Ctrl+Z), never typed. True when
+// the key was taken.
 inline bool TypeSmallLetterAsCapital(QLineEdit& box, const QKeyEvent& key) {
+  if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
   const QString text = key.text();
   if (text.size() != 1 || !text.at(0).isLower()) return false;
   const QString capital = text.toUpper();

@@ -33,7 +33,7 @@ void OfferImport(CommandBoard& board, const kmb::ImportPlan& plan) {
   }
   const kmb::Lines& added = plan.toAdd;
   if (board.changeLog([&added](kmb::Lines lines) { return kmb::InsertLinesByDate(lines, added); },
-                      std::move(firstNames.lines)))
+                      std::move(firstNames.lines), {kmb::ChangeKind::Imported, {}, added.size()}))
     ctx.messages.inform(
         parent,
         (added.size() > 1 ? QStringLiteral("%1 QSO importés") : QStringLiteral("%1 QSO importé")).arg(added.size()));

@@ -172,7 +172,9 @@ void QslReceivedWindow::markReceived(const std::vector<kmb::ChosenLine>& chosen)
   }
   std::vector<std::size_t> places;
   for (const kmb::ChosenLine& c : chosen) places.push_back(c.index);
-  if (!board_.changeLog([places](kmb::Lines log) { return kmb::MarkQslReceivedAt(std::move(log), places); }, {}))
+  const kmb::ChangeLabel label{kmb::ChangeKind::Confirmed, chosen.size() == 1 ? chosen.front().line : kmb::Bytes(),
+                               chosen.size()};
+  if (!board_.changeLog([places](kmb::Lines log) { return kmb::MarkQslReceivedAt(std::move(log), places); }, {}, label))
     return;
   ctx.messages.inform(this, ConfirmedCount(places.size()));
   activateWindow();
