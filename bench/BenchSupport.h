@@ -8,8 +8,10 @@
 class SilentMessenger final : public Messenger {
  public:
   void inform(QWidget*, const QString&) override {}
-  bool ask(QWidget*, const QString&) override { return false; }
+  bool ask(QWidget*, const QString&) override { return answer; }
   bool informWithAction(QWidget*, const QString&, const QString&) override { return false; }
+
+  bool answer = false;  // to every question
 };
 
 class NoPrinter final : public PrinterChooser {
