@@ -110,7 +110,8 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
   bool editLog(kmb::LogChange change, kmb::Lines firstNameLines, const kmb::ChangeLabel& label);
   // The rewrite itself, `exactBytes` written instead of the lines when given.
   // A first-name list saved by another program is offered for conversion
-  // when `mayConvertFirstNames`. Empty when nothing was written.
+  // when `mayConvertFirstNames`. Empty when nothing was written; the lines
+  // written go to the list, not into the result.
   std::optional<kmb::EditResult> rewriteLog(const kmb::LogChange& change, kmb::Lines firstNameLines,
                                             const std::optional<kmb::Bytes>& exactBytes,
                                             bool mayConvertFirstNames = true);

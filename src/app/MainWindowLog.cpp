@@ -159,10 +159,10 @@ bool MainWindow::changeLog(kmb::LogChange change, kmb::Lines firstNameLines, con
 
 bool MainWindow::editLog(kmb::LogChange change, kmb::Lines firstNameLines, const kmb::ChangeLabel& label) {
   kmb::LogDifference difference;
-  const kmb::LogChange kept = [&change, &difference](kmb::Lines log) {
-    const kmb::Lines before = log;
+  // The change is given the log as listed, which stays listed until it is written.
+  const kmb::LogChange kept = [this, &change, &difference](kmb::Lines log) {
     kmb::Lines after = change(std::move(log));
-    difference = kmb::DifferenceOf(before, after);
+    difference = kmb::DifferenceOf(listedLog_.lines(), after);
     return after;
   };
   std::optional<kmb::EditResult> written = rewriteLog(kept, std::move(firstNameLines), std::nullopt);
@@ -219,7 +219,7 @@ std::optional<kmb::EditResult> MainWindow::rewriteLog(const kmb::LogChange& chan
       return std::nullopt;
     case kmb::EditRefusal::None: break;
   }
-  listWrittenLog(result.lines);
+  listWrittenLog(std::move(result.lines));
   if (result.backupError)
     ctx_.messages.inform(this, QStringLiteral("Le log a bien été enregistré, mais sa copie du jour n'a pas pu être "
                                               "faite.\r\n") +

@@ -67,7 +67,7 @@ EditResult EditLog(FileSystem& fs, const LogSnapshot& listed, const LogEdit& edi
       return Refused(EditRefusal::FirstNamesNotWindows1252);
   }
   EditResult result;
-  if (JoinLines(now.snapshot.lines()) != now.bytes) result.bytesBefore = std::move(now.bytes);
+  if (!JoinsTo(now.snapshot.lines(), now.bytes)) result.bytesBefore = std::move(now.bytes);
   result.lines = edit.change(std::move(now.snapshot.text.lines));
   if (result.lines.size() > kMaxListedLines) return Refused(EditRefusal::TooManyLines);
 

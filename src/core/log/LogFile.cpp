@@ -19,6 +19,14 @@ Lines SplitLines(std::string_view bytes) {
   return lines;
 }
 
+bool JoinsTo(const Lines& lines, std::string_view bytes) {
+  for (const Bytes& line : lines) {
+    if (!bytes.starts_with(line) || bytes.substr(line.size(), 2) != "\r\n") return false;
+    bytes.remove_prefix(line.size() + 2);
+  }
+  return bytes.empty();
+}
+
 Bytes JoinLines(const Lines& lines) {
   std::size_t size = 0;
   for (const Bytes& line : lines) size += line.size() + 2;

@@ -21,6 +21,8 @@ Lines SplitLines(std::string_view bytes);
 
 // Every line followed by CR LF.
 Bytes JoinLines(const Lines& lines);
+// True when `bytes` is what JoinLines gives of `lines`, found without building it.
+bool JoinsTo(const Lines& lines, std::string_view bytes);
 
 struct LinesResult {
   Lines lines;

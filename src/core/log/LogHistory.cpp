@@ -1,7 +1,9 @@
 #include "core/log/LogHistory.h"
 
 #include <algorithm>
+#include <functional>
 #include <numeric>
+#include <string_view>
 
 namespace kmb {
 namespace {
@@ -79,15 +81,12 @@ Lines Rebuild(const Lines& from, const LogDifference& d, bool forward) {
   return result;
 }
 
-// FNV-1a over the lines and their ends.
+// Each line's hash folded in its place.
 std::uint64_t Fingerprint(const Lines& log) {
-  std::uint64_t hash = 14695981039346656037ull;
-  const auto add = [&hash](unsigned char byte) { hash = (hash ^ byte) * 1099511628211ull; };
-  for (const Bytes& line : log) {
-    for (const char c : line) add(static_cast<unsigned char>(c));
-    add('\n');
-  }
-  return hash;
+  std::uint64_t folded = log.size();
+  for (const Bytes& line : log)
+    folded ^= std::hash<std::string_view>{}(line) + 0x9e3779b97f4a7c15ull + (folded << 6) + (folded >> 2);
+  return folded;
 }
 
 std::size_t LinesKept(const RecordedChange& c) {
