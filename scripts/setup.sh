@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git file
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-webengine-dev qt6-webengine-dev-tools
-  qt6-qpa-plugins qt6-translations-l10n libgl-dev libglx-dev
+  qt6-qpa-plugins qt6-translations-l10n qt6-multimedia-dev libgl-dev libglx-dev
   googletest libgtest-dev clang libclang-rt-14-dev clang-format libicu-dev
   xvfb xauth poppler-utils fonts-dejavu-core fonts-liberation
   dpkg-dev lintian desktop-file-utils appstream

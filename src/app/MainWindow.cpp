@@ -23,6 +23,7 @@
 #include "core/settings/StationCall.h"
 #include "ui/award/AwardCommands.h"
 #include "ui/cluster/ClusterCommands.h"
+#include "ui/cluster/SpotWatch.h"
 #include "ui/kit/NamedWidgets.h"
 #include "ui/kit/Revision.h"
 #include "ui/kit/ScrollingContent.h"
@@ -118,7 +119,9 @@ QWidget* MainWindow::buildStationBand() {
   row->addWidget(title);
   row->addWidget(stationLabel_);
   row->addStretch(1);
-  row->addWidget(radioStatus_);
+  statusLines_ = new QVBoxLayout;
+  statusLines_->addWidget(radioStatus_);
+  row->addLayout(statusLines_);
   row->addWidget(author);
   return frame;
 }
@@ -179,7 +182,7 @@ void MainWindow::registerAreaCommands() {
   RegisterSearchCommands(*this, form_->searchButton());
   RegisterSettingsCommands(*this);
   RegisterWebCommands(*this, form_->activeListButton());
-  RegisterClusterCommands(*this);  // beside "Afficher Cluster"
+  spotWatch_ = RegisterClusterCommands(*this);  // beside "Afficher Cluster"
 }
 
 QAction* MainWindow::addCommand(MenuPlace where, const char* objectName, const QString& caption,
@@ -194,10 +197,18 @@ QAction* MainWindow::addCommand(MenuPlace where, const char* objectName, const Q
 
 void MainWindow::showRadioStatus(const QString& status) { ShowStatus(*radioStatus_, status); }
 
+void MainWindow::placeStatusLine(QWidget* line) {
+  line->setFixedWidth(radioStatus_->maximumWidth());
+  statusLines_->addWidget(line);
+}
+
+LiveSpots& MainWindow::liveSpots() { return *spotWatch_; }
+
 // Every QSO is already on disk: nothing to ask, nothing to save. The radio
 // stops at once; quitting waits for it a second at most.
 void MainWindow::quit() {
   radio_->shutDown();
+  spotWatch_->stop();
   QApplication::closeAllWindows();
   QCoreApplication::exit(0);
 }
@@ -218,7 +229,7 @@ void MainWindow::setReadingOrder() {
   std::vector<const char*> order;
   for (const kmb::EntryControlRow& row : kmb::kEntryControls) order.push_back(row.objectName);
   order.insert(order.end(), {"Valide_A", "Efface_A", "Annule_Saisie", "Ajout_QSO", "Rechercher", "Liste_KMB_Active",
-                             "Liste_KMB", "Radio_Etat"});
+                             "Liste_KMB", "Radio_Etat", "Etat_Spots"});
   for (std::size_t i = 1; i < order.size(); ++i)
     setTabOrder(findChild<QWidget*>(QString::fromLatin1(order[i - 1])),
                 findChild<QWidget*>(QString::fromLatin1(order[i])));
@@ -313,6 +324,7 @@ bool MainWindow::start() {
   ctx_.settings.write(stationSection(), kRevision, kRevisionText);
   form_->reset();
   radio_->useStoredSetup();
+  spotWatch_->listenIfAsked();
   return true;
 }
 

@@ -24,7 +24,9 @@ class QMenu;
 class ClockPanel;
 class LogListPanel;
 class RadioLink;
+class SpotWatch;
 class StationDialog;
+class QVBoxLayout;
 
 class MainWindow final : public QMainWindow, public LogbookView, public CommandBoard, public EntrySurroundings {
   Q_OBJECT
@@ -58,6 +60,8 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
   std::optional<QString> takeSpot(const QString& band, const QString& call, const QString& reference,
                                   const QString& mode) override;
   kmb::QsoRecord entryFields() const override { return form_->record(); }
+  void placeStatusLine(QWidget* line) override;
+  LiveSpots& liveSpots() override;
 
   // EntrySurroundings
   bool automaticDate() const override;
@@ -146,7 +150,9 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
   EntryForm* form_ = nullptr;
   LogListPanel* list_ = nullptr;
   RadioLink* radio_ = nullptr;
-  QLabel* radioStatus_ = nullptr;     // Radio_Etat
+  QLabel* radioStatus_ = nullptr;       // Radio_Etat
+  QVBoxLayout* statusLines_ = nullptr;  // the radio's, then the areas'
+  SpotWatch* spotWatch_ = nullptr;
   QAction* automaticDate_ = nullptr;  // Mnu_Date_Auto
   QAction* manualDate_ = nullptr;     // Mnu_Date_Man
   QAction* undo_ = nullptr;           // Mnu_Annuler

@@ -164,7 +164,7 @@ class ReadabilityTest : public QObject {
       if (control->focusPolicy() & Qt::TabFocus)
         names << QAccessible::queryAccessibleInterface(combo ? combo->lineEdit() : control)->text(QAccessible::Name);
     }
-    QVERIFY2(names.size() == 20 && QSet<QString>(names.begin(), names.end()).size() == 20 && !names.contains(u""_s),
+    QVERIFY2(names.size() == 21 && QSet<QString>(names.begin(), names.end()).size() == 21 && !names.contains(u""_s),
              qPrintable(names.join(u'|')));
   }
 

@@ -5,6 +5,8 @@
 #include "support/FullListener.h"
 #include "support/MainSession.h"
 #include "support/RadioPeers.h"
+#include "ui/cluster/SpotListModel.h"
+#include "ui/cluster/SpotWatch.h"
 #include "ui/cluster/SpotsWindow.h"
 
 using namespace settings_keys;
@@ -33,13 +35,14 @@ struct ScriptedNode {
   int connections = 0;
 };
 
-// Every cell of the list, a row a text, its cells joined by "|".
+// Every cell of the list but the age, which the clock makes, a row a text, its cells joined by "|".
 QStringList Rows(const QTableView& list) {
   QStringList rows;
   const QAbstractItemModel& model = *list.model();
   for (int row = 0; row < model.rowCount(); ++row) {
     QStringList cells;
-    for (int column = 0; column < model.columnCount(); ++column) cells << model.index(row, column).data().toString();
+    for (int column = 0; column < model.columnCount(); ++column)
+      if (column != SpotListModel::Age) cells << model.index(row, column).data().toString();
     rows << cells.join(u'|');
   }
   return rows;
@@ -48,7 +51,8 @@ QStringList Rows(const QTableView& list) {
 // The call signs of the list, top to bottom.
 QStringList Calls(const QTableView& list) {
   QStringList calls;
-  for (int row = 0; row < list.model()->rowCount(); ++row) calls << list.model()->index(row, 2).data().toString();
+  for (int row = 0; row < list.model()->rowCount(); ++row)
+    calls << list.model()->index(row, SpotListModel::Call).data().toString();
   return calls;
 }
 
@@ -57,11 +61,14 @@ bool Activate(QWidget& window) {
   return QTest::qWaitForWindowActive(&window);
 }
 
+SpotWatch& Watch(const MainSession& s) { return *s.main->findChild<SpotWatch*>(); }
+
 // A spots window of the session's main window, which closes it when it goes, logged in to the node: its list.
 QTableView& OpenLoggedIn(MainSession& s, ScriptedNode& node, ClusterTimings timings = {100, 10000, 5000}) {
   s.env.settings->write(kSetup, kClusterNoeud, node.address());
   s.main->show();
-  s.main->openSingleWindow(u"Spots"_s, [&s, timings] { return new SpotsWindow(*s.main, timings); });
+  Watch(s).listen(timings);
+  s.trigger("Mnu_Spots");
   QWidget* spots = TopLevels(u"Spots"_s).value(0);
   if (!spots || !Activate(*spots) || !QTest::qWaitFor([&] { return node.connections == 1; }, 5000)) qFatal("no node");
   node.write("login: ");
@@ -91,7 +98,8 @@ class SpotsWindowTest : public QObject {
     s.env.writeFile("Liste_Prenom.txt", "F1XYZ        2b JEAN\r\n");
     s.env.settings->write(kSetup, kClusterNoeud, node.address());
     s.main->show();
-    const QPointer<SpotsWindow> spots = new SpotsWindow(*s.main, {100, 10000, 5000});
+    Watch(s).listen({100, 10000, 5000});
+    const QPointer<SpotsWindow> spots = new SpotsWindow(*s.main, Watch(s));
     spots->setAttribute(Qt::WA_DeleteOnClose);
     spots->show();
     QVERIFY(Activate(*spots));
@@ -176,8 +184,15 @@ class SpotsWindowTest : public QObject {
     node.write("login: ");
     QVERIFY(node.receives("2b001\r\nF4ABC\r\n"));
     QCOMPARE(Rows(*list).size(), 3);
+
+    // Closed, the window leaves the watch listening: spots keep coming, and show at once when it opens again.
     spots->close();
-    QTRY_COMPARE(node.client->state(), QAbstractSocket::UnconnectedState);
+    node.write(Live("F4NEW", "21001", "0906"));
+    QTRY_COMPARE(s.text("Etat_Spots"), u"Nouveau lavoir sur l'air : F4NEW, 21001, 14 Mhz"_s);
+    QCOMPARE(node.client->state(), QAbstractSocket::ConnectedState);
+    QCOMPARE(node.connections, 2);
+    s.trigger("Mnu_Spots");
+    QCOMPARE(Calls(*Find<QTableView>(*TopLevels(u"Spots"_s).value(0), u"Liste_Spots"_s)).value(0), u"F4NEW"_s);
   }
 
   // With a radio (rigctld behind a go-between), Enter on a spot tunes it to the spot; the entry's mode then follows
@@ -264,18 +279,18 @@ class SpotsWindowTest : public QObject {
     QTest::keyClick(&list, Qt::Key_PageDown);
     QTest::keyClick(&list, Qt::Key_PageDown);
     QVERIFY(list.verticalScrollBar()->value() > 0);
-    const QString top = list.model()->index(list.rowAt(0), 2).data().toString();
-    const QString chosen = list.currentIndex().siblingAtColumn(2).data().toString();
+    const QString top = list.model()->index(list.rowAt(0), SpotListModel::Call).data().toString();
+    const QString chosen = list.currentIndex().siblingAtColumn(SpotListModel::Call).data().toString();
     node.write(Live("F4FFF", "89006", "0001") + Live("F4GGG", "89007", "0001"));
     QTRY_COMPARE(list.model()->rowCount(), 67);
-    QCOMPARE(list.model()->index(list.rowAt(0), 2).data().toString(), top);
-    QCOMPARE(list.currentIndex().siblingAtColumn(2).data().toString(), chosen);
+    QCOMPARE(list.model()->index(list.rowAt(0), SpotListModel::Call).data().toString(), top);
+    QCOMPARE(list.currentIndex().siblingAtColumn(SpotListModel::Call).data().toString(), chosen);
 
     QByteArray burst;
     for (int n = 0; n < 10'000; ++n)
       burst += Live("F6N" + QByteArray::number(n), "02" + QByteArray::number(100 + n % 900), "0001");
     node.write(burst + Live("F4END", "89999", "0001"));
-    QTRY_COMPARE_WITH_TIMEOUT(list.model()->index(0, 2).data().toString(), u"F4END"_s, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(list.model()->index(0, SpotListModel::Call).data().toString(), u"F4END"_s, 10000);
     QCOMPARE(list.model()->rowCount(), 500);
   }
 
@@ -364,14 +379,19 @@ class SpotsWindowTest : public QObject {
     auto* node = Find<QLineEdit>(*window, u"Cluster_Noeud"_s);
     node->setFocus();
     QTest::keyClicks(node, "127.0.0.1");
-    for (int i = 0; i < 3; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    for (int i = 0; i < 5; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QVERIFY(s.env.messages.last().contains(u"« Cluster Noeud » est refusé"_s));
     QVERIFY(node->hasFocus());
     QTest::keyClicks(node, ":7300");
-    for (int i = 0; i < 3; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    // Listening from the start ticked, the sound unticked, each with the space bar on its way.
+    for (const Qt::Key key :
+         {Qt::Key_Return, Qt::Key_Return, Qt::Key_Space, Qt::Key_Return, Qt::Key_Space, Qt::Key_Return, Qt::Key_Return})
+      QTest::keyClick(QApplication::focusWidget(), key);
     QTRY_VERIFY(!window);
     QCOMPARE(s.env.settings->read(kSetup, kClusterNoeud), u"127.0.0.1:7300"_s);
     QCOMPARE(s.env.settings->read(kSetup, kClusterIndicatif, u"unset"_s), QString());
+    QCOMPARE(s.env.settings->read(kSetup, kClusterAuDemarrage), u"Oui"_s);
+    QCOMPARE(s.env.settings->read(kSetup, kClusterAnnonceSonore), u"Non"_s);
   }
 };
 

@@ -1,10 +1,13 @@
 #include "ui/cluster/ClusterCommands.h"
 
-#include "ui/cluster/SpotsWindow.h"
+#include <QWidget>
+
+#include "ui/cluster/SpotWatch.h"
 #include "ui/kit/CommandBoard.h"
 
-void RegisterClusterCommands(CommandBoard& board) {
-  CommandBoard* b = &board;
+SpotWatch* RegisterClusterCommands(CommandBoard& board) {
+  auto* watch = new SpotWatch(board, board.messageParent());
   board.addCommand(MenuPlace::BarBeforeHelp, "Mnu_Spots", QStringLiteral("Spo&ts KMB"),
-                   [b] { b->openSingleWindow("Spots", [b] { return new SpotsWindow(*b); }); });
+                   [watch] { watch->showNewest(); });
+  return watch;
 }

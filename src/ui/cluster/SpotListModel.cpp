@@ -2,6 +2,7 @@
 
 #include <QColor>
 
+#include "core/cluster/SpotsOnAir.h"
 #include "ui/kit/ShownText.h"
 
 namespace {
@@ -30,10 +31,11 @@ QString SpottersText(const kmb::SpotRow& row) {
   return others == 1 ? last + QStringLiteral(" et 1 autre") : last + QStringLiteral(" et %1 autres").arg(others);
 }
 
-QString CellText(const ShownSpot& spot, int column) {
+QString CellText(const ShownSpot& spot, int column, kmb::Minute now) {
   const kmb::SpotRow& row = spot.row;
   switch (column) {
     case SpotListModel::Time: return TimeText(row.last);
+    case SpotListModel::Age: return QString::fromStdString(kmb::SpotAge(row.last, now));
     case SpotListModel::Frequency: return QString::number(row.kHz, 'f', 1);
     case SpotListModel::Call: return FromCp1252(row.call);
     case SpotListModel::Reference: return FromCp1252(row.reference);
@@ -65,7 +67,7 @@ int SpotListModel::columnCount(const QModelIndex& parent) const { return parent.
 QVariant SpotListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return {};
   const ShownSpot& spot = spots_[std::size_t(index.row())];
-  if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return CellText(spot, index.column());
+  if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return CellText(spot, index.column(), now_);
   if (role == Qt::BackgroundRole && spot.state != kmb::ReferenceState::NoReference) return StateColour(spot.state);
   if (role == Qt::ForegroundRole && spot.state != kmb::ReferenceState::NoReference) return QColor(Qt::black);
   return {};
@@ -74,14 +76,15 @@ QVariant SpotListModel::data(const QModelIndex& index, int role) const {
 QVariant SpotListModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
   static const QStringList kTitles{
-      QStringLiteral("Heure UTC"), QStringLiteral("kHz"),      QStringLiteral("Indicatif"),
-      QStringLiteral("Référence"), QStringLiteral("État"),     QStringLiteral("Bande"),
-      QStringLiteral("Mode"),      QStringLiteral("Spotters"), QStringLiteral("Commentaire")};
+      QStringLiteral("Heure UTC"), QStringLiteral("Âge"),        QStringLiteral("kHz"),   QStringLiteral("Indicatif"),
+      QStringLiteral("Référence"), QStringLiteral("État"),       QStringLiteral("Bande"), QStringLiteral("Mode"),
+      QStringLiteral("Spotters"),  QStringLiteral("Commentaire")};
   return kTitles.value(section);
 }
 
-void SpotListModel::setSpots(std::vector<ShownSpot> spots) {
+void SpotListModel::setSpots(std::vector<ShownSpot> spots, kmb::Minute now) {
   beginResetModel();
   spots_ = std::move(spots);
+  now_ = now;
   endResetModel();
 }

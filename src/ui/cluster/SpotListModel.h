@@ -15,7 +15,7 @@ struct ShownSpot {
 class SpotListModel final : public QAbstractTableModel {
   Q_OBJECT
  public:
-  enum Column { Time, Frequency, Call, Reference, State, Band, Mode, Spotters, Comment, ColumnCount };
+  enum Column { Time, Age, Frequency, Call, Reference, State, Band, Mode, Spotters, Comment, ColumnCount };
 
   using QAbstractTableModel::QAbstractTableModel;
 
@@ -24,11 +24,13 @@ class SpotListModel final : public QAbstractTableModel {
   QVariant data(const QModelIndex& index, int role) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-  void setSpots(std::vector<ShownSpot> spots);
+  // `now` dates the ages.
+  void setSpots(std::vector<ShownSpot> spots, kmb::Minute now);
   const std::vector<ShownSpot>& spots() const { return spots_; }
 
  private:
   std::vector<ShownSpot> spots_;
+  kmb::Minute now_ = 0;
 };
 
 QString StateText(kmb::ReferenceState state);

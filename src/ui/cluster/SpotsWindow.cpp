@@ -1,20 +1,24 @@
 #include "ui/cluster/SpotsWindow.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "core/cluster/SpotLine.h"
-#include "core/settings/StationCall.h"
+#include "core/cluster/SpotsOnAir.h"
+#include "core/log/Bands.h"
 #include "ui/cluster/AnnounceWindow.h"
 #include "ui/cluster/SpotListModel.h"
+#include "ui/cluster/SpotWatch.h"
 #include "ui/kit/CommandBoard.h"
 #include "ui/kit/NamedWidgets.h"
 #include "ui/kit/ShownText.h"
@@ -25,58 +29,99 @@ using namespace settings_keys;
 
 namespace {
 
-constexpr int kShowAfterMs = 50;
-constexpr int kExpiryCheckMs = 60 * 1000;
-const QString kPreferences = QStringLiteral("Fichier, Préférences…");
+const QString kAllBands = QStringLiteral("Toutes");
 
 // The texts each column is made wide enough for; the comment takes the rest.
-const QStringList kWidestTexts{QStringLiteral("Heure UTC"),
-                               QStringLiteral("144300.0"),
-                               QStringLiteral("F4ABC/P/MM"),
-                               QStringLiteral("Référence"),
-                               QStringLiteral("Nouveau sur la bande"),
-                               QStringLiteral("144 Mhz"),
-                               QStringLiteral("Mode"),
-                               QStringLiteral("F4ABC et 2 autres")};
+const QStringList kWidestTexts{
+    QStringLiteral("Heure UTC"),  QStringLiteral("il y a 1 h 59"), QStringLiteral("144300.0"),
+    QStringLiteral("F4ABC/P/MM"), QStringLiteral("Référence"),     QStringLiteral("Nouveau sur la bande"),
+    QStringLiteral("144 Mhz"),    QStringLiteral("Mode"),          QStringLiteral("F4ABC et 2 autres")};
+
+QString YesNo(bool yes) { return yes ? QStringLiteral("Oui") : QStringLiteral("Non"); }
 
 }  // namespace
 
-SpotsWindow::SpotsWindow(CommandBoard& board, ClusterTimings timings) : board_(board) {
+SpotsWindow::SpotsWindow(CommandBoard& board, SpotWatch& watch) : board_(board), watch_(watch) {
   setObjectName(QStringLiteral("Spots"));
   setWindowTitle(QStringLiteral("Spots KMB"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(buildTopRow());
+  layout->addWidget(buildFilters());
   layout->addWidget(buildList(), 1);
   message_ = StatusLine("Message_Spots", QStringLiteral("Message des spots"), this);
   layout->addWidget(message_);
+  auto* messagesCaption = new QLabel(QStringLiteral("&Messages du nœud"), this);
+  messages_ = Named(new QPlainTextEdit(this), "Messages_Noeud");
+  messages_->setReadOnly(true);
+  messages_->setMaximumBlockCount(int(kmb::NodeMessages::kKept));
+  messages_->setFixedHeight(messages_->fontMetrics().lineSpacing() * 4 + 12);
+  messagesCaption->setBuddy(messages_);
+  NameAfterCaption(*messages_, messagesCaption->text());
+  layout->addWidget(messagesCaption);
+  layout->addWidget(messages_);
   layout->addWidget(buildButtons());
 
-  showLater_.setSingleShot(true);
-  showLater_.setInterval(kShowAfterMs);
-  connect(&showLater_, &QTimer::timeout, this, &SpotsWindow::showSpots);
-  expiry_.start(kExpiryCheckMs);
-  connect(&expiry_, &QTimer::timeout, this, &SpotsWindow::expire);
-  board_.onLogListed(this, [this] { readLog(); });
-  readLog();
-  resize(1040, 520);
+  connect(&watch_, &LiveSpots::spotsChanged, this, &SpotsWindow::showSpots);
+  connect(&watch_, &SpotWatch::linkStatusChanged, status_, [this](const QString& text) { ShowStatus(*status_, text); });
+  connect(&watch_, &SpotWatch::messagesChanged, this, &SpotsWindow::showMessages);
+  connect(&watch_, &SpotWatch::shown, this, &SpotsWindow::showRequest);
+  resize(1040, 600);
   PressButtonsOnEnter(*this);
   PlaceWindow(*this, board_.context().settings);
   list_->setFocus();
-  connectToNode(timings);
+  watch_.listen();
+  ShowStatus(*status_, watch_.linkStatus());
+  showSpots();
+  showMessages();
 }
 
 QWidget* SpotsWindow::buildTopRow() {
   auto* row = new QWidget(this);
   status_ = StatusLine("Etat_Cluster", QStringLiteral("État du cluster"), row);  // it names the node as typed
-  all_ = Named(new QCheckBox(QStringLiteral("&Tous les spots"), row), "Tous_Spots");
-  all_->setChecked(board_.context().settings.read(kSetup, kTousLesSpots) == QStringLiteral("Oui"));
-  connect(all_, &QCheckBox::toggled, this, [this](bool all) {
-    board_.context().settings.write(kSetup, kTousLesSpots, all ? QStringLiteral("Oui") : QStringLiteral("Non"));
-    showSpots();
-  });
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins({});
   layout->addWidget(status_, 1);
+  return row;
+}
+
+// Each choice is kept for the next opening.
+QWidget* SpotsWindow::buildFilters() {
+  SettingsStore& settings = board_.context().settings;
+  auto* row = new QWidget(this);
+  all_ = Named(new QCheckBox(QStringLiteral("&Tous les spots"), row), "Tous_Spots");
+  all_->setChecked(settings.read(kSetup, kTousLesSpots) == YesNo(true));
+  newOnly_ = Named(new QCheckBox(QStringLiteral("&Nouveaux seulement"), row), "Nouveaux_Seulement");
+  newOnly_->setChecked(settings.read(kSetup, kSpotsNouveauxSeulement) == YesNo(true));
+  bands_ = Named(new QComboBox(row), "Bandes_Spots");
+  bands_->addItems({kAllBands, FromCp1252(kmb::kHf), FromCp1252(kmb::kVhf)});
+  bands_->setCurrentIndex(std::max(0, bands_->findText(settings.read(kSetup, kSpotsBandes))));
+  auto* bandsCaption = new QLabel(QStringLiteral("&Bandes :"), row);
+  bandsCaption->setBuddy(bands_);
+  NameAfterCaption(*bands_, QStringLiteral("Bandes"));
+  department_ = Named(new QLineEdit(row), "Departement_Spots");
+  department_->setMaxLength(2);
+  department_->setFixedWidth(department_->fontMetrics().horizontalAdvance(QStringLiteral("2A")) * 3);
+  auto* departmentCaption = new QLabel(QStringLiteral("&Département :"), row);
+  departmentCaption->setBuddy(department_);
+  NameAfterCaption(*department_, QStringLiteral("Département (vide : tous)"));
+  connect(all_, &QCheckBox::toggled, this, [this](bool all) {
+    board_.context().settings.write(kSetup, kTousLesSpots, YesNo(all));
+    showSpots();
+  });
+  connect(newOnly_, &QCheckBox::toggled, this, [this](bool only) {
+    board_.context().settings.write(kSetup, kSpotsNouveauxSeulement, YesNo(only));
+    showSpots();
+  });
+  connect(bands_, &QComboBox::currentTextChanged, this, [this](const QString& group) {
+    board_.context().settings.write(kSetup, kSpotsBandes, group);
+    showSpots();
+  });
+  connect(department_, &QLineEdit::textChanged, this, &SpotsWindow::showSpots);
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins({});
+  for (QWidget* w : std::initializer_list<QWidget*>{newOnly_, bandsCaption, bands_, departmentCaption, department_})
+    layout->addWidget(w);
+  layout->addStretch(1);
   layout->addWidget(all_);
   return row;
 }
@@ -115,80 +160,58 @@ QWidget* SpotsWindow::buildButtons() {
   return row;
 }
 
-std::optional<std::string> SpotsWindow::loginCall() const {
-  const QString typed = board_.context().settings.read(kSetup, kClusterIndicatif).trimmed();
-  if (!typed.isEmpty()) return ToCp1252(typed.toUpper());
-  const std::string station = board_.logbook().stationCall();
-  if (station == kmb::kNoStation) return std::nullopt;
-  return kmb::StationCallDisplay(station);
+// A department asked for is shown whatever the other choices hide, but for its group.
+void SpotsWindow::showRequest(const SpotsRequest& request) {
+  if (request.department) {
+    department_->setText(FromCp1252(*request.department).toUpper());
+    all_->setChecked(false);
+    newOnly_->setChecked(true);
+  }
+  if (request.spot)
+    if (const auto row = rowOf(request.spot))
+      list_->selectionModel()->setCurrentIndex(model_->index(*row, 0),
+                                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  list_->setFocus();
 }
 
-void SpotsWindow::connectToNode(const ClusterTimings& timings) {
-  const QString typed = board_.context().settings.read(kSetup, kClusterNoeud).trimmed();
-  const auto node = kmb::ParseNodeAddress(ToCp1252(typed));
-  const auto call = loginCall();
-  if (typed.isEmpty())
-    ShowStatus(
-        *status_,
-        QStringLiteral("Aucun nœud de cluster : indiquez « Cluster Noeud » (hôte:port) dans %1.").arg(kPreferences));
-  else if (!node)
-    ShowStatus(*status_, QStringLiteral("Le nœud « %1 » n'est pas de la forme hôte:port : corrigez « Cluster Noeud » "
-                                        "dans %2.")
-                             .arg(typed, kPreferences));
-  else if (!call)
-    ShowStatus(*status_, QStringLiteral("Aucun indicatif pour le cluster : indiquez « Cluster Indicatif » dans %1, "
-                                        "ou l'indicatif de la station (menu Station).")
-                             .arg(kPreferences));
-  if (!node || !call) return;
-  link_ = new ClusterLink(*node, *call, timings, this);
-  connect(link_, &ClusterLink::statusChanged, status_, [this](const QString& status) { ShowStatus(*status_, status); });
-  connect(link_, &ClusterLink::linesReceived, this, &SpotsWindow::takeLines);
-  link_->open();
-}
-
-void SpotsWindow::closeEvent(QCloseEvent* event) {
-  delete link_;
-  link_ = nullptr;
-  QWidget::closeEvent(event);
-}
-
-void SpotsWindow::takeLines(const std::vector<std::string>& lines) {
-  const kmb::ClockReading now = board_.context().clock.utcNow();
-  const kmb::Minute nowMinute = kmb::MinuteOf(now);
-  bool changed = false;
-  for (const std::string& line : lines)
-    if (const auto spot = kmb::ParseSpotLine(line))
-      if (const auto when = kmb::SpotMinute(*spot, now)) changed = table_.add(*spot, *when, nowMinute) || changed;
-  if (changed && !showLater_.isActive()) showLater_.start();
-}
-
-void SpotsWindow::expire() {
-  if (table_.expire(kmb::MinuteOf(board_.context().clock.utcNow()))) showSpots();
-}
-
-void SpotsWindow::readLog() {
-  worked_ = kmb::WorkedReferences(board_.logbook().listedLines());
-  showSpots();
+bool SpotsWindow::shows(const kmb::SpotRow& row, kmb::ReferenceState state) const {
+  if (!all_->isChecked() && row.reference.empty()) return false;
+  if (newOnly_->isChecked() && state == kmb::ReferenceState::AlreadyWorked) return false;
+  if (bands_->currentText() != kAllBands) {
+    const kmb::Band* band = kmb::BandOfLabel(row.band);
+    if (!band || FromCp1252(band->group) != bands_->currentText()) return false;
+  }
+  const QString department = department_->text().trimmed();
+  return department.isEmpty() ||
+         FromCp1252(kmb::DepartmentOf(row.reference)).compare(department, Qt::CaseInsensitive) == 0;
 }
 
 // The operator's place is kept: the same spot stays current, and a list
 // scrolled down keeps its first visible spot at the top. A list at its top
 // stays there, showing the newest spots as they come.
 void SpotsWindow::showSpots() {
-  showLater_.stop();
   QScrollBar& scroll = *list_->verticalScrollBar();
   const int currentRow = list_->currentIndex().row();
   const std::optional<std::uint64_t> current = idAt(currentRow);
   const std::optional<std::uint64_t> top = scroll.value() > 0 ? idAt(list_->rowAt(0)) : std::nullopt;
   std::vector<ShownSpot> spots;
-  for (const kmb::SpotRow& row : table_.rows())
-    if (all_->isChecked() || !row.reference.empty()) spots.push_back({row, worked_.stateOf(row.reference, row.band)});
-  model_->setSpots(std::move(spots));
+  for (const kmb::SpotRow& row : watch_.table().rows()) {
+    const kmb::ReferenceState state = watch_.worked().stateOf(row.reference, row.band);
+    if (shows(row, state)) spots.push_back({row, state});
+  }
+  model_->setSpots(std::move(spots), watch_.now());
   if (model_->rowCount() == 0) return;
   const int row = rowOf(current).value_or(std::clamp(currentRow, 0, model_->rowCount() - 1));
   list_->selectionModel()->setCurrentIndex(model_->index(row, 0),
                                            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   scroll.setValue(rowOf(top).value_or(0));
+}
+
+void SpotsWindow::showMessages() {
+  QStringList lines;
+  for (const std::string& line : watch_.nodeMessages().lines()) lines << FromCp1252(line);
+  messages_->setPlainText(lines.join(u'\n'));
+  messages_->moveCursor(QTextCursor::End);
 }
 
 std::optional<std::uint64_t> SpotsWindow::idAt(int row) const {
@@ -233,9 +256,8 @@ void SpotsWindow::takeCurrentSpot() {
 void SpotsWindow::openAnnounce() {
   ShowSingleWindow(announce_, [this] {
     auto* window = new AnnounceWindow(
-        board_.context(), board_.entryFields(), board_.radio().frequencyHz(),
-        [this] { return link_ && link_->isConnected(); },
-        [this](const std::string& line) { return link_ && link_->send(line); });
+        board_.context(), board_.entryFields(), board_.radio().frequencyHz(), [this] { return watch_.isConnected(); },
+        [this](const std::string& line) { return watch_.send(line); });
     window->setParent(this, Qt::Window);
     return window;
   });

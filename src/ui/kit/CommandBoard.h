@@ -9,6 +9,7 @@
 #include "core/log/LogHistory.h"
 #include "core/log/LogLine.h"
 #include "ui/kit/AppContext.h"
+#include "ui/kit/LiveSpots.h"
 #include "ui/kit/LogbookView.h"
 #include "ui/kit/RadioControl.h"
 
@@ -66,6 +67,11 @@ class CommandBoard {
                                           const QString& mode) = 0;
   // The entry's fields as they stand.
   virtual kmb::QsoRecord entryFields() const = 0;
+  // Puts an area's status line in the main window, under the radio's; Tab
+  // reaches it after the radio's.
+  virtual void placeStatusLine(QWidget* line) = 0;
+  // The spots heard now, kept while the program runs.
+  virtual LiveSpots& liveSpots() = 0;
 
  protected:
   ~CommandBoard() = default;

@@ -31,6 +31,10 @@ inline const QString kRadioVitesse = QStringLiteral("Radio Vitesse");
 inline const QString kClusterNoeud = QStringLiteral("Cluster Noeud");
 inline const QString kClusterIndicatif = QStringLiteral("Cluster Indicatif");
 inline const QString kTousLesSpots = QStringLiteral("Tous les spots");
+inline const QString kClusterAuDemarrage = QStringLiteral("Cluster Au Demarrage");
+inline const QString kClusterAnnonceSonore = QStringLiteral("Cluster Annonce Sonore");
+inline const QString kSpotsNouveauxSeulement = QStringLiteral("Spots Nouveaux Seulement");
+inline const QString kSpotsBandes = QStringLiteral("Spots Bandes");
 }  // namespace settings_keys
 
 class SettingsStore {

@@ -1,8 +1,10 @@
 #pragma once
-// "Cluster" in "Préférences": the node of "Spots KMB" as "hôte:port" and the
-// call sign to log in with, the station's by default.
+// "Cluster" in "Préférences": the node of "Spots KMB" as "hôte:port", the
+// call sign to log in with (the station's by default), whether the program
+// listens from its start, and whether a new lavoir is announced by a sound.
 #include "ui/settings/PreferencesSection.h"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 
@@ -20,4 +22,6 @@ class ClusterSection final : public PreferencesSection {
   QLineEdit* node_ = nullptr;
   QLabel* nodeStatus_ = nullptr;
   QLineEdit* call_ = nullptr;
+  QCheckBox* atStart_ = nullptr;  // Cluster Au Demarrage
+  QCheckBox* sound_ = nullptr;    // Cluster Annonce Sonore
 };
