@@ -1,5 +1,9 @@
 #include "BenchSupport.h"
 
+#include <unistd.h>
+
+#include <cstdio>
+
 #include "core/log/Bands.h"
 #include "core/log/LogLine.h"
 
@@ -23,4 +27,13 @@ kmb::Lines SampleLog(int count) {
                                       n % 3 != 0}));
   }
   return log;
+}
+
+double ResidentMegabytes() {
+  long pages = 0, resident = 0;
+  if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+    if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
+    std::fclose(statm);
+  }
+  return double(resident) * double(sysconf(_SC_PAGESIZE)) / 1e6;
 }

@@ -43,3 +43,6 @@ struct BenchFolder {
 // A log of `count` QSOs over every band and 95 departments, a third of them
 // without QSL.
 kmb::Lines SampleLog(int count);
+
+// What the process holds in memory now, in megabytes.
+double ResidentMegabytes();

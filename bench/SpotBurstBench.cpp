@@ -24,6 +24,8 @@
 #include "BenchSupport.h"
 #include "app/MainWindow.h"
 #include "core/log/Bands.h"
+#include "ui/cluster/SpotListModel.h"
+#include "ui/cluster/SpotWatch.h"
 #include "ui/cluster/SpotsWindow.h"
 
 namespace {
@@ -90,20 +92,11 @@ void Node(std::promise<quint16> port, int count, std::function<QByteArray(int)> 
   done.wait();
 }
 
-double ResidentMegabytes() {
-  long pages = 0, resident = 0;
-  if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
-    if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
-    std::fclose(statm);
-  }
-  return double(resident) * double(sysconf(_SC_PAGESIZE)) / 1e6;
-}
-
 // The newest 500 spots sent, newest first, that the list does not show in their place.
 int LostSpots(const QAbstractItemModel& list, int count) {
   int lost = 0;
   for (int row = 0; row < kShown; ++row)
-    if (list.index(row, 2).data().toString().toLatin1() != CallOf(count - 1 - row)) ++lost;
+    if (list.index(row, SpotListModel::Call).data().toString().toLatin1() != CallOf(count - 1 - row)) ++lost;
   return lost;
 }
 
@@ -127,7 +120,7 @@ Run ListSpots(int count, std::function<QByteArray(int)> line, std::chrono::milli
   std::thread node(Node, std::move(port), count, std::move(line), pace, finished.get_future().share());
   bench.settings.write(settings_keys::kSetup, settings_keys::kClusterNoeud,
                        QStringLiteral("127.0.0.1:%1").arg(portKnown.get()));
-  SpotsWindow spots(main);
+  SpotsWindow spots(main, *main.findChild<SpotWatch*>());
   spots.show();
   const QAbstractItemModel& list = *spots.findChild<QTableView*>(QStringLiteral("Liste_Spots"))->model();
   const QString last = QString::fromLatin1(CallOf(count - 1));
@@ -137,7 +130,7 @@ Run ListSpots(int count, std::function<QByteArray(int)> line, std::chrono::milli
   QEventLoop loop;
   QObject::connect(&tick, &QTimer::timeout, [&] {
     run.worstWaitMs = std::max(run.worstWaitMs, sinceTick.restart() - 5);
-    if (list.rowCount() > 0 && list.index(0, 2).data().toString() == last) loop.quit();
+    if (list.rowCount() > 0 && list.index(0, SpotListModel::Call).data().toString() == last) loop.quit();
   });
   QTimer::singleShot(pace * count + std::chrono::seconds(60), &loop, &QEventLoop::quit);
   sinceTick.start();

@@ -9,8 +9,10 @@
 #include "core/cluster/ReconnectSchedule.h"
 #include "core/cluster/SpotAnnounce.h"
 #include "core/cluster/SpotTable.h"
+#include "core/cluster/SpotsOnAir.h"
 #include "core/cluster/TelnetLines.h"
 #include "core/cluster/WorkedReferences.h"
+#include "core/log/Bands.h"
 #include "core/log/LogLine.h"
 
 using namespace std::literals;
@@ -297,4 +299,63 @@ TEST(ClusterSetup, ReadsTheNodeAndWritesTheAnnounce) {
   EXPECT_FALSE(kmb::AnnounceKilohertz("14025 kHz"));
   EXPECT_EQ(kmb::AnnounceComment("89001", "  LAVOIR DE SENS "), "KMB 89001 LAVOIR DE SENS");
   EXPECT_EQ(kmb::AnnounceLine(14025, "F4KMB/P", "KMB 89001\r\nDX 1 X"), "DX 14025.0 F4KMB/P KMB 89001DX 1 X\r\n");
+}
+
+// What the watch tells beyond the list: new lavoirs of the last 15 minutes by department and band group, their
+// age, one announcement an hour for a lavoir on a band, the node's last 200 messages.
+TEST(SpotsOnAir, NewLavoirsOfTheLastFifteenMinutesAnnouncedOnceAnHour) {
+  const kmb::WorkedReferences worked(
+      {kmb::FormatLogLine({"F1AAA", "89", "", "89001", "05/12/26", "09:00", "SSB", "14 Mhz", "59", "59", "", false})});
+  kmb::SpotTable table;
+  const kmb::Minute now = 1000;
+  for (const auto& [line, age] : {std::pair{"DX de F5A: 14025.0 F4AAA KMB 89001 0900Z", 1},  // contacted on 14
+                                  {"DX de F5A: 7025.0 F4BBB KMB 89001 0900Z", 2},            // new on 7
+                                  {"DX de F5A: 144300.0 F4CCC KMB 2A001 0900Z", 14},         // new, VHF
+                                  {"DX de F5A: 14030.0 F4DDD KMB 21001 0900Z", 15},          // too old
+                                  {"DX de F5A: 14035.0 F4EEE 0900Z", 0}})                    // no lavoir
+    table.add(SpotOf(line), now - age, now);
+  std::vector<std::string> onAir;
+  for (const kmb::SpotRow* row : kmb::NewOnAir(table.rows(), worked, now)) onAir.push_back(row->call);
+  EXPECT_EQ(onAir, (std::vector<std::string>{"F4BBB", "F4CCC"}));
+  EXPECT_EQ(kmb::DepartmentsOnAir(table.rows(), worked, now, kmb::kHf), (std::map<std::string, int>{{"89", 1}}));
+  EXPECT_EQ(kmb::DepartmentsOnAir(table.rows(), worked, now, kmb::kVhf), (std::map<std::string, int>{{"2a", 1}}));
+  EXPECT_TRUE(kmb::DepartmentsOnAir(table.rows(), worked, now + 15, kmb::kHf).empty());
+  EXPECT_EQ(kmb::SpotAge(now, now) + "|" + kmb::SpotAge(now - 3, now) + "|" + kmb::SpotAge(now - 65, now),
+            "à l'instant|il y a 3 min|il y a 1 h 05");
+
+  kmb::AnnouncedLavoirs announced;
+  EXPECT_TRUE(announced.firstInTheHour("89001", "7.0 Mhz", now));
+  EXPECT_FALSE(announced.firstInTheHour("89001", "7.0 Mhz", now + 59));
+  EXPECT_TRUE(announced.firstInTheHour("89001", "14 Mhz", now + 59));
+  EXPECT_TRUE(announced.firstInTheHour("89001", "7.0 Mhz", now + 60));
+  announced.firstInTheHour("21001", "14 Mhz", now + 120);
+  EXPECT_EQ(announced.remembered(), 1u);  // the hour gone, the others are forgotten
+
+  kmb::NodeMessages messages;
+  for (int n = 0; n < 250; ++n) messages.add("message " + std::to_string(n));
+  messages.add("   ");
+  EXPECT_EQ(messages.lines().size(), kmb::NodeMessages::kKept);
+  EXPECT_EQ(messages.lines().front() + "|" + messages.lines().back(), "message 50|message 249");
+}
+
+// Hours of spots at five a second, time given, not waited (a minute in six here; the benchmark runs a whole day):
+// what the watch keeps stays the same size once two hours have passed.
+TEST(SpotsOnAir, HoursOfSpotsKeepTheSameSize) {
+  kmb::SpotTable table;
+  kmb::AnnouncedLavoirs announced;
+  const kmb::WorkedReferences worked;
+  std::size_t largest[3] = {};  // in each two hours
+  for (kmb::Minute minute = 0; minute < 6 * 60; minute += 6) {
+    for (int n = 0; n < 5 * 60; ++n) {
+      const std::string reference = std::to_string(10 + n % 85) + std::to_string(100 + (minute + n) % 900);
+      table.add(SpotOf("DX de F5A: 14025.0 F4N" + std::to_string(n) + " KMB " + reference + " 0900Z"), minute, minute);
+    }
+    table.expire(minute);
+    for (const kmb::SpotRow* row : kmb::NewOnAir(table.rows(), worked, minute))
+      announced.firstInTheHour(row->reference, row->band, minute);
+    std::size_t& kept = largest[minute / 120];
+    kept = std::max(kept, table.rows().size() + announced.remembered());
+  }
+  EXPECT_LE(largest[2], largest[1]);
+  EXPECT_LE(table.rows().size(), kmb::SpotTable::kMaxRows);
 }

@@ -63,6 +63,13 @@ bool Activate(QWidget& window) {
 
 SpotWatch& Watch(const MainSession& s) { return *s.main->findChild<SpotWatch*>(); }
 
+// Each request for the desktop's attention, and whether it asked for the sound.
+struct RecordedAttention final : Attention {
+  explicit RecordedAttention(QList<bool>& requests) : requests(requests) {}
+  void request(QWidget&, bool sound) override { requests << sound; }
+  QList<bool>& requests;
+};
+
 // A spots window of the session's main window, which closes it when it goes, logged in to the node: its list.
 QTableView& OpenLoggedIn(MainSession& s, ScriptedNode& node, ClusterTimings timings = {100, 10000, 5000}) {
   s.env.settings->write(kSetup, kClusterNoeud, node.address());
@@ -366,6 +373,57 @@ class SpotsWindowTest : public QObject {
     QTRY_COMPARE(node.client->state(), QAbstractSocket::UnconnectedState);
     s.start();  // not refused: the folder's lock went with the program
     QVERIFY(s.env.messages.shown.isEmpty());
+  }
+
+  // Listening from the start, a new lavoir is told in Etat_Spots and the desktop asked, once an hour for that
+  // lavoir on that band, with the sound unless unticked; the keyboard stays in the entry. From the status line the
+  // spots open on the newest new lavoir, and the window's choices hide the right rows.
+  void theWatchListensFromTheStartAndTellsNewLavoirs() {
+    ScriptedNode node;
+    MainSession s(LogBytes({LogLine("F4KMB", "89", "89001", "05/12/26", "08:00", "14 Mhz")}), false);
+    s.env.settings->write(kSetup, kClusterNoeud, node.address());
+    s.env.settings->write(kSetup, kClusterAuDemarrage, u"Oui"_s);
+    s.start();
+    QList<bool> requests;
+    Watch(s).setAttention(std::make_unique<RecordedAttention>(requests));
+    QTRY_COMPARE(node.connections, 1);
+    node.write("login: ");
+    QVERIFY(node.receives("F4ABC\r\n"));
+    node.write("F4ABC de NODE-1 >");
+    QVERIFY(node.receives("sh/dx 50\r\n"));
+    QTRY_COMPARE(s.text("Etat_Spots"), u"Spots : connecté, rien de nouveau"_s);
+    s.type("Ind_A", u"F6"_s);
+    node.write(Live("F4KMB", "89001", "0905") + Live("TM5KMB", "89001", "0906", "7025.0") +
+               "Sorry, unknown command\r\n");
+    QTRY_COMPARE(s.text("Etat_Spots"), u"Nouveau lavoir sur l'air : TM5KMB, 89001, 7.0 Mhz"_s);
+    QCOMPARE(requests, QList<bool>{true});
+    QVERIFY(s.focusedOn("Ind_A") && s.text("Ind_A") == u"F6"_s && s.env.messages.shown.isEmpty());
+    s.env.settings->write(kSetup, kClusterAnnonceSonore, u"Non"_s);
+    node.write(Live("TM5KMB", "89001", "0907", "7026.0") + Live("F4VHF", "21001", "0907", "144300.0"));
+    QTRY_COMPARE(requests, (QList<bool>{true, false}));
+    s.env.clock.utc.minute += 1;
+    node.write(Live("F4KMB", "89001", "0908"));
+    QTRY_COMPARE(s.text("Etat_Spots"), u"Spots : 2 nouveaux lavoirs sur l'air"_s);
+
+    s.click("Efface_A");
+    s.widget("Radio_Etat")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(s.focusedOn("Etat_Spots"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QWidget* spots = TopLevels(u"Spots"_s).value(0);
+    QVERIFY(spots && QTest::qWaitForWindowActive(spots));
+    auto* list = Find<QTableView>(*spots, u"Liste_Spots"_s);
+    QCOMPARE(list->currentIndex().siblingAtColumn(SpotListModel::Call).data().toString(), u"F4VHF"_s);
+    QCOMPARE(Calls(*list), QStringList({"F4KMB", "F4VHF", "TM5KMB"}));
+    Find<QCheckBox>(*spots, u"Nouveaux_Seulement"_s)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(Calls(*list), QStringList({"F4VHF", "TM5KMB"}));
+    QTest::keyClick(list, Qt::Key_B, Qt::AltModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+    QCOMPARE(Calls(*list), QStringList({"F4VHF"}));
+    QCOMPARE(s.env.settings->read(kSetup, kSpotsBandes) + s.env.settings->read(kSetup, kSpotsNouveauxSeulement),
+             u"VHFOui"_s);
+    QVERIFY(Find<QPlainTextEdit>(*spots, u"Messages_Noeud"_s)->toPlainText().contains(u"Sorry, unknown command"_s));
   }
 
   // The node and the call sign are set in "Préférences", the node checked as typed; the station's call by default.

@@ -138,6 +138,7 @@ void SpotWatch::announceNew() {
   for (const kmb::SpotRow* row : kmb::NewOnAir(table_.rows(), worked_, minute))
     if (announced_.firstInTheHour(row->reference, row->band, minute) && !newest) newest = row;
   if (!newest) return;
+  announcedAt_ = minute;
   announcement_ = QStringLiteral("Nouveau lavoir sur l'air : %1, %2, %3")
                       .arg(FromCp1252(newest->call), FromCp1252(newest->reference), FromCp1252(newest->band));
   attention_->request(*board_.messageParent(),
@@ -146,7 +147,6 @@ void SpotWatch::announceNew() {
 
 void SpotWatch::everyMinute() {
   table_.expire(now());
-  announcement_.clear();
   showWatchStatus();
   emit spotsChanged();  // ages, and the 15 minutes of the map
 }
@@ -158,6 +158,7 @@ void SpotWatch::readLog() {
 }
 
 void SpotWatch::showWatchStatus() {
+  if (now() != announcedAt_) announcement_.clear();
   const std::size_t onAir = kmb::NewOnAir(table_.rows(), worked_, now()).size();
   QString text;
   if (!announcement_.isEmpty())

@@ -85,7 +85,8 @@ class SpotWatch final : public LiveSpots {
   kmb::AnnouncedLavoirs announced_;
   QPointer<ClusterLink> link_;
   QString linkStatus_;
-  QString announcement_;      // the latest, said until the next minute
+  QString announcement_;  // the latest, said during its minute
+  kmb::Minute announcedAt_ = 0;
   QLabel* status_ = nullptr;  // Etat_Spots
   std::unique_ptr<Attention> attention_;
   QTimer showLater_;  // a burst of spots is told once
