@@ -74,13 +74,14 @@ void SpotWatch::listenIfAsked() {
 }
 
 void SpotWatch::listen(const ClusterTimings& timings) {
-  if (link_) return;
   const SettingsStore& settings = board_.context().settings;
   const QString typed = settings.read(kSetup, kClusterNoeud).trimmed();
   const auto node = kmb::ParseNodeAddress(ToCp1252(typed));
   QString login = settings.read(kSetup, kClusterIndicatif).trimmed().toUpper();
   const std::string station = board_.logbook().stationCall();
   if (login.isEmpty() && station != kmb::kNoStation) login = FromCp1252(kmb::StationCallDisplay(station));
+  if (link_ && listenedTo_ == typed + u' ' + login) return;
+  stop();
   if (typed.isEmpty())
     linkStatus_ =
         QStringLiteral("Aucun nœud de cluster : indiquez « Cluster Noeud » (hôte:port) dans %1.").arg(kPreferences);
@@ -97,6 +98,7 @@ void SpotWatch::listen(const ClusterTimings& timings) {
     showWatchStatus();
     return;
   }
+  listenedTo_ = typed + u' ' + login;
   link_ = new ClusterLink(*node, ToCp1252(login), timings, this);
   connect(link_, &ClusterLink::statusChanged, this, [this](const QString& status) {
     linkStatus_ = status;

@@ -42,7 +42,8 @@ class SpotWatch final : public LiveSpots {
   SpotWatch(CommandBoard& board, QObject* parent);
   ~SpotWatch() override;
 
-  // Listens to the node unless it does already, or says why it cannot.
+  // Listens to the node unless it does already with the settings as they
+  // stand (a node changed in "Préférences" is taken here), or says why it cannot.
   void listen(const ClusterTimings& timings = {});
   // Listens from the start when the settings ask for it.
   void listenIfAsked();
@@ -84,6 +85,7 @@ class SpotWatch final : public LiveSpots {
   kmb::NodeMessages messages_;
   kmb::AnnouncedLavoirs announced_;
   QPointer<ClusterLink> link_;
+  QString listenedTo_;  // the node and the call sign of the link
   QString linkStatus_;
   QString announcement_;  // the latest, said during its minute
   kmb::Minute announcedAt_ = 0;
