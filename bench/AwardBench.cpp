@@ -19,6 +19,7 @@
 #include "ui/award/MapWindow.h"
 #include "ui/award/ScoreWindow.h"
 #include "ui/kit/AppContext.h"
+#include "ui/kit/LiveSpots.h"
 #include "ui/kit/LogbookView.h"
 
 namespace {
@@ -33,6 +34,15 @@ class BenchLogbook final : public LogbookView {
   kmb::Lines lines_;
 };
 
+// A few departments with lavoirs on the air, whatever the group.
+class BenchSpots final : public LiveSpots {
+ public:
+  std::map<std::string, int> departmentsOnAir(std::string_view) const override {
+    return {{"21", 1}, {"2a", 2}, {"89", 3}};
+  }
+  void showDepartment(const std::string&) override {}
+};
+
 // A program folder holding the full log.
 struct Station {
   Station() { folder.writeLog("F4ABC", SampleLog(static_cast<int>(kmb::kMaxListedLines))); }
@@ -40,6 +50,7 @@ struct Station {
   AppContext& context = folder.context;
   kmb::DiskFileSystem& files = folder.files;
   BenchLogbook logbook;
+  BenchSpots spots;
 };
 
 // Opens a window as the program does: it reads the log once it is shown
@@ -100,14 +111,14 @@ void VhfDiplomaWindow(benchmark::State& state) {
 void MapWindowOpening(benchmark::State& state) {
   Station& s = FullStation();
   for (auto _ : state) {
-    MapWindow window(s.context, s.logbook);
+    MapWindow window(s.context, s.logbook, s.spots);
     Opened(window);
   }
 }
 
 void MapWindowGroupChange(benchmark::State& state) {
   Station& s = FullStation();
-  MapWindow window(s.context, s.logbook);
+  MapWindow window(s.context, s.logbook, s.spots);
   Opened(window);
   auto* group = window.findChild<QComboBox*>(QStringLiteral("Bande_Carte"));
   int next = 1;

@@ -38,13 +38,31 @@ QStringList QsoFields(const kmb::Lines& lines) {
   return fields;
 }
 
+// The lavoirs on the air as the test sets them in HF, none in the other groups; the groups asked for and the
+// departments shown.
+class FakeSpots final : public LiveSpots {
+ public:
+  std::map<std::string, int> departmentsOnAir(std::string_view group) const override {
+    asked.emplace_back(group);
+    return group == "HF" ? hf : std::map<std::string, int>{};
+  }
+  void showDepartment(const std::string& department) override { shown.push_back(department); }
+
+  std::map<std::string, int> hf;
+  mutable std::vector<std::string> asked;
+  std::vector<std::string> shown;
+};
+
 // A window of a station over its log, shown.
 template <typename W>
 struct OnLog {
   template <typename... Face>
   explicit OnLog(const QByteArray& log, const std::string& call = "F4ABC", Face... face) : logbook(call) {
     env.writeFile(call + "_KMB.log", log);
-    window = std::make_unique<W>(env.context, logbook, face...);
+    if constexpr (std::is_constructible_v<W, AppContext&, const LogbookView&, LiveSpots&>)
+      window = std::make_unique<W>(env.context, logbook, spots);
+    else
+      window = std::make_unique<W>(env.context, logbook, face...);
     ShowAndSettle(*window);
   }
   // The texts of labels and boxes, joined by "|".
@@ -72,6 +90,7 @@ struct OnLog {
 
   TestEnvironment env;
   FakeLogbook logbook;
+  FakeSpots spots;
   std::unique_ptr<W> window;
 };
 
@@ -245,11 +264,52 @@ class AwardWindowsTest : public QObject {
     QTRY_VERIFY(w.box(13)->pos() != before);
   }
 
+  // Marked while a lavoir is on the air in the group shown: framed, named with its count, reached by Tab, and
+  // Enter or a double click shows its spots.
+  void mapMarksTheDepartmentsOnTheAir() {
+    OnLog<MapWindow> w(LogBytes({Qso("89", "14 Mhz", false)}));
+    auto* picture = Find<QWidget>(*w.window, "Carte_Departements");
+    auto* group = Find<QComboBox>(*w.window, "Bande_Carte");
+    auto framed = [&] {
+      const QRect box = w.box(89)->geometry();
+      return picture->grab().toImage().pixelColor(box.center().x(), box.top() - 2);
+    };
+    const QColor unframed = framed();
+    w.spots.hf = {{"89", 2}, {"2a", 1}};
+    emit w.spots.spotsChanged();
+    QCOMPARE(QStringList({w.box(89)->accessibleName(), w.box(96)->accessibleName(), w.box(77)->accessibleName()}),
+             QStringList({"Département 89 : contacté, non confirmé, 2 lavoirs sur l'air",
+                          "Département 2a : non contacté, 1 lavoir sur l'air", "Département 77 : non contacté"}));
+    QCOMPARE(framed(), QColor(192, 0, 0));
+
+    w.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+    group->setFocus();
+    QTest::keyClick(group, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.box(89));
+    QTest::keyClick(w.box(89), Qt::Key_Return);
+    QTest::mouseDClick(w.box(96), Qt::LeftButton);
+    QTest::keyClick(w.box(77), Qt::Key_Return);
+    QCOMPARE(w.spots.shown, (std::vector<std::string>{"89", "2a"}));
+
+    group->setCurrentText(u"VHF"_s);
+    QCOMPARE(w.spots.asked.back(), std::string("VHF"));
+    QCOMPARE(w.box(96)->accessibleName(), u"Département 2a : non contacté"_s);
+    QCOMPARE(QApplication::focusWidget(), group);  // the keyboard leaves a box gone off the air
+    group->setCurrentText(u"HF"_s);
+    QVERIFY(w.box(89)->accessibleName().endsWith(u"2 lavoirs sur l'air"_s));
+    w.spots.hf.clear();
+    emit w.spots.spotsChanged();
+    QCOMPARE(w.box(89)->accessibleName(), u"Département 89 : contacté, non confirmé"_s);
+    QCOMPARE(framed(), unframed);
+  }
+
   // The missing log of any award window, read by one reader: said once the window is on screen.
   void missingLogShowsAnEmptyMapAndSaysWhy() {
     TestEnvironment env;
     FakeLogbook logbook("F4ABC");
-    MapWindow window(env.context, logbook);
+    FakeSpots spots;
+    MapWindow window(env.context, logbook, spots);
     QVERIFY(env.messages.shown.isEmpty());
     ShowAndSettle(window);
     QCOMPARE(Find<QLabel>(window, "NB_Dep")->text(), u"0"_s);

@@ -12,6 +12,7 @@ inline const QColor kVerdictGreen = FromBgr(0x00008000);
 inline const QColor kBoxNotContacted = FromBgr(0x0080FFFF);
 inline const QColor kBoxNotConfirmed = FromBgr(0x00C0C0FF);
 inline const QColor kBoxConfirmed = FromBgr(0x0080FF80);
+inline const QColor kOnAirMark = FromBgr(0x000000C0);  // a lavoir of the department on the air now
 inline const QColor kLegendConfirmed = FromBgr(0x00C0FFC0);
 inline const QColor kLegendNotConfirmed = FromBgr(0x00C0C0FF);
 inline const QColor kLegendNotContacted = FromBgr(0x00C0FFFF);

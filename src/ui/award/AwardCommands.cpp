@@ -28,7 +28,7 @@ void RegisterAwardCommands(CommandBoard& board) {
   });
   board.addCommand(MenuPlace::Map, "Mnu_Carte_Acti_KMB", QStringLiteral("des &départements contactés"), [b] {
     b->openSingleWindow("Carte_Acti_KMB",
-                        [b] { return FollowingTheLog(*b, new MapWindow(b->context(), b->logbook())); });
+                        [b] { return FollowingTheLog(*b, new MapWindow(b->context(), b->logbook(), b->liveSpots())); });
   });
   board.addCommand(MenuPlace::BarBeforeDiplomas, "Mnu_Score", QStringLiteral("Sc&ores"), [b] {
     b->openSingleWindow("Score_KMB", [b] { return FollowingTheLog(*b, new ScoreWindow(b->context(), b->logbook())); });

