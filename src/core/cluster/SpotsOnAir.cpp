@@ -38,7 +38,10 @@ std::string SpotAge(Minute last, Minute now) {
 }
 
 bool AnnouncedLavoirs::firstInTheHour(const std::string& reference, std::string_view band, Minute now) {
-  std::erase_if(lastAnnounced_, [now](const auto& entry) { return now - entry.second >= kQuietMinutes; });
+  if (now != forgotten_) {
+    std::erase_if(lastAnnounced_, [now](const auto& entry) { return now - entry.second >= kQuietMinutes; });
+    forgotten_ = now;
+  }
   return lastAnnounced_.try_emplace({reference, std::string(band)}, now).second;
 }
 

@@ -40,12 +40,14 @@ class AnnouncedLavoirs {
   static constexpr Minute kQuietMinutes = 60;
 
   // True, and remembered, when `reference` on `band` was not announced in
-  // the last hour. Older memories go, so the memory stays small.
+  // the last hour. Older memories go once a minute, so the memory stays
+  // small and a burst of spots costs no more than one.
   bool firstInTheHour(const std::string& reference, std::string_view band, Minute now);
   std::size_t remembered() const { return lastAnnounced_.size(); }
 
  private:
   std::map<std::pair<std::string, std::string>, Minute> lastAnnounced_;
+  Minute forgotten_ = -1;  // the minute the memory was last cleared of the hour gone
 };
 
 // The node's last lines that are not spots: its answers, its refusals, its news.

@@ -61,7 +61,7 @@ SpotWatch::SpotWatch(CommandBoard& board, QObject* parent)
   connect(&minute_, &QTimer::timeout, this, &SpotWatch::everyMinute);
   board_.onLogListed(this, [this] { readLog(); });
   readLog();
-  linkStatus_ = QStringLiteral("à l'arrêt : « Spots KMB » l'écoute");
+  linkStatus_ = QStringLiteral("à l'arrêt ; le menu « Spots KMB » lance l'écoute");
   showWatchStatus();
 }
 
