@@ -23,17 +23,22 @@ constexpr int kShowAfterMs = 50;
 constexpr int kMinuteMs = 60 * 1000;
 const QString kPreferences = QStringLiteral("Fichier, Préférences…");
 
-// The desktop's own means: the window's entry in the task bar asks for a look, and a short sound.
+// The desktop's own means: the window's entry in the task bar asks for a look, and a short sound. The sound
+// is loaded at its first use: the audio system is not woken for a program that never announces.
 class DesktopAttention final : public Attention {
  public:
-  DesktopAttention() { sound_.setSource(QUrl(QStringLiteral("qrc:/sounds/annonce.wav"))); }
   void request(QWidget& window, bool sound) override {
     QApplication::alert(&window);
-    if (sound) sound_.play();
+    if (!sound) return;
+    if (!sound_) {
+      sound_ = std::make_unique<QSoundEffect>();
+      sound_->setSource(QUrl(QStringLiteral("qrc:/sounds/annonce.wav")));
+    }
+    sound_->play();
   }
 
  private:
-  QSoundEffect sound_;
+  std::unique_ptr<QSoundEffect> sound_;
 };
 
 bool IsYes(const QString& stored) { return stored == QStringLiteral("Oui"); }
