@@ -109,6 +109,9 @@ class MainWindow final : public QMainWindow, public LogbookView, public CommandB
   // The line of the log the selected row came from, while the list still
   // shows that row at that place.
   std::optional<std::size_t> chosenLine() const;
+  // True, and said, while the entry holds a QSO that a change of the log
+  // would empty: nothing is written before `action`.
+  bool entryBusyFor(const QString& action);
   // Applies `change` to the log as listed, then lists it and selects its
   // last row, the change kept to be undone; or tells why nothing was written.
   bool editLog(kmb::LogChange change, kmb::Lines firstNameLines, const kmb::ChangeLabel& label);

@@ -56,10 +56,7 @@ void MainWindow::stepThroughHistory(bool back) {
   if (!change) return;
   const QString action =
       back ? QStringLiteral("annuler une modification du log") : QStringLiteral("rétablir une modification du log");
-  if (const std::optional<QString> busy = form_->busyFor(action)) {
-    ctx_.messages.inform(this, *busy + QStringLiteral("\r\nRien n'a été écrit."));
-    return;
-  }
+  if (entryBusyFor(action)) return;
   if (history_.storedCall() != stationCall_) {
     forgetHistory(QStringLiteral("Les modifications gardées sont celles du log de la station %1 : le log de %2 "
                                  "n'a pas été touché.")

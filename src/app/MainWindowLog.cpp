@@ -148,13 +148,16 @@ bool MainWindow::saveEntry() {
 
 // The entry is emptied afterwards: a QSO being typed would be lost.
 bool MainWindow::changeLog(kmb::LogChange change, kmb::Lines firstNameLines, const kmb::ChangeLabel& label) {
-  if (const std::optional<QString> busy = form_->busyFor(QStringLiteral("modifier le log"))) {
-    ctx_.messages.inform(this, *busy + QStringLiteral("\r\nRien n'a été écrit."));
-    return false;
-  }
+  if (entryBusyFor(QStringLiteral("modifier le log"))) return false;
   if (!editLog(std::move(change), std::move(firstNameLines), label)) return false;
   form_->reset();
   return true;
+}
+
+bool MainWindow::entryBusyFor(const QString& action) {
+  const std::optional<QString> busy = form_->busyFor(action);
+  if (busy) ctx_.messages.inform(this, *busy + QStringLiteral("\r\nRien n'a été écrit."));
+  return busy.has_value();
 }
 
 bool MainWindow::editLog(kmb::LogChange change, kmb::Lines firstNameLines, const kmb::ChangeLabel& label) {

@@ -41,8 +41,6 @@ class DesktopAttention final : public Attention {
   std::unique_ptr<QSoundEffect> sound_;
 };
 
-bool IsYes(const QString& stored) { return stored == QStringLiteral("Oui"); }
-
 }  // namespace
 
 SpotWatch::SpotWatch(CommandBoard& board, QObject* parent)
@@ -65,9 +63,8 @@ SpotWatch::SpotWatch(CommandBoard& board, QObject* parent)
   minute_.start(kMinuteMs);
   connect(&minute_, &QTimer::timeout, this, &SpotWatch::everyMinute);
   board_.onLogListed(this, [this] { readLog(); });
-  readLog();
   linkStatus_ = QStringLiteral("à l'arrêt ; le menu « Spots KMB » lance l'écoute");
-  showWatchStatus();
+  readLog();
 }
 
 SpotWatch::~SpotWatch() { stop(); }
@@ -75,7 +72,7 @@ SpotWatch::~SpotWatch() { stop(); }
 kmb::Minute SpotWatch::now() const { return kmb::MinuteOf(board_.context().clock.utcNow()); }
 
 void SpotWatch::listenIfAsked() {
-  if (IsYes(board_.context().settings.read(kSetup, kClusterAuDemarrage))) listen();
+  if (board_.context().settings.readTick(kSetup, kClusterAuDemarrage, false)) listen();
 }
 
 void SpotWatch::listen(const ClusterTimings& timings) {
@@ -148,8 +145,7 @@ void SpotWatch::announceNew() {
   announcedAt_ = minute;
   announcement_ = QStringLiteral("Nouveau lavoir sur l'air : %1, %2, %3")
                       .arg(FromCp1252(newest->call), FromCp1252(newest->reference), FromCp1252(newest->band));
-  attention_->request(*board_.messageParent(),
-                      board_.context().settings.read(kSetup, kClusterAnnonceSonore) != QStringLiteral("Non"));
+  attention_->request(*board_.messageParent(), board_.context().settings.readTick(kSetup, kClusterAnnonceSonore, true));
 }
 
 void SpotWatch::everyMinute() {

@@ -37,15 +37,14 @@ const QStringList kWidestTexts{
     QStringLiteral("F4ABC/P/MM"), QStringLiteral("Référence"),     QStringLiteral("Nouveau sur la bande"),
     QStringLiteral("144 Mhz"),    QStringLiteral("Mode"),          QStringLiteral("F4ABC et 2 autres")};
 
-QString YesNo(bool yes) { return yes ? QStringLiteral("Oui") : QStringLiteral("Non"); }
-
 }  // namespace
 
 SpotsWindow::SpotsWindow(CommandBoard& board, SpotWatch& watch) : board_(board), watch_(watch) {
   setObjectName(QStringLiteral("Spots"));
   setWindowTitle(QStringLiteral("Spots KMB"));
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(buildTopRow());
+  status_ = StatusLine("Etat_Cluster", QStringLiteral("État du cluster"), this);  // it names the node as typed
+  layout->addWidget(status_);
   layout->addWidget(buildFilters());
   layout->addWidget(buildList(), 1);
   message_ = StatusLine("Message_Spots", QStringLiteral("Message des spots"), this);
@@ -75,23 +74,14 @@ SpotsWindow::SpotsWindow(CommandBoard& board, SpotWatch& watch) : board_(board),
   showMessages();
 }
 
-QWidget* SpotsWindow::buildTopRow() {
-  auto* row = new QWidget(this);
-  status_ = StatusLine("Etat_Cluster", QStringLiteral("État du cluster"), row);  // it names the node as typed
-  auto* layout = new QHBoxLayout(row);
-  layout->setContentsMargins({});
-  layout->addWidget(status_, 1);
-  return row;
-}
-
 // Each choice is kept for the next opening.
 QWidget* SpotsWindow::buildFilters() {
   SettingsStore& settings = board_.context().settings;
   auto* row = new QWidget(this);
   all_ = Named(new QCheckBox(QStringLiteral("&Tous les spots"), row), "Tous_Spots");
-  all_->setChecked(settings.read(kSetup, kTousLesSpots) == YesNo(true));
+  all_->setChecked(settings.readTick(kSetup, kTousLesSpots, false));
   newOnly_ = Named(new QCheckBox(QStringLiteral("&Nouveaux seulement"), row), "Nouveaux_Seulement");
-  newOnly_->setChecked(settings.read(kSetup, kSpotsNouveauxSeulement) == YesNo(true));
+  newOnly_->setChecked(settings.readTick(kSetup, kSpotsNouveauxSeulement, false));
   bands_ = Named(new QComboBox(row), "Bandes_Spots");
   bands_->addItems({kAllBands, FromCp1252(kmb::kHf), FromCp1252(kmb::kVhf)});
   bands_->setCurrentIndex(std::max(0, bands_->findText(settings.read(kSetup, kSpotsBandes))));
@@ -105,11 +95,11 @@ QWidget* SpotsWindow::buildFilters() {
   departmentCaption->setBuddy(department_);
   NameAfterCaption(*department_, QStringLiteral("Département (vide : tous)"));
   connect(all_, &QCheckBox::toggled, this, [this](bool all) {
-    board_.context().settings.write(kSetup, kTousLesSpots, YesNo(all));
+    board_.context().settings.writeTick(kSetup, kTousLesSpots, all);
     showSpots();
   });
   connect(newOnly_, &QCheckBox::toggled, this, [this](bool only) {
-    board_.context().settings.write(kSetup, kSpotsNouveauxSeulement, YesNo(only));
+    board_.context().settings.writeTick(kSetup, kSpotsNouveauxSeulement, only);
     showSpots();
   });
   connect(bands_, &QComboBox::currentTextChanged, this, [this](const QString& group) {
@@ -167,10 +157,7 @@ void SpotsWindow::showRequest(const SpotsRequest& request) {
     all_->setChecked(false);
     newOnly_->setChecked(true);
   }
-  if (request.spot)
-    if (const auto row = rowOf(request.spot))
-      list_->selectionModel()->setCurrentIndex(model_->index(*row, 0),
-                                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  if (const auto row = rowOf(request.spot)) chooseRow(*row);
   list_->setFocus();
 }
 
@@ -201,10 +188,13 @@ void SpotsWindow::showSpots() {
   }
   model_->setSpots(std::move(spots), watch_.now());
   if (model_->rowCount() == 0) return;
-  const int row = rowOf(current).value_or(std::clamp(currentRow, 0, model_->rowCount() - 1));
+  chooseRow(rowOf(current).value_or(std::clamp(currentRow, 0, model_->rowCount() - 1)));
+  scroll.setValue(rowOf(top).value_or(0));
+}
+
+void SpotsWindow::chooseRow(int row) {
   list_->selectionModel()->setCurrentIndex(model_->index(row, 0),
                                            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-  scroll.setValue(rowOf(top).value_or(0));
 }
 
 void SpotsWindow::showMessages() {

@@ -33,13 +33,13 @@ class SpotsWindow final : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QWidget* buildTopRow();
   QWidget* buildFilters();
   QWidget* buildList();
   QWidget* buildButtons();
   void showRequest(const SpotsRequest& request);
   bool shows(const kmb::SpotRow& row, kmb::ReferenceState state) const;
   void showSpots();
+  void chooseRow(int row);
   void showMessages();
   // The identity of the spot shown at `row`, and the row showing a spot.
   std::optional<std::uint64_t> idAt(int row) const;

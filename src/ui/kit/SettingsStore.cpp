@@ -25,6 +25,16 @@ void SettingsStore::write(const QString& section, const QString& key, const QStr
   reportFailure_(settings_->fileName());
 }
 
+bool SettingsStore::readTick(const QString& section, const QString& key, bool absent) const {
+  const QString stored = read(section, key);
+  if (stored == QStringLiteral("Oui")) return true;
+  return stored == QStringLiteral("Non") ? false : absent;
+}
+
+void SettingsStore::writeTick(const QString& section, const QString& key, bool ticked) {
+  write(section, key, ticked ? QStringLiteral("Oui") : QStringLiteral("Non"));
+}
+
 int SettingsStore::readIndex(const QString& section, const QString& key, int count, int fallback) const {
   const QString text = read(section, key, QString::number(fallback));
   return kmb::ParseStoredIndex(text.toStdString(), count, fallback);

@@ -27,7 +27,8 @@ inline const QString kRadioUtilisee = QStringLiteral("Radio Utilisee");
 inline const QString kRadioPort = QStringLiteral("Radio Port");
 inline const QString kRadioVitesse = QStringLiteral("Radio Vitesse");
 // The DX-cluster node of "Spots KMB", under "Setup ": "hôte:port", the call
-// sign to log in with (empty: the station's), the tick "Tous les spots".
+// sign to log in with (empty: the station's), whether the program listens
+// from its start and announces with a sound; the window's choices.
 inline const QString kClusterNoeud = QStringLiteral("Cluster Noeud");
 inline const QString kClusterIndicatif = QStringLiteral("Cluster Indicatif");
 inline const QString kTousLesSpots = QStringLiteral("Tous les spots");
@@ -46,6 +47,10 @@ class SettingsStore {
 
   QString read(const QString& section, const QString& key, const QString& fallback = {}) const;
   void write(const QString& section, const QString& key, const QString& value);
+
+  // A tick stored "Oui" or "Non"; anything else gives `absent`.
+  bool readTick(const QString& section, const QString& key, bool absent) const;
+  void writeTick(const QString& section, const QString& key, bool ticked);
 
   // A list index; not a number, or outside 0 .. count-1, gives `fallback`.
   int readIndex(const QString& section, const QString& key, int count, int fallback = 0) const;

@@ -5,8 +5,7 @@
 using namespace settings_keys;
 
 bool RadioTicked(const SettingsStore& settings) {
-  return settings.read(kSetup, kRadioModele).toInt() > 0 &&
-         settings.read(kSetup, kRadioUtilisee) != QStringLiteral("Non");
+  return settings.read(kSetup, kRadioModele).toInt() > 0 && settings.readTick(kSetup, kRadioUtilisee, true);
 }
 
 kmb::RadioSetup StoredRadioSetup(const SettingsStore& settings) {

@@ -3,6 +3,7 @@
 // the keyboard alone.
 #include <functional>
 
+class QLineEdit;
 class QWidget;
 
 // Enter presses the button that has the focus, in every button of the window.
@@ -13,3 +14,7 @@ void CloseOnEscape(QWidget& window);
 
 // Enter on `widget` (a status line the Tab key reaches) runs `act`.
 void ActOnEnter(QWidget& widget, std::function<void()> act);
+
+// Enter in `box` runs `act`; small letters are typed as capitals, as the log
+// writes call signs.
+void ActOnEnterTypingCapitals(QLineEdit& box, std::function<void()> act);

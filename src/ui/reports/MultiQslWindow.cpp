@@ -2,7 +2,6 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,13 +12,11 @@
 #include "core/reports/QslCard.h"
 #include "core/reports/QslList.h"
 #include "core/settings/StationCall.h"
-#include "ui/kit/Fonts.h"
-#include "ui/kit/InputCleaner.h"
 #include "ui/kit/LinePrinter.h"
-#include "ui/kit/NamedWidgets.h"
 #include "ui/kit/ShownText.h"
 #include "ui/kit/WidgetHelpers.h"
 #include "ui/kit/WindowPlacement.h"
+#include "ui/reports/QslCallFrame.h"
 
 namespace {
 
@@ -30,52 +27,24 @@ const QString kTitle = QStringLiteral("QSL's non reçues");
 MultiQslWindow::MultiQslWindow(AppContext& context, const LogbookView& logbook) : ctx_(context), logbook_(logbook) {
   setObjectName(QStringLiteral("Multi_QSL"));
   setWindowTitle(kTitle);
+  const QslCallFrame callFrame = BuildQslCallFrame(kTitle, QStringLiteral("QSL's non reçues de "), [this] {
+    listAwaitedQsls();
+    listButton_->setFocus();
+  });
+  title_ = callFrame.title;
+  call_ = callFrame.call;
+  listButton_ = callFrame.list;
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(buildCallFrame());
-  layout->addWidget(buildListFrame(), 1);
+  layout->addWidget(callFrame.frame);
+  layout->addWidget(BuildQslListFrame(awaited_, QStringLiteral("QSO dont la QSL n'est pas reçue")), 1);
   layout->addWidget(buildPrintFrame());
 
-  call_->installEventFilter(this);
-  KeepToLogCharacters(*call_);
   connect(listButton_, &QPushButton::clicked, this, &MultiQslWindow::listAwaitedQsls);
   connect(printButton_, &QPushButton::clicked, this, &MultiQslWindow::print);
 
   resize(760, 520);
   PressButtonsOnEnter(*this);
   PlaceWindow(*this, ctx_.settings);
-}
-
-QWidget* MultiQslWindow::buildCallFrame() {
-  auto* frame = Named(new QGroupBox, "Frame1");
-  title_ = Named(new QLabel(kTitle, frame), "Titre_QSL");
-  QFont big = title_->font();
-  big.setBold(true);
-  big.setPointSize(big.pointSize() + 2);
-  title_->setFont(big);
-  // The title holds the typed call: a long one is cut, never widens the window.
-  title_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-  auto* label3 = Named(new QLabel(QStringLiteral("QSL's non reçues de "), frame), "Label3");
-  call_ = Named(new QLineEdit(frame), "Indicatif");
-  NameAfterCaption(*call_, label3->text());
-  auto* label6 = Named(new QLabel(QStringLiteral("Cliquez"), frame), "Label6");
-  listButton_ = Named(new QPushButton(QStringLiteral("ICI"), frame), "Recherche");
-  auto* label1 = Named(new QLabel(QStringLiteral("pour les afficher"), frame), "Label1");
-  auto* sentence = new QHBoxLayout;
-  for (QWidget* w : std::initializer_list<QWidget*>{label3, call_, label6, listButton_, label1}) sentence->addWidget(w);
-  sentence->addStretch(1);
-  auto* column = new QVBoxLayout(frame);
-  column->addWidget(title_);
-  column->addLayout(sentence);
-  return frame;
-}
-
-QWidget* MultiQslWindow::buildListFrame() {
-  auto* frame = Named(new QGroupBox, "Frame2");
-  awaited_ = Named(new QListWidget(frame), "Liste_QSO");
-  awaited_->setFont(ListFont());
-  awaited_->setAccessibleName(QStringLiteral("QSO dont la QSL n'est pas reçue"));
-  (new QVBoxLayout(frame))->addWidget(awaited_);
-  return frame;
 }
 
 QWidget* MultiQslWindow::buildPrintFrame() {
@@ -86,22 +55,6 @@ QWidget* MultiQslWindow::buildPrintFrame() {
   return frame;
 }
 
-bool MultiQslWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == call_ && event->type() == QEvent::KeyPress)
-    return callSignKeyPress(static_cast<const QKeyEvent&>(*event));
-  return QWidget::eventFilter(watched, event);
-}
-
-// True when the key has been dealt with here.
-bool MultiQslWindow::callSignKeyPress(const QKeyEvent& key) {
-  if (IsEnter(key)) {
-    listAwaitedQsls();
-    listButton_->setFocus();
-    return true;
-  }
-  return TypeSmallLetterAsCapital(*call_, key);
-}
-
 void MultiQslWindow::listAwaitedQsls() {
   const QString typed = call_->text();
   if (typed.isEmpty()) {
@@ -110,19 +63,13 @@ void MultiQslWindow::listAwaitedQsls() {
   }
   title_->setText(QStringLiteral("QSL's non reçues de ") + typed);
   awaited_->clear();
-  for (const kmb::Bytes& row : kmb::AwaitedQslRows(logbook_.listedLines(), ToCp1252(typed))) {
-    QListWidgetItem* item = AddRowItem(*awaited_, row);
-    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-    item->setCheckState(Qt::Unchecked);
-  }
+  for (const kmb::Bytes& row : kmb::AwaitedQslRows(logbook_.listedLines(), ToCp1252(typed)))
+    AddTickableRow(*awaited_, row, false);
 }
 
 std::vector<kmb::Bytes> MultiQslWindow::tickedRows() const {
   std::vector<kmb::Bytes> ticked;
-  for (int i = 0; i < awaited_->count(); ++i) {
-    const QListWidgetItem* item = awaited_->item(i);
-    if (item->checkState() == Qt::Checked) ticked.push_back(RowBytes(*item));
-  }
+  for (const int row : TickedRows(*awaited_)) ticked.push_back(RowBytes(*awaited_->item(row)));
   return ticked;
 }
 

@@ -8,7 +8,6 @@
 #include "ui/kit/AppContext.h"
 #include "ui/kit/LogbookView.h"
 
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -19,15 +18,9 @@ class MultiQslWindow final : public QWidget {
  public:
   MultiQslWindow(AppContext& context, const LogbookView& logbook);
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
-  QWidget* buildCallFrame();
-  QWidget* buildListFrame();
   QWidget* buildPrintFrame();
 
-  bool callSignKeyPress(const QKeyEvent& key);
   void listAwaitedQsls();
   void print();
   std::vector<kmb::Bytes> tickedRows() const;

@@ -2,7 +2,6 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -12,15 +11,13 @@
 
 #include "core/reports/QslList.h"
 #include "ui/kit/CommandBoard.h"
-#include "ui/kit/Fonts.h"
-#include "ui/kit/InputCleaner.h"
-#include "ui/kit/NamedWidgets.h"
 #include "ui/kit/ShownText.h"
 #include "ui/kit/WidgetHelpers.h"
 #include "ui/kit/WindowKeys.h"
 #include "ui/kit/WindowPlacement.h"
 #include "ui/reports/AdifReading.h"
 #include "ui/reports/ConfirmationSummaryDialog.h"
+#include "ui/reports/QslCallFrame.h"
 #include "ui/reports/SummaryLists.h"
 
 namespace {
@@ -37,14 +34,23 @@ QString ConfirmedCount(std::size_t count) {
 QslReceivedWindow::QslReceivedWindow(CommandBoard& board) : board_(board) {
   setObjectName(QStringLiteral("QSL_Recues"));
   setWindowTitle(kTitle);
+  // Enter goes on to the list, where the space bar ticks.
+  const QslCallFrame callFrame = BuildQslCallFrame(kTitle, QStringLiteral("QSL reçues de "), [this] {
+    listAwaitedQsls();
+    if (awaited_->count() > 0) awaited_->setFocus();
+  });
+  title_ = callFrame.title;
+  call_ = callFrame.call;
+  call_->setAccessibleName(QStringLiteral("Indicatif"));
+  callFrame.list->setAccessibleName(QStringLiteral("Afficher les QSO dont la QSL n'est pas enregistrée"));
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(buildCallFrame());
-  layout->addWidget(buildListFrame(), 1);
+  layout->addWidget(callFrame.frame);
+  layout->addWidget(
+      BuildQslListFrame(awaited_, QStringLiteral("QSO dont la QSL n'est pas enregistrée (barre d'espace : cocher)")),
+      1);
   layout->addWidget(buildButtons());
 
-  call_->installEventFilter(this);
-  KeepToLogCharacters(*call_);
-  connect(listButton_, &QPushButton::clicked, this, &QslReceivedWindow::listAwaitedQsls);
+  connect(callFrame.list, &QPushButton::clicked, this, &QslReceivedWindow::listAwaitedQsls);
   connect(confirm_, &QPushButton::clicked, this, &QslReceivedWindow::confirmTicked);
   connect(readFile_, &QPushButton::clicked, this, &QslReceivedWindow::readConfirmationFile);
   board_.onLogListed(this, [this] { followLog(); });
@@ -52,39 +58,6 @@ QslReceivedWindow::QslReceivedWindow(CommandBoard& board) : board_(board) {
   resize(760, 520);
   PressButtonsOnEnter(*this);
   PlaceWindow(*this, board_.context().settings);
-}
-
-QWidget* QslReceivedWindow::buildCallFrame() {
-  auto* frame = new QGroupBox;
-  title_ = Named(new QLabel(kTitle, frame), "Titre_QSL");
-  QFont big = title_->font();
-  big.setBold(true);
-  big.setPointSize(big.pointSize() + 2);
-  title_->setFont(big);
-  title_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-  auto* before = new QLabel(QStringLiteral("QSL reçues de "), frame);
-  call_ = Named(new QLineEdit(frame), "Indicatif");
-  call_->setAccessibleName(QStringLiteral("Indicatif"));
-  auto* click = new QLabel(QStringLiteral("Cliquez"), frame);
-  listButton_ = Named(new QPushButton(QStringLiteral("ICI"), frame), "Recherche");
-  listButton_->setAccessibleName(QStringLiteral("Afficher les QSO dont la QSL n'est pas enregistrée"));
-  auto* after = new QLabel(QStringLiteral("pour les afficher"), frame);
-  auto* sentence = new QHBoxLayout;
-  for (QWidget* w : std::initializer_list<QWidget*>{before, call_, click, listButton_, after}) sentence->addWidget(w);
-  sentence->addStretch(1);
-  auto* column = new QVBoxLayout(frame);
-  column->addWidget(title_);
-  column->addLayout(sentence);
-  return frame;
-}
-
-QWidget* QslReceivedWindow::buildListFrame() {
-  auto* frame = new QGroupBox;
-  awaited_ = Named(new QListWidget(frame), "Liste_QSO");
-  awaited_->setFont(ListFont());
-  awaited_->setAccessibleName(QStringLiteral("QSO dont la QSL n'est pas enregistrée (barre d'espace : cocher)"));
-  (new QVBoxLayout(frame))->addWidget(awaited_);
-  return frame;
 }
 
 QWidget* QslReceivedWindow::buildButtons() {
@@ -98,23 +71,6 @@ QWidget* QslReceivedWindow::buildButtons() {
   row->addStretch(1);
   row->addWidget(readFile_);
   return frame;
-}
-
-bool QslReceivedWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == call_ && event->type() == QEvent::KeyPress)
-    return callSignKeyPress(static_cast<const QKeyEvent&>(*event));
-  return QWidget::eventFilter(watched, event);
-}
-
-// True when the key has been dealt with here. Enter goes on to the list,
-// where the space bar ticks.
-bool QslReceivedWindow::callSignKeyPress(const QKeyEvent& key) {
-  if (IsEnter(key)) {
-    listAwaitedQsls();
-    if (awaited_->count() > 0) awaited_->setFocus();
-    return true;
-  }
-  return TypeSmallLetterAsCapital(*call_, key);
 }
 
 void QslReceivedWindow::listAwaitedQsls() {
@@ -135,19 +91,16 @@ void QslReceivedWindow::followLog() {
   rows_.clear();
   const kmb::Lines& log = board_.listedLog();
   for (const std::size_t i : kmb::AwaitedQslPlaces(log, ToCp1252(listedCall_))) {
-    QListWidgetItem* item = AddRowItem(*awaited_, kmb::QslListRow(log[i]));
-    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     const bool wasTicked =
         std::any_of(ticked.begin(), ticked.end(), [&log, i](const kmb::ChosenLine& c) { return c.line == log[i]; });
-    item->setCheckState(wasTicked ? Qt::Checked : Qt::Unchecked);
+    AddTickableRow(*awaited_, kmb::QslListRow(log[i]), wasTicked);
     rows_.push_back({i, log[i]});
   }
 }
 
 std::vector<kmb::ChosenLine> QslReceivedWindow::tickedQsos() const {
   std::vector<kmb::ChosenLine> ticked;
-  for (int row = 0; row < awaited_->count(); ++row)
-    if (awaited_->item(row)->checkState() == Qt::Checked) ticked.push_back(rows_[static_cast<std::size_t>(row)]);
+  for (const int row : TickedRows(*awaited_)) ticked.push_back(rows_[static_cast<std::size_t>(row)]);
   return ticked;
 }
 

@@ -10,7 +10,6 @@
 #include "core/reports/ConfirmationMatch.h"
 
 class CommandBoard;
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -21,15 +20,9 @@ class QslReceivedWindow final : public QWidget {
  public:
   explicit QslReceivedWindow(CommandBoard& board);
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
-  QWidget* buildCallFrame();
-  QWidget* buildListFrame();
   QWidget* buildButtons();
 
-  bool callSignKeyPress(const QKeyEvent& key);
   void listAwaitedQsls();
   // Lists again after the log changed, the same QSOs still ticked.
   void followLog();
@@ -43,7 +36,6 @@ class QslReceivedWindow final : public QWidget {
   CommandBoard& board_;
   QLabel* title_ = nullptr;
   QLineEdit* call_ = nullptr;
-  QPushButton* listButton_ = nullptr;
   QListWidget* awaited_ = nullptr;
   QPushButton* confirm_ = nullptr;
   QPushButton* readFile_ = nullptr;

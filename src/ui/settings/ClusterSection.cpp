@@ -49,11 +49,11 @@ ClusterSection::ClusterSection(const SettingsStore& settings, QWidget* parent)
   const QString call = settings.read(kSetup, kClusterIndicatif);
   call_ = Field(kClusterIndicatif, "Cluster_Indicatif", call.isEmpty() ? stationCall_ : call, *form, this);
   atStart_ = Named(new QCheckBox(QStringLiteral("Écouter le cluster dès le démarrage"), this), "Cluster_Au_Demarrage");
-  atStart_->setChecked(settings.read(kSetup, kClusterAuDemarrage) == QStringLiteral("Oui"));
+  atStart_->setChecked(settings.readTick(kSetup, kClusterAuDemarrage, false));
   form->addRow(atStart_);
   sound_ = Named(new QCheckBox(QStringLiteral("Annonce sonore d'un nouveau lavoir sur l'air"), this),
                  "Cluster_Annonce_Sonore");
-  sound_->setChecked(settings.read(kSetup, kClusterAnnonceSonore) != QStringLiteral("Non"));
+  sound_->setChecked(settings.readTick(kSetup, kClusterAnnonceSonore, true));
   form->addRow(sound_);
   connect(node_, &QLineEdit::textChanged, this, &ClusterSection::showNodeStatus);
   showNodeStatus();
@@ -87,9 +87,6 @@ void ClusterSection::save(SettingsStore& settings) const {
   settings.write(kSetup, kClusterNoeud, node_->text().trimmed());
   const QString call = call_->text().trimmed().toUpper();
   settings.write(kSetup, kClusterIndicatif, call == stationCall_ ? QString() : call);
-  const auto yesNo = [](const QCheckBox* box) {
-    return box->isChecked() ? QStringLiteral("Oui") : QStringLiteral("Non");
-  };
-  settings.write(kSetup, kClusterAuDemarrage, yesNo(atStart_));
-  settings.write(kSetup, kClusterAnnonceSonore, yesNo(sound_));
+  settings.writeTick(kSetup, kClusterAuDemarrage, atStart_->isChecked());
+  settings.writeTick(kSetup, kClusterAnnonceSonore, sound_->isChecked());
 }

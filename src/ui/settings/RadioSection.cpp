@@ -178,7 +178,7 @@ std::optional<PreferencesSection::Refusal> RadioSection::refusal() const {
 void RadioSection::save(SettingsStore& settings) const {
   const kmb::RadioSetup setup = typedSetup();
   const bool used = useRadio_->isChecked();
-  settings.write(kSetup, kRadioUtilisee, used ? QStringLiteral("Oui") : QStringLiteral("Non"));
+  settings.writeTick(kSetup, kRadioUtilisee, used);
   settings.write(kSetup, kRadioModele, QString::number(used ? setup.model : chosenModel_));
   settings.write(kSetup, kRadioPort, QString::fromStdString(setup.port));
   settings.write(kSetup, kRadioVitesse, setup.speed > 0 ? QString::number(setup.speed) : QString());
